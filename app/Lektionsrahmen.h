@@ -1,0 +1,98 @@
+// What all nine lesson windows share: a fixed-size modal window with a menu bar
+// whose first item is "Schließen", title and instruction panels, bevelled
+// drawing areas, the step group and the repeat group at their design
+// positions, and the activation that runs each time the window is opened.
+#pragma once
+
+#include "app/Steuerelemente.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The step group: caption, up-down control, label with the current step.
+struct TSchrittGruppe {
+    QGroupBox* grp = nullptr;
+    TUpDown* UpDown = nullptr;
+    QLabel* lblSchritte = nullptr;
+};
+
+// The repeat group " Wiederholen  " (or a lesson's " Neuer Versuch  ") with its "Ja" button.
+struct TWiederholGruppe {
+    QGroupBox* grp = nullptr;
+    QPushButton* btn = nullptr;
+};
+
+// One drawing area with its title and instruction panels.
+struct TBereich {
+    TPanel* pnlUeb = nullptr;
+    QLabel* lblUeb = nullptr;
+    TBevel* bevGrafik = nullptr;
+    TPaintBox* pntGrafik = nullptr;
+    TPanel* pnlStatus = nullptr;
+    QLabel* lblStatus = nullptr;
+};
+
+class TLektionsFenster : public QDialog {
+    Q_OBJECT
+public:
+    // A window with the given caption and client size (1016 x 714 unless a lesson differs).
+    TLektionsFenster(const QString& caption, QWidget* eltern = nullptr, int clientBreite = 1016,
+                     int clientHoehe = 714);
+
+    // The client area below the menu bar; controls are placed on it by pixel.
+    QWidget* Client() const { return client_; }
+    QMenuBar* MainMenu1() const { return menue_; }
+    QAction* menSchliessen() const { return menSchliessen_; }
+    // A further top-level item (or submenu) in the menu bar after "Schließen".
+    QAction* NeuerMenuePunkt(const QString& caption);
+    QMenu* NeuesMenue(const QString& caption);
+
+    // Outer window height minus client height: caption, menu bar and borders.
+    int RahmenHoehe() const;
+
+    // Runs the window's opening sequence; called by showEvent each time the window opens.
+    void Aktivieren();
+
+protected:
+    // The lesson's activation: texts, state reset, controls reset.
+    virtual void FormActivate() = 0;
+
+    // Standard layouts of the frame.
+    TBereich EinBereich();    // one 1000 x 480 area
+    TBereich LinkerBereich(); // left of two 480 x 480 areas
+    TBereich RechterBereich();
+
+    TPanel* NeuesPanel(QRect geometrie, QWidget* eltern = nullptr);
+    QLabel* TitelLabel(TPanel* panel, QRect geometrie);      // Arial 19 px bold, centred
+    QLabel* StatusLabel(TPanel* panel, QRect geometrie);     // Arial 16 px bold navy, centred
+    TBevel* NeuerBevel(QRect geometrie);
+    TPaintBox* NeuePaintBox(QRect geometrie);
+    // Step group at `geometrie` with the up-down control at `upDownGeometrie` and the
+    // step label bottom-aligned with `labelHoehe`.
+    TSchrittGruppe NeueSchrittGruppe(QRect geometrie, const QString& caption, int max,
+                                     QRect upDownGeometrie, int labelHoehe = 20);
+    // Repeat group; by default " Wiederholen  " at (874, 575, 136, 75) with "Ja" disabled.
+    TWiederholGruppe NeueWiederholGruppe(QRect geometrie = QRect(874, 575, 136, 75),
+                                         const QString& caption = QStringLiteral(" Wiederholen  "),
+                                         int knopfBreite = 100);
+
+    // Shows a step number in a step group's label.
+    static void ZeigeSchritt(const TSchrittGruppe& gruppe, int schritt);
+
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void richteSeitentastenEin();
+
+    QWidget* client_;
+    QMenuBar* menue_;
+    QAction* menSchliessen_;
+    bool seitentastenBereit_ = false;
+};

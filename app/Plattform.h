@@ -1,0 +1,32 @@
+// Window-system services the lessons need that Qt does not offer under these
+// names: confining the mouse to a rectangle while a point is dragged, the
+// application-wide cursor, and the modal information message.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+// Confines the mouse pointer to a rectangle in screen coordinates; nullptr frees it.
+// Where the platform can move the pointer (X11) it is warped back into the
+// rectangle; everywhere the positions handed to paint-box mouse handlers are
+// clamped, so a dragged point never leaves its band.
+void ClipCursor(const QRect* bildschirmRechteck);
+bool CursorBegrenzt();
+QRect CursorBereich();
+// A screen position moved into the confinement rectangle (unchanged when free).
+QPoint BegrenzterPunkt(QPoint global);
+
+enum TCursor { crDefault, crHandPoint };
+// The application's screen cursor (arrow or hand), as a lesson sets it while dragging.
+void SetzeBildschirmCursor(TCursor cursor);
+TCursor BildschirmCursor();
+
+// Modal information dialog: caption "Information", the text, one "OK" button.
+void MessageDlg(const QString& text);
+
+// Tests replace the dialog by a hook that receives the text; an empty hook
+// restores the real dialog.
+using MeldungsHaken = std::function<void(const QString&)>;
+void SetzeMeldungsHaken(MeldungsHaken haken);

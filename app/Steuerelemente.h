@@ -1,0 +1,133 @@
+// The controls of the lesson windows that Qt has no direct equivalent for:
+// bevelled panels and frames, paint boxes that draw through a persistent
+// canvas, a horizontal up-down control and a radio group with an item index.
+// Scroll bars, edit fields, group boxes, check boxes and buttons are Qt's own.
+#pragma once
+
+#include "draw/Leinwand.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QList>
+#include <QRadioButton>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QToolButton;
+
+// Panel with a lowered outer and a raised inner bevel (1 pixel each). An optional
+// caption is drawn centred.
+class TPanel : public QWidget {
+    Q_OBJECT
+public:
+    TPanel(QWidget* eltern, QRect geometrie);
+    void SetzeCaption(const QString& text);
+    QString Caption() const { return caption_; }
+    void SetzeSchriftFarbe(TFarbe farbe);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString caption_;
+    TFarbe schriftFarbe_ = clBlack;
+};
+
+// Lowered frame around a drawing area.
+class TBevel : public QWidget {
+    Q_OBJECT
+public:
+    TBevel(QWidget* eltern, QRect geometrie);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A drawing area. Its canvas keeps pen, brush and font between repaints. The
+// handlers receive positions in the box's own pixels; while the cursor is
+// confined (ClipCursor) the positions are clamped to the confinement.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    TPaintBox(QWidget* eltern, QRect geometrie);
+
+    Leinwand Canvas;
+    std::function<void()> OnPaint;
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
+    std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
+
+    // Runs the paint handler into an image of the box's size (tests, pictures, benchmarks).
+    QImage Abbild();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QPoint begrenzt(QPointF lokal) const;
+};
+
+// Horizontal up-down control: two arrow buttons side by side. The left arrow
+// lowers Position by one, the right raises it; at Min or Max the arrow does
+// nothing and fires nothing (no wrap). Left/Right keys act as the arrows when
+// the control has the focus.
+class TUpDown : public QWidget {
+    Q_OBJECT
+public:
+    TUpDown(QWidget* eltern, QRect geometrie, int min, int max);
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetzeMin(int wert);
+    void SetzeMax(int wert);
+    // Sets the position without firing OnClick (as a program assignment does).
+    void SetzePosition(int wert);
+
+    // What the arrows do: change the position and fire OnClick with the sender.
+    void KlickLinks();
+    void KlickRechts();
+
+    std::function<void(TUpDown* sender)> OnClick;
+
+    QToolButton* PfeilLinks() const { return links_; }
+    QToolButton* PfeilRechts() const { return rechts_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QToolButton* links_;
+    QToolButton* rechts_;
+    int min_, max_, position_ = 0;
+};
+
+// Group box with radio buttons and an item index. A click on a button fires
+// OnClick; SetzeItemIndex changes the selection silently.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    TRadioGroup(QWidget* eltern, QRect geometrie, const QString& caption, const QStringList& eintraege,
+                int spalten = 1);
+    int ItemIndex() const { return index_; }
+    void SetzeItemIndex(int index);
+    QRadioButton* Knopf(int i) const { return knoepfe_.value(i); }
+    int Anzahl() const { return int(knoepfe_.size()); }
+
+    std::function<void()> OnClick;
+
+private:
+    QList<QRadioButton*> knoepfe_;
+    int index_ = -1;
+};
+
+// A label with the program's font handling: font name, pixel height, bold,
+// colour, alignment, word wrap.
+QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,
+                   TFarbe farbe, Qt::Alignment ausrichtung = Qt::AlignCenter, bool umbruch = true);

@@ -1,0 +1,125 @@
+// The 2-D canvas every drawing goes through: a thin layer over QPainter that
+// keeps pen, brush and font between calls (as the lessons rely on) and draws
+// with crisp, unsmoothed pixels. A canvas is bound to a painter only while a
+// paint event (or an off-screen rendering) runs; outside of that it can still
+// measure text.
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+
+// A 24-bit colour, 0xRRGGBB.
+using TFarbe = std::uint32_t;
+
+constexpr TFarbe RGB(int r, int g, int b)
+{
+    return TFarbe((unsigned(r & 0xFF) << 16) | (unsigned(g & 0xFF) << 8) | unsigned(b & 0xFF));
+}
+constexpr int RotAnteil(TFarbe f) { return int((f >> 16) & 0xFF); }
+constexpr int GruenAnteil(TFarbe f) { return int((f >> 8) & 0xFF); }
+constexpr int BlauAnteil(TFarbe f) { return int(f & 0xFF); }
+
+// The window system's named colours.
+constexpr TFarbe clBlack = RGB(0, 0, 0);
+constexpr TFarbe clWhite = RGB(255, 255, 255);
+constexpr TFarbe clRed = RGB(255, 0, 0);
+constexpr TFarbe clBlue = RGB(0, 0, 255);
+constexpr TFarbe clNavy = RGB(0, 0, 128);
+constexpr TFarbe clGreen = RGB(0, 128, 0);
+constexpr TFarbe clBtnFace = RGB(240, 240, 240);
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psClear };
+enum TBrushStyle { bsSolid, bsClear };
+
+struct TStift {
+    TFarbe farbe = clBlack;
+    int breite = 1;
+    TPenStyle stil = psSolid;
+};
+
+struct TPinsel {
+    TFarbe farbe = clWhite;
+    TBrushStyle stil = bsSolid;
+};
+
+struct TSchrift {
+    QString name = QStringLiteral("Arial");
+    int groesse = 12; // points; drawn at MulDiv(groesse, 96, 72) pixels
+    bool fett = true;
+    TFarbe farbe = clBlack;
+};
+
+// Font size in points to pixels at 96 dots per inch, rounded like MulDiv.
+int PunktZuPixel(int punkte);
+
+// The Qt font for a font name of the program ("Arial", "Times New Roman",
+// "Symbol") at a pixel height. Arial and Times New Roman come from their metric
+// twins Liberation Sans and Liberation Serif; Symbol is drawn with Greek letters
+// of Liberation Serif (see SymbolZeichen).
+QFont QtSchrift(const QString& name, int pixelHoehe, bool fett);
+
+// The Greek letter that the Symbol font shows for a Latin character code
+// (a → α, b → β, g → γ, ...); other characters are returned unchanged.
+QChar SymbolZeichen(QChar c);
+
+// True once the Liberation fonts are known to Qt (loaded from the system).
+bool SchriftenVerfuegbar();
+
+class Leinwand {
+public:
+    TStift stift;
+    TPinsel pinsel;
+    TSchrift schrift;
+
+    Leinwand() = default;
+    explicit Leinwand(QPainter* maler) { Binde(maler); }
+
+    // Attach to a painter for drawing; Loese detaches. Pen, brush and font stay.
+    void Binde(QPainter* maler);
+    void Loese();
+    QPainter* Maler() const { return maler_; }
+
+    void MoveTo(int x, int y);
+    // Line from the current position to (x, y) with the pen; the end pixel itself is not set.
+    void LineTo(int x, int y);
+    // Ellipse inside the box from (l, t) to (r, b), r and b excluded; filled with the brush.
+    void Ellipse(int l, int t, int r, int b);
+    // Arc of the ellipse in the box, counter-clockwise on screen from the ray through
+    // (x1, y1) to the ray through (x2, y2); the whole ellipse when both rays coincide.
+    void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2);
+    // Outline with the pen, inside with the brush; r and b excluded.
+    void Rectangle(int l, int t, int r, int b);
+    // Fills with the brush colour, r and b excluded; the pen is not used.
+    void FillRect(int l, int t, int r, int b);
+    void Pixel(int x, int y, TFarbe farbe);
+    TFarbe PixelFarbe(int x, int y) const;
+
+    // One line with a geometric pen made just for it: square end caps, style in the
+    // window system's numbering (0 solid, 1 dashed, 2 dotted, 3 dash-dot). The
+    // canvas's own pen is untouched.
+    void GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFarbe farbe, int stil);
+
+    // Text with its top-left pixel at (x, y) in the current font. With a solid brush
+    // the text's box is filled with the brush colour first, as an opaque text would be.
+    void TextOut(int x, int y, const QString& text);
+    QSize TextExtent(const QString& text) const;
+    int TextWidth(const QString& text) const { return TextExtent(text).width(); }
+    int TextHeight(const QString& text) const { return TextExtent(text).height(); }
+
+    int PenX() const { return penX_; }
+    int PenY() const { return penY_; }
+
+private:
+    QFont aktuelleSchrift() const;
+    QString sichtbarerText(const QString& text) const;
+    void setzeStift(bool mitStift) const;
+    void setzePinsel() const;
+
+    QPainter* maler_ = nullptr;
+    int penX_ = 0;
+    int penY_ = 0;
+};

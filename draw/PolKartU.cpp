@@ -1,0 +1,39 @@
+#include "draw/PolKartU.h"
+
+#include <cmath>
+
+namespace {
+constexpr long double pi = 3.14159265358979323846264338327950288L;
+}
+
+void PolarZuKartesisch(float winkel, float r, float& x, float& y)
+{
+    const long double bogen = pi * winkel / 180.0L;
+    x = static_cast<float>(r * std::cos(bogen));
+    y = static_cast<float>(r * std::sin(bogen));
+}
+
+float Richtungswinkel(float vx, float vy)
+{
+    // Angle to the nearer part of the x axis, taken from the quadrant below.
+    const float bogen = static_cast<float>(
+        std::atan2(std::fabs(static_cast<long double>(vy)), std::fabs(static_cast<long double>(vx))));
+    const long double q = bogen * 180.0L / pi;
+    // The product in long double: in float it can underflow to 0 and look like an axis.
+    const long double p = static_cast<long double>(vx) * vy;
+
+    long double winkel = 0.0L; // also the answer for the zero vector
+    if (p > 0.0L) {
+        winkel = vx > 0.0f ? q : q + 180.0L;
+    } else if (p < 0.0L) {
+        winkel = vx >= 0.0f ? 360.0L - q : 180.0L - q;
+    } else {
+        if (vx != 0.0f)
+            winkel = vx > 0.0f ? 0.0L : 180.0L;
+        if (vy != 0.0f)
+            winkel = vy > 0.0f ? 90.0L : 270.0L;
+    }
+    const float ergebnis = static_cast<float>(winkel);
+    // Just below the positive x axis 360 - q can round up to 360 itself.
+    return ergebnis >= 360.0f ? 0.0f : ergebnis;
+}

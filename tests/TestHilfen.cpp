@@ -1,0 +1,54 @@
+#include "TestHilfen.h"
+
+namespace testhilfen {
+
+QImage WeissesBild(int breite, int hoehe)
+{
+    QImage bild(breite, hoehe, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+unsigned Farbe(const QImage& bild, int x, int y)
+{
+    return bild.pixel(x, y) & 0xFFFFFFu;
+}
+
+int ZaehleFarbe(const QImage& bild, unsigned rgb, QRect bereich)
+{
+    if (bereich.isEmpty())
+        bereich = bild.rect();
+    bereich &= bild.rect();
+    int anzahl = 0;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            if (Farbe(bild, x, y) == rgb)
+                ++anzahl;
+    return anzahl;
+}
+
+int ZaehleNichtWeiss(const QImage& bild, QRect bereich)
+{
+    if (bereich.isEmpty())
+        bereich = bild.rect();
+    bereich &= bild.rect();
+    int anzahl = 0;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        for (int x = bereich.left(); x <= bereich.right(); ++x)
+            if (Farbe(bild, x, y) != 0xFFFFFFu)
+                ++anzahl;
+    return anzahl;
+}
+
+bool FarbeNahe(const QImage& bild, int x, int y, unsigned rgb, int radius)
+{
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int px = x + dx, py = y + dy;
+            if (bild.rect().contains(px, py) && Farbe(bild, px, py) == rgb)
+                return true;
+        }
+    return false;
+}
+
+} // namespace testhilfen
