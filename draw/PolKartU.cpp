@@ -15,7 +15,8 @@ void PolarZuKartesisch(float winkel, float r, float& x, float& y)
 
 float Richtungswinkel(float vx, float vy)
 {
-    // Angle to the nearer part of the x axis, taken from the quadrant below.
+    // q: the angle between the vector and the x axis, 0..90; the quadrant decides
+    // below how it counts.
     const float bogen = static_cast<float>(
         std::atan2(std::fabs(static_cast<long double>(vy)), std::fabs(static_cast<long double>(vx))));
     const long double q = bogen * 180.0L / pi;

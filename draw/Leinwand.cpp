@@ -1,0 +1,324 @@
+#include "draw/Leinwand.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QVarLengthArray>
+#include <QtMath>
+#include <cmath>
+#include <cstdlib>
+
+int PunktZuPixel(int punkte)
+{
+    // MulDiv(punkte, 96, 72): exact product, rounded half away from zero.
+    const long long zaehler = static_cast<long long>(punkte) * 96;
+    long long ergebnis = zaehler / 72;
+    const long long rest = zaehler % 72;
+    if (2 * std::llabs(rest) >= 72)
+        ergebnis += zaehler < 0 ? -1 : 1;
+    return static_cast<int>(ergebnis);
+}
+
+namespace {
+
+struct Familien {
+    QString sans = QStringLiteral("Liberation Sans");
+    QString serif = QStringLiteral("Liberation Serif");
+    bool vollstaendig = false;
+};
+
+// The Liberation fonts are loaded from the system once, so that "Arial" and
+// "Times New Roman" always mean their metric twins, whatever fontconfig would pick.
+const Familien& familien()
+{
+    static const Familien geladen = [] {
+        Familien f;
+        const QString ordner = QStringLiteral("/usr/share/fonts/truetype/liberation/");
+        struct Datei { const char* name; QString* familie; };
+        const Datei dateien[] = {{"LiberationSans-Regular.ttf", &f.sans},
+                                 {"LiberationSans-Bold.ttf", &f.sans},
+                                 {"LiberationSerif-Regular.ttf", &f.serif},
+                                 {"LiberationSerif-Bold.ttf", &f.serif}};
+        int anzahl = 0;
+        for (const Datei& d : dateien) {
+            const int id = QFontDatabase::addApplicationFont(ordner + QLatin1String(d.name));
+            if (id < 0)
+                continue;
+            const QStringList namen = QFontDatabase::applicationFontFamilies(id);
+            if (!namen.isEmpty()) {
+                *d.familie = namen.first();
+                ++anzahl;
+            }
+        }
+        f.vollstaendig = anzahl == 4;
+        return f;
+    }();
+    return geladen;
+}
+
+QColor qFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
+
+// Dash patterns of a one-pixel pen, in pixels on / off, as the window system draws them.
+struct Muster {
+    int laenge;
+    int teile[4];
+};
+constexpr Muster musterStrich{2, {18, 6, 0, 0}};
+constexpr Muster musterPunkt{2, {3, 3, 0, 0}};
+constexpr Muster musterStrichPunkt{4, {9, 6, 3, 6}};
+
+const Muster* musterFuer(TPenStyle stil)
+{
+    switch (stil) {
+    case psDash: return &musterStrich;
+    case psDot: return &musterPunkt;
+    case psDashDot: return &musterStrichPunkt;
+    default: return nullptr;
+    }
+}
+
+bool musterAn(const Muster& m, int index)
+{
+    int periode = 0;
+    for (int i = 0; i < m.laenge; ++i)
+        periode += m.teile[i];
+    int pos = index % periode;
+    for (int i = 0; i < m.laenge; ++i) {
+        if (pos < m.teile[i])
+            return i % 2 == 0;
+        pos -= m.teile[i];
+    }
+    return false;
+}
+
+} // namespace
+
+bool SchriftenVerfuegbar() { return familien().vollstaendig; }
+
+QFont QtSchrift(const QString& name, int pixelHoehe, bool fett)
+{
+    const Familien& f = familien();
+    const bool serif = name == QLatin1String("Times New Roman") || name == QLatin1String("Symbol");
+    QFont schrift(serif ? f.serif : f.sans);
+    schrift.setPixelSize(qMax(1, pixelHoehe));
+    schrift.setBold(fett);
+    schrift.setKerning(false);
+    return schrift;
+}
+
+QChar SymbolZeichen(QChar c)
+{
+    // The Symbol font's Greek letters at the positions of the Latin ones.
+    static const char16_t klein[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'ϕ',
+                                       u'κ', u'λ', u'μ', u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ',
+                                       u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
+    static const char16_t gross[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'ϑ',
+                                       u'Κ', u'Λ', u'Μ', u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ',
+                                       u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
+    const char16_t u = c.unicode();
+    if (u >= u'a' && u <= u'z')
+        return QChar(klein[u - u'a']);
+    if (u >= u'A' && u <= u'Z')
+        return QChar(gross[u - u'A']);
+    return c;
+}
+
+void Leinwand::Binde(QPainter* maler)
+{
+    maler_ = maler;
+    if (maler_)
+        maler_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+void Leinwand::Loese() { maler_ = nullptr; }
+
+QFont Leinwand::aktuelleSchrift() const
+{
+    return QtSchrift(schrift.name, PunktZuPixel(schrift.groesse), schrift.fett);
+}
+
+QString Leinwand::sichtbarerText(const QString& text) const
+{
+    if (schrift.name != QLatin1String("Symbol"))
+        return text;
+    QString griechisch = text;
+    for (QChar& c : griechisch)
+        c = SymbolZeichen(c);
+    return griechisch;
+}
+
+void Leinwand::setzeStift(bool mitStift) const
+{
+    if (!mitStift || stift.stil == psClear) {
+        maler_->setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(qFarbe(stift.farbe));
+    pen.setWidth(qMax(1, stift.breite));
+    if (stift.breite > 1) {
+        // A wide pen of the window system is always solid with round ends.
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else if (const Muster* m = musterFuer(stift.stil)) {
+        QList<qreal> striche;
+        for (int i = 0; i < m->laenge; ++i)
+            striche << m->teile[i];
+        pen.setDashPattern(striche);
+    }
+    maler_->setPen(pen);
+}
+
+void Leinwand::setzePinsel() const
+{
+    if (pinsel.stil == bsClear)
+        maler_->setBrush(Qt::NoBrush);
+    else
+        maler_->setBrush(qFarbe(pinsel.farbe));
+}
+
+void Leinwand::MoveTo(int x, int y)
+{
+    penX_ = x;
+    penY_ = y;
+}
+
+void Leinwand::LineTo(int x, int y)
+{
+    const int x0 = penX_, y0 = penY_;
+    penX_ = x;
+    penY_ = y;
+    if (!maler_ || stift.stil == psClear)
+        return;
+    if (stift.breite > 1) {
+        setzeStift(true);
+        maler_->drawLine(x0, y0, x, y);
+        return;
+    }
+    // One-pixel lines are rasterised here so that the end pixel stays unset and
+    // the dash pattern runs pixel by pixel along the line.
+    const Muster* muster = musterFuer(stift.stil);
+    const int dx = std::abs(x - x0), dy = std::abs(y - y0);
+    const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
+    const int schritte = qMax(dx, dy);
+    QVarLengthArray<QPoint, 1024> punkte;
+    int px = x0, py = y0, fehler = dx - dy;
+    for (int i = 0; i < schritte; ++i) {
+        if (!muster || musterAn(*muster, i))
+            punkte.append(QPoint(px, py));
+        const int f2 = 2 * fehler;
+        if (f2 > -dy) {
+            fehler -= dy;
+            px += sx;
+        }
+        if (f2 < dx) {
+            fehler += dx;
+            py += sy;
+        }
+    }
+    if (punkte.isEmpty())
+        return;
+    maler_->setPen(QPen(qFarbe(stift.farbe), 1));
+    maler_->drawPoints(punkte.constData(), int(punkte.size()));
+}
+
+void Leinwand::Ellipse(int l, int t, int r, int b)
+{
+    if (!maler_)
+        return;
+    setzeStift(true);
+    setzePinsel();
+    maler_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+}
+
+void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
+{
+    if (!maler_ || stift.stil == psClear)
+        return;
+    const qreal mx = (l + r) / 2.0, my = (t + b) / 2.0;
+    // Screen y grows downwards; counter-clockwise on screen is the positive sense.
+    const qreal start = qRadiansToDegrees(std::atan2(my - y1, x1 - mx));
+    const qreal ende = qRadiansToDegrees(std::atan2(my - y2, x2 - mx));
+    qreal spanne = std::fmod(ende - start, 360.0);
+    if (spanne <= 0)
+        spanne += 360.0;
+    if ((x1 == x2 && y1 == y2) || spanne >= 360.0)
+        spanne = 360.0;
+    setzeStift(true);
+    maler_->setBrush(Qt::NoBrush);
+    maler_->drawArc(QRectF(l, t, r - l - 1, b - t - 1), qRound(start * 16), qRound(spanne * 16));
+}
+
+void Leinwand::Rectangle(int l, int t, int r, int b)
+{
+    if (!maler_)
+        return;
+    if (pinsel.stil != bsClear)
+        maler_->fillRect(QRect(l, t, r - l, b - t), qFarbe(pinsel.farbe));
+    if (stift.stil == psClear)
+        return;
+    const int px = penX_, py = penY_;
+    MoveTo(l, t);
+    LineTo(r - 1, t);
+    LineTo(r - 1, b - 1);
+    LineTo(l, b - 1);
+    LineTo(l, t);
+    MoveTo(px, py);
+}
+
+void Leinwand::FillRect(int l, int t, int r, int b)
+{
+    if (maler_)
+        maler_->fillRect(QRect(l, t, r - l, b - t), qFarbe(pinsel.farbe));
+}
+
+void Leinwand::Pixel(int x, int y, TFarbe farbe)
+{
+    if (!maler_)
+        return;
+    maler_->setPen(QPen(qFarbe(farbe), 1));
+    maler_->drawPoint(x, y);
+}
+
+TFarbe Leinwand::PixelFarbe(int x, int y) const
+{
+    if (!maler_ || maler_->device()->devType() != QInternal::Image)
+        return clWhite;
+    const auto* bild = static_cast<const QImage*>(maler_->device());
+    if (!bild->rect().contains(x, y))
+        return clWhite;
+    return TFarbe(bild->pixel(x, y) & 0xFFFFFFu);
+}
+
+void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFarbe farbe, int stil)
+{
+    if (!maler_)
+        return;
+    static const Qt::PenStyle stile[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    const Qt::PenStyle qtStil = (stil >= 0 && stil <= 3) ? stile[stil] : Qt::SolidLine;
+    QPen pen(QBrush(qFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
+    maler_->setPen(pen);
+    maler_->drawLine(x1, y1, x2, y2);
+    penX_ = x2;
+    penY_ = y2;
+}
+
+void Leinwand::TextOut(int x, int y, const QString& text)
+{
+    if (!maler_ || text.isEmpty())
+        return;
+    const QFont font = aktuelleSchrift();
+    const QString sichtbar = sichtbarerText(text);
+    const QFontMetrics fm(font);
+    if (pinsel.stil != bsClear)
+        maler_->fillRect(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()), qFarbe(pinsel.farbe));
+    maler_->setFont(font);
+    maler_->setPen(qFarbe(schrift.farbe));
+    maler_->drawText(x, y + fm.ascent(), sichtbar);
+}
+
+QSize Leinwand::TextExtent(const QString& text) const
+{
+    const QFontMetrics fm(aktuelleSchrift());
+    return QSize(fm.horizontalAdvance(sichtbarerText(text)), fm.height());
+}

@@ -1,0 +1,258 @@
+#include "draw/SchriftU.h"
+
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+
+namespace {
+
+const QString arial = QStringLiteral("Arial");
+const QString symbol = QStringLiteral("Symbol");
+const QString times = QStringLiteral("Times New Roman");
+
+// Which markers a renderer understands besides "!" and "^".
+enum class Renderer { Text, Farb, Times, Symbol };
+
+enum class Modus { Normal, Tief, Hoch, Symbol, Times, SymbolTief };
+
+struct Zeichner {
+    Leinwand& lw;
+    int x0, y0, groesse;
+    int klein;
+    int a = 0;
+
+    // Draws one character at the advance plus dx, dy and moves the advance on.
+    void zeichne(QChar c, int dx, int dy, int extra = 0)
+    {
+        const QString s(c);
+        lw.TextOut(x0 + a + dx, y0 + dy, s);
+        a += lw.TextWidth(s) + extra;
+    }
+};
+
+void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett,
+              TFarbe normal, TFarbe hervor, Renderer art)
+{
+    lw.schrift.name = arial;
+    lw.schrift.farbe = normal;
+    lw.schrift.groesse = groesse;
+    lw.schrift.fett = fett;
+    Zeichner z{lw, x0, y0, groesse, KleineGroesse(groesse)};
+    Modus modus = Modus::Normal;
+    bool hervorgehoben = false;
+
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (art == Renderer::Symbol)
+            lw.schrift.name = arial;
+        if (c == QLatin1Char('!')) {
+            modus = Modus::Tief;
+            continue;
+        }
+        if (c == QLatin1Char('^')) {
+            modus = Modus::Hoch;
+            continue;
+        }
+        if (c == QLatin1Char('~') && art == Renderer::Symbol) {
+            modus = Modus::Symbol;
+            continue;
+        }
+        if (c == QLatin1Char('~') && art == Renderer::Times) {
+            modus = Modus::Times;
+            continue;
+        }
+        if (c == QLatin1Char('*') && art == Renderer::Symbol) {
+            modus = Modus::SymbolTief;
+            continue;
+        }
+        if (c == QLatin1Char('#') && art == Renderer::Farb) {
+            hervorgehoben = !hervorgehoben;
+            lw.schrift.farbe = hervorgehoben ? hervor : normal;
+            continue;
+        }
+
+        switch (modus) {
+        case Modus::Normal:
+            z.zeichne(c, 0, 0);
+            break;
+        case Modus::Hoch: {
+            lw.schrift.groesse = z.klein;
+            // "f^2" (an area in square units): the 2 keeps clear of the f.
+            const bool quadrat = art != Renderer::Symbol && c == QLatin1Char('2') && i >= 2 &&
+                                 text.at(i - 1) == QLatin1Char('^') && text.at(i - 2) == QLatin1Char('f');
+            z.zeichne(c, quadrat ? 3 : 0, -(z.klein / 2), quadrat ? 3 : 0);
+            lw.schrift.groesse = groesse;
+            break;
+        }
+        case Modus::Tief:
+            lw.schrift.groesse = z.klein;
+            z.zeichne(c, 0, z.klein);
+            lw.schrift.groesse = groesse;
+            break;
+        case Modus::Symbol:
+            lw.schrift.name = symbol;
+            z.zeichne(c, 0, -2);
+            break;
+        case Modus::Times:
+            lw.schrift.name = times;
+            z.zeichne(c, 0, 0);
+            lw.schrift.name = arial;
+            break;
+        case Modus::SymbolTief:
+            lw.schrift.name = symbol;
+            lw.schrift.groesse = z.klein;
+            z.zeichne(c, 0, z.klein);
+            lw.schrift.groesse = groesse;
+            break;
+        }
+        modus = Modus::Normal;
+    }
+}
+
+QString ohneFarbmarken(const QString& text)
+{
+    QString s = text;
+    s.remove(QLatin1Char('#'));
+    return s;
+}
+
+float plus(float a, long double b) { return static_cast<float>(a + b); }
+
+// Half a pixel extent in world units; a zero scale gives no shift.
+long double halbeWelt(int pixel, int einheit)
+{
+    return einheit == 0 ? 0.0L : static_cast<long double>(pixel) / (2.0L * einheit);
+}
+
+} // namespace
+
+int KleineGroesse(int groesse) { return Runden(0.75L * groesse); }
+
+int TextBreite(Leinwand& lw, const QString& text, int groesse, bool fett)
+{
+    lw.schrift.name = arial;
+    lw.schrift.groesse = groesse;
+    lw.schrift.fett = fett;
+    const int klein = KleineGroesse(groesse);
+    bool markiert = false;
+    int breite = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char('!') || c == QLatin1Char('^')) {
+            markiert = true;
+            continue;
+        }
+        lw.schrift.groesse = markiert ? klein : groesse;
+        breite += lw.TextWidth(QString(c));
+        lw.schrift.groesse = groesse;
+        markiert = false;
+    }
+    return breite;
+}
+
+void SchreibeText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
+{
+    schreibe(lw, text, x0, y0, groesse, fett, farbe, farbe, Renderer::Text);
+}
+
+void SchreibeFarbText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett,
+                      TFarbe normalFarbe, TFarbe hervorFarbe)
+{
+    schreibe(lw, text, x0, y0, groesse, fett, normalFarbe, hervorFarbe, Renderer::Farb);
+}
+
+void SchreibeTimesText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
+{
+    schreibe(lw, text, x0, y0, groesse, fett, farbe, farbe, Renderer::Times);
+}
+
+void SchreibeSymbolText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
+{
+    schreibe(lw, text, x0, y0, groesse, fett, farbe, farbe, Renderer::Symbol);
+}
+
+void TextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    lw.pinsel.stil = bsClear;
+    const int w = TextBreite(lw, text, groesse, fett);
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeText(lw, text, px - w / 2, py, groesse, fett, farbe);
+}
+
+void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    lw.pinsel.stil = bsClear;
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeText(lw, text, px, py, groesse, fett, farbe);
+}
+
+void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    const int w = TextBreite(lw, text, groesse, fett);
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeSymbolText(lw, text, px - w / 2, py, groesse, fett, farbe);
+}
+
+void SymbolTextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeSymbolText(lw, text, px, py, groesse, fett, farbe);
+}
+
+void FarbTextLinks(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
+                   TFarbe hervorFarbe, float x, float y)
+{
+    lw.pinsel.stil = bsClear;
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeFarbText(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe);
+}
+
+void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
+                   TFarbe hervorFarbe, float x, float y)
+{
+    const int w = TextBreite(lw, ohneFarbmarken(text), groesse, fett);
+    lw.stift.stil = psClear;
+    lw.pinsel.stil = bsClear;
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeFarbText(lw, text, px - w / 2, py, groesse, fett, normalFarbe, hervorFarbe);
+}
+
+void FarbTextLinksMittig(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
+                         TFarbe hervorFarbe, float x, float y)
+{
+    // Measured with the font the canvas has before this call.
+    const int h = lw.TextHeight(text);
+    FarbTextLinks(lw, text, normalFarbe, fett, groesse, hervorFarbe, x, plus(y, halbeWelt(h, einheitY)));
+}
+
+void TextZentriert(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    const int w = lw.TextWidth(text);
+    FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe, plus(x, -halbeWelt(w, einheitX)), y);
+}
+
+void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    const int w = TextBreite(lw, ohneFarbmarken(text), groesse, fett);
+    lw.stift.stil = psClear;
+    lw.pinsel.stil = bsClear;
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    SchreibeTimesText(lw, text, px - w / 2, py, groesse, fett, farbe);
+}
+
+void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+{
+    const QSize mass = lw.TextExtent(text);
+    const int w = mass.width(), h = mass.height();
+    int px, py;
+    WeltZuPixel(x, y, px, py);
+    lw.pinsel.stil = bsSolid;
+    lw.pinsel.farbe = clWhite;
+    lw.FillRect(px - w / 2 - 1, py - h / 2 - 1, px + w / 2 + 1, py + h / 2 + 1);
+    FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe, plus(x, -halbeWelt(w, einheitX)), y);
+}

@@ -1,0 +1,131 @@
+// The canvas: crisp lines without their end pixel, dash patterns, arcs and the
+// font handling every label relies on.
+#include "TestHilfen.h"
+#include "draw/Leinwand.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace testhilfen;
+
+TEST(Schrift, PointsToPixelsAtNinetySixDpi)
+{
+    EXPECT_EQ(PunktZuPixel(12), 16);
+    EXPECT_EQ(PunktZuPixel(9), 12);
+    EXPECT_EQ(PunktZuPixel(36), 48);
+    EXPECT_EQ(PunktZuPixel(10), 13);
+    EXPECT_EQ(PunktZuPixel(27), 36);
+}
+
+TEST(Schrift, LiberationFontsStandInForArialAndTimes)
+{
+    ASSERT_TRUE(SchriftenVerfuegbar()) << "fonts-liberation is not installed";
+    EXPECT_TRUE(QtSchrift("Arial", 16, true).family().startsWith("Liberation Sans"));
+    EXPECT_TRUE(QtSchrift("Times New Roman", 16, false).family().startsWith("Liberation Serif"));
+    EXPECT_EQ(QtSchrift("Arial", 16, true).pixelSize(), 16);
+}
+
+TEST(Schrift, SymbolLettersBecomeGreek)
+{
+    EXPECT_EQ(SymbolZeichen('a'), QChar(u'α'));
+    EXPECT_EQ(SymbolZeichen('b'), QChar(u'β'));
+    EXPECT_EQ(SymbolZeichen('g'), QChar(u'γ'));
+    EXPECT_EQ(SymbolZeichen('d'), QChar(u'δ'));
+    EXPECT_EQ(SymbolZeichen('e'), QChar(u'ε'));
+    EXPECT_EQ(SymbolZeichen('r'), QChar(u'ρ'));
+    EXPECT_EQ(SymbolZeichen('w'), QChar(u'ω'));
+    EXPECT_EQ(SymbolZeichen('D'), QChar(u'Δ'));
+    EXPECT_EQ(SymbolZeichen('W'), QChar(u'Ω'));
+    EXPECT_EQ(SymbolZeichen('1'), QChar('1'));
+}
+
+class LeinwandBild : public testing::Test {
+protected:
+    QImage bild = WeissesBild(100, 100);
+    QPainter maler{&bild};
+    Leinwand lw{&maler};
+    QImage fertig()
+    {
+        maler.end();
+        return bild;
+    }
+};
+
+TEST_F(LeinwandBild, LineLeavesItsEndPixelUnset)
+{
+    lw.stift.farbe = clRed;
+    lw.MoveTo(10, 10);
+    lw.LineTo(30, 10);
+    lw.MoveTo(10, 20);
+    lw.LineTo(30, 40);
+    const QImage b = fertig();
+    EXPECT_EQ(Farbe(b, 10, 10), Rgb(255, 0, 0));
+    EXPECT_EQ(Farbe(b, 29, 10), Rgb(255, 0, 0));
+    EXPECT_EQ(Farbe(b, 30, 10), Rgb(255, 255, 255));
+    EXPECT_EQ(ZaehleFarbe(b, Rgb(255, 0, 0), QRect(0, 0, 100, 15)), 20);
+    EXPECT_EQ(Farbe(b, 29, 39), Rgb(255, 0, 0));
+    EXPECT_EQ(Farbe(b, 30, 40), Rgb(255, 255, 255));
+}
+
+TEST_F(LeinwandBild, DottedAndClearPens)
+{
+    lw.stift.stil = psDot;
+    lw.MoveTo(0, 5);
+    lw.LineTo(60, 5);
+    lw.stift.stil = psClear;
+    lw.MoveTo(0, 50);
+    lw.LineTo(60, 50);
+    const QImage b = fertig();
+    const int schwarz = ZaehleFarbe(b, 0, QRect(0, 5, 60, 1));
+    EXPECT_GT(schwarz, 20);
+    EXPECT_LT(schwarz, 40);
+    EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 45, 100, 10)), 0);
+}
+
+TEST_F(LeinwandBild, ArcRunsCounterClockwiseOnScreen)
+{
+    lw.stift.farbe = clBlue;
+    // From the ray to the right (0 degrees) to the ray upwards (90 degrees).
+    lw.Arc(10, 10, 91, 91, 90, 50, 50, 10);
+    const QImage b = fertig();
+    EXPECT_TRUE(FarbeNahe(b, 79, 21, Rgb(0, 0, 255), 2)) << "upper right quarter drawn";
+    EXPECT_FALSE(FarbeNahe(b, 21, 79, Rgb(0, 0, 255), 2)) << "lower left quarter not drawn";
+    EXPECT_FALSE(FarbeNahe(b, 79, 79, Rgb(0, 0, 255), 2)) << "lower right quarter not drawn";
+}
+
+TEST_F(LeinwandBild, ArcWithEqualRaysIsAWholeCircle)
+{
+    lw.Arc(10, 10, 91, 91, 90, 50, 90, 50);
+    const QImage b = fertig();
+    EXPECT_TRUE(FarbeNahe(b, 21, 79, 0, 2));
+    EXPECT_TRUE(FarbeNahe(b, 79, 21, 0, 2));
+    EXPECT_TRUE(FarbeNahe(b, 10, 50, 0, 1));
+}
+
+TEST_F(LeinwandBild, OpaqueTextFillsItsBoxWithTheBrush)
+{
+    lw.pinsel.stil = bsSolid;
+    lw.pinsel.farbe = RGB(0, 255, 0);
+    lw.TextOut(5, 5, "ii");
+    lw.pinsel.stil = bsClear;
+    lw.TextOut(5, 50, "ii");
+    const QImage b = fertig();
+    EXPECT_GT(ZaehleFarbe(b, Rgb(0, 255, 0), QRect(0, 0, 100, 40)), 20);
+    EXPECT_EQ(ZaehleFarbe(b, Rgb(0, 255, 0), QRect(0, 45, 100, 40)), 0);
+    EXPECT_GT(ZaehleNichtWeiss(b, QRect(0, 45, 100, 40)), 5);
+}
+
+TEST_F(LeinwandBild, GeometricLineKeepsTheCanvasPen)
+{
+    lw.stift.farbe = clRed;
+    lw.stift.breite = 1;
+    lw.GeometrischeLinie(20, 20, 60, 20, 6, clBlue, 0);
+    lw.MoveTo(20, 60);
+    lw.LineTo(60, 60);
+    const QImage b = fertig();
+    // Square caps reach half the width beyond the end point.
+    EXPECT_EQ(Farbe(b, 62, 20), Rgb(0, 0, 255));
+    EXPECT_EQ(Farbe(b, 40, 18), Rgb(0, 0, 255));
+    EXPECT_EQ(Farbe(b, 40, 60), Rgb(255, 0, 0));
+    EXPECT_EQ(lw.stift.breite, 1);
+}

@@ -1,0 +1,252 @@
+// Intersections of lines and circles, clipping to the drawing area, triangle centres.
+#include "draw/SchnittU.h"
+#include "draw/VektorU.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr float kMarke = 7.5f; // an output value that must survive a refused call
+
+struct Punkt { float x, y; };
+
+// Distance of X from the line through P and Q.
+float AbstandZurGeraden(Punkt x, Punkt p, Punkt q)
+{
+    const float dx = q.x - p.x, dy = q.y - p.y;
+    return std::fabs(dx * (x.y - p.y) - dy * (x.x - p.x)) / std::hypot(dx, dy);
+}
+
+} // namespace
+
+TEST(Schnitt, GeradeGerade)
+{
+    float x = kMarke, y = kMarke;
+    EXPECT_TRUE(SchnittGeradeGerade(0, 0, 0, 1, 2, 5, 1, 0, x, y));
+    EXPECT_FLOAT_EQ(x, 2.0f);
+    EXPECT_FLOAT_EQ(y, 0.0f);
+
+    // The meeting point lies on both lines and agrees with Schnittpunkt.
+    const float f[][8] = {{1, 2, 1, 1, 3, -1, 2, -1}, {-4, 0.5f, 0.3f, -2, 6, 7, 5, 1},
+                          {0, 0, 1, 0.001f, 10, 10, 1, -0.001f}};
+    for (const auto& g : f) {
+        ASSERT_TRUE(SchnittGeradeGerade(g[0], g[1], g[2], g[3], g[4], g[5], g[6], g[7], x, y));
+        EXPECT_NEAR(g[2] * (x - g[0]) + g[3] * (y - g[1]), 0.0f, 1e-4f);
+        EXPECT_NEAR(g[6] * (x - g[4]) + g[7] * (y - g[5]), 0.0f, 1e-4f);
+        float sx = 0, sy = 0;
+        ASSERT_TRUE(Schnittpunkt(g[0], g[1], g[2], g[3], g[4], g[5], g[6], g[7], sx, sy));
+        EXPECT_NEAR(x, sx, 1e-4f);
+        EXPECT_NEAR(y, sy, 1e-4f);
+    }
+}
+
+TEST(Schnitt, GeradeGeradeOhneSchnitt)
+{
+    float x = kMarke, y = kMarke;
+    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 1, 1, 5, 1, 2, 2, x, y));  // parallel
+    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 1, 1, 0, 0, 1, 1, x, y));  // the same line
+    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 0, 0, 5, 1, 1, 0, x, y));  // no normal
+    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 1, 0, 1e30f, 0, 1, 1e-40f, x, y)); // beyond float range
+    EXPECT_EQ(x, kMarke);
+    EXPECT_EQ(y, kMarke);
+}
+
+TEST(Schnitt, GeradeKreisReihenfolge)
+{
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_TRUE(SchnittGeradeKreis(-5, 0, 5, 0, 0, 0, 3, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(x1, -3.0f);
+    EXPECT_FLOAT_EQ(y1, 0.0f);
+    EXPECT_FLOAT_EQ(x2, 3.0f);
+    EXPECT_FLOAT_EQ(y2, 0.0f);
+    ASSERT_TRUE(SchnittGeradeKreis(5, 0, -5, 0, 0, 0, 3, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(x1, 3.0f);
+    EXPECT_FLOAT_EQ(x2, -3.0f);
+
+    // Vertical line through an off-centre circle: first towards P (down), then towards Q.
+    ASSERT_TRUE(SchnittGeradeKreis(1, -10, 1, 10, 1, 2, 5, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(x1, 1.0f);
+    EXPECT_FLOAT_EQ(y1, -3.0f);
+    EXPECT_FLOAT_EQ(x2, 1.0f);
+    EXPECT_FLOAT_EQ(y2, 7.0f);
+
+    // A slanted line with P and Q inside the circle: both points on line and circle.
+    const Punkt p{0.5f, -0.25f}, q{1.5f, 0.75f}, m{1, 0.5f};
+    ASSERT_TRUE(SchnittGeradeKreis(p.x, p.y, q.x, q.y, m.x, m.y, 2.5f, x1, y1, x2, y2));
+    for (Punkt s : {Punkt{x1, y1}, Punkt{x2, y2}}) {
+        EXPECT_NEAR(Abstand(m.x, m.y, s.x, s.y), 2.5f, 1e-5f);
+        EXPECT_NEAR(AbstandZurGeraden(s, p, q), 0.0f, 1e-5f);
+    }
+    EXPECT_LT(x1, x2) << "the first point lies on the side of P";
+}
+
+TEST(Schnitt, GeradeKreisTangenteUndVorbei)
+{
+    float x1 = kMarke, y1 = kMarke, x2 = kMarke, y2 = kMarke;
+    ASSERT_TRUE(SchnittGeradeKreis(-5, 3, 5, 3, 0, 0, 3, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(x1, 0.0f);
+    EXPECT_FLOAT_EQ(y1, 3.0f);
+    EXPECT_FLOAT_EQ(x2, 0.0f);
+    EXPECT_FLOAT_EQ(y2, 3.0f);
+
+    x1 = y1 = x2 = y2 = kMarke;
+    EXPECT_FALSE(SchnittGeradeKreis(-5, 3.1f, 5, 3.1f, 0, 0, 3, x1, y1, x2, y2)); // misses
+    EXPECT_FALSE(SchnittGeradeKreis(1, 1, 1, 1, 0, 0, 3, x1, y1, x2, y2));       // P = Q
+    EXPECT_EQ(x1, kMarke);
+    EXPECT_EQ(y1, kMarke);
+    EXPECT_EQ(x2, kMarke);
+    EXPECT_EQ(y2, kMarke);
+}
+
+TEST(Schnitt, GeradeImQuadrat)
+{
+    struct Fall { float px, py, qx, qy, x1, y1, x2, y2; };
+    const Fall faelle[] = {
+        {0, 0, 1, 1, -10, -10, 10, 10},  // diagonal
+        {2, -1, 2, 4, 2, -10, 2, 10},    // vertical
+        {2, 4, 2, -1, 2, -10, 2, 10},    // vertical, always bottom to top
+        {0, 0, 1, 5, -2, -10, 2, 10},    // steep: bottom edge to top edge
+        {0, 0, 1, -5, -2, 10, 2, -10},   // steep falling: top edge to bottom edge
+        {0, 0, 1, -1, -10, 10, 10, -10}, // falling through the corners
+        {0, 3, 1, 3, -10, 3, 10, 3},     // horizontal inside
+        {5, 10, -1, 10, -10, 10, 10, 10}, // horizontal on the top edge
+        {0, 30, 1, 31, -20, 10, -20, 10}, // outside: twice the same point on the top edge line
+    };
+    for (const Fall& f : faelle) {
+        float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        ASSERT_TRUE(GeradeImQuadrat(f.px, f.py, f.qx, f.qy, 10, x1, y1, x2, y2));
+        EXPECT_FLOAT_EQ(x1, f.x1) << f.px << "," << f.py << " " << f.qx << "," << f.qy;
+        EXPECT_FLOAT_EQ(y1, f.y1) << f.px << "," << f.py << " " << f.qx << "," << f.qy;
+        EXPECT_FLOAT_EQ(x2, f.x2) << f.px << "," << f.py << " " << f.qx << "," << f.qy;
+        EXPECT_FLOAT_EQ(y2, f.y2) << f.px << "," << f.py << " " << f.qx << "," << f.qy;
+    }
+}
+
+TEST(Schnitt, GeradeImRechteck)
+{
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_TRUE(GeradeImRechteck(0, 0, 2, 1, 8, 5, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(x1, -8.0f);
+    EXPECT_FLOAT_EQ(y1, -4.0f);
+    EXPECT_FLOAT_EQ(x2, 8.0f);
+    EXPECT_FLOAT_EQ(y2, 4.0f);
+    ASSERT_TRUE(GeradeImRechteck(0, 0, 1, 2, 8, 5, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(x1, -2.5f);
+    EXPECT_FLOAT_EQ(y1, -5.0f);
+    EXPECT_FLOAT_EQ(x2, 2.5f);
+    EXPECT_FLOAT_EQ(y2, 5.0f);
+    ASSERT_TRUE(GeradeImRechteck(1, 7, 1, 8, 8, 5, x1, y1, x2, y2));
+    EXPECT_FLOAT_EQ(y1, -5.0f);
+    EXPECT_FLOAT_EQ(y2, 5.0f);
+
+    // An off-centre line: both ends on the border and on the line.
+    const Punkt p{-3, 1}, q{4, 2.5f};
+    ASSERT_TRUE(GeradeImRechteck(p.x, p.y, q.x, q.y, 6, 2, x1, y1, x2, y2));
+    for (Punkt e : {Punkt{x1, y1}, Punkt{x2, y2}}) {
+        EXPECT_NEAR(AbstandZurGeraden(e, p, q), 0.0f, 1e-5f);
+        EXPECT_TRUE(std::fabs(e.x) == 6.0f || std::fabs(e.y) == 2.0f);
+    }
+    EXPECT_FLOAT_EQ(x1, -6.0f);
+    EXPECT_FLOAT_EQ(y2, 2.0f);
+}
+
+TEST(Schnitt, GeradeImRechteckOhneErgebnis)
+{
+    float x1 = kMarke, y1 = kMarke, x2 = kMarke, y2 = kMarke;
+    EXPECT_FALSE(GeradeImQuadrat(3, 4, 3, 4, 10, x1, y1, x2, y2));      // P = Q
+    EXPECT_FALSE(GeradeImQuadrat(0, 11, 1, 11, 10, x1, y1, x2, y2));    // horizontal above
+    EXPECT_FALSE(GeradeImRechteck(0, -6, 9, -6, 8, 5, x1, y1, x2, y2)); // horizontal below
+    EXPECT_EQ(x1, kMarke);
+    EXPECT_EQ(y1, kMarke);
+    EXPECT_EQ(x2, kMarke);
+    EXPECT_EQ(y2, kMarke);
+}
+
+TEST(Schnitt, MerkwuerdigePunkteGleichseitig)
+{
+    const float h = std::sqrt(3.0f);
+    float hx, hy, sx, sy, ux, uy, ix, iy;
+    ASSERT_TRUE(MerkwuerdigePunkte(0, 0, 2, 0, 1, h, hx, hy, sx, sy, ux, uy, ix, iy));
+    for (Punkt z : {Punkt{hx, hy}, Punkt{sx, sy}, Punkt{ux, uy}, Punkt{ix, iy}}) {
+        EXPECT_NEAR(z.x, 1.0f, 1e-5f);
+        EXPECT_NEAR(z.y, h / 3, 1e-5f);
+    }
+}
+
+TEST(Schnitt, MerkwuerdigePunkteRechtwinklig)
+{
+    // Right angle at C.
+    float hx, hy, sx, sy, ux, uy, ix, iy;
+    ASSERT_TRUE(MerkwuerdigePunkte(4, 0, 0, 3, 0, 0, hx, hy, sx, sy, ux, uy, ix, iy));
+    EXPECT_NEAR(hx, 0.0f, 1e-6f);
+    EXPECT_NEAR(hy, 0.0f, 1e-6f);
+    EXPECT_FLOAT_EQ(sx, 4.0f / 3.0f);
+    EXPECT_FLOAT_EQ(sy, 1.0f);
+    EXPECT_FLOAT_EQ(ux, 2.0f);
+    EXPECT_FLOAT_EQ(uy, 1.5f);
+    EXPECT_FLOAT_EQ(ix, 1.0f); // in-radius (3 + 4 - 5) / 2
+    EXPECT_FLOAT_EQ(iy, 1.0f);
+    // Right angle at A.
+    ASSERT_TRUE(MerkwuerdigePunkte(0, 0, 4, 0, 0, 3, hx, hy, sx, sy, ux, uy, ix, iy));
+    EXPECT_NEAR(hx, 0.0f, 1e-6f);
+    EXPECT_NEAR(hy, 0.0f, 1e-6f);
+    EXPECT_FLOAT_EQ(ux, 2.0f);
+    EXPECT_FLOAT_EQ(uy, 1.5f);
+}
+
+TEST(Schnitt, MerkwuerdigePunkteAllgemein)
+{
+    // An obtuse, scalene triangle: H lies outside.
+    const Punkt a{-2, 1}, b{5, -1}, c{0, 2.5f};
+    float hx, hy, sx, sy, ux, uy, ix, iy;
+    ASSERT_TRUE(MerkwuerdigePunkte(a.x, a.y, b.x, b.y, c.x, c.y, hx, hy, sx, sy, ux, uy, ix, iy));
+    // Euler: H = A + B + C - 2U, and S = (A + B + C) / 3.
+    EXPECT_NEAR(hx, a.x + b.x + c.x - 2 * ux, 1e-4f);
+    EXPECT_NEAR(hy, a.y + b.y + c.y - 2 * uy, 1e-4f);
+    EXPECT_FLOAT_EQ(sx, 1.0f);
+    EXPECT_FLOAT_EQ(sy, 2.5f / 3.0f);
+    // U is equally far from all vertices; I equally far from all sides.
+    const float r = Abstand(ux, uy, a.x, a.y);
+    EXPECT_NEAR(Abstand(ux, uy, b.x, b.y), r, 1e-4f);
+    EXPECT_NEAR(Abstand(ux, uy, c.x, c.y), r, 1e-4f);
+    const Punkt i{ix, iy};
+    const float ri = AbstandZurGeraden(i, a, b);
+    EXPECT_NEAR(AbstandZurGeraden(i, b, c), ri, 1e-5f);
+    EXPECT_NEAR(AbstandZurGeraden(i, c, a), ri, 1e-5f);
+    // The altitude from B is perpendicular to AC.
+    EXPECT_NEAR(Skalarprodukt(hx - b.x, hy - b.y, c.x - a.x, c.y - a.y), 0.0f, 1e-4f);
+}
+
+TEST(Schnitt, MerkwuerdigePunkteEntartet)
+{
+    const float entartet[][6] = {
+        {0, 0, 1, 1, 2, 2},    // collinear
+        {0, 0, 4, 0, -3, 0},   // collinear on the x axis
+        {1, 2, 1, 2, 5, 6},    // A = B
+        {1, 2, 5, 6, 5, 6},    // B = C
+        {3, 3, 3, 3, 3, 3},    // one point
+    };
+    for (const auto& t : entartet) {
+        float o[8] = {kMarke, kMarke, kMarke, kMarke, kMarke, kMarke, kMarke, kMarke};
+        EXPECT_FALSE(MerkwuerdigePunkte(t[0], t[1], t[2], t[3], t[4], t[5],
+                                        o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7]));
+        for (float v : o)
+            EXPECT_EQ(v, kMarke);
+    }
+    // Nearly collinear triangles either fail or give finite centres; never NaN.
+    const float duenn[][6] = {{0, 0, 1, 1, 2, 2.0000002f}, {0, 0, 1e20f, 1, -1e20f, 0},
+                              {0, 0, 1e-30f, 1e-30f, 1, 1.0000001f}, {-1e30f, 0, 1e30f, 0, 0, 1e-30f}};
+    for (const auto& t : duenn) {
+        float o[8] = {kMarke, kMarke, kMarke, kMarke, kMarke, kMarke, kMarke, kMarke};
+        const bool ok = MerkwuerdigePunkte(t[0], t[1], t[2], t[3], t[4], t[5],
+                                           o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7]);
+        for (float v : o) {
+            EXPECT_TRUE(std::isfinite(v));
+            if (!ok) {
+                EXPECT_EQ(v, kMarke);
+            }
+        }
+    }
+}
