@@ -1,0 +1,215 @@
+// Drawing primitives in world units, probed pixel by pixel on a 480 x 480 area
+// with 24 pixels per unit and the origin in the middle.
+#include "TestHilfen.h"
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace testhilfen;
+
+namespace {
+
+class Primitive : public testing::Test {
+protected:
+    QImage bild = WeissesBild(481, 481);
+    QPainter maler{&bild};
+    Leinwand lw{&maler};
+
+    void SetUp() override
+    {
+        SetzeFarben();
+        SetzeWeltfenster(0, 480, 0, 480, -10, 10, -10, 10);
+    }
+    QImage fertig()
+    {
+        if (maler.isActive())
+            maler.end();
+        return bild;
+    }
+    static QPoint pixel(float x, float y)
+    {
+        int px, py;
+        WeltZuPixel(x, y, px, py);
+        return {px, py};
+    }
+    // Centre of the bounding box of all pixels of a colour.
+    static QPointF mitteDerFarbe(const QImage& b, unsigned rgb)
+    {
+        QRect box;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                if (Farbe(b, x, y) == rgb)
+                    box |= QRect(x, y, 1, 1);
+        return QRectF(box).center();
+    }
+};
+
+} // namespace
+
+TEST_F(Primitive, SegmentStopsBeforeItsEndPixel)
+{
+    Strecke(lw, 1, clRed, 0, 0, 2, 0, 1);
+    const QImage b = fertig();
+    EXPECT_EQ(Farbe(b, 240, 240), Rgb(255, 0, 0));
+    EXPECT_EQ(Farbe(b, 287, 240), Rgb(255, 0, 0));
+    EXPECT_EQ(Farbe(b, 288, 240), Rgb(255, 255, 255));
+}
+
+TEST_F(Primitive, SegmentStyleFourKeepsThePreviousStyle)
+{
+    Strecke(lw, 1, clBlack, -8, 5, 8, 5, 2);
+    Strecke(lw, 1, clBlack, -8, -5, 8, -5, 4);
+    EXPECT_EQ(lw.stift.stil, psDot);
+    EXPECT_EQ(lw.pinsel.stil, bsClear);
+    const QImage b = fertig();
+    const int gepunktet = ZaehleFarbe(b, 0, QRect(0, pixel(0, 5).y(), 481, 1));
+    const int vierter = ZaehleFarbe(b, 0, QRect(0, pixel(0, -5).y(), 481, 1));
+    EXPECT_EQ(gepunktet, vierter);
+    EXPECT_LT(vierter, 16 * 24 * 3 / 4) << "a dotted line leaves gaps";
+}
+
+TEST_F(Primitive, CircleWithoutFillLeavesTheInsideAlone)
+{
+    maler.fillRect(QRect(230, 230, 20, 20), QColor(0, 255, 0));
+    Kreis(lw, 1, clBlack, 0, 0, 2, keineFuellung);
+    const QImage b = fertig();
+    EXPECT_EQ(Farbe(b, 240, 240), Rgb(0, 255, 0));
+    EXPECT_TRUE(FarbeNahe(b, 288, 240, 0, 1)) << "outline at radius 48 pixels";
+    EXPECT_EQ(lw.pinsel.stil, bsClear);
+}
+
+TEST_F(Primitive, FilledCircleLeavesItsBrushBehind)
+{
+    maler.fillRect(QRect(230, 230, 20, 20), QColor(0, 255, 0));
+    Kreis(lw, 1, clBlack, 0, 0, 2, int(clWhite));
+    EXPECT_EQ(lw.pinsel.stil, bsSolid);
+    EXPECT_EQ(lw.pinsel.farbe, clWhite);
+    // The brush stays solid white: opaque text drawn next gets a white box.
+    lw.pinsel.farbe = RGB(0, 0, 255);
+    lw.TextOut(10, 10, "M");
+    const QImage b = fertig();
+    EXPECT_EQ(Farbe(b, 240, 240), Rgb(255, 255, 255));
+    EXPECT_GT(ZaehleFarbe(b, Rgb(0, 0, 255), QRect(0, 0, 60, 40)), 10);
+}
+
+TEST_F(Primitive, ArcsOverAFullTurnAreWholeCircles)
+{
+    for (auto [start, ende] : {std::pair{0.f, 360.f}, std::pair{-10.f, 350.f}}) {
+        SCOPED_TRACE(start);
+        bild.fill(Qt::white);
+        Bogen(lw, 1, clBlue, 0, 0, 4, start, ende);
+        maler.end();
+        for (float w : {45.f, 135.f, 225.f, 315.f}) {
+            const QPointF p(240 + 96 * std::cos(w * M_PI / 180), 240 - 96 * std::sin(w * M_PI / 180));
+            EXPECT_TRUE(FarbeNahe(bild, int(p.x()), int(p.y()), Rgb(0, 0, 255), 2)) << w;
+        }
+        maler.begin(&bild);
+        lw.Binde(&maler);
+    }
+}
+
+TEST_F(Primitive, ArcCoversOnlyItsAngle)
+{
+    Bogen(lw, 1, clBlue, 0, 0, 4, 0, 90);
+    const QImage b = fertig();
+    EXPECT_TRUE(FarbeNahe(b, 240 + 68, 240 - 68, Rgb(0, 0, 255), 2)) << "45 degrees";
+    EXPECT_FALSE(FarbeNahe(b, 240 - 68, 240 + 68, Rgb(0, 0, 255), 3)) << "225 degrees";
+    EXPECT_FALSE(FarbeNahe(b, 240 + 68, 240 + 68, Rgb(0, 0, 255), 3)) << "315 degrees";
+}
+
+TEST_F(Primitive, DoubleArrowHeadsOnlyWhereAsked)
+{
+    Doppelpfeil(lw, 1, clRed, 0, 5, 1, 'L');
+    const QImage b = fertig();
+    // Head lines (0,1)-(0.4,1.2) and (0,1)-(0.4,0.8): ending about 10 pixels right and 5 up or down.
+    EXPECT_TRUE(FarbeNahe(b, 245, 213, Rgb(255, 0, 0), 1));
+    EXPECT_TRUE(FarbeNahe(b, 245, 219, Rgb(255, 0, 0), 1));
+    EXPECT_FALSE(FarbeNahe(b, 355, 213, Rgb(255, 0, 0), 1)) << "no head at the x2 end";
+    EXPECT_FALSE(FarbeNahe(b, 355, 219, Rgb(255, 0, 0), 1));
+    EXPECT_EQ(Farbe(b, 300, 216), Rgb(255, 0, 0));
+}
+
+TEST_F(Primitive, RightAngleMarkHasItsDotOnTheBisector)
+{
+    const TFarbe lila = farbeLila;
+    RechterWinkel(lw, 1, lila, 1, 0, 0, 0, 2, 'L');
+    const QImage b = fertig();
+    // Arc from 0 to 90 degrees, dot at 45 degrees and half the radius: (0.707, 0.707).
+    const QPoint dot = pixel(0.7071f, 0.7071f);
+    EXPECT_EQ(Farbe(b, dot.x(), dot.y()), Rgb(153, 0, 153));
+    EXPECT_TRUE(FarbeNahe(b, 240 + 34, 240 - 34, Rgb(153, 0, 153), 2));
+    EXPECT_FALSE(FarbeNahe(b, 240 - 34, 240 + 34, Rgb(153, 0, 153), 3));
+}
+
+TEST_F(Primitive, DegenerateDirectionsDrawNothing)
+{
+    RechterWinkel(lw, 1, clRed, 0, 0, 0, 0, 2, 'L');
+    StreckenName(lw, "c", clRed, 1, 1, 1, 1);
+    EckenNameVor(lw, "A", clRed, 1, 1, 1, 1, 0.5f);
+    EckenNameNach(lw, "B", clRed, 1, 1, 1, 1, 0.5f);
+    SeitenName(lw, "a", clRed, 1, 1, 1, 1, 1, 1, 0.5f);
+    EXPECT_EQ(ZaehleNichtWeiss(fertig()), 0);
+    float x = 7, y = 7;
+    NormalVersatz(1, 1, 1, 1, 2, 3, 0.5f, x, y);
+    EXPECT_FLOAT_EQ(x, 2);
+    EXPECT_FLOAT_EQ(y, 3);
+}
+
+TEST_F(Primitive, SegmentNameSitsRightOfTheDirection)
+{
+    StreckenName(lw, "c", clRed, 0, 0, 4, 0);
+    QImage b = fertig();
+    const QPointF mitte = mitteDerFarbe(b, Rgb(255, 0, 0));
+    EXPECT_NEAR(mitte.x(), 240 + 48, 3);
+    EXPECT_NEAR(mitte.y(), 240 + 0.4 * 24, 4);
+
+    b.fill(Qt::white);
+    maler.begin(&b);
+    lw.Binde(&maler);
+    StreckenName(lw, "AB", clRed, 0, 0, 4, 0);
+    maler.end();
+    EXPECT_NEAR(mitteDerFarbe(b, Rgb(255, 0, 0)).y(), 240 + 0.55 * 24, 4);
+}
+
+TEST(PunktRechnung, AngleMiddleAndNamePoint)
+{
+    Leinwand lw;
+    float x, y;
+    WinkelMitte(lw, 0, 0, 2, 0, 90, x, y);
+    EXPECT_NEAR(x, 1.4f * std::cos(M_PI / 4), 1e-5);
+    EXPECT_NEAR(y, 1.4f * std::sin(M_PI / 4), 1e-5);
+
+    WinkelNamenPunkt(1, 1, 0, 0, 3, 0, 0, 0, 0, -5, x, y);
+    EXPECT_FLOAT_EQ(x, 2.6f);
+    EXPECT_FLOAT_EQ(y, -1.0f);
+
+    NormalVersatz(0, 0, 2, 0, 1, 1, 0.5f, x, y);
+    EXPECT_FLOAT_EQ(x, 1);
+    EXPECT_FLOAT_EQ(y, 0.5f);
+}
+
+TEST(Zahlen, FixedPointWithDecimalComma)
+{
+    EXPECT_EQ(ZahlText(49.4f, 2), "49,40");
+    EXPECT_EQ(ZahlText(130.6f, 2), "130,60");
+    EXPECT_EQ(ZahlText(90.0f, 0), "90");
+    EXPECT_EQ(ZahlText(-0.001f, 2), "0,00");
+    EXPECT_EQ(ZahlText(-3.5f, 1), "-3,5");
+}
+
+TEST(Palette, ColoursOfTheCourse)
+{
+    SetzeFarben();
+    EXPECT_EQ(farbeHimbeer, RGB(255, 0, 102));
+    EXPECT_EQ(farbeViolett, RGB(102, 51, 255));
+    EXPECT_EQ(farbeBraun, RGB(153, 102, 51));
+    EXPECT_EQ(farbeMeergruen, RGB(51, 204, 153));
+    EXPECT_EQ(farbeLila, RGB(153, 0, 153));
+    EXPECT_EQ(farbeOliv, RGB(102, 153, 51));
+    EXPECT_EQ(farbeOrange, RGB(255, 102, 0));
+    EXPECT_EQ(farbeMagenta, RGB(204, 51, 153));
+    EXPECT_EQ(farbeHimmelblau, RGB(0, 204, 255));
+}

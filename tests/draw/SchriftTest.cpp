@@ -1,0 +1,198 @@
+// Marked-up text: widths, sub- and superscripts, colour runs, Times and Greek.
+#include "TestHilfen.h"
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace testhilfen;
+
+namespace {
+
+int breiteVon(const QString& s, int groesse, bool fett = true, const QString& name = "Arial")
+{
+    Leinwand lw;
+    lw.schrift.name = name;
+    lw.schrift.groesse = groesse;
+    lw.schrift.fett = fett;
+    return lw.TextWidth(s);
+}
+
+// Rows of the image that hold a pixel of the colour: first and last.
+std::pair<int, int> zeilenMit(const QImage& b, unsigned rgb, QRect bereich)
+{
+    int erste = -1, letzte = -1;
+    for (int y = bereich.top(); y <= bereich.bottom(); ++y)
+        if (ZaehleFarbe(b, rgb, QRect(bereich.left(), y, bereich.width(), 1)) > 0) {
+            if (erste < 0)
+                erste = y;
+            letzte = y;
+        }
+    return {erste, letzte};
+}
+
+class SchriftBild : public testing::Test {
+protected:
+    QImage bild = WeissesBild(300, 120);
+    QPainter maler{&bild};
+    Leinwand lw{&maler};
+    void SetUp() override { lw.pinsel.stil = bsClear; }
+    QImage fertig()
+    {
+        if (maler.isActive())
+            maler.end();
+        return bild;
+    }
+};
+
+} // namespace
+
+TEST(KleineGroesse, ThreeQuartersRoundedToEven)
+{
+    const std::pair<int, int> tabelle[] = {{10, 8}, {12, 9}, {13, 10}, {14, 10}, {15, 11},
+                                           {16, 12}, {18, 14}, {24, 18}, {36, 27}};
+    for (auto [groesse, klein] : tabelle)
+        EXPECT_EQ(KleineGroesse(groesse), klein) << groesse;
+}
+
+TEST(TextBreite, CountsSubscriptsSmallAndOnlyBangAndCaretAsMarkers)
+{
+    Leinwand lw;
+    EXPECT_EQ(TextBreite(lw, "", 12, true), 0);
+    EXPECT_EQ(TextBreite(lw, "h!c", 12, true), breiteVon("h", 12) + breiteVon("c", 9));
+    EXPECT_EQ(TextBreite(lw, "f^2", 12, true), breiteVon("f", 12) + breiteVon("2", 9));
+    EXPECT_EQ(TextBreite(lw, "ab!", 12, true), breiteVon("ab", 12));
+    // "~", "*" and "#" are measured as ordinary Arial characters.
+    EXPECT_EQ(TextBreite(lw, "~a", 12, true), breiteVon("~", 12) + breiteVon("a", 12));
+    EXPECT_EQ(TextBreite(lw, "#A#", 12, false), 2 * breiteVon("#", 12, false) + breiteVon("A", 12, false));
+    EXPECT_EQ(lw.schrift.groesse, 12);
+    EXPECT_EQ(lw.schrift.name, "Arial");
+}
+
+TEST_F(SchriftBild, EmptyTextAndTrailingMarkerDrawNothing)
+{
+    SchreibeText(lw, "", 10, 10, 12, true, clBlack);
+    SchreibeText(lw, "!", 10, 60, 12, true, clBlack);
+    SchreibeText(lw, "^", 60, 60, 12, true, clBlack);
+    EXPECT_EQ(ZaehleNichtWeiss(fertig()), 0);
+}
+
+TEST_F(SchriftBild, SubscriptIsDrawnLowerBySmallSize)
+{
+    SetzeWeltfenster(0, 300, 0, 120, -15, 15, -6, 6);
+    TextMitte(lw, "h!c", clRed, true, 12, 0, 0);
+    const QImage b = fertig();
+    const int w = breiteVon("h", 12) + breiteVon("c", 9);
+    const int links = 150 - w / 2;
+    const int grenze = links + breiteVon("h", 12);
+    // The same picture drawn by hand: h at size 12, then c at size 9 nine pixels lower.
+    QImage vergleich = WeissesBild(300, 120);
+    QPainter p(&vergleich);
+    Leinwand direkt(&p);
+    direkt.pinsel.stil = bsClear;
+    direkt.schrift = {"Arial", 12, true, clRed};
+    direkt.TextOut(links, 60, "h");
+    direkt.schrift.groesse = 9;
+    direkt.TextOut(grenze, 60 + 9, "c");
+    p.end();
+    EXPECT_EQ(b, vergleich);
+    EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 0, links - 1, 120)), 0) << "centred by the marked-up width";
+}
+
+TEST_F(SchriftBild, HashSwitchesBetweenNormalAndHighlight)
+{
+    SchreibeFarbText(lw, "#A#B", 10, 10, 24, true, clBlack, clRed);
+    const QImage b = fertig();
+    const int wa = breiteVon("A", 24);
+    EXPECT_GT(ZaehleFarbe(b, Rgb(255, 0, 0), QRect(10, 0, wa, 60)), 20);
+    EXPECT_EQ(ZaehleFarbe(b, Rgb(0, 0, 0), QRect(10, 0, wa - 1, 60)), 0);
+    EXPECT_GT(ZaehleFarbe(b, Rgb(0, 0, 0), QRect(10 + wa, 0, 40, 60)), 20);
+    EXPECT_EQ(ZaehleFarbe(b, Rgb(255, 0, 0), QRect(10 + wa + 1, 0, 40, 60)), 0);
+}
+
+TEST_F(SchriftBild, HashInsideAMarkerKeepsTheMarker)
+{
+    SchreibeFarbText(lw, "x!#y", 10, 10, 24, true, clBlack, clRed);
+    const QImage b = fertig();
+    const int wx = breiteVon("x", 24);
+    const auto y = zeilenMit(b, Rgb(255, 0, 0), QRect(10 + wx, 0, 40, 120));
+    const auto x = zeilenMit(b, Rgb(0, 0, 0), QRect(10, 0, wx, 120));
+    ASSERT_GE(y.first, 0) << "y is highlighted";
+    EXPECT_GT(y.first, x.first + 10) << "and still a subscript";
+}
+
+TEST_F(SchriftBild, TimesOnlyForTheCharacterAfterTheTilde)
+{
+    SchreibeTimesText(lw, "~I.", 10, 10, 24, true, clBlack);
+    const QImage b = fertig();
+    const int wi = breiteVon("I", 24, true, "Times New Roman");
+    EXPECT_NE(wi, breiteVon("I", 24)) << "Times and Arial differ for I";
+    const auto punkt = zeilenMit(b, 0, QRect(10 + wi, 0, breiteVon(".", 24), 120));
+    EXPECT_GE(punkt.first, 0) << "the full stop follows at the Times width";
+    EXPECT_EQ(lw.schrift.name, "Arial");
+}
+
+TEST_F(SchriftBild, SymbolTextDrawsGreekCentredByArialWidths)
+{
+    SetzeWeltfenster(0, 300, 0, 120, -15, 15, -6, 6);
+    SymbolTextMitte(lw, "~a", clBlue, true, 24, 0, 0);
+    QImage b = fertig();
+    const int w = breiteVon("~", 24) + breiteVon("a", 24);
+    const int links = 150 - w / 2;
+    EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 0, links, 120)), 0);
+    // The alpha is what appears: compare with the Greek letter drawn directly.
+    QImage vergleich = WeissesBild(300, 120);
+    QPainter p(&vergleich);
+    Leinwand direkt(&p);
+    direkt.pinsel.stil = bsClear;
+    direkt.schrift = {"Symbol", 24, true, clBlue};
+    direkt.TextOut(links, 58, "a");
+    p.end();
+    EXPECT_EQ(b, vergleich);
+}
+
+TEST_F(SchriftBild, GreekSubscriptWithStar)
+{
+    SchreibeSymbolText(lw, "w*a", 10, 10, 24, true, clBlack);
+    const QImage b = fertig();
+    const int ww = breiteVon("w", 24);
+    const auto w = zeilenMit(b, 0, QRect(10, 0, ww, 120));
+    const auto a = zeilenMit(b, 0, QRect(10 + ww, 0, 40, 120));
+    ASSERT_GE(a.first, 0);
+    EXPECT_GT(a.second, w.second + 8) << "alpha index sits below the line";
+}
+
+TEST_F(SchriftBild, CentredTextDependsOnTheFontLeftBehind)
+{
+    SetzeWeltfenster(0, 300, 0, 120, -15, 15, -6, 6);
+    lw.schrift.groesse = 8;
+    TextZentriert(lw, "Wm", clBlack, true, 12, 0, 0);
+    const QImage erstes = bild.copy();
+    bild.fill(Qt::white);
+    lw.schrift.groesse = 30;
+    TextZentriert(lw, "Wm", clBlack, true, 12, 0, 0);
+    EXPECT_NE(fertig(), erstes);
+}
+
+TEST_F(SchriftBild, ColourTextCentredWithoutHashesAndPenCleared)
+{
+    SetzeWeltfenster(0, 300, 0, 120, -15, 15, -6, 6);
+    FarbTextMitte(lw, "#AB#", clBlack, true, 12, clRed, 0, 0);
+    EXPECT_EQ(lw.stift.stil, psClear);
+    const QImage b = fertig();
+    const int w = breiteVon("AB", 12);
+    EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 0, 150 - w / 2 - 1, 120)), 0);
+    EXPECT_GT(ZaehleFarbe(b, Rgb(255, 0, 0)), 20);
+}
+
+TEST_F(SchriftBild, LabelInABoxOnWhite)
+{
+    SetzeWeltfenster(0, 300, 0, 120, -15, 15, -6, 6);
+    maler.fillRect(bild.rect(), QColor(200, 200, 200));
+    TextImKasten(lw, "M", clBlack, true, 12, 0, 0);
+    EXPECT_EQ(lw.pinsel.stil, bsClear);
+    const QImage b = fertig();
+    EXPECT_GT(ZaehleFarbe(b, Rgb(255, 255, 255), QRect(130, 40, 40, 40)), 30);
+}
