@@ -2,6 +2,8 @@
 
 #include "draw/Leinwand.h"
 
+#include <QPoint>
+#include <QVarLengthArray>
 #include <cmath>
 
 float weltXMin = 0, weltXMax = 0, weltYMin = 0, weltYMax = 0;
@@ -82,19 +84,20 @@ void ZeichneGitter(Leinwand& lw)
 
     // A black dot at every whole unit inside the viewport, bounds included,
     // set after the axes so that the axes carry them too.
+    QVarLengthArray<QPoint, 1024> punkte;
     auto spalte = [&](int x) {
         for (int y = achseY; y <= pixUnten; y += einheitY)
             if (y >= pixOben)
-                lw.Pixel(x, y, clBlack);
+                punkte.append(QPoint(x, y));
         for (int y = achseY - einheitY; y >= pixOben; y -= einheitY)
             if (y <= pixUnten)
-                lw.Pixel(x, y, clBlack);
+                punkte.append(QPoint(x, y));
     };
     for (int x = achseX; x <= pixRechts; x += einheitX)
         if (x >= pixLinks)
             spalte(x);
-    const int ersteLinks = achseX - ((achseX - pixLinks) / einheitX) * einheitX;
-    for (int x = achseX - einheitX; x >= ersteLinks && x >= pixLinks; x -= einheitX)
+    for (int x = achseX - einheitX; x >= pixLinks; x -= einheitX)
         if (x <= pixRechts)
             spalte(x);
+    lw.Punkte(punkte.constData(), int(punkte.size()), clBlack);
 }

@@ -196,16 +196,37 @@ void Leinwand::LineTo(int x, int y)
         return;
     }
     // One-pixel lines are rasterised here so that the end pixel stays unset and
-    // the dash pattern runs pixel by pixel along the line.
+    // the dash pattern runs pixel by pixel along the line. Pixels that follow each
+    // other along the major axis are filled as one run.
     const Muster* muster = musterFuer(stift.stil);
     const int dx = std::abs(x - x0), dy = std::abs(y - y0);
     const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
+    const bool waagrecht = dx >= dy;
     const int schritte = qMax(dx, dy);
-    QVarLengthArray<QPoint, 1024> punkte;
+    const QColor farbe = qFarbe(stift.farbe);
+    int laufX = 0, laufY = 0, laufLaenge = 0;
+    auto fuelleLauf = [&] {
+        if (laufLaenge == 0)
+            return;
+        if (waagrecht)
+            maler_->fillRect(sx > 0 ? laufX : laufX - laufLaenge + 1, laufY, laufLaenge, 1, farbe);
+        else
+            maler_->fillRect(laufX, sy > 0 ? laufY : laufY - laufLaenge + 1, 1, laufLaenge, farbe);
+        laufLaenge = 0;
+    };
     int px = x0, py = y0, fehler = dx - dy;
     for (int i = 0; i < schritte; ++i) {
-        if (!muster || musterAn(*muster, i))
-            punkte.append(QPoint(px, py));
+        if (!muster || musterAn(*muster, i)) {
+            const bool fortsetzung = laufLaenge > 0 && (waagrecht ? py == laufY : px == laufX);
+            if (!fortsetzung) {
+                fuelleLauf();
+                laufX = px;
+                laufY = py;
+            }
+            ++laufLaenge;
+        } else {
+            fuelleLauf();
+        }
         const int f2 = 2 * fehler;
         if (f2 > -dy) {
             fehler -= dy;
@@ -216,10 +237,15 @@ void Leinwand::LineTo(int x, int y)
             py += sy;
         }
     }
-    if (punkte.isEmpty())
+    fuelleLauf();
+}
+
+void Leinwand::Punkte(const QPoint* punkte, int anzahl, TFarbe farbe)
+{
+    if (!maler_ || anzahl <= 0)
         return;
-    maler_->setPen(QPen(qFarbe(stift.farbe), 1));
-    maler_->drawPoints(punkte.constData(), int(punkte.size()));
+    maler_->setPen(QPen(qFarbe(farbe), 1));
+    maler_->drawPoints(punkte, anzahl);
 }
 
 void Leinwand::Ellipse(int l, int t, int r, int b)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -96,6 +97,8 @@ public:
     // Fills with the brush colour, r and b excluded; the pen is not used.
     void FillRect(int l, int t, int r, int b);
     void Pixel(int x, int y, TFarbe farbe);
+    // Many single pixels of one colour at once.
+    void Punkte(const QPoint* punkte, int anzahl, TFarbe farbe);
     TFarbe PixelFarbe(int x, int y) const;
 
     // One line with a geometric pen made just for it: square end caps, style in the

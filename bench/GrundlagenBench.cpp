@@ -1,0 +1,50 @@
+// The foundation's share of a repaint: grid, segments, arcs, circles and labels
+// on a 1000 x 480 area, and the conversions every mouse move makes.
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+static void BM_GitterUndFiguren(benchmark::State& state)
+{
+    QImage bild(1000, 480, QImage::Format_RGB32);
+    SetzeFarben();
+    for (auto _ : state) {
+        QPainter maler(&bild);
+        Leinwand lw(&maler);
+        SetzeWeltfenster(0, 1000, 0, 480, -20, 20, -10, 10);
+        gitterAn = true;
+        lw.pinsel = {clWhite, bsSolid};
+        lw.FillRect(0, 0, 1000, 480);
+        ZeichneGitter(lw);
+        for (int i = 0; i < 10; ++i) {
+            Strecke(lw, 2, clBlack, -18, -8 + i, 18, 8 - i, 1);
+            Strecke(lw, 1, farbeHimbeer, -18, 8 - i, 18, -8 + i, 3);
+            Bogen(lw, 1, farbeViolett, 0, 0, 1.0f + i * 0.8f, 10.0f * i, 200.0f + 10 * i);
+        }
+        Kreis(lw, 1, clBlack, 5, 5, 2, int(clWhite));
+        RechterWinkel(lw, 1, farbeLila, 1, 1, -5, -5, 1, 'L');
+        TextZentriert(lw, "h!c", clBlue, true, 12, 3, 3);
+        SymbolTextMitte(lw, "~a + ~b", clBlack, true, 14, -3, 3);
+        benchmark::DoNotOptimize(bild.bits());
+    }
+}
+BENCHMARK(BM_GitterUndFiguren)->Unit(benchmark::kMicrosecond);
+
+static void BM_PixelZuWeltUndZurueck(benchmark::State& state)
+{
+    SetzeWeltfenster(0, 480, 0, 480, -10, 10, -10, 10);
+    int px = 0, py = 0;
+    for (auto _ : state) {
+        float x, y;
+        PixelZuWelt(px % 480, py % 480, x, y);
+        WeltZuPixel(x, y, px, py);
+        ++px;
+        py += 3;
+        benchmark::DoNotOptimize(px);
+    }
+}
+BENCHMARK(BM_PixelZuWeltUndZurueck);

@@ -1,0 +1,24 @@
+# Shared by the start and test commands: makes sure the Debian packages are there.
+# As root the missing ones are installed; otherwise the exact install line is
+# printed and the command stops.
+sichere_pakete() {
+    local fehlend=()
+    local paket
+    for paket in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed"; then
+            fehlend+=("$paket")
+        fi
+    done
+    [ ${#fehlend[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${fehlend[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${fehlend[@]}"
+    else
+        echo "Missing Debian packages. Install them with:" >&2
+        echo "  sudo apt-get install -y ${fehlend[*]}" >&2
+        exit 1
+    fi
+}
+
+GEOMETRIE_PAKETE=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation)
