@@ -1,0 +1,113 @@
+// The start picture: an acute triangle with its three heights, drawn with the
+// program's own primitives at 20 pixels per unit, just as a lesson would draw it.
+#include "Bilder.h"
+
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/Leinwand.h"
+#include "draw/SchnittU.h"
+#include "draw/SchriftU.h"
+#include "draw/VektorU.h"
+
+#include <QPainter>
+
+namespace {
+
+struct Punkt {
+    float x = 0;
+    float y = 0;
+};
+
+// Foot of the perpendicular from P onto the line through Q and R.
+Punkt Lotfusspunkt(Punkt p, Punkt q, Punkt r)
+{
+    float dx, dy;
+    Differenz(q.x, q.y, r.x, r.y, dx, dy);
+    float nx, ny;
+    Normale(dx, dy, nx, ny);
+    Punkt f;
+    // The side has normal n; the height through P has the side's direction as its normal.
+    SchnittGeradeGerade(q.x, q.y, nx, ny, p.x, p.y, dx, dy, f.x, f.y);
+    return f;
+}
+
+// Height from the vertex to its foot, the right-angle mark at the foot on the
+// side where the figure leaves room, and the label beside the height.
+void ZeichneHoehe(Leinwand& lw, Punkt ecke, Punkt fuss, const QString& name, float anteil)
+{
+    Strecke(lw, 2, farbeViolett, ecke.x, ecke.y, fuss.x, fuss.y, 1);
+
+    float dx, dy;
+    Differenz(fuss.x, fuss.y, ecke.x, ecke.y, dx, dy);
+    // The leg along the side that lies clockwise of the height: the quarter arc
+    // from there counter-clockwise ends on the height.
+    float vx, vy;
+    Normale(dx, dy, vx, vy);
+    RechterWinkel(lw, 1, farbeViolett, vx, vy, fuss.x, fuss.y, 1.2f, 'L');
+
+    // Label on the other side of the height, at the given share of the way
+    // from the foot to the vertex.
+    float nx, ny;
+    Normieren(vx, vy, nx, ny);
+    const float lx = fuss.x + anteil * dx - 0.75f * nx;
+    const float ly = fuss.y + anteil * dy - 0.75f * ny;
+    TextZentriert(lw, name, farbeViolett, true, 14, lx, ly);
+}
+
+} // namespace
+
+QImage Startbild()
+{
+    QImage bild(440, 440, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter maler(&bild);
+    Leinwand lw(&maler);
+
+    SetzeFarben();
+    SetzeWeltfenster(0, 440, 0, 440, -11, 11, -11, 11);
+
+    // Thin grey frame.
+    lw.stift = TStift{RGB(150, 150, 150), 1, psSolid};
+    lw.pinsel = TPinsel{clWhite, bsClear};
+    lw.Rectangle(6, 6, 434, 434);
+
+    const Punkt a{-8.0f, -6.0f};
+    const Punkt b{8.5f, -6.0f};
+    const Punkt c{1.5f, 7.5f};
+
+    const Punkt fa = Lotfusspunkt(a, b, c);
+    const Punkt fb = Lotfusspunkt(b, c, a);
+    const Punkt fc = Lotfusspunkt(c, a, b);
+    Punkt h, s, u, i;
+    MerkwuerdigePunkte(a.x, a.y, b.x, b.y, c.x, c.y, h.x, h.y, s.x, s.y, u.x, u.y, i.x, i.y);
+
+    // h_a and h_b are labelled between H and their vertex, h_c below H.
+    ZeichneHoehe(lw, a, fa, QStringLiteral("h!a"), 0.6f);
+    ZeichneHoehe(lw, b, fb, QStringLiteral("h!b"), 0.6f);
+    ZeichneHoehe(lw, c, fc, QStringLiteral("h!c"), 0.28f);
+
+    // The sides over the heights' ends.
+    Strecke(lw, 2, clBlack, a.x, a.y, b.x, b.y, 1);
+    Strecke(lw, 2, clBlack, b.x, b.y, c.x, c.y, 1);
+    Strecke(lw, 2, clBlack, c.x, c.y, a.x, a.y, 1);
+
+    // The orthocentre.
+    Kreis(lw, 1, farbeViolett, h.x, h.y, 0.2f, int(farbeViolett));
+    // Its label in the gap between h_c and h_b above it.
+    TextZentriert(lw, QStringLiteral("H"), farbeViolett, true, 16, h.x - 0.6f, h.y + 1.05f);
+
+    // Vertices beyond the corners, sides outside their midpoints.
+    Punkt ma, mb, mc;
+    Mitte(b.x, b.y, c.x, c.y, ma.x, ma.y);
+    Mitte(c.x, c.y, a.x, a.y, mb.x, mb.y);
+    Mitte(a.x, a.y, b.x, b.y, mc.x, mc.y);
+    EckenNameVor(lw, QStringLiteral("A"), clBlack, a.x, a.y, ma.x, ma.y, 0.8f);
+    EckenNameVor(lw, QStringLiteral("B"), clBlack, b.x, b.y, mb.x, mb.y, 0.8f);
+    EckenNameVor(lw, QStringLiteral("C"), clBlack, c.x, c.y, mc.x, mc.y, 0.9f);
+    EckenNameNach(lw, QStringLiteral("a"), clBlack, a.x, a.y, ma.x, ma.y, 0.8f);
+    EckenNameNach(lw, QStringLiteral("b"), clBlack, b.x, b.y, mb.x, mb.y, 0.8f);
+    EckenNameNach(lw, QStringLiteral("c"), clBlack, c.x, c.y, mc.x, mc.y, 0.8f);
+
+    lw.Loese();
+    return bild;
+}
