@@ -87,12 +87,16 @@ protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Escape does not close a lesson window; only "Schließen", the close box or Alt+F4 do.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void richteSeitentastenEin();
+    void gibZeigerFrei();
 
     QWidget* client_;
     QMenuBar* menue_;
     QAction* menSchliessen_;
     bool seitentastenBereit_ = false;
+    TUpDown* seitenUpDown_ = nullptr; // the window's only step control, if it has exactly one
 };

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QRadioButton>
 #include <QStringList>
+#include <QValidator>
 #include <QWidget>
 #include <functional>
 
@@ -127,7 +128,22 @@ private:
     int index_ = -1;
 };
 
+// Lets only digits into an edit field, at most `stellen` of them. Typed,
+// pasted and dropped text alike: everything that is not a digit is dropped,
+// and a change that would leave more digits than allowed is refused.
+class TZiffernFilter : public QValidator {
+public:
+    explicit TZiffernFilter(int stellen, QObject* eltern = nullptr) : QValidator(eltern), stellen_(stellen) {}
+    State validate(QString& text, int& pos) const override;
+
+private:
+    int stellen_;
+};
+
 // A label with the program's font handling: font name, pixel height, bold,
 // colour, alignment, word wrap.
 QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,
                    TFarbe farbe, Qt::Alignment ausrichtung = Qt::AlignCenter, bool umbruch = true);
+
+// The window system's own font for menu bars, which do not take the form font.
+QFont MenueSchrift();

@@ -1,0 +1,118 @@
+#include "app/InformationU.h"
+
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+const QList<TGeschichtsZeile>& GeschichtsZeilen()
+{
+    // Five paragraphs; the gaps in y are the blank lines between them. Each line
+    // stays left of the picture that shares its rows.
+    static const QList<TGeschichtsZeile> zeilen = {
+        {16.5f, QStringLiteral("Schon vor über 4000 Jahren nutzten die #Ägypter# die Geometrie zur "
+                               "#Landvermessung#. Nach den jährlichen")},
+        {15.0f, QStringLiteral("Überschwemmungen des Nils mussten ihre Felder immer wieder neu vermessen werden "
+                               "– Jahr für Jahr.")},
+        {13.5f, QStringLiteral("Zu einer Wissenschaft wurde die Geometrie aber erst durch die griechischen Denker.")},
+        {12.0f, QStringLiteral("Als Erster ist #Thales# zu nennen. Die Mathematiker der griechischen Antike "
+                               "arbeiteten nicht")},
+        {10.5f, QStringLiteral("mit einem Geodreieck, wie ihr es heute im Unterricht verwendet.")},
+        {7.5f, QStringLiteral("Zum Konstruieren erlaubten sie nur #Zirkel# und #Lineal# ohne Maßeinteilung.")},
+        {6.0f, QStringLiteral("Den Zirkel und das Lineal zogen sie allen anderen Hilfsmitteln vor, weil sie")},
+        {4.5f, QStringLiteral("den Kreis und die gerade Linie für die vollkommensten Figuren hielten.")},
+        {1.5f, QStringLiteral("Unter dem Einfluss des Philosophen #Platon# wurde die Geometrie zu einem edlen,")},
+        {0.0f, QStringLiteral("geistigen Sport. Strecken und Winkel sind nämlich nur gedachte Dinge, die")},
+        {-1.5f, QStringLiteral("man nie ganz genau zeichnen oder messen kann. Deshalb waren nur")},
+        {-3.0f, QStringLiteral("Konstruktionen ohne Messen erlaubt, also allein mit #Zirkel# und #Lineal#.")},
+        {-6.0f, QStringLiteral("Die klassische Art, Geometrie zu treiben, stammt vom Griechen #Euklid# "
+                               "(um 300 v. Chr.).")},
+        {-7.5f, QStringLiteral("Er lernte bei Schülern Platons an dessen Akademie in Athen und wirkte später "
+                               "in Alexandria.")},
+        {-9.0f, QStringLiteral("Dort schrieb er in 13 Büchern, den #Elementen#, die Mathematik seiner Zeit nieder.")},
+        {-10.5f, QStringLiteral("Die Gelehrten der folgenden Jahrhunderte sahen in diesen Büchern")},
+        {-12.0f, QStringLiteral("#eines der bedeutendsten Werke der Antike# und ein Vorbild für jedes Lehrbuch.")},
+        {-15.0f, QStringLiteral("Darum wurden die Elemente bald nach der Erfindung des #Buchdrucks# (1455)")},
+        {-16.5f, QStringLiteral("mit der Kunst ihres Erfinders #Johannes Gutenberg# als Buch gedruckt.")},
+    };
+    return zeilen;
+}
+
+TfrmInformation::TfrmInformation(QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Informationen"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+
+    menue_ = new QMenuBar(this);
+    menue_->setNativeMenuBar(false);
+    menue_->setFont(MenueSchrift());
+    spalte->setMenuBar(menue_);
+    menSchliessen_ = menue_->addAction(QStringLiteral("Schließen"));
+    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    connect(menSchliessen_, &QAction::triggered, this, &QWidget::close);
+
+    client_ = new TPaintBox(this, QRect(0, 0, 1016, 722));
+    client_->setFixedSize(1016, 722);
+    client_->setMouseTracking(false);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    client_->setPalette(pal);
+    client_->setAutoFillBackground(true);
+    client_->OnPaint = [this] { FormPaint(); };
+    spalte->addWidget(client_);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
+
+    struct Platz {
+        QRect geometrie;
+        const char* datei;
+    };
+    const Platz plaetze[] = {
+        {QRect(880, 80, 120, 171), ":/bilder/info1.jpg"},  {QRect(776, 192, 77, 113), ":/bilder/info2.jpg"},
+        {QRect(880, 288, 123, 131), ":/bilder/info3.jpg"}, {QRect(792, 432, 110, 131), ":/bilder/info4.jpg"},
+        {QRect(752, 576, 117, 130), ":/bilder/info5.jpg"},
+    };
+    for (const Platz& p : plaetze) {
+        auto* bild = new QLabel(client_);
+        bild->setGeometry(p.geometrie);
+        bild->setScaledContents(true);
+        QPixmap pixmap;
+        if (pixmap.load(QLatin1String(p.datei)))
+            bild->setPixmap(pixmap);
+        bilder_.append(bild);
+    }
+}
+
+void TfrmInformation::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        FormActivate();
+}
+
+void TfrmInformation::FormActivate()
+{
+    if (maximiert)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    SetzeWeltfenster(0, 1000, 0, 700, -25, 25, -20, 20);
+}
+
+void TfrmInformation::FormPaint()
+{
+    Leinwand& lw = client_->Canvas;
+    ZeichneGitter(lw);
+    TextMitte(lw, QStringLiteral("Aus der Geschichte der Geometrie"), clBlue, true, 18, 0, 19);
+    for (const TGeschichtsZeile& zeile : GeschichtsZeilen())
+        FarbTextLinks(lw, zeile.text, clBlack, true, 12, clRed, -24, zeile.y);
+}

@@ -1,0 +1,212 @@
+#include "app/Lektionsrahmen.h"
+
+#include "app/Plattform.h"
+#include "draw/GlobalU.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
+
+} // namespace
+
+TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int clientBreite,
+                                   int clientHoehe)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(caption);
+    // Closing a lesson while the start window is hidden must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QtFarbe(clBtnFace));
+    pal.setColor(QPalette::WindowText, QtFarbe(clBlack));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+
+    menue_ = new QMenuBar(this);
+    menue_->setNativeMenuBar(false);
+    menue_->setFont(MenueSchrift());
+    spalte->setMenuBar(menue_);
+    menSchliessen_ = menue_->addAction(QStringLiteral("Schließen"));
+    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    connect(menSchliessen_, &QAction::triggered, this, &QWidget::close);
+
+    client_ = new QWidget(this);
+    client_->setFixedSize(clientBreite, clientHoehe);
+    spalte->addWidget(client_);
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QAction* TLektionsFenster::NeuerMenuePunkt(const QString& caption) { return menue_->addAction(caption); }
+
+QMenu* TLektionsFenster::NeuesMenue(const QString& caption) { return menue_->addMenu(caption); }
+
+int TLektionsFenster::RahmenHoehe() const { return frameGeometry().height() - client_->height(); }
+
+void TLektionsFenster::Aktivieren()
+{
+    if (maximiert)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    // Qt composes every repaint off screen already; nothing to switch on.
+    richteSeitentastenEin();
+    FormActivate();
+}
+
+void TLektionsFenster::richteSeitentastenEin()
+{
+    const QList<TUpDown*> alle = findChildren<TUpDown*>();
+    seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;
+    if (seitentastenBereit_)
+        return;
+    seitentastenBereit_ = true;
+
+    auto* vor = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    auto* zurueck = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    vor->setContext(Qt::WindowShortcut);
+    zurueck->setContext(Qt::WindowShortcut);
+    connect(vor, &QShortcut::activated, this, [this] {
+        if (seitenUpDown_ && seitenUpDown_->isEnabled() && seitenUpDown_->isVisible())
+            seitenUpDown_->KlickRechts();
+    });
+    connect(zurueck, &QShortcut::activated, this, [this] {
+        if (seitenUpDown_ && seitenUpDown_->isEnabled() && seitenUpDown_->isVisible())
+            seitenUpDown_->KlickLinks();
+    });
+}
+
+void TLektionsFenster::gibZeigerFrei()
+{
+    ClipCursor(nullptr);
+    SetzeBildschirmCursor(crDefault);
+}
+
+void TLektionsFenster::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        Aktivieren();
+}
+
+void TLektionsFenster::hideEvent(QHideEvent* e)
+{
+    gibZeigerFrei();
+    QDialog::hideEvent(e);
+}
+
+void TLektionsFenster::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow())
+        gibZeigerFrei();
+    QDialog::changeEvent(e);
+}
+
+void TLektionsFenster::keyPressEvent(QKeyEvent* e)
+{
+    if (e->matches(QKeySequence::Cancel)) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------- builders
+
+TPanel* TLektionsFenster::NeuesPanel(QRect geometrie, QWidget* eltern)
+{
+    return new TPanel(eltern ? eltern : client_, geometrie);
+}
+
+QLabel* TLektionsFenster::TitelLabel(TPanel* panel, QRect geometrie)
+{
+    return NeuesLabel(panel, geometrie, QString(), 19, true, clBlack);
+}
+
+QLabel* TLektionsFenster::StatusLabel(TPanel* panel, QRect geometrie)
+{
+    return NeuesLabel(panel, geometrie, QString(), 16, true, clNavy);
+}
+
+TBevel* TLektionsFenster::NeuerBevel(QRect geometrie) { return new TBevel(client_, geometrie); }
+
+TPaintBox* TLektionsFenster::NeuePaintBox(QRect geometrie) { return new TPaintBox(client_, geometrie); }
+
+TBereich TLektionsFenster::EinBereich()
+{
+    TBereich b;
+    b.pnlUeb = NeuesPanel(QRect(4, 5, 1007, 70));
+    b.lblUeb = TitelLabel(b.pnlUeb, QRect(10, 2, 987, 66));
+    b.bevGrafik = NeuerBevel(QRect(4, 86, 1007, 488));
+    b.pntGrafik = NeuePaintBox(QRect(7, 90, 1000, 480));
+    b.pnlStatus = NeuesPanel(QRect(4, 655, 1007, 55));
+    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, 1007 - 4, 55 - 4));
+    return b;
+}
+
+TBereich TLektionsFenster::LinkerBereich()
+{
+    TBereich b;
+    b.pnlUeb = NeuesPanel(QRect(5, 5, 488, 70));
+    b.lblUeb = TitelLabel(b.pnlUeb, QRect(5, 2, 475, 66));
+    b.bevGrafik = NeuerBevel(QRect(5, 86, 488, 488));
+    b.pntGrafik = NeuePaintBox(QRect(9, 90, 480, 480));
+    b.pnlStatus = NeuesPanel(QRect(6, 655, 488, 50));
+    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, 488 - 4, 50 - 4));
+    return b;
+}
+
+TBereich TLektionsFenster::RechterBereich()
+{
+    TBereich b;
+    b.pnlUeb = NeuesPanel(QRect(525, 5, 488, 70));
+    b.lblUeb = TitelLabel(b.pnlUeb, QRect(5, 2, 475, 66));
+    b.bevGrafik = NeuerBevel(QRect(525, 86, 488, 488));
+    b.pntGrafik = NeuePaintBox(QRect(529, 90, 480, 480));
+    b.pnlStatus = NeuesPanel(QRect(525, 655, 488, 50));
+    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, 488 - 4, 50 - 4));
+    return b;
+}
+
+TSchrittGruppe TLektionsFenster::NeueSchrittGruppe(QRect geometrie, const QString& caption, int max,
+                                                   QRect upDownGeometrie, int labelHoehe)
+{
+    TSchrittGruppe g;
+    g.grp = new QGroupBox(caption, client_);
+    g.grp->setGeometry(geometrie);
+    g.UpDown = new TUpDown(g.grp, upDownGeometrie, 0, max);
+    g.UpDown->SetzePosition(0);
+    // Bottom-aligned across the whole group, just above its lower frame line.
+    g.lblSchritte = NeuesLabel(g.grp, QRect(0, geometrie.height() - 2 - labelHoehe, geometrie.width(), labelHoehe),
+                               QStringLiteral("0"), 16, true, clBlack, Qt::AlignCenter, false);
+    return g;
+}
+
+TWiederholGruppe TLektionsFenster::NeueWiederholGruppe(QRect geometrie, const QString& caption,
+                                                       int knopfBreite)
+{
+    TWiederholGruppe g;
+    g.grp = new QGroupBox(caption, client_);
+    g.grp->setGeometry(geometrie);
+    g.btn = new QPushButton(QStringLiteral("Ja"), g.grp);
+    g.btn->setGeometry(20, 30, knopfBreite, 30);
+    g.btn->setEnabled(false);
+    return g;
+}
+
+void TLektionsFenster::ZeigeSchritt(const TSchrittGruppe& gruppe, int schritt)
+{
+    if (gruppe.lblSchritte)
+        gruppe.lblSchritte->setText(QString::number(schritt));
+}

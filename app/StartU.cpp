@@ -1,0 +1,198 @@
+#include "app/StartU.h"
+
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
+
+bool IstMaximierteBildschirmGroesse(QSize bildschirm)
+{
+    return bildschirm.width() == 1024 && bildschirm.height() == 768;
+}
+
+void ZeichneStreifen(Leinwand& lw, int breite, int aussenHoehe)
+{
+    lw.stift.breite = 7;
+    lw.stift.stil = psSolid;
+    for (int i = 0, y = 0; y < aussenHoehe; ++i, y += 5) {
+        lw.stift.farbe = RGB(0, (60 + i) % 256, 0);
+        lw.MoveTo(0, y);
+        lw.LineTo(breite, y);
+    }
+    lw.stift.breite = 1;
+    lw.stift.farbe = clBlack;
+    for (int y = 0; y < aussenHoehe; y += 7) {
+        lw.MoveTo(0, y);
+        lw.LineTo(breite, y);
+    }
+}
+
+// The client area of the start window; its paint event is the form's paint handler.
+class StartFlaeche : public QWidget {
+public:
+    StartFlaeche(TfrmStart* fenster) : QWidget(fenster), fenster_(fenster) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        Leinwand lw(&p);
+        fenster_->FormPaint(lw);
+    }
+
+private:
+    TfrmStart* fenster_;
+};
+
+TfrmStart::TfrmStart(QWidget* eltern)
+    : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Geometrie"));
+    setFont(QtSchrift(QStringLiteral("MS Sans Serif"), 11, false));
+
+    client_ = new StartFlaeche(this);
+    client_->setFixedSize(1016, 714);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, QColor(RotAnteil(clBtnFace), GruenAnteil(clBtnFace), BlauAnteil(clBtnFace)));
+    client_->setPalette(pal);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+
+    pntText_ = new TPaintBox(client_, QRect(8, 8, 1001, 705));
+    pntText_->OnPaint = [this] { pntTextPaint(); };
+
+    imgBild_ = new QLabel(client_);
+    imgBild_->setGeometry(287, 202, 440, 440);
+    QPixmap bild;
+    if (bild.load(QStringLiteral(":/bilder/start.jpg")))
+        imgBild_->setPixmap(bild);
+
+    lblVersion_ = NeuesLabel(client_, QRect(0, 669, 1016, 19), QStringLiteral("Version 2.0"), 16, true, clBlack,
+                             Qt::AlignHCenter | Qt::AlignTop, false);
+    lblAutor_ = NeuesLabel(client_, QRect(0, 688, 1016, 26), QStringLiteral("Ein Geometriekurs für die Unterstufe"),
+                           16, true, clBlack, Qt::AlignHCenter | Qt::AlignTop, true);
+
+    QMenuBar* leiste = menuBar();
+    leiste->setNativeMenuBar(false);
+    leiste->setFont(MenueSchrift());
+
+    QAction* menBeenden = leiste->addAction(QStringLiteral("&Beenden"));
+    menBeenden->setObjectName(QStringLiteral("menBeenden"));
+    connect(menBeenden, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* menWinkel = leiste->addMenu(QStringLiteral("&Winkel"));
+    menWinkel->menuAction()->setObjectName(QStringLiteral("menWinkel"));
+    oeffnenderPunkt(menWinkel, QStringLiteral("menArten"), QStringLiteral("&Arten"));
+    oeffnenderPunkt(menWinkel, QStringLiteral("menUebertragen"), QStringLiteral("&Übertragen"));
+    oeffnenderPunkt(menWinkel, QStringLiteral("menParall"), QStringLiteral("&Parallelwinkel"));
+
+    QMenu* menSymmetrie = leiste->addMenu(QStringLiteral("&Symmetrie"));
+    menSymmetrie->menuAction()->setObjectName(QStringLiteral("menSymmetrie"));
+    oeffnenderPunkt(menSymmetrie, QStringLiteral("menSpiegeln"), QStringLiteral("Spiegeln"));
+    oeffnenderPunkt(menSymmetrie, QStringLiteral("menSymmetralen"), QStringLiteral("Symmetralen"));
+
+    QMenu* menDreieck = leiste->addMenu(QStringLiteral("&Dreieck"));
+    menDreieck->menuAction()->setObjectName(QStringLiteral("menDreieck"));
+    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck0"), QStringLiteral("Einteilung der Dreiecke"));
+    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck1"), QStringLiteral("Dreieckskonstuktionen"));
+    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck2"),
+                    QStringLiteral("Besondere Eigenschaften des Dreiecks"));
+    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck3"), QStringLiteral("Dynamisch verändern"));
+
+    oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    if (QScreen* schirm = QGuiApplication::primaryScreen()) {
+        const QRect frei = schirm->availableGeometry();
+        move(frei.x() + (frei.width() - width()) / 2, frei.y() + (frei.height() - height()) / 2);
+    }
+}
+
+QAction* TfrmStart::oeffnenderPunkt(QMenu* menue, const QString& name, const QString& caption)
+{
+    QAction* punkt = menue ? menue->addAction(caption) : menuBar()->addAction(caption);
+    punkt->setObjectName(name);
+    connect(punkt, &QAction::triggered, this, [this, name] { Oeffne(name); });
+    return punkt;
+}
+
+QAction* TfrmStart::MenuePunkt(const QString& name) const { return findChild<QAction*>(name); }
+
+void TfrmStart::SetzeFenster(const QString& menuePunkt, QDialog* fenster)
+{
+    fenster_.insert(menuePunkt, fenster);
+    if (fenster)
+        fenster->setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void TfrmStart::FormActivate()
+{
+    maximiert = false;
+    if (QScreen* schirm = QGuiApplication::primaryScreen())
+        maximiert = IstMaximierteBildschirmGroesse(schirm->size());
+    if (maximiert)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmStart::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous())
+        FormActivate();
+}
+
+void TfrmStart::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TfrmStart::FormPaint(Leinwand& lw)
+{
+    // Stripes across the whole outer window, as if caption and menu were part of the canvas.
+    const QRect aussen = frameGeometry();
+    ZeichneStreifen(lw, aussen.width(), aussen.height());
+}
+
+void TfrmStart::pntTextPaint()
+{
+    Leinwand& lw = pntText_->Canvas;
+    SetzeWeltfenster(0, 1000, 0, 670, -20, 20, -10, 10);
+    ZeichneGitter(lw);
+    TextMitte(lw, QStringLiteral("Geometrische Grundbegriffe"), clWhite, true, 36, 0, 9.5f);
+    FarbTextMitte(lw, QStringLiteral("Winkel, Symmetrie, Dreieckskonstruktionen"), clWhite, true, 24, clWhite, 0,
+                  6.5f);
+}
+
+void TfrmStart::Oeffne(const QString& menuePunkt)
+{
+    QDialog* fenster = fenster_.value(menuePunkt);
+    if (!fenster)
+        return;
+    // Centre the content window over the start window, frame included.
+    const QRect hier = frameGeometry();
+    const QSize rand = hier.size() - geometry().size();
+    if (fenster->layout())
+        fenster->layout()->activate();
+    else
+        fenster->adjustSize();
+    const QSize aussen = fenster->size() + rand;
+    fenster->move(hier.x() + (hier.width() - aussen.width()) / 2, hier.y() + (hier.height() - aussen.height()) / 2);
+
+    hide();
+    fenster->exec();
+    show();
+}

@@ -1,0 +1,63 @@
+// The start window: the main window of the program. It paints the title over a
+// green striped background, shows the start picture, and opens every other
+// window through its menu.
+#pragma once
+
+#include "app/Steuerelemente.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSize>
+
+class QAction;
+class QDialog;
+
+// True for the one screen size on which every window opens maximised.
+bool IstMaximierteBildschirmGroesse(QSize bildschirm);
+
+// The start window's background on a canvas: wide green stripes every 5 rows
+// brightening downwards, then thin black lines every 7 rows, all across
+// `breite` pixels while the row is less than `aussenHoehe`.
+void ZeichneStreifen(Leinwand& lw, int breite, int aussenHoehe);
+
+class TfrmStart : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmStart(QWidget* eltern = nullptr);
+
+    // The content window that a menu item opens, by the item's name
+    // ("menArten", "menUebertragen", "menParall", "menSpiegeln", "menSymmetralen",
+    // "menDreieck0", "menDreieck1", "menDreieck2", "menDreieck3", "menInformation").
+    void SetzeFenster(const QString& menuePunkt, QDialog* fenster);
+    QDialog* Fenster(const QString& menuePunkt) const { return fenster_.value(menuePunkt); }
+
+    // A menu item or submenu by its name ("menBeenden", "menWinkel", ... as above).
+    QAction* MenuePunkt(const QString& name) const;
+
+    QWidget* Client() const { return client_; }
+    TPaintBox* pntText() const { return pntText_; }
+    QLabel* imgBild() const { return imgBild_; }
+    QLabel* lblVersion() const { return lblVersion_; }
+    QLabel* lblAutor() const { return lblAutor_; }
+
+    // Activation: decides `maximiert` from the screen and maximises if it is set.
+    void FormActivate();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    friend class StartFlaeche;
+    void FormPaint(Leinwand& lw);
+    void pntTextPaint();
+    void Oeffne(const QString& menuePunkt);
+    QAction* oeffnenderPunkt(QMenu* menue, const QString& name, const QString& caption);
+
+    QWidget* client_;
+    TPaintBox* pntText_;
+    QLabel* imgBild_;
+    QLabel* lblVersion_;
+    QLabel* lblAutor_;
+    QHash<QString, QDialog*> fenster_;
+};

@@ -1,0 +1,323 @@
+#include "app/Steuerelemente.h"
+
+#include "app/Plattform.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QtMath>
+
+namespace {
+
+QColor Qt_(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
+
+const TFarbe schattenFarbe = RGB(160, 160, 160); // clBtnShadow
+const TFarbe lichtFarbe = clWhite;               // clBtnHighlight
+
+// One bevel ring: top and left edge in `oben`, bottom and right edge in `unten`.
+void Ring(QPainter& p, QRect r, TFarbe oben, TFarbe unten)
+{
+    const int l = r.left(), t = r.top(), re = r.right(), b = r.bottom();
+    p.setPen(Qt_(oben));
+    p.drawLine(l, t, re, t);
+    p.drawLine(l, t, l, b);
+    p.setPen(Qt_(unten));
+    p.drawLine(l, b, re, b);
+    p.drawLine(re, t, re, b);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- TPanel
+
+TPanel::TPanel(QWidget* eltern, QRect geometrie) : QWidget(eltern)
+{
+    setGeometry(geometrie);
+}
+
+void TPanel::SetzeCaption(const QString& text)
+{
+    caption_ = text;
+    update();
+}
+
+void TPanel::SetzeSchriftFarbe(TFarbe farbe)
+{
+    schriftFarbe_ = farbe;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    QColor flaeche = palette().color(QPalette::Window);
+    if (!testAttribute(Qt::WA_SetPalette))
+        flaeche = Qt_(clBtnFace);
+    p.fillRect(r, flaeche);
+    Ring(p, r, schattenFarbe, lichtFarbe);                    // outer, lowered
+    Ring(p, r.adjusted(1, 1, -1, -1), lichtFarbe, schattenFarbe); // inner, raised
+    if (!caption_.isEmpty()) {
+        p.setFont(font());
+        p.setPen(Qt_(schriftFarbe_));
+        p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    }
+}
+
+// ---------------------------------------------------------------- TBevel
+
+TBevel::TBevel(QWidget* eltern, QRect geometrie) : QWidget(eltern)
+{
+    setGeometry(geometrie);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TBevel::paintEvent(QPaintEvent*)
+{
+    // An etched frame: a white ring one pixel right and below a grey ring.
+    QPainter p(this);
+    const int w = width(), h = height();
+    p.setPen(Qt_(lichtFarbe));
+    p.drawRect(1, 1, w - 2, h - 2);
+    p.setPen(Qt_(schattenFarbe));
+    p.drawRect(0, 0, w - 2, h - 2);
+}
+
+// ---------------------------------------------------------------- TPaintBox
+
+TPaintBox::TPaintBox(QWidget* eltern, QRect geometrie) : QWidget(eltern)
+{
+    setGeometry(geometrie);
+    setMouseTracking(true);
+}
+
+void TPaintBox::paintEvent(QPaintEvent*)
+{
+    if (!OnPaint)
+        return;
+    QPainter p(this);
+    Canvas.Binde(&p);
+    OnPaint();
+    Canvas.Loese();
+}
+
+QImage TPaintBox::Abbild()
+{
+    QImage bild(size(), QImage::Format_RGB32);
+    bild.fill(Qt_(clBtnFace));
+    if (OnPaint) {
+        QPainter p(&bild);
+        Canvas.Binde(&p);
+        OnPaint();
+        Canvas.Loese();
+    }
+    return bild;
+}
+
+QPoint TPaintBox::begrenzt(QPointF lokal) const
+{
+    const QPoint punkt(qFloor(lokal.x()), qFloor(lokal.y()));
+    if (!CursorBegrenzt())
+        return punkt;
+    return mapFromGlobal(BegrenzterPunkt(mapToGlobal(punkt)));
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint p = begrenzt(e->position());
+    if (OnMouseDown)
+        OnMouseDown(e->button(), e->modifiers(), p.x(), p.y());
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint p = begrenzt(e->position());
+    if (OnMouseMove)
+        OnMouseMove(e->modifiers(), p.x(), p.y());
+}
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint p = begrenzt(e->position());
+    if (OnMouseUp)
+        OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
+    // A drag ends with the last button: the pointer must never stay confined.
+    if (e->buttons() == Qt::NoButton && CursorBegrenzt())
+        ClipCursor(nullptr);
+}
+
+// ---------------------------------------------------------------- TUpDown
+
+TUpDown::TUpDown(QWidget* eltern, QRect geometrie, int min, int max)
+    : QWidget(eltern), links_(new QToolButton(this)), rechts_(new QToolButton(this)), min_(min),
+      max_(max), position_(min)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    for (QToolButton* knopf : {links_, rechts_}) {
+        knopf->setFocusPolicy(Qt::NoFocus);
+        knopf->setAutoRepeat(true);
+    }
+    links_->setArrowType(Qt::LeftArrow);
+    rechts_->setArrowType(Qt::RightArrow);
+    connect(links_, &QToolButton::clicked, this, [this] {
+        setFocus(Qt::MouseFocusReason);
+        KlickLinks();
+    });
+    connect(rechts_, &QToolButton::clicked, this, [this] {
+        setFocus(Qt::MouseFocusReason);
+        KlickRechts();
+    });
+    setGeometry(geometrie);
+    const int halb = geometrie.width() / 2;
+    links_->setGeometry(0, 0, halb, geometrie.height());
+    rechts_->setGeometry(halb, 0, geometrie.width() - halb, geometrie.height());
+}
+
+void TUpDown::SetzeMin(int wert)
+{
+    min_ = wert;
+    if (max_ < min_)
+        max_ = min_;
+    position_ = std::clamp(position_, min_, max_);
+}
+
+void TUpDown::SetzeMax(int wert)
+{
+    max_ = wert;
+    if (min_ > max_)
+        min_ = max_;
+    position_ = std::clamp(position_, min_, max_);
+}
+
+void TUpDown::SetzePosition(int wert) { position_ = std::clamp(wert, min_, max_); }
+
+void TUpDown::KlickLinks()
+{
+    if (position_ <= min_)
+        return;
+    --position_;
+    if (OnClick)
+        OnClick(this);
+}
+
+void TUpDown::KlickRechts()
+{
+    if (position_ >= max_)
+        return;
+    ++position_;
+    if (OnClick)
+        OnClick(this);
+}
+
+void TUpDown::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Left:
+        KlickLinks();
+        break;
+    case Qt::Key_Right:
+        KlickRechts();
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
+
+// ---------------------------------------------------------------- TRadioGroup
+
+TRadioGroup::TRadioGroup(QWidget* eltern, QRect geometrie, const QString& caption,
+                         const QStringList& eintraege, int spalten)
+    : QGroupBox(caption, eltern)
+{
+    setGeometry(geometrie);
+    spalten = std::max(1, spalten);
+    const int anzahl = int(eintraege.size());
+    const int proSpalte = std::max(1, (anzahl + spalten - 1) / spalten);
+    const int zeilenHoehe = QFontMetrics(font()).height();
+    // Buttons share the space below the caption evenly, column by column.
+    const int rest = geometrie.height() - zeilenHoehe - 5;
+    const int knopfHoehe = std::max(1, rest / proSpalte);
+    const int knopfBreite = std::max(1, (geometrie.width() - 10) / spalten);
+    const int obenRand = zeilenHoehe + 1 + (rest % proSpalte) / 2;
+    for (int i = 0; i < anzahl; ++i) {
+        auto* knopf = new QRadioButton(eintraege[i], this);
+        knopf->setGeometry((i / proSpalte) * knopfBreite + 8, (i % proSpalte) * knopfHoehe + obenRand,
+                           knopfBreite, knopfHoehe);
+        connect(knopf, &QRadioButton::clicked, this, [this, i] {
+            if (i == index_)
+                return;
+            index_ = i;
+            if (OnClick)
+                OnClick();
+        });
+        knoepfe_.append(knopf);
+    }
+}
+
+void TRadioGroup::SetzeItemIndex(int index)
+{
+    if (index < -1 || index >= Anzahl())
+        index = -1;
+    index_ = index;
+    for (int i = 0; i < Anzahl(); ++i) {
+        QRadioButton* knopf = knoepfe_[i];
+        const QSignalBlocker sperre(knopf);
+        knopf->setAutoExclusive(false);
+        knopf->setChecked(i == index);
+        knopf->setAutoExclusive(true);
+    }
+}
+
+// ---------------------------------------------------------------- labels
+
+QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,
+                   TFarbe farbe, Qt::Alignment ausrichtung, bool umbruch)
+{
+    auto* label = new QLabel(text, eltern);
+    label->setGeometry(geometrie);
+    label->setFont(QtSchrift(QStringLiteral("Arial"), pixelHoehe, fett));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt_(farbe));
+    label->setPalette(pal);
+    label->setAlignment(ausrichtung);
+    label->setWordWrap(umbruch);
+    return label;
+}
+
+QFont MenueSchrift()
+{
+    // Every attribute set explicitly, so that nothing is inherited from a bold form font.
+    const QFont system = QApplication::font();
+    QFont schrift(system.family());
+    if (system.pixelSize() > 0)
+        schrift.setPixelSize(system.pixelSize());
+    else
+        schrift.setPointSizeF(system.pointSizeF());
+    schrift.setWeight(QFont::Normal);
+    schrift.setItalic(false);
+    return schrift;
+}
+
+QValidator::State TZiffernFilter::validate(QString& text, int& pos) const
+{
+    QString ziffern;
+    int neuePos = pos;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ziffern += c;
+        else if (i < pos)
+            --neuePos;
+    }
+    if (ziffern.size() > stellen_)
+        return Invalid; // the change is refused as a full field refuses a key
+    text = ziffern;
+    pos = neuePos;
+    return Acceptable;
+}

@@ -1,0 +1,66 @@
+#include "lessons/Dreieck1U.h"
+
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+
+// The window frame with a working step control; the construction itself and
+// its instruction texts are not built yet, so every step shows the empty area.
+
+namespace {
+constexpr int letzterSchritt = 5;
+}
+
+TfrmDreieck1::TfrmDreieck1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Dreieckskonstruktionen"), eltern)
+{
+    pnlUeb1 = NeuesPanel(QRect(4, 5, 1007, 70));
+    lblUeb = TitelLabel(pnlUeb1, QRect(10, 2, 987, 66));
+    bevGrafik1 = NeuerBevel(QRect(4, 86, 1007, 488));
+    pntGrafik = NeuePaintBox(QRect(7, 90, 1000, 480));
+    pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
+    schritt = NeueSchrittGruppe(QRect(4, 575, 150, 75), QStringLiteral("Schritte (0–5)"), letzterSchritt,
+                                QRect(15, 25, 120, 25), 22);
+    schritt.UpDown->OnClick = [this](TUpDown*) { UpDownClick(); };
+    wiederholen = NeueWiederholGruppe();
+    connect(wiederholen.btn, &QPushButton::clicked, this, [this] { btnWHClick(); });
+    pnlStatus1 = NeuesPanel(QRect(4, 655, 1007, 55));
+    pntStatus = new TPaintBox(pnlStatus1, QRect(2, 2, 1003, 51));
+}
+
+void TfrmDreieck1::FormActivate()
+{
+    SetzeFarben(0);
+    linienFarbe1 = farbeViolett;
+    linienFarbe2 = farbeOliv;
+    lblUeb->setText(QStringLiteral("Seiten – Seiten – Seiten – Satz"));
+    Schritt = 0;
+    schritt.UpDown->SetzePosition(0);
+    ZeigeSchritt(schritt, 0);
+    wiederholen.btn->setEnabled(false);
+}
+
+void TfrmDreieck1::UpDownClick()
+{
+    Schritt = schritt.UpDown->Position();
+    ZeigeSchritt(schritt, Schritt);
+    wiederholen.btn->setEnabled(Schritt == letzterSchritt);
+    pntGrafik->repaint();
+}
+
+void TfrmDreieck1::btnWHClick()
+{
+    Schritt = 0;
+    schritt.UpDown->SetzePosition(0);
+    ZeigeSchritt(schritt, 0);
+    wiederholen.btn->setEnabled(false);
+    pntGrafik->repaint();
+}
+
+void TfrmDreieck1::pntGrafikPaint()
+{
+    Leinwand& lw = pntGrafik->Canvas;
+    SetzeWeltfenster(0, pntGrafik->width(), 0, pntGrafik->height(), -20, 20, -10, 10);
+    lw.pinsel.farbe = clWhite;
+    lw.pinsel.stil = bsSolid;
+    lw.FillRect(0, 0, pntGrafik->width(), pntGrafik->height());
+    ZeichneGitter(lw);
+}

@@ -1,0 +1,105 @@
+// The table of window states for the picture tool.
+//
+// Each entry is a name (the PNG file's name) and a function that opens the
+// window and returns it. Oeffne<T>() shows the window, so its activation has
+// already run; a state changes the window afterwards, the way a pupil would,
+// through its controls:
+//
+//     {"Winkel2-Schritt3", [] {
+//          auto* f = Oeffne<TfrmWinkel2>();
+//          for (int i = 0; i < 3; ++i)
+//              f->UpDown1()->KlickRechts();    // whatever accessor the lesson offers
+//          return f;
+//      }},
+//
+// Klicke and Ziehe (Zustaende.h) send mouse input to a drawing area.
+//
+// Keep the opening state of each window first; add further states of a
+// window right after it.
+#include "Zustaende.h"
+
+#include "app/InformationU.h"
+#include "app/StartU.h"
+#include "lessons/Dreieck0U.h"
+#include "lessons/Dreieck1U.h"
+#include "lessons/Dreieck2U.h"
+#include "lessons/Dreieck3U.h"
+#include "lessons/Symmetrie1U.h"
+#include "lessons/Symmetrie2U.h"
+#include "lessons/Winkel1U.h"
+#include "lessons/Winkel2U.h"
+#include "lessons/Winkel3U.h"
+
+#include <QTest>
+
+const std::vector<Zustand>& Zustaende()
+{
+    static const std::vector<Zustand> zustaende = {
+        {"Start", [] { return Oeffne<TfrmStart>(); }},
+
+        {"Winkel1", [] { return Oeffne<TfrmWinkel1>(); }},
+        {"Winkel1-90", [] {
+             auto* f = Oeffne<TfrmWinkel1>();
+             f->scrWinkel1->setValue(90);
+             return f;
+         }},
+        {"Winkel1-200", [] {
+             auto* f = Oeffne<TfrmWinkel1>();
+             f->scrWinkel1->setValue(200);
+             return f;
+         }},
+
+        {"Winkel2", [] { return Oeffne<TfrmWinkel2>(); }},
+        {"Winkel2-Addition-Schritt6", [] {
+             auto* f = Oeffne<TfrmWinkel2>();
+             for (int i = 0; i < 6; ++i)
+                 f->UpDown->KlickRechts();
+             return f;
+         }},
+
+        {"Winkel3", [] { return Oeffne<TfrmWinkel3>(); }},
+        {"Winkel3-Modus2-Schritt3", [] {
+             auto* f = Oeffne<TfrmWinkel3>();
+             f->menArt2->trigger();
+             for (int i = 0; i < 3; ++i)
+                 f->UpDown1->KlickRechts();
+             return f;
+         }},
+
+        {"Symmetrie1", [] { return Oeffne<TfrmSymmetrie1>(); }},
+
+        {"Symmetrie2", [] { return Oeffne<TfrmSymmetrie2>(); }},
+
+        {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
+
+        {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
+
+        {"Dreieck2", [] { return Oeffne<TfrmDreieck2>(); }},
+
+        {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
+
+        {"Information", [] { return Oeffne<TfrmInformation>(); }},
+    };
+    return zustaende;
+}
+
+void Verarbeite()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void Klicke(QWidget* ziel, QPoint punkt)
+{
+    QTest::mouseClick(ziel, Qt::LeftButton, Qt::NoModifier, punkt);
+    Verarbeite();
+}
+
+void Ziehe(QWidget* ziel, QPoint von, QPoint bis, int schritte)
+{
+    QTest::mousePress(ziel, Qt::LeftButton, Qt::NoModifier, von);
+    for (int i = 1; i <= schritte; ++i)
+        QTest::mouseMove(ziel, von + (bis - von) * i / schritte);
+    QTest::mouseRelease(ziel, Qt::LeftButton, Qt::NoModifier, bis);
+    Verarbeite();
+}

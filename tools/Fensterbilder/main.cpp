@@ -1,0 +1,99 @@
+// Renders every window of the program into a PNG file, at 1:1 pixels on the
+// offscreen platform: the start window, the information window and each
+// lesson window in its opening state, plus the further named states of
+// Zustaende.cpp.
+//
+//   Fensterbilder <folder>              all states
+//   Fensterbilder <folder> Winkel1 ...  only the named states
+//   Fensterbilder --liste               the names
+#include "Zustaende.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QPixmap>
+#include <QSet>
+#include <QTextStream>
+#include <algorithm>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One window pixel is one picture pixel.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    QApplication app(argc, argv);
+    QTextStream aus(stdout);
+    QTextStream fehler(stderr);
+
+    QStringList argumente = app.arguments();
+    argumente.removeFirst();
+    if (argumente.value(0) == QLatin1String("--liste")) {
+        for (const Zustand& z : Zustaende())
+            aus << z.name << "\n";
+        return 0;
+    }
+    if (argumente.isEmpty() || argumente.first().startsWith(QLatin1Char('-'))) {
+        fehler << "Aufruf: Fensterbilder <Zielordner> [Name ...]\n"
+                  "        Fensterbilder --liste\n";
+        return 2;
+    }
+
+    // The start and information windows show JPEG pictures; without the plugin
+    // they would be rendered empty.
+    if (!QImageReader::supportedImageFormats().contains("jpeg")) {
+        fehler << "Das JPEG-Bildmodul von Qt (qjpeg) fehlt: die Bilder des Start- und des "
+                  "Informationsfensters lassen sich nicht lesen.\n";
+        return 1;
+    }
+
+    QDir ziel(argumente.takeFirst());
+    if (!ziel.mkpath(QStringLiteral("."))) {
+        fehler << "Ordner " << ziel.path() << " lässt sich nicht anlegen.\n";
+        return 1;
+    }
+
+    QSet<QString> gewuenscht(argumente.begin(), argumente.end());
+    for (const QString& name : gewuenscht) {
+        const bool bekannt = std::any_of(Zustaende().begin(), Zustaende().end(),
+                                         [&](const Zustand& z) { return z.name == name; });
+        if (!bekannt) {
+            fehler << "Unbekannter Zustand: " << name << " (Fensterbilder --liste zeigt alle)\n";
+            return 2;
+        }
+    }
+
+    int fehlschlaege = 0;
+    for (const Zustand& zustand : Zustaende()) {
+        if (!gewuenscht.isEmpty() && !gewuenscht.contains(zustand.name))
+            continue;
+        std::unique_ptr<QWidget> fenster(zustand.bereite());
+        if (!fenster) {
+            fehler << zustand.name << ": kein Fenster\n";
+            ++fehlschlaege;
+            continue;
+        }
+        if (!fenster->isVisible())
+            fenster->show();
+        Verarbeite();
+
+        const QPixmap bild = fenster->grab();
+        fenster->close();
+        fenster.reset();
+        Verarbeite();
+
+        const QString pfad = ziel.filePath(zustand.name + QStringLiteral(".png"));
+        if (bild.devicePixelRatio() != 1.0)
+            fehler << zustand.name << ": Pixelverhältnis " << bild.devicePixelRatio() << " statt 1\n";
+        if (!bild.save(pfad, "PNG")) {
+            fehler << pfad << " lässt sich nicht schreiben.\n";
+            ++fehlschlaege;
+            continue;
+        }
+        aus << pfad << "  " << bild.width() << " x " << bild.height() << "\n";
+        aus.flush();
+    }
+    return fehlschlaege == 0 ? 0 : 1;
+}
