@@ -1,0 +1,78 @@
+// Repaint cost of the symmetry lessons' drawing areas in their fullest state.
+#include "app/Plattform.h"
+#include "app/Steuerelemente.h"
+#include "draw/GlobalU.h"
+#include "lessons/Symmetrie1U.h"
+#include "lessons/Symmetrie2U.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+namespace {
+
+// "Spiegeln" with five points at the given step.
+void SpiegelnFuenfPunkte(benchmark::State& state, int schritt)
+{
+    SetzeMeldungsHaken([](const QString&) {}); // a refused click must not wait for a dialog
+    TfrmSymmetrie1 w;
+    w.show();
+    w.grpAnzahl->SetzeItemIndex(3);
+    w.grpAnzahlClick();
+    const float punkte[5][2] = {{-15, 6}, {-5, 7}, {-0.5f, -2}, {-8, -7}, {-16, -3}};
+    for (const auto& p : punkte)
+        w.pntGrafikMouseDown(Qt::LeftButton, {}, int(500 + 25 * p[0]), int(240 - 24 * p[1]));
+    while (w.UpDown->Position() < schritt)
+        w.UpDown->KlickRechts();
+    for (auto _ : state) {
+        QImage bild = w.pntGrafik->Abbild();
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+
+void BM_Spiegeln_Schritt3(benchmark::State& state) { SpiegelnFuenfPunkte(state, 3); }
+void BM_Spiegeln_Schritt4(benchmark::State& state) { SpiegelnFuenfPunkte(state, 4); }
+
+// "Symmetralen" with both constructions at their last step.
+struct Symmetralen {
+    TfrmSymmetrie2 w;
+    Symmetralen()
+    {
+        SetzeMeldungsHaken([](const QString&) {});
+        w.show();
+        w.MarkierePunkt1(-3, -2);
+        w.MarkierePunkt1(2, 1.5f);
+        w.MarkierePunkt2(4, -1);
+        w.MarkierePunkt2(-2, -3);
+        w.MarkierePunkt2(-4, 1);
+        while (w.UpDown1->Position() < w.UpDown1->Max())
+            w.UpDown1->KlickRechts();
+        while (w.UpDown2->Position() < w.UpDown2->Max())
+            w.UpDown2->KlickRechts();
+    }
+};
+
+void BM_Symmetralen_Strecke(benchmark::State& state)
+{
+    Symmetralen s;
+    for (auto _ : state) {
+        QImage bild = s.w.pntGrafik1->Abbild();
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+
+void BM_Symmetralen_Winkel(benchmark::State& state)
+{
+    Symmetralen s;
+    for (auto _ : state) {
+        QImage bild = s.w.pntGrafik2->Abbild();
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Spiegeln_Schritt3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Spiegeln_Schritt4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Symmetralen_Strecke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Symmetralen_Winkel)->Unit(benchmark::kMicrosecond);

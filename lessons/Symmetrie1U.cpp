@@ -1,0 +1,290 @@
+// "Spiegeln": reflecting a marked figure in the y axis, step by step.
+#include "lessons/Symmetrie1U.h"
+
+#include "app/Plattform.h"
+#include "app/Steuerelemente.h"
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString textUeb = QStringLiteral("Symmetrische Figuren – Symmetrieachse");
+const QString textAnfang = QStringLiteral(
+    "Wähle die Anzahl der Punkte aus und markiere diese durch Klicken mit der Maus innerhalb "
+    "des strichlierten Rahmens.");
+const QString textSchritt0 = QStringLiteral("Führe die Konstruktion schrittweise durch.");
+const QString textAusserhalb = QStringLiteral("Der Punkt liegt nicht innerhab der Markierung!");
+const QString textKeinPunkt = QStringLiteral("Kein weiterer Punkt möglich!");
+
+} // namespace
+
+TfrmSymmetrie1::TfrmSymmetrie1(QWidget* eltern)
+    : TLektionsFenster(QStringLiteral("Spiegeln"), eltern)
+{
+    const TBereich bereich = EinBereich();
+    pnlUeb1 = bereich.pnlUeb;
+    lblUeb = bereich.lblUeb;
+    bevGrafik1 = bereich.bevGrafik;
+    pntGrafik = bereich.pntGrafik;
+    pnlStatus1 = bereich.pnlStatus;
+    lblStatus = bereich.lblStatus;
+
+    grpAnzahl = new TRadioGroup(Client(), QRect(4, 575, 230, 75), QStringLiteral(" Markierungen "),
+                                {QStringLiteral("2 Punkte"), QStringLiteral("3 Punkte"),
+                                 QStringLiteral("4 Punkte"), QStringLiteral("5 Punkte")},
+                                2);
+    grpAnzahl->SetzeItemIndex(0);
+
+    const TSchrittGruppe schritte = NeueSchrittGruppe(QRect(729, 575, 130, 75),
+                                                      QStringLiteral("Schritte (0–4)"), letzterSchritt,
+                                                      QRect(15, 25, 100, 25));
+    grpSchritt = schritte.grp;
+    UpDown = schritte.UpDown;
+    lblSchritte = schritte.lblSchritte;
+    grpSchritt->setVisible(false);
+
+    const TWiederholGruppe wiederholen = NeueWiederholGruppe();
+    grpWH = wiederholen.grp;
+    btnWH = wiederholen.btn;
+    btnWH->setEnabled(false);
+
+    pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
+    pntGrafik->OnMouseDown = [this](Qt::MouseButton knopf, Qt::KeyboardModifiers tasten, int x, int y) {
+        pntGrafikMouseDown(knopf, tasten, x, y);
+    };
+    grpAnzahl->OnClick = [this] { grpAnzahlClick(); };
+    UpDown->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
+    connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
+}
+
+QString TfrmSymmetrie1::Anleitung(int schritt)
+{
+    switch (schritt) {
+    case 1: return QStringLiteral("Zeichne die Normalen zur Symmetrieachse durch die Punkte.");
+    case 2: return QStringLiteral("Nimm den Abstand von der Symmetrieachse zum Punkt in den Zirkel.");
+    case 3: return QStringLiteral("Schalge diesen Abstand mit dem Zirkel auf der Normalen ab.");
+    case 4: return QStringLiteral("Verbinde die gespiegelten Punkte durch Strecke.");
+    default: return textSchritt0;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Opening the window: colours, texts, and a fresh start for state and controls.
+
+void TfrmSymmetrie1::FormActivate()
+{
+    SetzeFarben();
+    linienFarbe1 = farbeViolett;
+    linienFarbe2 = farbeOliv;
+
+    lblUeb->setText(textUeb);
+    lblStatus->setText(textAnfang);
+    grpSchritt->setTitle(QStringLiteral("Schritte (0–4)"));
+
+    anzahlPunkte = 2;
+    Schritt = 0;
+    alleMarkiert = false;
+    markiert = 0;
+    for (TMarkierPunkt& p : punkte)
+        p = TMarkierPunkt{};
+
+    // The controls as on the very first opening: "2 Punkte", no step group, step 0.
+    grpAnzahl->SetzeItemIndex(0);
+    grpAnzahl->setEnabled(true);
+    grpSchritt->setVisible(false);
+    UpDown->SetzePosition(0);
+    ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, 0);
+    btnWH->setEnabled(false);
+}
+
+// ---------------------------------------------------------------------------
+// Handlers.
+
+void TfrmSymmetrie1::grpAnzahlClick()
+{
+    for (TMarkierPunkt& p : punkte)
+        p.gesetzt = false;
+    markiert = 0;
+    anzahlPunkte = grpAnzahl->ItemIndex() + 2;
+
+    grpSchritt->setVisible(false);
+    lblStatus->setText(textSchritt0);
+
+    Schritt = 0;
+    UpDown->SetzePosition(0);
+    ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, 0);
+    btnWH->setEnabled(false);
+    alleMarkiert = false;
+
+    pntGrafik->repaint();
+}
+
+void TfrmSymmetrie1::pntGrafikMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int px, int py)
+{
+    // The mouse handler converts with this drawing's own world window, whatever
+    // was painted last.
+    setzeWeltfenster();
+    float x = 0, y = 0;
+    PixelZuWelt(px, py, x, y);
+
+    // Strictly inside the frame; its border counts as outside. This holds also
+    // once the frame is no longer drawn.
+    if (x <= -rahmenX || x >= rahmenX || y <= -rahmenY || y >= rahmenY) {
+        MessageDlg(textAusserhalb);
+        return;
+    }
+
+    if (markiert >= anzahlPunkte) {
+        MessageDlg(textKeinPunkt);
+        markiert = anzahlPunkte;
+    } else {
+        ++markiert;
+        punkte[markiert] = {x, y, true};
+        if (markiert == anzahlPunkte) {
+            grpSchritt->setVisible(true);
+            alleMarkiert = true;
+        }
+    }
+    pntGrafik->repaint();
+}
+
+void TfrmSymmetrie1::UpDownClick(TUpDown*)
+{
+    Schritt = UpDown->Position();
+    ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, Schritt);
+    lblStatus->setText(Anleitung(Schritt));
+
+    // The number of points may be changed at step 0 and at the last step only;
+    // reaching the last step also offers the repeat.
+    if (Schritt == 0) {
+        grpAnzahl->setEnabled(true);
+    } else if (Schritt < letzterSchritt) {
+        grpAnzahl->setEnabled(false);
+    } else {
+        grpAnzahl->setEnabled(true);
+        btnWH->setEnabled(true);
+    }
+    pntGrafik->repaint();
+}
+
+void TfrmSymmetrie1::btnWHClick()
+{
+    Schritt = 0;
+    UpDown->SetzePosition(0);
+    ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, 0);
+    lblStatus->setText(textSchritt0);
+    btnWH->setEnabled(false);
+    grpAnzahl->setEnabled(false);
+    pntGrafik->repaint();
+}
+
+// ---------------------------------------------------------------------------
+// Drawing.
+
+void TfrmSymmetrie1::setzeWeltfenster()
+{
+    SetzeWeltfenster(0, pntGrafik->width(), 0, pntGrafik->height(), -20, 20, -10, 10);
+}
+
+void TfrmSymmetrie1::zeichneFigur(TFarbe farbe, bool gespiegelt)
+{
+    Leinwand& lw = pntGrafik->Canvas;
+    const float s = gespiegelt ? -1.0f : 1.0f;
+    const int n = anzahlPunkte;
+    const int kanten = n == 2 ? 1 : n; // a segment, or a polygon closed back to the first point
+    for (int i = 1; i <= kanten; ++i) {
+        const TMarkierPunkt& p = punkte[i];
+        const TMarkierPunkt& q = punkte[i % n + 1];
+        Strecke(lw, 2, farbe, s * p.x, p.y, s * q.x, q.y, 1);
+    }
+}
+
+void TfrmSymmetrie1::pntGrafikPaint()
+{
+    Leinwand& lw = pntGrafik->Canvas;
+    const int n = anzahlPunkte;
+
+    setzeWeltfenster();
+    lw.pinsel.farbe = clWhite;
+    lw.pinsel.stil = bsSolid;
+    lw.FillRect(0, 0, pntGrafik->width(), pntGrafik->height());
+    ZeichneGitter(lw);
+
+    // The mirror axis with its name above it.
+    Strecke(lw, 3, clBlack, 0, -9, 0, 9, 1);
+    TextMitte(lw, QStringLiteral("Spiegelachse"), clBlack, true, 12, 0, 10);
+
+    if (markiert < n)
+        Rechteck(lw, 1, clRed, -rahmenX, -rahmenY, rahmenX, rahmenY, 2);
+
+    if (markiert == n) {
+        zeichneFigur(linienFarbe1, false);
+
+        // Steps 1 to 3: the normals to the axis, dotted, to the far edge of the frame.
+        if (Schritt >= 1 && Schritt <= 3) {
+            for (int i = 1; i <= n; ++i) {
+                const TMarkierPunkt& p = punkte[i];
+                const float ende = p.x <= 0 ? rahmenX : -rahmenX;
+                Strecke(lw, 1, clRed, p.x, p.y, ende, p.y, 2);
+            }
+        }
+
+        // Steps 2 and 3: the distance from the axis, taken into the compass.
+        if (Schritt == 2 || Schritt == 3) {
+            for (int i = 1; i <= n; ++i) {
+                const TMarkierPunkt& p = punkte[i];
+                const float yMass = p.y - 0.3f;
+                if (std::fabs(p.x) >= 1.0f)
+                    Doppelpfeil(lw, 3, clRed, std::min(p.x, 0.0f), std::max(p.x, 0.0f), yMass, 'B');
+                else if (p.x != 0)
+                    Strecke(lw, 3, clRed, p.x, yMass, 0, yMass, 1);
+                Strecke(lw, 2, clBlack, p.x, p.y, p.x, p.y - 0.5f, 1);
+            }
+        }
+
+        // Step 3: the same distance marked off beyond the axis, with the compass arc
+        // about the foot of the normal.
+        if (Schritt == 3) {
+            for (int i = 1; i <= n; ++i) {
+                const TMarkierPunkt& p = punkte[i];
+                const float bx = -p.x;
+                const float yMass = p.y - 0.3f;
+                if (std::fabs(p.x) >= 1.0f) {
+                    Doppelpfeil(lw, 3, clBlack, std::min(bx, 0.0f), std::max(bx, 0.0f), yMass, 'B');
+                } else {
+                    if (p.x != 0)
+                        Strecke(lw, 3, clBlack, bx, yMass, 0, yMass, 1);
+                    Strecke(lw, 2, clBlack, bx, p.y, bx, p.y - 0.5f, 1);
+                }
+                // A point on the axis is its own image: no arc of radius 0.
+                if (p.x < 0)
+                    Bogen(lw, 2, clBlack, 0, p.y, -p.x, -10, 10);
+                else if (p.x > 0)
+                    Bogen(lw, 2, clBlack, 0, p.y, p.x, 170, 190);
+            }
+        }
+
+        // Step 4: the joins to the images and the mirrored figure replace the
+        // construction lines.
+        if (Schritt >= 4) {
+            for (int i = 1; i <= n; ++i) {
+                const TMarkierPunkt& p = punkte[i];
+                if (p.x != 0)
+                    Strecke(lw, 1, clBlack, p.x, p.y, -p.x, p.y, 2);
+            }
+            zeichneFigur(linienFarbe2, true);
+        }
+    }
+
+    // The marked dots while the figure is incomplete.
+    if (!alleMarkiert) {
+        for (int i = 1; i <= 5; ++i) {
+            if (punkte[i].gesetzt)
+                Kreis(lw, 1, clBlack, punkte[i].x, punkte[i].y, 0.15f, int(linienFarbe1));
+        }
+    }
+}
