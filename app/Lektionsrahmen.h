@@ -35,6 +35,18 @@ struct TBereich {
     TPaintBox* pntGrafik = nullptr;
     TPanel* pnlStatus = nullptr;
     QLabel* lblStatus = nullptr;
+
+    // Hands the controls over to the window's members, named as that window names them.
+    void Verteile(TPanel*& ueb, QLabel*& lblU, TBevel*& bevel, TPaintBox*& grafik, TPanel*& status,
+                  QLabel*& lblS) const
+    {
+        ueb = pnlUeb;
+        lblU = lblUeb;
+        bevel = bevGrafik;
+        grafik = pntGrafik;
+        status = pnlStatus;
+        lblS = lblStatus;
+    }
 };
 
 class TLektionsFenster : public QDialog {

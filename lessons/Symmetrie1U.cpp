@@ -25,13 +25,7 @@ const QString textKeinPunkt = QStringLiteral("Kein weiterer Punkt möglich!");
 TfrmSymmetrie1::TfrmSymmetrie1(QWidget* eltern)
     : TLektionsFenster(QStringLiteral("Spiegeln"), eltern)
 {
-    const TBereich bereich = EinBereich();
-    pnlUeb1 = bereich.pnlUeb;
-    lblUeb = bereich.lblUeb;
-    bevGrafik1 = bereich.bevGrafik;
-    pntGrafik = bereich.pntGrafik;
-    pnlStatus1 = bereich.pnlStatus;
-    lblStatus = bereich.lblStatus;
+    EinBereich().Verteile(pnlUeb1, lblUeb, bevGrafik1, pntGrafik, pnlStatus1, lblStatus);
 
     grpAnzahl = new TRadioGroup(Client(), QRect(4, 575, 230, 75), QStringLiteral(" Markierungen "),
                                 {QStringLiteral("2 Punkte"), QStringLiteral("3 Punkte"),

@@ -55,21 +55,9 @@ float Kreuzprodukt(float x1, float y1, float x2, float y2)
 TfrmSymmetrie2::TfrmSymmetrie2(QWidget* eltern)
     : TLektionsFenster(QStringLiteral("Symmetralen"), eltern)
 {
-    const TBereich links = LinkerBereich();
-    pnlUeb1 = links.pnlUeb;
-    lblUeb1 = links.lblUeb;
-    bevGrafik1 = links.bevGrafik;
-    pntGrafik1 = links.pntGrafik;
-    pnlStatus1 = links.pnlStatus;
-    lblStatus1 = links.lblStatus;
+    LinkerBereich().Verteile(pnlUeb1, lblUeb1, bevGrafik1, pntGrafik1, pnlStatus1, lblStatus1);
 
-    const TBereich rechts = RechterBereich();
-    pnlUeb2 = rechts.pnlUeb;
-    lblUeb2 = rechts.lblUeb;
-    bevGrafik2 = rechts.bevGrafik;
-    pntGrafik2 = rechts.pntGrafik;
-    pnlStatus2 = rechts.pnlStatus;
-    lblStatus2 = rechts.lblStatus;
+    RechterBereich().Verteile(pnlUeb2, lblUeb2, bevGrafik2, pntGrafik2, pnlStatus2, lblStatus2);
 
     lblStatus1->setGeometry(7, 2, 474, 46);
     lblStatus2->setGeometry(7, 2, 474, 46);

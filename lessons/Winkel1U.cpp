@@ -74,21 +74,9 @@ QString GMSText(float winkel)
 
 TfrmWinkel1::TfrmWinkel1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Arten von Winkeln"), eltern)
 {
-    const TBereich links = LinkerBereich();
-    pnlUeb1 = links.pnlUeb;
-    lblUeb1 = links.lblUeb;
-    bevGrafik1 = links.bevGrafik;
-    pntGrafik1 = links.pntGrafik;
-    pnlStatus1 = links.pnlStatus;
-    lblStatus1 = links.lblStatus;
+    LinkerBereich().Verteile(pnlUeb1, lblUeb1, bevGrafik1, pntGrafik1, pnlStatus1, lblStatus1);
 
-    const TBereich rechts = RechterBereich();
-    pnlUeb2 = rechts.pnlUeb;
-    lblUeb2 = rechts.lblUeb;
-    bevGrafik2 = rechts.bevGrafik;
-    pntGrafik2 = rechts.pntGrafik;
-    pnlStatus2 = rechts.pnlStatus;
-    lblStatus2 = rechts.lblStatus;
+    RechterBereich().Verteile(pnlUeb2, lblUeb2, bevGrafik2, pntGrafik2, pnlStatus2, lblStatus2);
 
     grpWinkel1 = new QGroupBox(Client());
     grpWinkel1->setGeometry(5, 575, 150, 75);

@@ -61,13 +61,7 @@ QString Winkel2Anweisung(int schritt, int art, int ergebnis)
 
 TfrmWinkel2::TfrmWinkel2(QWidget* eltern) : TLektionsFenster(QStringLiteral("Übertragung von Winkeln"), eltern)
 {
-    const TBereich bereich = EinBereich();
-    pnlUeb1 = bereich.pnlUeb;
-    lblUeb = bereich.lblUeb;
-    bevGrafik1 = bereich.bevGrafik;
-    pntGrafik = bereich.pntGrafik;
-    pnlStatus1 = bereich.pnlStatus;
-    lblStatus = bereich.lblStatus;
+    EinBereich().Verteile(pnlUeb1, lblUeb, bevGrafik1, pntGrafik, pnlStatus1, lblStatus);
 
     grpArt = new TRadioGroup(Client(), QRect(4, 575, 180, 75), QStringLiteral(" Übertragungsart "),
                              {QStringLiteral("Addition"), QStringLiteral("Subtraktion")});

@@ -179,13 +179,7 @@ QString PanelText(float wert)
 
 TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Parallelwinkeln"), eltern)
 {
-    const TBereich links = LinkerBereich();
-    pnlUeb1 = links.pnlUeb;
-    lblUeb1 = links.lblUeb;
-    bevGrafik1 = links.bevGrafik;
-    pntGrafik1 = links.pntGrafik;
-    pnlStatus1 = links.pnlStatus;
-    lblStatus1 = links.lblStatus;
+    LinkerBereich().Verteile(pnlUeb1, lblUeb1, bevGrafik1, pntGrafik1, pnlStatus1, lblStatus1);
 
     const TBereich rechts = RechterBereich();
     pnlUeb2 = rechts.pnlUeb;
