@@ -6,13 +6,6 @@
 
 class TRadioGroup;
 
-// A clicked point in world units; `gesetzt` means it is shown as a marked dot.
-struct TMarkierPunkt {
-    float x = 0;
-    float y = 0;
-    bool gesetzt = false;
-};
-
 class TfrmSymmetrie1 : public TLektionsFenster {
     Q_OBJECT
 public:

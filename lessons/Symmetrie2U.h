@@ -4,7 +4,6 @@
 #pragma once
 
 #include "app/Lektionsrahmen.h"
-#include "lessons/Symmetrie1U.h"
 
 // x1*y2 - y1*x2: not below 0 when (x2, y2) lies counter-clockwise from (x1, y1)
 // by at most 180 degrees.

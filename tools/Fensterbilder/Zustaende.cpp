@@ -20,6 +20,8 @@
 
 #include "app/InformationU.h"
 #include "app/StartU.h"
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
@@ -31,6 +33,28 @@
 #include "lessons/Winkel3U.h"
 
 #include <QTest>
+
+namespace {
+
+// "Spiegeln" with a pentagon marked by clicks, stepped forward to `schritt`.
+QWidget* SpiegelnMitFuenfPunkten(int schritt)
+{
+    auto* f = Oeffne<TfrmSymmetrie1>();
+    f->grpAnzahl->SetzeItemIndex(3);
+    f->grpAnzahlClick();
+    const float punkte[5][2] = {{-15, 6}, {-5, 7}, {-0.5f, -2}, {-8, -7}, {-16, -3}};
+    SetzeWeltfenster(0, f->pntGrafik->width(), 0, f->pntGrafik->height(), -20, 20, -10, 10);
+    for (const auto& p : punkte) {
+        int px, py;
+        WeltZuPixel(p[0], p[1], px, py);
+        Klicke(f->pntGrafik, QPoint(px, py));
+    }
+    for (int i = 0; i < schritt; ++i)
+        f->UpDown->KlickRechts();
+    return f;
+}
+
+} // namespace
 
 const std::vector<Zustand>& Zustaende()
 {
@@ -67,8 +91,23 @@ const std::vector<Zustand>& Zustaende()
          }},
 
         {"Symmetrie1", [] { return Oeffne<TfrmSymmetrie1>(); }},
+        {"Symmetrie1-5Punkte-Schritt3", [] { return SpiegelnMitFuenfPunkten(3); }},
+        {"Symmetrie1-5Punkte-Schritt4", [] { return SpiegelnMitFuenfPunkten(4); }},
 
         {"Symmetrie2", [] { return Oeffne<TfrmSymmetrie2>(); }},
+        {"Symmetrie2-LetzteSchritte", [] {
+             auto* f = Oeffne<TfrmSymmetrie2>();
+             f->MarkierePunkt1(-3, -2);
+             f->MarkierePunkt1(2, 1.5f);
+             f->MarkierePunkt2(4, -1);
+             f->MarkierePunkt2(-2, -3);
+             f->MarkierePunkt2(-4, 1);
+             while (f->UpDown1->Position() < f->UpDown1->Max())
+                 f->UpDown1->KlickRechts();
+             while (f->UpDown2->Position() < f->UpDown2->Max())
+                 f->UpDown2->KlickRechts();
+             return f;
+         }},
 
         {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
 
