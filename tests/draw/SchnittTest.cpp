@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -249,4 +250,72 @@ TEST(Schnitt, MerkwuerdigePunkteEntartet)
             }
         }
     }
+}
+
+// Random figures with whole-number coordinates, as the lessons draw them,
+// checked against the same equations solved directly in long double.
+TEST(SchnittZufall, GeradeGeradeWieDieExakteLoesung)
+{
+    std::mt19937 zufall(20261208);
+    std::uniform_int_distribution<int> koordinate(-20, 20);
+    int geprueft = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const float p1x = koordinate(zufall), p1y = koordinate(zufall), n1x = koordinate(zufall), n1y = koordinate(zufall);
+        const float p2x = koordinate(zufall), p2y = koordinate(zufall), n2x = koordinate(zufall), n2y = koordinate(zufall);
+        const long double det = static_cast<long double>(n1x) * n2y - static_cast<long double>(n1y) * n2x;
+        float x = 1e9f, y = 1e9f;
+        const bool ok = SchnittGeradeGerade(p1x, p1y, n1x, n1y, p2x, p2y, n2x, n2y, x, y);
+        if (det == 0) {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(x, 1e9f);
+            continue;
+        }
+        ASSERT_TRUE(ok);
+        const long double c1 = static_cast<long double>(n1x) * p1x + static_cast<long double>(n1y) * p1y;
+        const long double c2 = static_cast<long double>(n2x) * p2x + static_cast<long double>(n2y) * p2y;
+        const long double rx = (c1 * n2y - n1y * c2) / det;
+        const long double ry = (c2 * n1x - n2x * c1) / det;
+        // Single precision relative to the size of the numbers involved.
+        const long double toleranz = 1e-5L * (1 + std::fabs(rx) + std::fabs(ry));
+        EXPECT_NEAR(x, rx, toleranz);
+        EXPECT_NEAR(y, ry, toleranz);
+        ++geprueft;
+    }
+    EXPECT_GT(geprueft, 1900);
+}
+
+TEST(SchnittZufall, EulerGeradeHSU)
+{
+    // H, S and U lie on one line, S between them with HS = 2 SU; U is equally far
+    // from all vertices.
+    std::mt19937 zufall(4711);
+    std::uniform_int_distribution<int> koordinate(-15, 15);
+    int geprueft = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const float ax = koordinate(zufall), ay = koordinate(zufall), bx = koordinate(zufall),
+                    by = koordinate(zufall), cx = koordinate(zufall), cy = koordinate(zufall);
+        const long double flaeche2 = (static_cast<long double>(bx) - ax) * (cy - ay) -
+                                     (static_cast<long double>(by) - ay) * (cx - ax);
+        float hx, hy, sx, sy, ux, uy, ix, iy;
+        const bool ok = MerkwuerdigePunkte(ax, ay, bx, by, cx, cy, hx, hy, sx, sy, ux, uy, ix, iy);
+        if (flaeche2 == 0) {
+            EXPECT_FALSE(ok);
+            continue;
+        }
+        // Flat triangles push the centres far out; keep to those a lesson would draw.
+        if (std::fabs(flaeche2) < 20)
+            continue;
+        ASSERT_TRUE(ok);
+        const long double groesse = 1 + std::fabs(hx) + std::fabs(hy) + std::fabs(ux) + std::fabs(uy);
+        const long double toleranz = 2e-4L * groesse;
+        EXPECT_NEAR(hx - sx, 2.0L * (sx - ux), toleranz);
+        EXPECT_NEAR(hy - sy, 2.0L * (sy - uy), toleranz);
+        const long double ra = std::hypot(static_cast<long double>(ax) - ux, static_cast<long double>(ay) - uy);
+        const long double rb = std::hypot(static_cast<long double>(bx) - ux, static_cast<long double>(by) - uy);
+        const long double rc = std::hypot(static_cast<long double>(cx) - ux, static_cast<long double>(cy) - uy);
+        EXPECT_NEAR(ra, rb, toleranz);
+        EXPECT_NEAR(ra, rc, toleranz);
+        ++geprueft;
+    }
+    EXPECT_GT(geprueft, 500);
 }
