@@ -4,11 +4,7 @@
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
-#include <QAction>
-#include <QMenuBar>
 #include <QPixmap>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 const QList<TGeschichtsZeile>& GeschichtsZeilen()
 {
@@ -43,36 +39,16 @@ const QList<TGeschichtsZeile>& GeschichtsZeilen()
     return zeilen;
 }
 
-TfrmInformation::TfrmInformation(QWidget* eltern)
-    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiteral("Informationen"), eltern)
 {
-    setWindowTitle(QStringLiteral("Informationen"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
-
-    auto* spalte = new QVBoxLayout(this);
-    spalte->setContentsMargins(0, 0, 0, 0);
-    spalte->setSpacing(0);
-
-    menue_ = new QMenuBar(this);
-    menue_->setNativeMenuBar(false);
-    menue_->setFont(MenueSchrift());
-    spalte->setMenuBar(menue_);
-    menSchliessen_ = menue_->addAction(QStringLiteral("Schließen"));
-    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
-    connect(menSchliessen_, &QAction::triggered, this, &QWidget::close);
-
     client_ = new TPaintBox(this, QRect(0, 0, 1016, 722));
-    client_->setFixedSize(1016, 722);
     client_->setMouseTracking(false);
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, Qt::white);
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
     client_->OnPaint = [this] { FormPaint(); };
-    spalte->addWidget(client_);
-    spalte->setSizeConstraint(QLayout::SetFixedSize);
+    SetzeClient(client_, 1016, 722);
 
     struct Platz {
         QRect geometrie;
@@ -92,13 +68,6 @@ TfrmInformation::TfrmInformation(QWidget* eltern)
             bild->setPixmap(pixmap);
         bilder_.append(bild);
     }
-}
-
-void TfrmInformation::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (!e->spontaneous())
-        FormActivate();
 }
 
 void TfrmInformation::FormActivate()

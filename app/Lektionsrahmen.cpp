@@ -4,12 +4,10 @@
 #include "draw/GlobalU.h"
 
 #include <QAction>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -19,40 +17,21 @@ QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAntei
 
 TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int clientBreite,
                                    int clientHoehe)
-    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : TInhaltsFenster(caption, eltern)
 {
-    setWindowTitle(caption);
-    // Closing a lesson while the start window is hidden must not end the program.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QtFarbe(clBtnFace));
     pal.setColor(QPalette::WindowText, QtFarbe(clBlack));
     setPalette(pal);
     setAutoFillBackground(true);
 
-    auto* spalte = new QVBoxLayout(this);
-    spalte->setContentsMargins(0, 0, 0, 0);
-    spalte->setSpacing(0);
-
-    menue_ = new QMenuBar(this);
-    menue_->setNativeMenuBar(false);
-    menue_->setFont(MenueSchrift());
-    spalte->setMenuBar(menue_);
-    menSchliessen_ = menue_->addAction(QStringLiteral("Schließen"));
-    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
-    connect(menSchliessen_, &QAction::triggered, this, &QWidget::close);
-
     client_ = new QWidget(this);
-    client_->setFixedSize(clientBreite, clientHoehe);
-    spalte->addWidget(client_);
-    spalte->setSizeConstraint(QLayout::SetFixedSize);
+    SetzeClient(client_, clientBreite, clientHoehe);
 }
 
-QAction* TLektionsFenster::NeuerMenuePunkt(const QString& caption) { return menue_->addAction(caption); }
+QAction* TLektionsFenster::NeuerMenuePunkt(const QString& caption) { return MainMenu1()->addAction(caption); }
 
-QMenu* TLektionsFenster::NeuesMenue(const QString& caption) { return menue_->addMenu(caption); }
+QMenu* TLektionsFenster::NeuesMenue(const QString& caption) { return MainMenu1()->addMenu(caption); }
 
 int TLektionsFenster::RahmenHoehe() const { return frameGeometry().height() - client_->height(); }
 
@@ -93,13 +72,6 @@ void TLektionsFenster::gibZeigerFrei()
     SetzeBildschirmCursor(crDefault);
 }
 
-void TLektionsFenster::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (!e->spontaneous())
-        Aktivieren();
-}
-
 void TLektionsFenster::hideEvent(QHideEvent* e)
 {
     gibZeigerFrei();
@@ -111,15 +83,6 @@ void TLektionsFenster::changeEvent(QEvent* e)
     if (e->type() == QEvent::ActivationChange && !isActiveWindow())
         gibZeigerFrei();
     QDialog::changeEvent(e);
-}
-
-void TLektionsFenster::keyPressEvent(QKeyEvent* e)
-{
-    if (e->matches(QKeySequence::Cancel)) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
 }
 
 // ---------------------------------------------------------------- builders

@@ -4,15 +4,14 @@
 // positions, and the activation that runs each time the window is opened.
 #pragma once
 
+#include "app/Inhaltsfenster.h"
 #include "app/Steuerelemente.h"
 
-#include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 
 class QAction;
 class QMenu;
-class QMenuBar;
 
 // The step group: caption, up-down control, label with the current step.
 struct TSchrittGruppe {
@@ -56,7 +55,7 @@ struct TBereich {
     }
 };
 
-class TLektionsFenster : public QDialog {
+class TLektionsFenster : public TInhaltsFenster {
     Q_OBJECT
 public:
     // A window with the given caption and client size (1016 x 714 unless a lesson differs).
@@ -65,8 +64,6 @@ public:
 
     // The client area below the menu bar; controls are placed on it by pixel.
     QWidget* Client() const { return client_; }
-    QMenuBar* MainMenu1() const { return menue_; }
-    QAction* menSchliessen() const { return menSchliessen_; }
     // A further top-level item (or submenu) in the menu bar after "Schließen".
     QAction* NeuerMenuePunkt(const QString& caption);
     QMenu* NeuesMenue(const QString& caption);
@@ -74,8 +71,8 @@ public:
     // Outer window height minus client height: caption, menu bar and borders.
     int RahmenHoehe() const;
 
-    // Runs the window's opening sequence; called by showEvent each time the window opens.
-    void Aktivieren();
+    // Maximises where the screen asks for it, then runs the lesson's activation.
+    void Aktivieren() override;
 
 protected:
     // The lesson's activation: texts, state reset, controls reset.
@@ -103,19 +100,14 @@ protected:
     // Shows a step number in a step group's label.
     static void ZeigeSchritt(const TSchrittGruppe& gruppe, int schritt);
 
-    void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
-    // Escape does not close a lesson window; only "Schließen", the close box or Alt+F4 do.
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void richteSeitentastenEin();
     void gibZeigerFrei();
 
     QWidget* client_;
-    QMenuBar* menue_;
-    QAction* menSchliessen_;
     bool seitentastenBereit_ = false;
     TUpDown* seitenUpDown_ = nullptr; // the window's only step control, if it has exactly one
 };

@@ -1,0 +1,54 @@
+#include "app/Inhaltsfenster.h"
+
+#include "app/Steuerelemente.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TInhaltsFenster::TInhaltsFenster(const QString& caption, QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(caption);
+    // Closing a content window while the start window is hidden must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
+
+    spalte_ = new QVBoxLayout(this);
+    spalte_->setContentsMargins(0, 0, 0, 0);
+    spalte_->setSpacing(0);
+
+    menue_ = new QMenuBar(this);
+    menue_->setNativeMenuBar(false);
+    menue_->setFont(MenueSchrift());
+    spalte_->setMenuBar(menue_);
+    menSchliessen_ = menue_->addAction(QStringLiteral("Schließen"));
+    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    connect(menSchliessen_, &QAction::triggered, this, &QWidget::close);
+}
+
+void TInhaltsFenster::SetzeClient(QWidget* client, int breite, int hoehe)
+{
+    client->setFixedSize(breite, hoehe);
+    spalte_->addWidget(client);
+    spalte_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TInhaltsFenster::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        Aktivieren();
+}
+
+void TInhaltsFenster::keyPressEvent(QKeyEvent* e)
+{
+    if (e->matches(QKeySequence::Cancel)) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

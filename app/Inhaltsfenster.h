@@ -1,0 +1,36 @@
+// A content window opened from the start window's menu: fixed size, shown
+// modally, a menu bar whose first item "Schließen" closes it, and an activation
+// that runs every time it is opened. The lesson windows and the information
+// window are built on it.
+#pragma once
+
+#include <QDialog>
+
+class QAction;
+class QMenuBar;
+class QVBoxLayout;
+
+class TInhaltsFenster : public QDialog {
+    Q_OBJECT
+public:
+    TInhaltsFenster(const QString& caption, QWidget* eltern);
+
+    QMenuBar* MainMenu1() const { return menue_; }
+    QAction* menSchliessen() const { return menSchliessen_; }
+
+    // The opening sequence; showEvent runs it each time the window opens.
+    virtual void Aktivieren() = 0;
+
+protected:
+    // Puts the client area below the menu bar at a fixed size, which fixes the window's size.
+    void SetzeClient(QWidget* client, int breite, int hoehe);
+
+    void showEvent(QShowEvent* e) override;
+    // Escape does not close the window; only "Schließen", the close box or Alt+F4 do.
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QVBoxLayout* spalte_;
+    QMenuBar* menue_;
+    QAction* menSchliessen_;
+};
