@@ -6,6 +6,7 @@
 #include "draw/VektorU.h"
 
 #include <algorithm>
+#include <cmath>
 
 TFarbe farbeHimbeer = 0, farbeViolett = 0, farbeBraun = 0, farbeMeergruen = 0, farbeLila = 0,
        farbeOliv = 0, farbeOrange = 0, farbeMagenta = 0, farbeHimmelblau = 0;
@@ -156,6 +157,15 @@ void Bogen(Leinwand& lw, int breite, TFarbe farbe, float cx, float cy, float r,
     int psx, psy, pex, pey;
     WeltZuPixel(plus(cx, sx), plus(cy, sy), psx, psy);
     WeltZuPixel(plus(cx, ex), plus(cy, ey), pex, pey);
+    // The canvas draws the whole circle when both rays meet in one pixel, which is
+    // what a full turn (0 to 360, -10 to 350) needs. A sliver of a few hundredths of
+    // a degree whose ends fall on the same pixel is too short to see: it is left out
+    // rather than shown as a full circle.
+    long double spanne = std::fmod(static_cast<long double>(endWinkel) - startWinkel, 360.0L);
+    if (spanne < 0)
+        spanne += 360;
+    if (psx == pex && psy == pey && spanne > 0 && spanne < 180)
+        return;
     lw.stift.breite = breite;
     lw.stift.farbe = farbe;
     lw.stift.stil = psSolid;

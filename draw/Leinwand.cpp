@@ -272,7 +272,8 @@ void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
         spanne = 360.0;
     setzeStift(true);
     maler_->setBrush(Qt::NoBrush);
-    maler_->drawArc(QRectF(l, t, r - l - 1, b - t - 1), qRound(start * 16), qRound(spanne * 16));
+    // Shifted by half a pixel so the arc lies on the same pixels as Ellipse's outline.
+    maler_->drawArc(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1), qRound(start * 16), qRound(spanne * 16));
 }
 
 void Leinwand::Rectangle(int l, int t, int r, int b)

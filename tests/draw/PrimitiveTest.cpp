@@ -111,6 +111,19 @@ TEST_F(Primitive, ArcsOverAFullTurnAreWholeCircles)
     }
 }
 
+TEST_F(Primitive, ArcTooShortForAPixelIsNotAFullCircle)
+{
+    // 0.3 degrees on a radius of 72 pixels: both ends round to the same pixel.
+    Bogen(lw, 2, clBlue, 0, 0, 3, 0, 0.3f);
+    // Just short of a full turn the same pixel means the whole circle.
+    Bogen(lw, 1, clRed, 0, 0, 6, 0.1f, 359.9f);
+    const QImage b = fertig();
+    EXPECT_EQ(ZaehleFarbe(b, Rgb(0, 0, 255)), 0);
+    // The box runs from 96 to 384 with its right and bottom edge excluded.
+    EXPECT_EQ(Farbe(b, 96, 240), Rgb(255, 0, 0));
+    EXPECT_EQ(Farbe(b, 240, 383), Rgb(255, 0, 0));
+}
+
 TEST_F(Primitive, ArcCoversOnlyItsAngle)
 {
     Bogen(lw, 1, clBlue, 0, 0, 4, 0, 90);
