@@ -106,40 +106,35 @@ TBevel* TLektionsFenster::NeuerBevel(QRect geometrie) { return new TBevel(client
 
 TPaintBox* TLektionsFenster::NeuePaintBox(QRect geometrie) { return new TPaintBox(client_, geometrie); }
 
-TBereich TLektionsFenster::EinBereich()
+TBereich TLektionsFenster::NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status)
 {
     TBereich b;
-    b.pnlUeb = NeuesPanel(QRect(4, 5, 1007, 70));
-    b.lblUeb = TitelLabel(b.pnlUeb, QRect(10, 2, 987, 66));
-    b.bevGrafik = NeuerBevel(QRect(4, 86, 1007, 488));
-    b.pntGrafik = NeuePaintBox(QRect(7, 90, 1000, 480));
-    b.pnlStatus = NeuesPanel(QRect(4, 655, 1007, 55));
-    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, 1007 - 4, 55 - 4));
+    b.pnlUeb = NeuesPanel(ueb);
+    b.lblUeb = TitelLabel(b.pnlUeb, lblUeb);
+    b.bevGrafik = NeuerBevel(bevel);
+    b.pntGrafik = NeuePaintBox(grafik);
+    b.pnlStatus = NeuesPanel(status);
+    // The instruction fills its panel inside the 2-pixel bevel.
+    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, status.width() - 4, status.height() - 4));
     return b;
+}
+
+TBereich TLektionsFenster::EinBereich()
+{
+    return NeuerBereich(QRect(4, 5, 1007, 70), QRect(10, 2, 987, 66), QRect(4, 86, 1007, 488),
+                        QRect(7, 90, 1000, 480), QRect(4, 655, 1007, 55));
 }
 
 TBereich TLektionsFenster::LinkerBereich()
 {
-    TBereich b;
-    b.pnlUeb = NeuesPanel(QRect(5, 5, 488, 70));
-    b.lblUeb = TitelLabel(b.pnlUeb, QRect(5, 2, 475, 66));
-    b.bevGrafik = NeuerBevel(QRect(5, 86, 488, 488));
-    b.pntGrafik = NeuePaintBox(QRect(9, 90, 480, 480));
-    b.pnlStatus = NeuesPanel(QRect(6, 655, 488, 50));
-    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, 488 - 4, 50 - 4));
-    return b;
+    return NeuerBereich(QRect(5, 5, 488, 70), QRect(5, 2, 475, 66), QRect(5, 86, 488, 488),
+                        QRect(9, 90, 480, 480), QRect(6, 655, 488, 50));
 }
 
 TBereich TLektionsFenster::RechterBereich()
 {
-    TBereich b;
-    b.pnlUeb = NeuesPanel(QRect(525, 5, 488, 70));
-    b.lblUeb = TitelLabel(b.pnlUeb, QRect(5, 2, 475, 66));
-    b.bevGrafik = NeuerBevel(QRect(525, 86, 488, 488));
-    b.pntGrafik = NeuePaintBox(QRect(529, 90, 480, 480));
-    b.pnlStatus = NeuesPanel(QRect(525, 655, 488, 50));
-    b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, 488 - 4, 50 - 4));
-    return b;
+    return NeuerBereich(QRect(525, 5, 488, 70), QRect(5, 2, 475, 66), QRect(525, 86, 488, 488),
+                        QRect(529, 90, 480, 480), QRect(525, 655, 488, 50));
 }
 
 TSchrittGruppe TLektionsFenster::NeueSchrittGruppe(QRect geometrie, const QString& caption, int max,

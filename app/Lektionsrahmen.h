@@ -104,6 +104,7 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status);
     void richteSeitentastenEin();
     void gibZeigerFrei();
 
