@@ -9,12 +9,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-namespace {
-
-QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
-
-} // namespace
-
 TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int clientBreite,
                                    int clientHoehe)
     : TInhaltsFenster(caption, eltern)

@@ -64,7 +64,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     client_ = new StartFlaeche(this);
     client_->setFixedSize(1016, 714);
     QPalette pal = client_->palette();
-    pal.setColor(QPalette::Window, QColor(RotAnteil(clBtnFace), GruenAnteil(clBtnFace), BlauAnteil(clBtnFace)));
+    pal.setColor(QPalette::Window, QtFarbe(clBtnFace));
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);

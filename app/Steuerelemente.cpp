@@ -13,8 +13,6 @@
 
 namespace {
 
-QColor Qt_(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
-
 const TFarbe schattenFarbe = RGB(160, 160, 160); // clBtnShadow
 const TFarbe lichtFarbe = clWhite;               // clBtnHighlight
 
@@ -22,10 +20,10 @@ const TFarbe lichtFarbe = clWhite;               // clBtnHighlight
 void Ring(QPainter& p, QRect r, TFarbe oben, TFarbe unten)
 {
     const int l = r.left(), t = r.top(), re = r.right(), b = r.bottom();
-    p.setPen(Qt_(oben));
+    p.setPen(QtFarbe(oben));
     p.drawLine(l, t, re, t);
     p.drawLine(l, t, l, b);
-    p.setPen(Qt_(unten));
+    p.setPen(QtFarbe(unten));
     p.drawLine(l, b, re, b);
     p.drawLine(re, t, re, b);
 }
@@ -57,13 +55,13 @@ void TPanel::paintEvent(QPaintEvent*)
     const QRect r = rect();
     QColor flaeche = palette().color(QPalette::Window);
     if (!testAttribute(Qt::WA_SetPalette))
-        flaeche = Qt_(clBtnFace);
+        flaeche = QtFarbe(clBtnFace);
     p.fillRect(r, flaeche);
     Ring(p, r, schattenFarbe, lichtFarbe);                    // outer, lowered
     Ring(p, r.adjusted(1, 1, -1, -1), lichtFarbe, schattenFarbe); // inner, raised
     if (!caption_.isEmpty()) {
         p.setFont(font());
-        p.setPen(Qt_(schriftFarbe_));
+        p.setPen(QtFarbe(schriftFarbe_));
         p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, caption_);
     }
 }
@@ -81,9 +79,9 @@ void TBevel::paintEvent(QPaintEvent*)
     // An etched frame: a white ring one pixel right and below a grey ring.
     QPainter p(this);
     const int w = width(), h = height();
-    p.setPen(Qt_(lichtFarbe));
+    p.setPen(QtFarbe(lichtFarbe));
     p.drawRect(1, 1, w - 2, h - 2);
-    p.setPen(Qt_(schattenFarbe));
+    p.setPen(QtFarbe(schattenFarbe));
     p.drawRect(0, 0, w - 2, h - 2);
 }
 
@@ -108,7 +106,7 @@ void TPaintBox::paintEvent(QPaintEvent*)
 QImage TPaintBox::Abbild()
 {
     QImage bild(size(), QImage::Format_RGB32);
-    bild.fill(Qt_(clBtnFace));
+    bild.fill(QtFarbe(clBtnFace));
     if (OnPaint) {
         QPainter p(&bild);
         Canvas.Binde(&p);
@@ -283,7 +281,7 @@ QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pi
     label->setGeometry(geometrie);
     label->setFont(QtSchrift(QStringLiteral("Arial"), pixelHoehe, fett));
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt_(farbe));
+    pal.setColor(QPalette::WindowText, QtFarbe(farbe));
     label->setPalette(pal);
     label->setAlignment(ausrichtung);
     label->setWordWrap(umbruch);

@@ -75,9 +75,9 @@ void Strecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x
     lw.stift.breite = breite;
     lw.stift.farbe = farbe;
     switch (stil) {
-    case 1: lw.stift.stil = psSolid; break;
-    case 2: lw.stift.stil = psDot; break;
-    case 3: lw.stift.stil = psDashDot; break;
+    case linieVoll: lw.stift.stil = psSolid; break;
+    case liniePunktiert: lw.stift.stil = psDot; break;
+    case linieStrichPunkt: lw.stift.stil = psDashDot; break;
     default: break; // keeps the style the pen had
     }
     lw.pinsel.stil = bsClear;
@@ -96,7 +96,7 @@ void Rechteck(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float 
 {
     lw.stift.breite = breite;
     lw.stift.farbe = farbe;
-    lw.stift.stil = stil == 1 ? psSolid : psDot;
+    lw.stift.stil = stil == linieVoll ? psSolid : psDot;
     lw.pinsel.stil = bsClear;
     int px1, py1, px2, py2;
     WeltZuPixel(x1, y1, px1, py1);
@@ -106,14 +106,14 @@ void Rechteck(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float 
 
 void Doppelpfeil(Leinwand& lw, int breite, TFarbe farbe, float x1, float x2, float y, char art)
 {
-    Strecke(lw, breite, farbe, x1, y, x2, y, 1);
+    Strecke(lw, breite, farbe, x1, y, x2, y, linieVoll);
     if (art == 'B' || art == 'L') {
-        Strecke(lw, 2, farbe, x1, y, plus(x1, 0.4L), plus(y, 0.2L), 1);
-        Strecke(lw, 2, farbe, x1, y, plus(x1, 0.4L), plus(y, -0.2L), 1);
+        Strecke(lw, 2, farbe, x1, y, plus(x1, 0.4L), plus(y, 0.2L), linieVoll);
+        Strecke(lw, 2, farbe, x1, y, plus(x1, 0.4L), plus(y, -0.2L), linieVoll);
     }
     if (art == 'B' || art == 'R') {
-        Strecke(lw, 2, farbe, plus(x2, -0.4L), plus(y, 0.2L), x2, y, 1);
-        Strecke(lw, 2, farbe, plus(x2, -0.4L), plus(y, -0.2L), x2, y, 1);
+        Strecke(lw, 2, farbe, plus(x2, -0.4L), plus(y, 0.2L), x2, y, linieVoll);
+        Strecke(lw, 2, farbe, plus(x2, -0.4L), plus(y, -0.2L), x2, y, linieVoll);
     }
 }
 
@@ -279,7 +279,7 @@ void Bruch(Leinwand& lw, const QString& zaehler, const QString& nenner, bool fet
            TFarbe farbe, float x, float y)
 {
     SymbolTextMitte(lw, zaehler, farbe, fett, groesse + 2, plus(x, 0.4L), plus(y, 1.2L));
-    Strecke(lw, 2, farbe, plus(x, -0.5L), plus(y, -0.3L), plus(x, 0.5L), plus(y, -0.3L), 1);
+    Strecke(lw, 2, farbe, plus(x, -0.5L), plus(y, -0.3L), plus(x, 0.5L), plus(y, -0.3L), linieVoll);
     TextZentriert(lw, nenner, farbe, fett, groesse, x, plus(y, -0.6L));
 }
 

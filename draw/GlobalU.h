@@ -25,6 +25,17 @@ void PixelZuWelt(int px, int py, float& x, float& y);
 // Value given to Kreis for an outline without filling.
 constexpr int keineFuellung = -1;
 
+// Line styles of Strecke and Rechteck (Rechteck knows solid and dotted only).
+constexpr int linieVoll = 1;
+constexpr int liniePunktiert = 2;
+constexpr int linieStrichPunkt = 3;
+constexpr int linieWieBisher = 4; // keeps whatever style the pen has
+// Styles of DickeStrecke, whose geometric pen counts from 0.
+constexpr int dickVoll = 0;
+constexpr int dickGestrichelt = 1;
+constexpr int dickPunktiert = 2;
+constexpr int dickStrichPunkt = 3;
+
 // Segment; style 1 solid, 2 dotted, 3 dash-dot, anything else keeps the pen style.
 void Strecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
 // Segment with a geometric pen with square ends; style 0 solid, 1 dashed, 2 dotted, 3 dash-dot.

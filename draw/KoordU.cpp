@@ -66,6 +66,21 @@ float WeltZuPixelY(float y)
     return static_cast<float>(nullpunktY - static_cast<long double>(einheitY) * y);
 }
 
+void SetzeWeltfenster(int breite, int hoehe, const TWeltRechteck& welt)
+{
+    SetzeWeltfenster(0, breite, 0, hoehe, welt.xMin, welt.xMax, welt.yMin, welt.yMax);
+}
+
+void BeginneZeichnung(Leinwand& lw, int breite, int hoehe, const TWeltRechteck& welt, bool mitGitter)
+{
+    SetzeWeltfenster(breite, hoehe, welt);
+    gitterAn = mitGitter;
+    lw.pinsel.farbe = clWhite;
+    lw.pinsel.stil = bsSolid;
+    lw.FillRect(0, 0, breite, hoehe);
+    ZeichneGitter(lw);
+}
+
 void ZeichneGitter(Leinwand& lw)
 {
     if (!gitterAn)

@@ -20,6 +20,17 @@ int Runden(long double wert);
 void SetzeWeltfenster(int pixLinks, int pixRechts, int pixOben, int pixUnten,
                       float xMin, float xMax, float yMin, float yMax);
 
+// The world rectangle a drawing area shows.
+struct TWeltRechteck {
+    float xMin, xMax, yMin, yMax;
+};
+// The mapping over a whole drawing area of the given size in pixels.
+void SetzeWeltfenster(int breite, int hoehe, const TWeltRechteck& welt);
+// How every repaint of a drawing area begins: the mapping over the whole area,
+// the grid switched on where the lesson wants it, a white fill, then the grid.
+void BeginneZeichnung(Leinwand& leinwand, int breite, int hoehe, const TWeltRechteck& welt,
+                      bool mitGitter = false);
+
 // Pixel to world, for pixels measured from the viewport's left and top edge.
 float PixelZuWeltX(int px);
 float PixelZuWeltY(int py);

@@ -57,8 +57,6 @@ const Familien& familien()
     return geladen;
 }
 
-QColor qFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
-
 // Dash patterns of a one-pixel pen, in pixels on / off, as the window system draws them.
 struct Muster {
     int laenge;
@@ -154,7 +152,7 @@ void Leinwand::setzeStift(bool mitStift) const
         maler_->setPen(Qt::NoPen);
         return;
     }
-    QPen pen(qFarbe(stift.farbe));
+    QPen pen(QtFarbe(stift.farbe));
     pen.setWidth(qMax(1, stift.breite));
     if (stift.breite > 1) {
         // A wide pen of the window system is always solid with round ends.
@@ -174,7 +172,7 @@ void Leinwand::setzePinsel() const
     if (pinsel.stil == bsClear)
         maler_->setBrush(Qt::NoBrush);
     else
-        maler_->setBrush(qFarbe(pinsel.farbe));
+        maler_->setBrush(QtFarbe(pinsel.farbe));
 }
 
 void Leinwand::MoveTo(int x, int y)
@@ -203,7 +201,7 @@ void Leinwand::LineTo(int x, int y)
     const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
     const bool waagrecht = dx >= dy;
     const int schritte = qMax(dx, dy);
-    const QColor farbe = qFarbe(stift.farbe);
+    const QColor farbe = QtFarbe(stift.farbe);
     int laufX = 0, laufY = 0, laufLaenge = 0;
     auto fuelleLauf = [&] {
         if (laufLaenge == 0)
@@ -244,7 +242,7 @@ void Leinwand::Punkte(const QPoint* punkte, int anzahl, TFarbe farbe)
 {
     if (!maler_ || anzahl <= 0)
         return;
-    maler_->setPen(QPen(qFarbe(farbe), 1));
+    maler_->setPen(QPen(QtFarbe(farbe), 1));
     maler_->drawPoints(punkte, anzahl);
 }
 
@@ -281,7 +279,7 @@ void Leinwand::Rectangle(int l, int t, int r, int b)
     if (!maler_)
         return;
     if (pinsel.stil != bsClear)
-        maler_->fillRect(QRect(l, t, r - l, b - t), qFarbe(pinsel.farbe));
+        maler_->fillRect(QRect(l, t, r - l, b - t), QtFarbe(pinsel.farbe));
     if (stift.stil == psClear)
         return;
     const int px = penX_, py = penY_;
@@ -296,14 +294,14 @@ void Leinwand::Rectangle(int l, int t, int r, int b)
 void Leinwand::FillRect(int l, int t, int r, int b)
 {
     if (maler_)
-        maler_->fillRect(QRect(l, t, r - l, b - t), qFarbe(pinsel.farbe));
+        maler_->fillRect(QRect(l, t, r - l, b - t), QtFarbe(pinsel.farbe));
 }
 
 void Leinwand::Pixel(int x, int y, TFarbe farbe)
 {
     if (!maler_)
         return;
-    maler_->setPen(QPen(qFarbe(farbe), 1));
+    maler_->setPen(QPen(QtFarbe(farbe), 1));
     maler_->drawPoint(x, y);
 }
 
@@ -323,7 +321,7 @@ void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFa
         return;
     static const Qt::PenStyle stile[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
     const Qt::PenStyle qtStil = (stil >= 0 && stil <= 3) ? stile[stil] : Qt::SolidLine;
-    QPen pen(QBrush(qFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
+    QPen pen(QBrush(QtFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
     maler_->setPen(pen);
     maler_->drawLine(x1, y1, x2, y2);
     penX_ = x2;
@@ -338,9 +336,9 @@ void Leinwand::TextOut(int x, int y, const QString& text)
     const QString sichtbar = sichtbarerText(text);
     const QFontMetrics fm(font);
     if (pinsel.stil != bsClear)
-        maler_->fillRect(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()), qFarbe(pinsel.farbe));
+        maler_->fillRect(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()), QtFarbe(pinsel.farbe));
     maler_->setFont(font);
-    maler_->setPen(qFarbe(schrift.farbe));
+    maler_->setPen(QtFarbe(schrift.farbe));
     maler_->drawText(x, y + fm.ascent(), sichtbar);
 }
 

@@ -5,6 +5,7 @@
 // measure text.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QSize>
@@ -23,6 +24,8 @@ constexpr TFarbe RGB(int r, int g, int b)
 constexpr int RotAnteil(TFarbe f) { return int((f >> 16) & 0xFF); }
 constexpr int GruenAnteil(TFarbe f) { return int((f >> 8) & 0xFF); }
 constexpr int BlauAnteil(TFarbe f) { return int(f & 0xFF); }
+// The Qt colour of a program colour; the one conversion everything uses.
+inline QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
 
 // The window system's named colours.
 constexpr TFarbe clBlack = RGB(0, 0, 0);

@@ -30,9 +30,5 @@ void TfrmDreieck0::FormActivate()
 void TfrmDreieck0::pntGrafikPaint(TPaintBox* box)
 {
     Leinwand& lw = box->Canvas;
-    SetzeWeltfenster(0, box->width(), 0, box->height(), -15, 15, -15, 15);
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, box->width(), box->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, box->width(), box->height(), {-15, 15, -15, 15});
 }

@@ -58,9 +58,5 @@ void TfrmDreieck1::btnWHClick()
 void TfrmDreieck1::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
-    SetzeWeltfenster(0, pntGrafik->width(), 0, pntGrafik->height(), -20, 20, -10, 10);
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, pntGrafik->width(), pntGrafik->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), {-20, 20, -10, 10});
 }

@@ -28,9 +28,5 @@ void TfrmDreieck3::FormActivate()
 void TfrmDreieck3::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
-    SetzeWeltfenster(0, pntGrafik->width(), 0, pntGrafik->height(), -40, 40, -27, 27);
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, pntGrafik->width(), pntGrafik->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), {-40, 40, -27, 27});
 }

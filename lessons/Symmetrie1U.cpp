@@ -12,6 +12,9 @@
 
 namespace {
 
+// The drawing shows 40 x 20 units.
+constexpr TWeltRechteck weltSpiegeln{-20, 20, -10, 10};
+
 const QString textUeb = QStringLiteral("Symmetrische Figuren – Symmetrieachse");
 const QString textAnfang = QStringLiteral(
     "Wähle die Anzahl der Punkte aus und markiere diese durch Klicken mit der Maus innerhalb "
@@ -181,7 +184,7 @@ void TfrmSymmetrie1::btnWHClick()
 
 void TfrmSymmetrie1::setzeWeltfenster()
 {
-    SetzeWeltfenster(0, pntGrafik->width(), 0, pntGrafik->height(), -20, 20, -10, 10);
+    SetzeWeltfenster(pntGrafik->width(), pntGrafik->height(), weltSpiegeln);
 }
 
 void TfrmSymmetrie1::zeichneFigur(TFarbe farbe, bool gespiegelt)
@@ -193,7 +196,7 @@ void TfrmSymmetrie1::zeichneFigur(TFarbe farbe, bool gespiegelt)
     for (int i = 1; i <= kanten; ++i) {
         const TMarkierPunkt& p = punkte[i];
         const TMarkierPunkt& q = punkte[i % n + 1];
-        Strecke(lw, 2, farbe, s * p.x, p.y, s * q.x, q.y, 1);
+        Strecke(lw, 2, farbe, s * p.x, p.y, s * q.x, q.y, linieVoll);
     }
 }
 
@@ -202,18 +205,14 @@ void TfrmSymmetrie1::pntGrafikPaint()
     Leinwand& lw = pntGrafik->Canvas;
     const int n = anzahlPunkte;
 
-    setzeWeltfenster();
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, pntGrafik->width(), pntGrafik->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltSpiegeln);
 
     // The mirror axis with its name above it.
-    Strecke(lw, 3, clBlack, 0, -9, 0, 9, 1);
+    Strecke(lw, 3, clBlack, 0, -9, 0, 9, linieVoll);
     TextMitte(lw, QStringLiteral("Spiegelachse"), clBlack, true, 12, 0, 10);
 
     if (markiert < n)
-        Rechteck(lw, 1, clRed, -rahmenX, -rahmenY, rahmenX, rahmenY, 2);
+        Rechteck(lw, 1, clRed, -rahmenX, -rahmenY, rahmenX, rahmenY, liniePunktiert);
 
     if (markiert == n) {
         zeichneFigur(linienFarbe1, false);
@@ -223,7 +222,7 @@ void TfrmSymmetrie1::pntGrafikPaint()
             for (int i = 1; i <= n; ++i) {
                 const TMarkierPunkt& p = punkte[i];
                 const float ende = p.x <= 0 ? rahmenX : -rahmenX;
-                Strecke(lw, 1, clRed, p.x, p.y, ende, p.y, 2);
+                Strecke(lw, 1, clRed, p.x, p.y, ende, p.y, liniePunktiert);
             }
         }
 
@@ -235,8 +234,8 @@ void TfrmSymmetrie1::pntGrafikPaint()
                 if (std::fabs(p.x) >= 1.0f)
                     Doppelpfeil(lw, 3, clRed, std::min(p.x, 0.0f), std::max(p.x, 0.0f), yMass, 'B');
                 else if (p.x != 0)
-                    Strecke(lw, 3, clRed, p.x, yMass, 0, yMass, 1);
-                Strecke(lw, 2, clBlack, p.x, p.y, p.x, p.y - 0.5f, 1);
+                    Strecke(lw, 3, clRed, p.x, yMass, 0, yMass, linieVoll);
+                Strecke(lw, 2, clBlack, p.x, p.y, p.x, p.y - 0.5f, linieVoll);
             }
         }
 
@@ -251,8 +250,8 @@ void TfrmSymmetrie1::pntGrafikPaint()
                     Doppelpfeil(lw, 3, clBlack, std::min(bx, 0.0f), std::max(bx, 0.0f), yMass, 'B');
                 } else {
                     if (p.x != 0)
-                        Strecke(lw, 3, clBlack, bx, yMass, 0, yMass, 1);
-                    Strecke(lw, 2, clBlack, bx, p.y, bx, p.y - 0.5f, 1);
+                        Strecke(lw, 3, clBlack, bx, yMass, 0, yMass, linieVoll);
+                    Strecke(lw, 2, clBlack, bx, p.y, bx, p.y - 0.5f, linieVoll);
                 }
                 // A point on the axis is its own image: no arc of radius 0.
                 if (p.x < 0)
@@ -268,7 +267,7 @@ void TfrmSymmetrie1::pntGrafikPaint()
             for (int i = 1; i <= n; ++i) {
                 const TMarkierPunkt& p = punkte[i];
                 if (p.x != 0)
-                    Strecke(lw, 1, clBlack, p.x, p.y, -p.x, p.y, 2);
+                    Strecke(lw, 1, clBlack, p.x, p.y, -p.x, p.y, liniePunktiert);
             }
             zeichneFigur(linienFarbe2, true);
         }

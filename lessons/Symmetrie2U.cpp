@@ -16,6 +16,9 @@
 
 namespace {
 
+// Both drawings show 20 x 20 units.
+constexpr TWeltRechteck weltSymmetralen{-10, 10, -10, 10};
+
 const QString textSchritt0 = QStringLiteral("Führe die Konstruktion schrittweise durch.");
 const QString textAusserhalb = QStringLiteral("Der Punkt liegt nicht innerhab der Markierung!");
 const QString textAbstand1 = QStringLiteral("Der Abstand zum 1.Punkt ist zu klein!");
@@ -311,20 +314,14 @@ void TfrmSymmetrie2::btnWH2Click()
 
 void TfrmSymmetrie2::setzeWeltfenster(const TPaintBox* box)
 {
-    SetzeWeltfenster(0, box->width(), 0, box->height(), -10, 10, -10, 10);
+    SetzeWeltfenster(box->width(), box->height(), weltSymmetralen);
 }
 
 // World window with the grid, white background, axes and unit dots; the dotted
 // frame is the caller's.
 void TfrmSymmetrie2::beginneZeichnung(TPaintBox* box)
 {
-    Leinwand& lw = box->Canvas;
-    setzeWeltfenster(box);
-    gitterAn = true;
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, box->width(), box->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(box->Canvas, box->width(), box->height(), weltSymmetralen, true);
 }
 
 void TfrmSymmetrie2::pntGrafik1Paint()
@@ -333,13 +330,13 @@ void TfrmSymmetrie2::pntGrafik1Paint()
     beginneZeichnung(pntGrafik1);
 
     if (markiert1 < anzahlPunkte1)
-        Rechteck(lw, 1, clRed, -rahmen, -rahmen, rahmen, rahmen, 2);
+        Rechteck(lw, 1, clRed, -rahmen, -rahmen, rahmen, rahmen, liniePunktiert);
 
     if (markiert1 == anzahlPunkte1) {
         TMarkierPunkt& a = punkte1[1];
         TMarkierPunkt& b = punkte1[2];
 
-        Strecke(lw, 3, clBlack, a.x, a.y, b.x, b.y, 1);
+        Strecke(lw, 3, clBlack, a.x, a.y, b.x, b.y, linieVoll);
         a.gesetzt = false;
         b.gesetzt = false;
 
@@ -349,8 +346,8 @@ void TfrmSymmetrie2::pntGrafik1Paint()
         Normieren(dx, dy, ux, uy);
         Normale(ux, uy, nx, ny);
         for (const TMarkierPunkt* p : {&a, &b}) {
-            Strecke(lw, 2, clBlack, p->x, p->y, p->x + 0.2f * nx, p->y + 0.2f * ny, 1);
-            Strecke(lw, 2, clBlack, p->x, p->y, p->x - 0.2f * nx, p->y - 0.2f * ny, 1);
+            Strecke(lw, 2, clBlack, p->x, p->y, p->x + 0.2f * nx, p->y + 0.2f * ny, linieVoll);
+            Strecke(lw, 2, clBlack, p->x, p->y, p->x - 0.2f * nx, p->y - 0.2f * ny, linieVoll);
         }
 
         // "A" beyond A, "B" beyond B.
@@ -382,7 +379,7 @@ void TfrmSymmetrie2::pntGrafik1Paint()
 
                 float e1x = 0, e1y = 0, e2x = 0, e2y = 0;
                 if (Schritt1 >= 3 && GeradeImQuadrat(s1x, s1y, s2x, s2y, 10, e1x, e1y, e2x, e2y))
-                    Strecke(lw, 1, farbeHimbeer, e1x, e1y, e2x, e2y, 3);
+                    Strecke(lw, 1, farbeHimbeer, e1x, e1y, e2x, e2y, linieStrichPunkt);
             }
         }
     }
@@ -399,8 +396,8 @@ void TfrmSymmetrie2::zeichneSchenkel()
     const TMarkierPunkt& p1 = punkte2[1];
     const TMarkierPunkt& v = punkte2[2];
     const TMarkierPunkt& p3 = punkte2[3];
-    Strecke(lw, 3, clBlack, p1.x, p1.y, v.x, v.y, 1);
-    Strecke(lw, 3, clBlack, v.x, v.y, p3.x, p3.y, 1);
+    Strecke(lw, 3, clBlack, p1.x, p1.y, v.x, v.y, linieVoll);
+    Strecke(lw, 3, clBlack, v.x, v.y, p3.x, p3.y, linieVoll);
 }
 
 void TfrmSymmetrie2::pntGrafik2Paint()
@@ -409,7 +406,7 @@ void TfrmSymmetrie2::pntGrafik2Paint()
     beginneZeichnung(pntGrafik2);
 
     if (markiert2 < anzahlPunkte2)
-        Rechteck(lw, 1, clRed, -rahmen, -rahmen, rahmen, rahmen, 2);
+        Rechteck(lw, 1, clRed, -rahmen, -rahmen, rahmen, rahmen, liniePunktiert);
 
     if (markiert2 == anzahlPunkte2) {
         TMarkierPunkt& p1 = punkte2[1];
@@ -487,7 +484,7 @@ void TfrmSymmetrie2::pntGrafik2Paint()
 
         float e1x = 0, e1y = 0, e2x = 0, e2y = 0;
         if (Schritt2 >= 4 && GeradeImQuadrat(v.x, v.y, lx, ly, 10, e1x, e1y, e2x, e2y))
-            Strecke(lw, 1, clRed, e1x, e1y, e2x, e2y, 3);
+            Strecke(lw, 1, clRed, e1x, e1y, e2x, e2y, linieStrichPunkt);
     }
 
     for (const TMarkierPunkt& p : punkte2) {

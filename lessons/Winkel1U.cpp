@@ -10,6 +10,11 @@
 #include <QSignalBlocker>
 #include <cmath>
 
+namespace {
+// Both drawings show 20 x 20 units.
+constexpr TWeltRechteck weltWinkel1{-10.0f, 10.0f, -10.0f, 10.0f};
+} // namespace
+
 // ---------------------------------------------------------------------------
 // Kinds of angles
 
@@ -260,7 +265,7 @@ QRect TfrmWinkel1::ZiehBereichJetzt() const
 
 void TfrmWinkel1::SetzeWeltfensterGrafik(const TPaintBox* box) const
 {
-    SetzeWeltfenster(0, box->width(), 0, box->height(), -10.0f, 10.0f, -10.0f, 10.0f);
+    SetzeWeltfenster(box->width(), box->height(), weltWinkel1);
 }
 
 // ---------------------------------------------------------------------------
@@ -269,18 +274,14 @@ void TfrmWinkel1::SetzeWeltfensterGrafik(const TPaintBox* box) const
 void TfrmWinkel1::pntGrafik1Paint()
 {
     Leinwand& lw = pntGrafik1->Canvas;
-    SetzeWeltfensterGrafik(pntGrafik1);
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, pntGrafik1->width(), pntGrafik1->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, pntGrafik1->width(), pntGrafik1->height(), weltWinkel1);
 
     const TWinkelArt art = WinkelArtGanz(winkel1);
     if (winkel1 != 0)
         Bogen(lw, 2, art.farbe, sX, sY, 3.0f, 0.0f, float(winkel1));
     if (!art.text.isEmpty()) {
-        Strecke(lw, 2, art.farbe, sX, sY, festX1, festY1, 1);
-        Strecke(lw, 2, art.farbe, sX, sY, freiX1, freiY1, 1);
+        Strecke(lw, 2, art.farbe, sX, sY, festX1, festY1, linieVoll);
+        Strecke(lw, 2, art.farbe, sX, sY, freiX1, freiY1, linieVoll);
         TextMitte(lw, art.text, art.farbe, true, 12, 0.0f, 10.0f);
     }
     Kreis(lw, 1, clBlack, sX, sY, 0.15f, int(clBlack));
@@ -290,16 +291,12 @@ void TfrmWinkel1::pntGrafik1Paint()
 void TfrmWinkel1::pntGrafik2Paint()
 {
     Leinwand& lw = pntGrafik2->Canvas;
-    SetzeWeltfensterGrafik(pntGrafik2);
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, pntGrafik2->width(), pntGrafik2->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, pntGrafik2->width(), pntGrafik2->height(), weltWinkel1);
 
     const TWinkelArt art = WinkelArtGenau(winkel2);
     if (!art.text.isEmpty()) {
-        Strecke(lw, 2, art.farbe, sX, sY, festX2, festY2, 1);
-        Strecke(lw, 2, art.farbe, sX, sY, freiX2, freiY2, 1);
+        Strecke(lw, 2, art.farbe, sX, sY, festX2, festY2, linieVoll);
+        Strecke(lw, 2, art.farbe, sX, sY, freiX2, freiY2, linieVoll);
         TextMitte(lw, art.text, art.farbe, true, 12, 0.0f, 10.0f);
     }
     Kreis(lw, 1, clBlack, sX, sY, 0.15f, int(clBlack));

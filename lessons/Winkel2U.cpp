@@ -9,6 +9,9 @@
 
 namespace {
 
+// The drawing shows 40 x 20 units.
+constexpr TWeltRechteck weltWinkel2{-20.0f, 20.0f, -10.0f, 10.0f};
+
 const QString textAnfang = QStringLiteral(
     "Verändere die Winkel mit den Bildlaufleisten oder trage die Winkel in die Eingabefeld ein.");
 
@@ -325,7 +328,7 @@ void TfrmWinkel2::BerechneSchenkel()
 
 void TfrmWinkel2::SetzeWeltfensterGrafik() const
 {
-    SetzeWeltfenster(0, pntGrafik->width(), 0, pntGrafik->height(), -20.0f, 20.0f, -10.0f, 10.0f);
+    SetzeWeltfenster(pntGrafik->width(), pntGrafik->height(), weltWinkel2);
 }
 
 // ---------------------------------------------------------------------------
@@ -334,21 +337,17 @@ void TfrmWinkel2::SetzeWeltfensterGrafik() const
 void TfrmWinkel2::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
-    SetzeWeltfensterGrafik();
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, pntGrafik->width(), pntGrafik->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltWinkel2);
 
     const float r = ZirkelRadius();
     const int ergebnis = Ergebnis();
     float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
 
     // The two angles.
-    Strecke(lw, 2, farbeMeergruen, s1X, s1Y, fest1X, fest1Y, 1);
-    Strecke(lw, 2, farbeMeergruen, s1X, s1Y, frei1X, frei1Y, 1);
-    Strecke(lw, 2, farbeViolett, s2X, s2Y, fest2X, fest2Y, 1);
-    Strecke(lw, 2, farbeViolett, s2X, s2Y, frei2X, frei2Y, 1);
+    Strecke(lw, 2, farbeMeergruen, s1X, s1Y, fest1X, fest1Y, linieVoll);
+    Strecke(lw, 2, farbeMeergruen, s1X, s1Y, frei1X, frei1Y, linieVoll);
+    Strecke(lw, 2, farbeViolett, s2X, s2Y, fest2X, fest2Y, linieVoll);
+    Strecke(lw, 2, farbeViolett, s2X, s2Y, frei2X, frei2Y, linieVoll);
 
     // 1: the arc about angle 1's vertex, ten degrees beyond each leg.
     if (Schritt >= 1)
@@ -371,20 +370,20 @@ void TfrmWinkel2::pntGrafikPaint()
     if (Schritt >= 3) {
         KreisPunkt(ax, ay, 0.0f, r, s1Y, s1X);
         KreisPunkt(bx, by, float(winkelEins), r, s1Y, s1X);
-        Strecke(lw, 3, farbeHimbeer, ax, ay, bx, by, 1);
+        Strecke(lw, 3, farbeHimbeer, ax, ay, bx, by, linieVoll);
     }
 
     // 4: the chord marked off on arc 2, from angle 2's leg.
     if (Schritt >= 4) {
         KreisPunkt(ax, ay, float(winkelZwei), r, s2Y, s2X);
         KreisPunkt(bx, by, float(ergebnis), r, s2Y, s2X);
-        Strecke(lw, 3, farbeHimbeer, ax, ay, bx, by, 1);
+        Strecke(lw, 3, farbeHimbeer, ax, ay, bx, by, linieVoll);
     }
 
     // 5: the new leg, in angle 1's colour.
     if (Schritt >= 5) {
         KreisPunkt(ax, ay, float(ergebnis), schenkelRadius, s2Y, s2X);
-        Strecke(lw, 2, farbeMeergruen, s2X, s2Y, ax, ay, 1);
+        Strecke(lw, 2, farbeMeergruen, s2X, s2Y, ax, ay, linieVoll);
     }
 
     // 6: the result angle and its size. A difference of 0° has no arc: equal

@@ -10,6 +10,9 @@
 
 namespace {
 
+// Both drawings show 20 x 20 units.
+constexpr TWeltRechteck weltWinkel3{-10.0f, 10.0f, -10.0f, 10.0f};
+
 const QString textStrecke = QStringLiteral(
     "Klicke auf die Endpunkte der schrägen Strecke und ziehe diese mit gedrückter linker Maustaste, "
     "um den Winkel zu verändern.");
@@ -417,7 +420,7 @@ TfrmWinkel3::TSeite TfrmWinkel3::Seite(int zeichnung)
 
 void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
 {
-    SetzeWeltfenster(0, s.box->width(), 0, s.box->height(), -10.0f, 10.0f, -10.0f, 10.0f);
+    SetzeWeltfenster(s.box->width(), s.box->height(), weltWinkel3);
     PixelZuWelt(x, y, *s.mausX, *s.mausY);
     // Nearness from where the button went down, also when no move came before.
     nahe1 = Abstand(*s.mausX, *s.mausY, *s.untenX, *s.untenY) <= naheAbstand;
@@ -448,7 +451,7 @@ void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
 
 void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
 {
-    SetzeWeltfenster(0, s.box->width(), 0, s.box->height(), -10.0f, 10.0f, -10.0f, 10.0f);
+    SetzeWeltfenster(s.box->width(), s.box->height(), weltWinkel3);
     PixelZuWelt(x, y, *s.mausX, *s.mausY);
     nahe1 = Abstand(*s.mausX, *s.mausY, *s.untenX, *s.untenY) <= naheAbstand;
     nahe2 = Abstand(*s.mausX, *s.mausY, *s.obenX, *s.obenY) <= naheAbstand;
@@ -513,20 +516,16 @@ void TfrmWinkel3::ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, flo
                                float hoehe, const TWinkelBild& bild, TPanel* panel1, TPanel* panel2)
 {
     Leinwand& lw = box->Canvas;
-    SetzeWeltfenster(0, box->width(), 0, box->height(), -10.0f, 10.0f, -10.0f, 10.0f);
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, box->width(), box->height());
-    ZeichneGitter(lw);
+    BeginneZeichnung(lw, box->width(), box->height(), weltWinkel3);
 
     if (modus == 1) {
-        Strecke(lw, 2, clBlack, -10.0f, hoehe, 10.0f, hoehe, 1);
-        Strecke(lw, 2, clBlack, ux, uy, ox, oy, 1);
+        Strecke(lw, 2, clBlack, -10.0f, hoehe, 10.0f, hoehe, linieVoll);
+        Strecke(lw, 2, clBlack, ux, uy, ox, oy, linieVoll);
         TextZentriert(lw, QStringLiteral("S"), clBlack, true, 12, k.sX + 0.4f, k.sY - 0.4f);
     } else {
-        Strecke(lw, 2, clBlack, -10.0f, parallele, 10.0f, parallele, 1);
-        Strecke(lw, 2, clBlack, -10.0f, -parallele, 10.0f, -parallele, 1);
-        Strecke(lw, 2, clBlack, ux, uy, ox, oy, 1);
+        Strecke(lw, 2, clBlack, -10.0f, parallele, 10.0f, parallele, linieVoll);
+        Strecke(lw, 2, clBlack, -10.0f, -parallele, 10.0f, -parallele, linieVoll);
+        Strecke(lw, 2, clBlack, ux, uy, ox, oy, linieVoll);
         TextZentriert(lw, QStringLiteral("S!1"), clBlack, true, 12, k.s1X + 0.4f, k.s1Y - 0.4f);
         TextZentriert(lw, QStringLiteral("S!2"), clBlack, true, 12, k.s2X + 0.4f, k.s2Y - 0.4f);
     }

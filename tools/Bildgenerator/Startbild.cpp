@@ -35,7 +35,7 @@ Punkt Lotfusspunkt(Punkt p, Punkt q, Punkt r)
 // side where the figure leaves room, and the label beside the height.
 void ZeichneHoehe(Leinwand& lw, Punkt ecke, Punkt fuss, const QString& name, float anteil)
 {
-    Strecke(lw, 2, farbeViolett, ecke.x, ecke.y, fuss.x, fuss.y, 1);
+    Strecke(lw, 2, farbeViolett, ecke.x, ecke.y, fuss.x, fuss.y, linieVoll);
 
     float dx, dy;
     Differenz(fuss.x, fuss.y, ecke.x, ecke.y, dx, dy);
@@ -87,9 +87,9 @@ QImage Startbild()
     ZeichneHoehe(lw, c, fc, QStringLiteral("h!c"), 0.28f);
 
     // The sides over the heights' ends.
-    Strecke(lw, 2, clBlack, a.x, a.y, b.x, b.y, 1);
-    Strecke(lw, 2, clBlack, b.x, b.y, c.x, c.y, 1);
-    Strecke(lw, 2, clBlack, c.x, c.y, a.x, a.y, 1);
+    Strecke(lw, 2, clBlack, a.x, a.y, b.x, b.y, linieVoll);
+    Strecke(lw, 2, clBlack, b.x, b.y, c.x, c.y, linieVoll);
+    Strecke(lw, 2, clBlack, c.x, c.y, a.x, a.y, linieVoll);
 
     // The orthocentre.
     Kreis(lw, 1, farbeViolett, h.x, h.y, 0.2f, int(farbeViolett));
