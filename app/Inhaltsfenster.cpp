@@ -3,6 +3,7 @@
 #include "app/Steuerelemente.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -51,4 +52,9 @@ void TInhaltsFenster::keyPressEvent(QKeyEvent* e)
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+void TInhaltsFenster::contextMenuEvent(QContextMenuEvent* e)
+{
+    e->accept();
 }

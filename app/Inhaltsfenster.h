@@ -28,6 +28,9 @@ protected:
     void showEvent(QShowEvent* e) override;
     // Escape does not close the window; only "Schließen", the close box or Alt+F4 do.
     void keyPressEvent(QKeyEvent* e) override;
+    // The windows have no context menus (Qt's dialog would offer "What's This?"
+    // over the menu bar). Edit fields and scroll bars keep their own.
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     QVBoxLayout* spalte_;
