@@ -21,4 +21,4 @@ sichere_pakete() {
     fi
 }
 
-GEOMETRIE_PAKETE=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation)
+GEOMETRIE_PAKETE=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation)
