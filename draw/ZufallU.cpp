@@ -8,6 +8,9 @@ namespace {
 // good enough statistics for drawing figures.
 std::uint64_t zustand = 0x9E3779B97F4A7C15ull;
 
+bool uhrFest = false;
+std::uint64_t festeUhr = 0;
+
 std::uint32_t Naechste32()
 {
     zustand += 0x9E3779B97F4A7C15ull;
@@ -22,9 +25,19 @@ std::uint32_t Naechste32()
 
 void Randomize()
 {
+    if (uhrFest) {
+        SetzeZufallsKeim(festeUhr++);
+        return;
+    }
     const auto jetzt = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto uhr = std::chrono::system_clock::now().time_since_epoch().count();
     SetzeZufallsKeim(std::uint64_t(jetzt) ^ (std::uint64_t(uhr) << 1));
+}
+
+void FesteZufallsUhr(std::uint64_t keim)
+{
+    uhrFest = true;
+    festeUhr = keim;
 }
 
 void SetzeZufallsKeim(std::uint64_t keim)
