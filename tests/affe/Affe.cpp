@@ -211,10 +211,8 @@ QString TAffe::Lauf(int anzahl)
         return Bericht();
     }
     TfrmStart& start = programm_.frmStart;
-    if (!start.isVisible()) {
-        start.show();
-        QCoreApplication::processEvents();
-    }
+    if (!start.isVisible())
+        ZeigeStart();
     RichteWachenEin();
 
     while (nummer_ < anzahl_ && fehler_.isEmpty()) {
@@ -224,8 +222,7 @@ QString TAffe::Lauf(int anzahl)
                 ++nummer_;
                 Protokolliere(QStringLiteral("Startfenster wieder zeigen"));
                 BeginneZeit();
-                start.show();
-                QCoreApplication::processEvents();
+                ZeigeStart();
                 EndeZeit();
             }
             Sitzung();
@@ -238,9 +235,12 @@ QString TAffe::Lauf(int anzahl)
         bool gelaufen = false;
         QTimer::singleShot(0, fenster_, [this, &gelaufen] {
             gelaufen = true;
+            // The window system makes the window active a moment after it
+            // appears; the pupil's first key goes to it only then.
+            const bool aktiv = QTest::qWaitForWindowActive(fenster_, int(grenzeMs));
             EndeZeit();
-            if (!fenster_->isVisible() || QApplication::activeModalWidget() != fenster_)
-                Fehler(QStringLiteral("das Fenster ist nach dem Öffnen nicht modal sichtbar"));
+            if (!aktiv || !fenster_->isVisible() || QApplication::activeModalWidget() != fenster_)
+                Fehler(QStringLiteral("das Fenster ist nach dem Öffnen nicht modal sichtbar und aktiv"));
             if (fehler_.isEmpty())
                 Sitzung();
             if (fenster_->isVisible()) {
@@ -258,6 +258,13 @@ QString TAffe::Lauf(int anzahl)
     }
     ereignisBeginn = -1;
     return fehler_.isEmpty() ? QString() : Bericht();
+}
+
+void TAffe::ZeigeStart()
+{
+    programm_.frmStart.show();
+    if (!QTest::qWaitForWindowActive(&programm_.frmStart, int(grenzeMs)))
+        Fehler(QStringLiteral("das Startfenster wird nicht aktiv"));
 }
 
 void TAffe::Sitzung()
@@ -366,8 +373,7 @@ void TAffe::Protokolliere(const QString& text)
     const QString eintrag = QStringLiteral("#%1 %2").arg(nummer_).arg(text);
     if (mitschreiben_)
         std::fprintf(stderr, "%s\n", qPrintable(eintrag));
-    for (QChar c : eintrag)
-        fingerabdruck_ = (fingerabdruck_ ^ c.unicode()) * 1099511628211ull;
+    Mische(eintrag);
     std::lock_guard<std::mutex> g(sperre);
     ring_[ringPos_] = eintrag;
     ringPos_ = (ringPos_ + 1) % int(ring_.size());
@@ -379,12 +385,17 @@ void TAffe::Ergaenze(const QString& text)
 {
     if (mitschreiben_)
         std::fprintf(stderr, "    → %s\n", qPrintable(text));
-    for (QChar c : text)
-        fingerabdruck_ = (fingerabdruck_ ^ c.unicode()) * 1099511628211ull;
+    Mische(text);
     std::lock_guard<std::mutex> g(sperre);
     const int letzter = (ringPos_ + int(ring_.size()) - 1) % int(ring_.size());
     ring_[letzter] += QStringLiteral(" → ") + text;
     notBericht = Bericht().toStdString();
+}
+
+void TAffe::Mische(const QString& text)
+{
+    for (QChar c : text) // FNV-1a
+        fingerabdruck_ = (fingerabdruck_ ^ c.unicode()) * 1099511628211ull;
 }
 
 void TAffe::Fehler(const QString& grund)

@@ -67,10 +67,12 @@ private:
 
     // Driving.
     void Sitzung();
+    void ZeigeStart();
     void EinEreignis();
     Art WaehleArt();
     void Protokolliere(const QString& text);
     void Ergaenze(const QString& text);
+    void Mische(const QString& text); // into the fingerprint
     void Fehler(const QString& grund);
     QString Bericht() const;
     void BeginneZeit();

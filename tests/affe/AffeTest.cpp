@@ -24,9 +24,9 @@ struct TFall {
 
 // Per window and seed in a CI run; the sanitizer build is several times slower.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int ereignisseImLauf = 1000;
+constexpr int ereignisseImLauf = 1200;
 #else
-constexpr int ereignisseImLauf = 2500;
+constexpr int ereignisseImLauf = 3000;
 #endif
 constexpr std::uint64_t keime[] = {20240611, 7};
 
