@@ -81,17 +81,35 @@ void RichteNotausgaengeEin()
         std::abort();
     });
 #if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer reports through its death callback; the undefined-
+    // behaviour checks live in a runtime of their own and abort (see below).
     __sanitizer_set_death_callback([] { SchreibeNotbericht("Sanitizer-Bericht (siehe oben)"); });
+    const int signale[] = {SIGABRT};
 #else
-    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
+    const int signale[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+#endif
+    for (int signal : signale) {
         std::signal(signal, [](int s) {
-            SchreibeNotbericht(s == SIGABRT ? "Abbruch (SIGABRT)" : "Absturz (Signal)");
+            SchreibeNotbericht(s == SIGABRT ? "Abbruch (SIGABRT oder Sanitizer-Bericht, siehe oben)"
+                                            : "Absturz (Signal)");
             std::signal(s, SIG_DFL);
             std::raise(s);
         });
     }
-#endif
 }
+
+} // namespace
+
+#if defined(__SANITIZE_ADDRESS__)
+// An undefined-behaviour report ends the run with abort(), so that the last
+// events are printed after it.
+extern "C" const char* __ubsan_default_options()
+{
+    return "print_stacktrace=1:abort_on_error=1";
+}
+#endif
+
+namespace {
 
 // Qt's English texts of the context menus that edit fields and scroll bars
 // bring along; with the German translation loaded none of them may show.
