@@ -107,14 +107,15 @@ void SetzeBildschirmCursor(TCursor cursor)
 
 TCursor BildschirmCursor() { return aktuellerCursor; }
 
-void MessageDlg(const QString& text)
+void MessageDlg(QWidget* eltern, const QString& text)
 {
     if (meldungsHaken) {
         meldungsHaken(text);
         return;
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    eltern ? eltern->window() : nullptr);
+    box.setAttribute(Qt::WA_QuitOnClose, false);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);

@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 // Confines the mouse pointer to a rectangle in screen coordinates; nullptr frees it.
 // Where the platform can move the pointer (X11) it is warped back into the
 // rectangle; everywhere the positions handed to paint-box mouse handlers are
@@ -24,7 +26,9 @@ void SetzeBildschirmCursor(TCursor cursor);
 TCursor BildschirmCursor();
 
 // Modal information dialog: caption "Information", the text, one "OK" button.
-void MessageDlg(const QString& text);
+// `eltern` is the window that refused the pupil's input: the dialog belongs to
+// it, so closing the dialog can never end the program.
+void MessageDlg(QWidget* eltern, const QString& text);
 
 // Tests replace the dialog by a hook that receives the text; an empty hook
 // restores the real dialog.

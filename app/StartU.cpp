@@ -5,6 +5,7 @@
 #include "draw/SchriftU.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLayout>
@@ -59,6 +60,9 @@ TfrmStart::TfrmStart(QWidget* eltern)
                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Geometrie"));
+    // No other window, dialogs included, may end the program by being the last
+    // one to close; closeEvent ends it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     setFont(QtSchrift(QStringLiteral("MS Sans Serif"), 11, false));
 
     client_ = new StartFlaeche(this);
@@ -151,6 +155,13 @@ void TfrmStart::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!e->spontaneous())
         FormActivate();
+}
+
+void TfrmStart::closeEvent(QCloseEvent* e)
+{
+    QMainWindow::closeEvent(e);
+    if (e->isAccepted())
+        QCoreApplication::quit();
 }
 
 void TfrmStart::changeEvent(QEvent* e)

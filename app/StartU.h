@@ -1,6 +1,6 @@
 // The start window: the main window of the program. It paints the title over a
 // green striped background, shows the start picture, and opens every other
-// window through its menu.
+// window through its menu. The program ends when it closes, and only then.
 #pragma once
 
 #include "app/Steuerelemente.h"
@@ -45,6 +45,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // The start window is the main window: its closing, and nothing else, ends the program.
+    void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:

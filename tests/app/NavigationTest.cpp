@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -115,4 +116,51 @@ TEST(Navigation, JederMenuebefehlOeffnetSeinFensterUndKehrtZurueck)
         EXPECT_FALSE(fenster->isVisible()) << z.menuePunkt;
         EXPECT_TRUE(p.frmStart.isVisible()) << "back from " << z.menuePunkt;
     }
+}
+
+TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
+{
+    // In the application's own event loop, as the pupil meets it: a refused
+    // click while no window of the program is active (no window manager), the
+    // message confirmed with Return. Only closing the start window ends the program.
+    Programm p;
+    TfrmSymmetrie1& lektion = p.frmSymmetrie1;
+    bool lastWindowClosed = false, durchgelaufen = false, meldungBeimFenster = false, lektionOffen = false;
+    int markiertNachher = -1;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &p.frmStart, [&] { lastWindowClosed = true; });
+    QTimer wache;
+    wache.setSingleShot(true);
+    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    wache.start(10000);
+
+    p.frmStart.show();
+    QTimer::singleShot(0, &p.frmStart, [&] {
+        QTimer::singleShot(0, &lektion, [&] {
+            QApplication::setActiveWindow(nullptr);
+            QTimer::singleShot(0, &lektion, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                meldungBeimFenster = box->parentWidget() == &lektion;
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            QTest::mouseClick(lektion.pntGrafik, Qt::LeftButton, {}, QPoint(2, 2)); // outside the frame
+            QTimer::singleShot(50, &lektion, [&] {
+                lektionOffen = lektion.isVisible();
+                markiertNachher = lektion.markiert;
+                lektion.menSchliessen()->trigger();
+            });
+        });
+        p.frmStart.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger();
+        QTimer::singleShot(0, &p.frmStart, [&] {
+            durchgelaufen = p.frmStart.isVisible();
+            QCoreApplication::exit(0);
+        });
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(durchgelaufen) << "the program ended before the pupil closed anything";
+    EXPECT_TRUE(meldungBeimFenster) << "the message belongs to the lesson that refused the click";
+    EXPECT_TRUE(lektionOffen);
+    EXPECT_EQ(markiertNachher, 0) << "the refused click changes nothing";
+    EXPECT_FALSE(lastWindowClosed);
 }
