@@ -151,8 +151,7 @@ TWiederholGruppe TLektionsFenster::NeueWiederholGruppe(QRect geometrie, const QS
     TWiederholGruppe g;
     g.grp = new QGroupBox(caption, client_);
     g.grp->setGeometry(geometrie);
-    g.btn = new QPushButton(QStringLiteral("Ja"), g.grp);
-    g.btn->setGeometry(20, 30, knopfBreite, 30);
+    g.btn = NeuerKnopf(g.grp, QRect(20, 30, knopfBreite, 30), QStringLiteral("Ja"));
     g.btn->setEnabled(false);
     return g;
 }

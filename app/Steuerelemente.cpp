@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QtMath>
@@ -270,6 +271,16 @@ void TRadioGroup::SetzeItemIndex(int index)
         knopf->setChecked(i == index);
         knopf->setAutoExclusive(true);
     }
+}
+
+// ---------------------------------------------------------------- buttons
+
+QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption)
+{
+    auto* knopf = new QPushButton(caption, eltern);
+    knopf->setGeometry(geometrie);
+    knopf->setAutoDefault(false);
+    return knopf;
 }
 
 // ---------------------------------------------------------------- labels

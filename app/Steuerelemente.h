@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <functional>
 
+class QPushButton;
 class QToolButton;
 
 // Panel with a lowered outer and a raised inner bevel (1 pixel each). An optional
@@ -139,6 +140,10 @@ public:
 private:
     int stellen_;
 };
+
+// A push button as every window makes them: it acts when clicked, or by Space
+// or Return while it has the focus, and never as the window's default button.
+QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption);
 
 // A label with the program's font handling: font name, pixel height, bold,
 // colour, alignment, word wrap.

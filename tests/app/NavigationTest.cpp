@@ -13,11 +13,14 @@
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
+#include "app/Lektionsrahmen.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -163,4 +166,41 @@ TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
     EXPECT_TRUE(lektionOffen);
     EXPECT_EQ(markiertNachher, 0) << "the refused click changes nothing";
     EXPECT_FALSE(lastWindowClosed);
+}
+
+TEST(Navigation, KeinKnopfIstStandardknopfUndReturnSchaltetKeinenSchritt)
+{
+    // Every push button of every window, once the window is open: none acts as
+    // the window's default button, so Return on a focused step control does nothing.
+    Programm p;
+    p.frmStart.show();
+    for (const QString& name : {QStringLiteral("menArten"), QStringLiteral("menUebertragen"),
+                                QStringLiteral("menParall"), QStringLiteral("menSpiegeln"),
+                                QStringLiteral("menSymmetralen"), QStringLiteral("menDreieck0"),
+                                QStringLiteral("menDreieck1"), QStringLiteral("menDreieck2"),
+                                QStringLiteral("menDreieck3"), QStringLiteral("menInformation")}) {
+        QDialog* fenster = p.frmStart.Fenster(name);
+        QStringList standard;
+        int knoepfe = 0;
+        bool schrittBleibt = true;
+        QTimer::singleShot(0, fenster, [&] {
+            for (QPushButton* k : fenster->findChildren<QPushButton*>()) {
+                ++knoepfe;
+                if (k->isDefault() || k->autoDefault())
+                    standard << k->text();
+                k->setEnabled(true); // as at a construction's last step
+            }
+            for (TUpDown* u : fenster->findChildren<TUpDown*>()) {
+                u->setEnabled(true);
+                u->SetzePosition(u->Max()); // a repeat button would set it back
+                u->setFocus();
+                QTest::keyClick(u, Qt::Key_Return);
+                schrittBleibt = schrittBleibt && u->Position() == u->Max();
+            }
+            fenster->close();
+        });
+        p.frmStart.MenuePunkt(name)->trigger();
+        EXPECT_TRUE(standard.isEmpty()) << name.toStdString() << ": " << standard.join(u',').toStdString();
+        EXPECT_TRUE(schrittBleibt) << name.toStdString();
+    }
 }

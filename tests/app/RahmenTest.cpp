@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -216,6 +217,38 @@ TEST(Lektionsrahmen, BildTastenSchaltenDenEinzigenSchritt)
     f.schritt.grp->hide();
     QTest::keyClick(f.wh.btn, Qt::Key_PageDown);
     EXPECT_EQ(f.schritt.UpDown->Position(), 1) << "a hidden step control ignores the keys";
+    f.close();
+}
+
+TEST(Lektionsrahmen, ReturnDruecktNurDenKnopfMitDemFokus)
+{
+    ProbeFenster f(2);
+    int gedrueckt = 0;
+    QObject::connect(f.wh.btn, &QPushButton::clicked, [&] { ++gedrueckt; });
+    auto* weiterer = new QPushButton(QStringLiteral("Neues Dreieck"), f.Client()); // made by a lesson itself
+    Zeige(f);
+    for (QPushButton* knopf : {f.wh.btn, weiterer}) {
+        EXPECT_FALSE(knopf->isDefault());
+        EXPECT_FALSE(knopf->autoDefault());
+    }
+
+    // At the last step the repeat button is enabled; Return on the focused step
+    // arrows must neither press it nor move the step.
+    f.schritt.UpDown->setFocus();
+    QTest::keyClick(f.schritt.UpDown, Qt::Key_Right);
+    QTest::keyClick(f.schritt.UpDown, Qt::Key_Right);
+    f.wh.btn->setEnabled(true);
+    for (Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(f.schritt.UpDown, taste);
+    EXPECT_EQ(gedrueckt, 0);
+    EXPECT_EQ(f.schritt.UpDown->Position(), 2);
+    EXPECT_EQ(f.klicks, (std::vector<int>{1, 2}));
+
+    // With the focus on the button, Return and Space press it.
+    f.wh.btn->setFocus();
+    QTest::keyClick(f.wh.btn, Qt::Key_Return);
+    QTest::keyClick(f.wh.btn, Qt::Key_Space);
+    EXPECT_EQ(gedrueckt, 2);
     f.close();
 }
 
