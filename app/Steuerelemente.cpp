@@ -273,7 +273,7 @@ void TRadioGroup::SetzeItemIndex(int index)
     }
 }
 
-// ---------------------------------------------------------------- buttons
+// ---------------------------------------------------------------- buttons and scroll bars
 
 QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption)
 {
@@ -281,6 +281,44 @@ QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption
     knopf->setGeometry(geometrie);
     knopf->setAutoDefault(false);
     return knopf;
+}
+
+TBildlaufleiste::TBildlaufleiste(QWidget* eltern, QRect geometrie, int min, int max, int position,
+                                 int grosseAenderung)
+    : QScrollBar(Qt::Horizontal, eltern)
+{
+    setGeometry(geometrie);
+    setRange(min, max);
+    setSingleStep(1);
+    setPageStep(grosseAenderung);
+    setValue(position);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TBildlaufleiste::keyPressEvent(QKeyEvent* e)
+{
+    SliderAction aktion = SliderNoAction;
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        aktion = SliderSingleStepAdd;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        aktion = SliderSingleStepSub;
+        break;
+    case Qt::Key_PageDown:
+        aktion = SliderPageStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        aktion = SliderPageStepSub;
+        break;
+    default:
+        QScrollBar::keyPressEvent(e); // Home, End and the rest as Qt has them
+        return;
+    }
+    triggerAction(aktion);
+    e->accept();
 }
 
 // ---------------------------------------------------------------- labels

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QList>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QValidator>
 #include <QWidget>
@@ -144,6 +145,20 @@ private:
 // A push button as every window makes them: it acts when clicked, or by Space
 // or Return while it has the focus, and never as the window's default button.
 QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption);
+
+// A horizontal scroll bar with the window system's keys: Right, Down and Page
+// Down raise the position (by 1, 1 and the large change), Left, Up and Page Up
+// lower it, Home and End go to the ends. Qt ties the arrow keys and the page
+// keys to one inversion flag and cannot give both directions this way. The
+// bar takes the focus by Tab and by click.
+class TBildlaufleiste : public QScrollBar {
+    Q_OBJECT
+public:
+    TBildlaufleiste(QWidget* eltern, QRect geometrie, int min, int max, int position, int grosseAenderung);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
 
 // A label with the program's font handling: font name, pixel height, bold,
 // colour, alignment, word wrap.

@@ -144,6 +144,18 @@ TEST_F(Winkel1, ScrollbarUndFeldGehenMiteinander)
     EXPECT_EQ(fenster.lblWinkel1->text(), QStringLiteral("360°"));
     QTest::keyClick(fenster.scrWinkel1, Qt::Key_Left);
     EXPECT_EQ(fenster.edtWinkel1->text(), QStringLiteral("359"));
+
+    // The keys of the window system's scroll bar: the page keys move by the
+    // large change of 10 and belong to the bar, not to the window.
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_Home);
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_PageDown);
+    EXPECT_EQ(fenster.winkel1, 10);
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_PageDown);
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_Down);
+    EXPECT_EQ(fenster.winkel1, 21);
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_PageUp);
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_Up);
+    EXPECT_EQ(fenster.winkel1, 10);
 }
 
 TEST_F(Winkel1, FeldKorrigiertStill)

@@ -309,8 +309,15 @@ TEST_F(Winkel2, TastaturErreichtAlleEingaben)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), w);
     }
-    // The step control answers Page Down / Page Up from anywhere in the window.
+    // Page Down / Page Up move the steps, but a field and a scroll bar keep those keys.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(fenster.Schritt, 0);
+    fenster.scrWinkel1->setFocus();
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_PageDown);
+    EXPECT_EQ(fenster.winkelEins, 35) << "the bar pages by 10";
+    EXPECT_EQ(fenster.Schritt, 0);
+    fenster.UpDown->setFocus();
+    QTest::keyClick(fenster.UpDown, Qt::Key_PageDown);
     EXPECT_EQ(fenster.Schritt, 1);
     QTest::keyClick(&fenster, Qt::Key_PageUp);
     EXPECT_EQ(fenster.Schritt, 0);
