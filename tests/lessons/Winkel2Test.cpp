@@ -40,10 +40,12 @@ constexpr float s1 = 10.0f;  // vertex of angle 1
 constexpr float s2 = -10.0f; // vertex of angle 2
 constexpr float zirkel = 6.75f;
 
+// Types over the field's text and finishes the entry with Return.
 void Tippe(QLineEdit* feld, const QString& text)
 {
     feld->selectAll();
     QTest::keyClicks(feld, text);
+    QTest::keyClick(feld, Qt::Key_Return);
 }
 
 class Winkel2 : public ::testing::Test {
@@ -253,7 +255,45 @@ TEST_F(Winkel2, FelderKorrigierenStill)
     fenster.edtWinkel2->selectAll();
     QTest::keyClick(fenster.edtWinkel2, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("15"));
+    QTest::keyClick(fenster.edtWinkel2, Qt::Key_Return);
     EXPECT_EQ(fenster.winkelZwei, 15);
+}
+
+TEST_F(Winkel2, ZiffernweiseTippenRegelErstAmEnde)
+{
+    // Subtraction with angle 1 at 25: every prefix of "100" breaks the rule,
+    // yet the field keeps the digits until the entry is finished.
+    WaehleArt(1);
+    QApplication::setActiveWindow(&fenster);
+    fenster.edtWinkel2->setFocus();
+    fenster.edtWinkel2->selectAll();
+    for (const QString& stand : {QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("100")}) {
+        QTest::keyClick(fenster.edtWinkel2, stand.back().toLatin1());
+        EXPECT_EQ(fenster.edtWinkel2->text(), stand);
+    }
+    EXPECT_EQ(fenster.winkelZwei, 40) << "not taken before the entry is finished";
+    QTest::keyClick(fenster.edtWinkel2, Qt::Key_Return);
+    EXPECT_EQ(fenster.winkelZwei, 100);
+    EXPECT_EQ(fenster.scrWinkel2->value(), 100);
+    EXPECT_EQ(fenster.lblWinkel2->text(), QStringLiteral("100°"));
+
+    // Tab finishes too, and the rule corrects the finished entry everywhere.
+    fenster.edtWinkel2->selectAll();
+    QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("10"));
+    QTest::keyClick(fenster.edtWinkel2, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), fenster.scrWinkel1);
+    EXPECT_EQ(fenster.winkelZwei, 25);
+    EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("25"));
+    EXPECT_EQ(fenster.scrWinkel2->value(), 25);
+    EXPECT_EQ(fenster.lblWinkel2->text(), QStringLiteral("25°"));
+
+    // So does leaving the field by a click on the step control; the step follows the entry.
+    fenster.edtWinkel2->setFocus();
+    fenster.edtWinkel2->selectAll();
+    QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("60"));
+    Vor();
+    EXPECT_EQ(fenster.winkelZwei, 60);
+    EXPECT_EQ(fenster.Schritt, 1);
 }
 
 TEST_F(Winkel2, Wiederholen)
