@@ -3,6 +3,8 @@
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString arial = QStringLiteral("Arial");
@@ -14,29 +16,45 @@ enum class Renderer { Text, Farb, Times, Symbol };
 
 enum class Modus { Normal, Tief, Hoch, Symbol, Times, SymbolTief };
 
+// The box a renderer fills, relative to the text's top-left pixel: from column
+// 0 to `rechts` and from row `oben` (raised characters lie above 0) to `unten`.
+struct TTextKasten {
+    int rechts = 0, oben = 0, unten = 0;
+};
+
 struct Zeichner {
     Leinwand& lw;
     int x0, y0, groesse;
     int klein;
+    bool zeichnen; // false: only measure the box
     int a = 0;
+    TTextKasten kasten;
 
     // Draws one character at the advance plus dx, dy and moves the advance on.
     void zeichne(QChar c, int dx, int dy, int extra = 0)
     {
         const QString s(c);
-        lw.TextOut(x0 + a + dx, y0 + dy, s);
-        a += lw.TextWidth(s) + extra;
+        if (zeichnen) {
+            lw.TextOut(x0 + a + dx, y0 + dy, s);
+            a += lw.TextWidth(s) + extra;
+            return;
+        }
+        const QSize mass = lw.TextExtent(s);
+        a += mass.width() + extra;
+        kasten.rechts = a;
+        kasten.oben = std::min(kasten.oben, dy);
+        kasten.unten = std::max(kasten.unten, dy + mass.height());
     }
 };
 
-void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett,
-              TFarbe normal, TFarbe hervor, Renderer art)
+TTextKasten schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett,
+                     TFarbe normal, TFarbe hervor, Renderer art, bool zeichnen = true)
 {
     lw.schrift.name = arial;
     lw.schrift.farbe = normal;
     lw.schrift.groesse = groesse;
     lw.schrift.fett = fett;
-    Zeichner z{lw, x0, y0, groesse, KleineGroesse(groesse)};
+    Zeichner z{lw, x0, y0, groesse, KleineGroesse(groesse), zeichnen, 0, {}};
     Modus modus = Modus::Normal;
     bool hervorgehoben = false;
 
@@ -106,6 +124,38 @@ void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bo
         }
         modus = Modus::Normal;
     }
+    return z.kasten;
+}
+
+// The start of a run of `laenge` pixels moved just far enough to lie within
+// [von, bis); a run longer than that begins at von.
+int hinein(int anfang, int laenge, int von, int bis)
+{
+    if (anfang + laenge > bis)
+        anfang = bis - laenge;
+    return std::max(anfang, von);
+}
+
+// Moves a text's top-left pixel inward just as far as it takes for the whole
+// text to lie inside the drawing area of the current world window. A label
+// computed near the edge of a drawing is shown whole instead of cut off.
+void imBereich(Leinwand& lw, const QString& text, int groesse, bool fett, Renderer art, int& x0, int& y0)
+{
+    if (pixRechts <= pixLinks || pixUnten <= pixOben)
+        return;
+    // Measuring leaves the canvas font set; the renderer sets it again from scratch.
+    const TTextKasten k = schreibe(lw, text, 0, 0, groesse, fett, clBlack, clBlack, art, false);
+    x0 = hinein(x0, k.rechts, pixLinks, pixRechts);
+    y0 = hinein(y0 + k.oben, k.unten - k.oben, pixOben, pixUnten) - k.oben;
+}
+
+// The pixel position of a world point, with the text moved into the drawing area.
+void platz(Leinwand& lw, const QString& text, int groesse, bool fett, Renderer art, float x, float y,
+           int verschiebungX, int& px, int& py)
+{
+    WeltZuPixel(x, y, px, py);
+    px += verschiebungX;
+    imBereich(lw, text, groesse, fett, art, px, py);
 }
 
 QString ohneFarbmarken(const QString& text)
@@ -174,15 +224,15 @@ void TextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int g
     lw.pinsel.stil = bsClear;
     const int w = TextBreite(lw, text, groesse, fett);
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeText(lw, text, px - w / 2, py, groesse, fett, farbe);
+    platz(lw, text, groesse, fett, Renderer::Text, x, y, -(w / 2), px, py);
+    SchreibeText(lw, text, px, py, groesse, fett, farbe);
 }
 
 void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
+    platz(lw, text, groesse, fett, Renderer::Text, x, y, 0, px, py);
     SchreibeText(lw, text, px, py, groesse, fett, farbe);
 }
 
@@ -190,14 +240,14 @@ void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett,
 {
     const int w = TextBreite(lw, text, groesse, fett);
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeSymbolText(lw, text, px - w / 2, py, groesse, fett, farbe);
+    platz(lw, text, groesse, fett, Renderer::Symbol, x, y, -(w / 2), px, py);
+    SchreibeSymbolText(lw, text, px, py, groesse, fett, farbe);
 }
 
 void SymbolTextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     int px, py;
-    WeltZuPixel(x, y, px, py);
+    platz(lw, text, groesse, fett, Renderer::Symbol, x, y, 0, px, py);
     SchreibeSymbolText(lw, text, px, py, groesse, fett, farbe);
 }
 
@@ -206,7 +256,7 @@ void FarbTextLinks(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
 {
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
+    platz(lw, text, groesse, fett, Renderer::Farb, x, y, 0, px, py);
     SchreibeFarbText(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe);
 }
 
@@ -217,8 +267,8 @@ void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
     lw.stift.stil = psClear;
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeFarbText(lw, text, px - w / 2, py, groesse, fett, normalFarbe, hervorFarbe);
+    platz(lw, text, groesse, fett, Renderer::Farb, x, y, -(w / 2), px, py);
+    SchreibeFarbText(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe);
 }
 
 void FarbTextLinksMittig(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
@@ -241,8 +291,8 @@ void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, 
     lw.stift.stil = psClear;
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeTimesText(lw, text, px - w / 2, py, groesse, fett, farbe);
+    platz(lw, text, groesse, fett, Renderer::Times, x, y, -(w / 2), px, py);
+    SchreibeTimesText(lw, text, px, py, groesse, fett, farbe);
 }
 
 void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
@@ -251,8 +301,17 @@ void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, in
     const int w = mass.width(), h = mass.height();
     int px, py;
     WeltZuPixel(x, y, px, py);
+    // The box moves into the drawing area as a text would, and takes its text along.
+    int links = px - w / 2 - 1, oben = py - h / 2 - 1;
+    const int breite = 2 * (w / 2 + 1), hoehe = 2 * (h / 2 + 1);
+    if (pixRechts > pixLinks && pixUnten > pixOben) {
+        links = hinein(links, breite, pixLinks, pixRechts);
+        oben = hinein(oben, hoehe, pixOben, pixUnten);
+    }
+    const int dx = links - (px - w / 2 - 1), dy = oben - (py - h / 2 - 1);
     lw.pinsel.stil = bsSolid;
     lw.pinsel.farbe = clWhite;
-    lw.FillRect(px - w / 2 - 1, py - h / 2 - 1, px + w / 2 + 1, py + h / 2 + 1);
-    FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe, plus(x, -halbeWelt(w, einheitX)), y);
+    lw.FillRect(links, oben, links + breite, oben + hoehe);
+    FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe,
+                        plus(x, -halbeWelt(w - 2 * dx, einheitX)), plus(y, -halbeWelt(2 * dy, einheitY)));
 }

@@ -7,9 +7,11 @@
 #include "app/Plattform.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/SchriftU.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -149,6 +151,21 @@ TEST_F(Winkel2, RegelDerAdditionUndVollkreise)
     const QImage sechs = fenster.pntGrafik->Abbild();
     const QPoint ergebnis = Um(s2, 200.0f, 8.1f);
     EXPECT_TRUE(FarbeNahe(sechs, ergebnis.x(), ergebnis.y(), farbeBraun, 2));
+
+    // The label "360°" belongs 0.55 units inside the left edge, less than half
+    // its width: it is moved inward and shown whole, its left edge at the drawing's.
+    QImage allein = WeissesBild(200, 100);
+    {
+        QPainter maler(&allein);
+        Leinwand lw(&maler);
+        lw.pinsel.stil = bsClear;
+        SchreibeText(lw, QStringLiteral("360°"), 50, 30, 14, true, farbeBraun);
+    }
+    const int ganz = ZaehleFarbe(allein, farbeBraun);
+    ASSERT_GT(ganz, 50);
+    const QRect beimRand(0, 200, 45, 80); // left of the result arc, which passes column 47
+    EXPECT_EQ(ZaehleFarbe(sechs, farbeBraun, beimRand), ganz);
+    EXPECT_GT(ZaehleFarbe(sechs, farbeBraun, QRect(0, 200, 3, 80)), 0) << "moved no further than needed";
 }
 
 TEST_F(Winkel2, BogenUmDenErstenScheitelOhneVollkreisRegel)
