@@ -144,9 +144,21 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
     const QPoint p = begrenzt(e->position());
     if (OnMouseUp)
         OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
-    // A drag ends with the last button: the pointer must never stay confined.
-    if (e->buttons() == Qt::NoButton && CursorBegrenzt())
-        ClipCursor(nullptr);
+    // A drag ends with the last button: the pointer must never stay confined,
+    // and the hand goes with the drag.
+    if (e->buttons() == Qt::NoButton) {
+        if (CursorBegrenzt())
+            ClipCursor(nullptr);
+        SetzeBildschirmCursor(crDefault);
+    }
+}
+
+void TPaintBox::leaveEvent(QEvent* e)
+{
+    // A point under the pointer can only be one of this box's.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        SetzeBildschirmCursor(crDefault);
+    QWidget::leaveEvent(e);
 }
 
 // ---------------------------------------------------------------- TUpDown

@@ -51,7 +51,10 @@ protected:
 
 // A drawing area. Its canvas keeps pen, brush and font between repaints. The
 // handlers receive positions in the box's own pixels; while the cursor is
-// confined (ClipCursor) the positions are clamped to the confinement.
+// confined (ClipCursor) the positions are clamped to the confinement. When the
+// last mouse button is released, or the pointer leaves the box with no button
+// held, the screen cursor is the arrow again: a hand shown over a draggable
+// point never outlives the point or the drag.
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -71,6 +74,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     QPoint begrenzt(QPointF lokal) const;

@@ -223,8 +223,10 @@ void TfrmWinkel1::pntGrafik2MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
     SetzeWeltfensterGrafik(pntGrafik2);
     PixelZuWelt(x, y, mausX, mausY);
-    if (Abstand(mausX, mausY, freiX2, freiY2) <= 0.2f)
-        SetzeBildschirmCursor(crHandPoint);
+    // The hand shows that the leg's end can be taken; it goes as soon as the
+    // pointer leaves the end, except while the leg is being dragged.
+    const bool amEnde = Abstand(mausX, mausY, freiX2, freiY2) <= 0.2f;
+    SetzeBildschirmCursor(amEnde || ziehen ? crHandPoint : crDefault);
     if (ziehen) {
         winkel2 = Richtungswinkel(mausX - sX, mausY - sY);
         ZeigeWinkel2();
