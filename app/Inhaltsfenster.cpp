@@ -1,6 +1,8 @@
 #include "app/Inhaltsfenster.h"
 
+#include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "draw/GlobalU.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -43,8 +45,11 @@ void TInhaltsFenster::showEvent(QShowEvent* e)
     // Before the dialog picks a default button, which it does once the window is shown.
     keineStandardKnoepfe();
     QDialog::showEvent(e);
-    if (!e->spontaneous())
-        Aktivieren();
+    if (e->spontaneous())
+        return;
+    if (maximiert)
+        FensterLinksOben(this);
+    Aktivieren();
 }
 
 void TInhaltsFenster::keineStandardKnoepfe()

@@ -26,6 +26,8 @@ protected:
     // Puts the client area below the menu bar at a fixed size, which fixes the window's size.
     void SetzeClient(QWidget* client, int breite, int hoehe);
 
+    // Each opening: on a 1024 x 768 screen the window moves to the top-left
+    // corner, where it fits whole; then the activation runs.
     void showEvent(QShowEvent* e) override;
     // Escape does not close the window; only "Schließen", the close box or Alt+F4 do.
     // Return and Enter press the focused push button and nothing else.

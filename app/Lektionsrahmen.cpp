@@ -35,8 +35,6 @@ int TLektionsFenster::RahmenHoehe() const { return frameGeometry().height() - cl
 
 void TLektionsFenster::Aktivieren()
 {
-    if (maximiert)
-        setWindowState(windowState() | Qt::WindowMaximized);
     // Qt composes every repaint off screen already; nothing to switch on.
     const QList<TUpDown*> alle = findChildren<TUpDown*>();
     seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;

@@ -71,8 +71,7 @@ public:
     // Outer window height minus client height: caption, menu bar and borders.
     int RahmenHoehe() const;
 
-    // Maximises where the screen asks for it, finds the window's step control for
-    // the page keys, then runs the lesson's activation.
+    // Finds the window's step control for the page keys, then runs the lesson's activation.
     void Aktivieren() override;
 
 protected:

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -124,3 +125,12 @@ void MessageDlg(QWidget* eltern, const QString& text)
 }
 
 void SetzeMeldungsHaken(MeldungsHaken haken) { meldungsHaken = std::move(haken); }
+
+void FensterLinksOben(QWidget* fenster)
+{
+    QScreen* schirm = fenster->screen();
+    if (!schirm)
+        schirm = QGuiApplication::primaryScreen();
+    if (schirm)
+        fenster->move(schirm->availableGeometry().topLeft()); // a window's position is its frame's
+}

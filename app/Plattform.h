@@ -1,6 +1,7 @@
 // Window-system services the lessons need that Qt does not offer under these
 // names: confining the mouse to a rectangle while a point is dragged, the
-// application-wide cursor, and the modal information message.
+// application-wide cursor, the modal information message, and the placement
+// of a window on a screen of exactly 1024 x 768.
 #pragma once
 
 #include <QPoint>
@@ -34,3 +35,7 @@ void MessageDlg(QWidget* eltern, const QString& text);
 // restores the real dialog.
 using MeldungsHaken = std::function<void(const QString&)>;
 void SetzeMeldungsHaken(MeldungsHaken haken);
+
+// Moves a top-level window, frame included, to the top-left corner of the free
+// area of its screen (the whole of it where the window system reserves nothing).
+void FensterLinksOben(QWidget* fenster);

@@ -1,5 +1,7 @@
 #include "app/StartU.h"
 
+#include "app/Plattform.h"
+
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
@@ -147,7 +149,7 @@ void TfrmStart::FormActivate()
     if (QScreen* schirm = QGuiApplication::primaryScreen())
         maximiert = IstMaximierteBildschirmGroesse(schirm->size());
     if (maximiert)
-        setWindowState(windowState() | Qt::WindowMaximized);
+        FensterLinksOben(this);
 }
 
 void TfrmStart::showEvent(QShowEvent* e)

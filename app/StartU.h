@@ -40,7 +40,8 @@ public:
     QLabel* lblVersion() const { return lblVersion_; }
     QLabel* lblAutor() const { return lblAutor_; }
 
-    // Activation: decides `maximiert` from the screen and maximises if it is set.
+    // Activation: decides `maximiert` from the screen; on that screen the window
+    // moves to the top-left corner, where it fits whole.
     void FormActivate();
 
 protected:
