@@ -166,8 +166,12 @@ QImage SymbolBild(const TSymbol& s, int groesse)
     }
     lw.Loese();
     maler.end();
-    return bild.scaled(groesse, groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32);
+    QImage ergebnis = bild.scaled(groesse, groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_ARGB32);
+    // 96 dots per inch, written into the PNG whatever screen the tool runs on.
+    ergebnis.setDotsPerMeterX(3780);
+    ergebnis.setDotsPerMeterY(3780);
+    return ergebnis;
 }
 
 namespace {

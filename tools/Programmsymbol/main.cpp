@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTextStream>
 
 namespace {
@@ -29,17 +28,13 @@ bool Schreibe(const QString& pfad, const QByteArray& inhalt, QTextStream& fehler
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Only images are painted, no text and no window: no application object needed.
     QTextStream fehler(stderr);
-
-    const QStringList argumente = app.arguments();
-    if (argumente.size() != 2) {
+    if (argc != 2) {
         fehler << "Aufruf: Programmsymbol <Zielordner>\n";
         return 2;
     }
-    const QDir ziel(argumente.at(1));
+    const QDir ziel(QString::fromLocal8Bit(argv[1]));
 
     for (int groesse : symbolGroessen) {
         const QString pfad = ziel.filePath(SymbolPfad(groesse));
