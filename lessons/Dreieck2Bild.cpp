@@ -107,7 +107,7 @@ void Text(TBild& b, TTextArt art, const QString& text, TFarbe farbe, int groesse
     b.elemente.push_back(TText{art, text, farbe, groesse, ort});
 }
 
-// A centre's letter, size 15, to the lower right of the centre unless said otherwise.
+// A centre's letter, size 15.
 void Mittelpunktname(TBild& b, TTextArt art, const QString& text, TFarbe farbe, TPunkt ort)
 {
     Text(b, art, text, farbe, 15, ort);
@@ -148,39 +148,53 @@ void ZeichneDreieck(const TGroessen& g, TBild& b)
 // outside the triangle; the violet ones prolong the heights of a triangle that
 // is obtuse at A or at B.
 
+// One row of the heights' table: the height from a vertex to its foot, named
+// beside it, its right angle marked unless another height marks it, and the
+// lines that prolong sides and heights when the angle at A or at B is obtuse.
+struct THoehe {
+    TPunkt ecke, fuss;
+    QString name;
+    float abstand;
+    bool markieren;
+    TPunkt richtung;
+    char seite;
+    std::vector<TLinie> beiStumpfemAlpha, beiStumpfemBeta;
+};
+
+void Hoehe(const TGroessen& g, TBild& b, const THoehe& h)
+{
+    Linie(b, 1, g.farbe, h.ecke, h.fuss);
+    if (g.beschriftungAn)
+        Seitenname(b, h.name, g.farbe, h.ecke, h.fuss, g.H, h.abstand);
+    if (g.winkelAn && h.markieren)
+        Rechtwinkel(b, g.farbe, h.richtung, h.fuss, h.seite);
+    if (g.alpha > 90.0f)
+        b.elemente.insert(b.elemente.end(), h.beiStumpfemAlpha.begin(), h.beiStumpfemAlpha.end());
+    if (g.beta > 90.0f)
+        b.elemente.insert(b.elemente.end(), h.beiStumpfemBeta.begin(), h.beiStumpfemBeta.end());
+}
+
+// A side prolonged, dotted black; a height prolonged, in the topic's colour.
+TLinie Seite(TPunkt von, TPunkt bis) { return {1, clBlack, von, bis, liniePunktiert}; }
+TLinie Verlaengerung(const TGroessen& g, TPunkt von, TPunkt bis) { return {1, g.farbe, von, bis, linieVoll}; }
+
 void HoeheC(const TGroessen& g, TBild& b)
 {
     const TDreieck& d = g.d;
-    Linie(b, 1, g.farbe, d.C, g.Fc);
-    if (g.beschriftungAn)
-        Seitenname(b, QStringLiteral("h!c"), g.farbe, d.C, g.Fc, g.H, 1.2f);
     // With the right angle at B the mark belongs to the height from A.
-    if (g.winkelAn && g.beta != 90.0f)
-        Rechtwinkel(b, g.farbe, Von(d.A, d.B), g.Fc, g.Fc.x < d.A.x ? 'R' : 'L');
-    if (g.alpha > 90.0f) {
-        Linie(b, 1, clBlack, d.A, Weiter(d.A, g.Fc, 6), liniePunktiert);
-        Linie(b, 1, g.farbe, g.Fc, Weiter(d.C, g.Fc, 6));
-    }
-    if (g.beta > 90.0f) {
-        Linie(b, 1, clBlack, d.A, Weiter(d.B, g.Fc, 6), liniePunktiert);
-        Linie(b, 1, g.farbe, g.Fc, Weiter(g.Fc, g.H, 6));
-    }
+    Hoehe(g, b,
+          {d.C, g.Fc, QStringLiteral("h!c"), 1.2f, g.beta != 90.0f, Von(d.A, d.B), g.Fc.x < d.A.x ? 'R' : 'L',
+           {Seite(d.A, Weiter(d.A, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(d.C, g.Fc, 6))},
+           {Seite(d.A, Weiter(d.B, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(g.Fc, g.H, 6))}});
 }
 
 void HoeheA(const TGroessen& g, TBild& b)
 {
     const TDreieck& d = g.d;
-    Linie(b, 1, g.farbe, d.A, g.Fa);
-    if (g.beschriftungAn)
-        Seitenname(b, QStringLiteral("h!a"), g.farbe, d.A, g.Fa, g.H, 1.2f);
-    if (g.winkelAn)
-        Rechtwinkel(b, g.farbe, Von(d.B, d.C), g.Fa, g.Fa.y < d.B.y ? 'R' : 'L');
-    if (g.alpha > 90.0f)
-        Linie(b, 1, g.farbe, d.A, Weiter(d.A, g.H, 6));
-    if (g.beta > 90.0f) {
-        Linie(b, 1, clBlack, d.B, Weiter(d.B, g.Fa, 6), liniePunktiert);
-        Linie(b, 1, g.farbe, g.Fa, Weiter(g.Fa, g.H, 6));
-    }
+    Hoehe(g, b,
+          {d.A, g.Fa, QStringLiteral("h!a"), 1.2f, true, Von(d.B, d.C), g.Fa.y < d.B.y ? 'R' : 'L',
+           {Verlaengerung(g, d.A, Weiter(d.A, g.H, 6))},
+           {Seite(d.B, Weiter(d.B, g.Fa, 6)), Verlaengerung(g, g.Fa, Weiter(g.Fa, g.H, 6))}});
 }
 
 void Hoehenschnittpunkt(const TGroessen& g, TBild& b)
@@ -192,18 +206,11 @@ void Hoehenschnittpunkt(const TGroessen& g, TBild& b)
 void HoeheB(const TGroessen& g, TBild& b)
 {
     const TDreieck& d = g.d;
-    Linie(b, 1, g.farbe, d.B, g.Fb);
-    if (g.beschriftungAn)
-        Seitenname(b, QStringLiteral("h!b"), g.farbe, d.B, g.Fb, g.H, 1.1f);
     // With the right angle at A its mark stands there since the first height.
-    if (g.winkelAn && g.alpha != 90.0f)
-        Rechtwinkel(b, g.farbe, Von(d.C, d.A), g.Fb, g.Fb.y < d.B.y ? 'L' : 'R');
-    if (g.alpha > 90.0f) {
-        Linie(b, 1, clBlack, d.A, Weiter(d.A, g.Fb, 6), liniePunktiert);
-        Linie(b, 1, g.farbe, g.Fb, Weiter(d.B, g.Fb, 6));
-    }
-    if (g.beta > 90.0f)
-        Linie(b, 1, g.farbe, d.B, Weiter(d.B, g.H, 6));
+    Hoehe(g, b,
+          {d.B, g.Fb, QStringLiteral("h!b"), 1.1f, g.alpha != 90.0f, Von(d.C, d.A), g.Fb.y < d.B.y ? 'L' : 'R',
+           {Seite(d.A, Weiter(d.A, g.Fb, 6)), Verlaengerung(g, g.Fb, Weiter(d.B, g.Fb, 6))},
+           {Verlaengerung(g, d.B, Weiter(d.B, g.H, 6))}});
 }
 
 // ---- Topic 2: perpendicular bisectors of the sides, clipped to the square,
@@ -433,6 +440,31 @@ const std::vector<TAnweisungsVorlage> anweisungen[5] = {
     },
 };
 
+// ---------------------------------------------------------------------------
+// The rules for random triangles: each coordinate is vorzeichen * Random(anzahl)
+// + versatz, or the fixed value `versatz` where nothing is drawn (anzahl 0).
+
+struct TZufallsZahl {
+    int anzahl, vorzeichen, versatz;
+};
+
+struct TRegel {
+    TZufallsZahl ax, ay, bx, cx, cy;
+};
+
+float Ziehe(TZufallsZahl z)
+{
+    return float(z.anzahl > 0 ? z.vorzeichen * Random(z.anzahl) + z.versatz : z.versatz);
+}
+
+const TRegel zufallsRegeln[5] = {
+    {},
+    {{16, 1, -16}, {7, -1, -10}, {14, 1, 1}, {34, 1, -19}, {7, 1, 10}}, // heights
+    {{16, 1, -16}, {0, 0, -10}, {14, 1, 1}, {34, 1, -17}, {0, 0, 17}},  // perpendicular bisectors
+    {{14, 1, -14}, {7, -1, -10}, {14, 1, 1}, {34, 1, -17}, {7, 1, 10}}, // angle bisectors
+    {{14, 1, -14}, {7, -1, -10}, {14, 1, 1}, {34, 1, -17}, {7, 1, 10}}, // medians, as angle bisectors
+};
+
 void FuegeZeile(std::vector<TText>& zeilen, const TZeilenVorlage& z)
 {
     if (z.text)
@@ -537,33 +569,16 @@ bool DreieckZulaessig(int eigenschaft, const TDreieck& d)
 
 TDreieck ZufallsDreieck(int eigenschaft)
 {
+    // The rule of each topic: A.x, A.y, B.x, C.x, C.y, drawn in this order; B.y = A.y.
+    const TRegel& regel = zufallsRegeln[GueltigeEigenschaft(eigenschaft) ? eigenschaft : winkelsymmetralen];
     TDreieck d;
     do {
-        // Each coordinate drawn in this order: A.x, A.y, B.x, C.x, C.y.
-        switch (eigenschaft) {
-        case hoehen:
-            d.A.x = float(Random(16) - 16);
-            d.A.y = float(-(Random(7) + 10));
-            d.B.x = float(Random(14) + 1);
-            d.C.x = float(Random(34) - 19);
-            d.C.y = float(Random(7) + 10);
-            break;
-        case seitensymmetralen:
-            d.A.x = float(Random(16) - 16);
-            d.A.y = -10;
-            d.B.x = float(Random(14) + 1);
-            d.C.x = float(Random(34) - 17);
-            d.C.y = 17;
-            break;
-        default: // angle bisectors and medians
-            d.A.x = float(Random(14) - 14);
-            d.A.y = float(-(Random(7) + 10));
-            d.B.x = float(Random(14) + 1);
-            d.C.x = float(Random(34) - 17);
-            d.C.y = float(Random(7) + 10);
-            break;
-        }
+        d.A.x = Ziehe(regel.ax);
+        d.A.y = Ziehe(regel.ay);
+        d.B.x = Ziehe(regel.bx);
         d.B.y = d.A.y;
+        d.C.x = Ziehe(regel.cx);
+        d.C.y = Ziehe(regel.cy);
     } while (!DreieckZulaessig(eigenschaft, d));
     return d;
 }
