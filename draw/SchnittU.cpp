@@ -31,6 +31,15 @@ bool SchnittGeradeGerade(float p1x, float p1y, float n1x, float n1y,
     return true;
 }
 
+bool Lotfusspunkt(float px, float py, float ax, float ay, float bx, float by, float& x, float& y)
+{
+    // The line AB has the normal n(B - A); the perpendicular through P has B - A itself.
+    float dx = 0.0f, dy = 0.0f, nx = 0.0f, ny = 0.0f;
+    Differenz(ax, ay, bx, by, dx, dy);
+    Normale(dx, dy, nx, ny);
+    return SchnittGeradeGerade(ax, ay, nx, ny, px, py, dx, dy, x, y);
+}
+
 bool SchnittGeradeKreis(float px, float py, float qx, float qy, float mx, float my, float r,
                         float& x1, float& y1, float& x2, float& y2)
 {

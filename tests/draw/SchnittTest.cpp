@@ -54,6 +54,28 @@ TEST(Schnitt, GeradeGeradeOhneSchnitt)
     EXPECT_EQ(y, kMarke);
 }
 
+TEST(Schnitt, Lotfusspunkt)
+{
+    float x = kMarke, y = kMarke;
+    // Onto the x axis, and beyond the end B: the foot lies on the line, not the segment.
+    ASSERT_TRUE(Lotfusspunkt(3, 5, -2, 0, 1, 0, x, y));
+    EXPECT_FLOAT_EQ(x, 3.0f);
+    EXPECT_FLOAT_EQ(y, 0.0f);
+    // A slanted line: the foot lies on it and P - F is perpendicular to it.
+    ASSERT_TRUE(Lotfusspunkt(-14, -16, 20, 6, -6, 20, x, y));
+    EXPECT_NEAR(Skalarprodukt(x - 20, y - 6, -14 - x, -16 - y) / 26, 0.0f, 1e-4f);
+    EXPECT_NEAR(AbstandZurGeraden({x, y}, {20, 6}, {-6, 20}), 0.0f, 1e-4f);
+    // A point on the line is its own foot.
+    ASSERT_TRUE(Lotfusspunkt(0, 1, -2, 0, 2, 2, x, y));
+    EXPECT_FLOAT_EQ(x, 0.0f);
+    EXPECT_FLOAT_EQ(y, 1.0f);
+    // Without a line there is no foot.
+    x = y = kMarke;
+    EXPECT_FALSE(Lotfusspunkt(3, 5, 1, 1, 1, 1, x, y));
+    EXPECT_EQ(x, kMarke);
+    EXPECT_EQ(y, kMarke);
+}
+
 TEST(Schnitt, GeradeKreisReihenfolge)
 {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
