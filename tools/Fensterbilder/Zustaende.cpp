@@ -32,6 +32,8 @@
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QTest>
 
 namespace {
@@ -51,6 +53,16 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
     }
     for (int i = 0; i < schritt; ++i)
         f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Dynamische Geometrie" in mode "Thaleskreis" with C set by the scroll bar.
+QWidget* ThalesBeiWinkel(int winkel)
+{
+    auto* f = Oeffne<TfrmDreieck3>();
+    f->menKreis->trigger();
+    f->scrWinkel->setValue(winkel);
+    Verarbeite();
     return f;
 }
 
@@ -116,6 +128,17 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck2", [] { return Oeffne<TfrmDreieck2>(); }},
 
         {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
+        {"Dreieck3-AlleLinien-Euler", [] {
+             auto* f = Oeffne<TfrmDreieck3>();
+             for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkHC, f->chkSA, f->chkSB, f->chkSC, f->chkWA,
+                                    f->chkWB, f->chkWC, f->chkSWA, f->chkSWB, f->chkSWC, f->chkEuler})
+                 chk->click();
+             Verarbeite();
+             return f;
+         }},
+        {"Dreieck3-Thales30", [] { return ThalesBeiWinkel(30); }},
+        {"Dreieck3-Thales90", [] { return ThalesBeiWinkel(90); }},
+        {"Dreieck3-Thales150", [] { return ThalesBeiWinkel(150); }},
 
         {"Information", [] { return Oeffne<TfrmInformation>(); }},
     };
