@@ -33,6 +33,7 @@
 #include "lessons/Winkel3U.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QTest>
 
 namespace {
@@ -68,6 +69,16 @@ QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
     f->C = dreieck.C;
     for (int i = 0; i < schritt; ++i)
         f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Dynamische Geometrie" in mode "Thaleskreis" with C set by the scroll bar.
+QWidget* ThalesBeiWinkel(int winkel)
+{
+    auto* f = Oeffne<TfrmDreieck3>();
+    f->menKreis->trigger();
+    f->scrWinkel->setValue(winkel);
+    Verarbeite();
     return f;
 }
 
@@ -140,6 +151,17 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck2-Hoehen-StumpfBeiB", [] { return BesondereEigenschaft(1, 4, {{-14, -12}, {8, -12}, {12, 14}}); }},
 
         {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
+        {"Dreieck3-AlleLinien-Euler", [] {
+             auto* f = Oeffne<TfrmDreieck3>();
+             for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkHC, f->chkSA, f->chkSB, f->chkSC, f->chkWA,
+                                    f->chkWB, f->chkWC, f->chkSWA, f->chkSWB, f->chkSWC, f->chkEuler})
+                 chk->click();
+             Verarbeite();
+             return f;
+         }},
+        {"Dreieck3-Thales30", [] { return ThalesBeiWinkel(30); }},
+        {"Dreieck3-Thales90", [] { return ThalesBeiWinkel(90); }},
+        {"Dreieck3-Thales150", [] { return ThalesBeiWinkel(150); }},
 
         {"Information", [] { return Oeffne<TfrmInformation>(); }},
     };
