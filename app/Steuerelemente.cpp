@@ -333,6 +333,11 @@ void TBildlaufleiste::keyPressEvent(QKeyEvent* e)
     e->accept();
 }
 
+QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert)
+{
+    return new TBildlaufleiste(eltern, geometrie, 0, 360, wert, 10);
+}
+
 // ---------------------------------------------------------------- labels
 
 QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,

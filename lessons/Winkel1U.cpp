@@ -85,7 +85,7 @@ TfrmWinkel1::TfrmWinkel1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Art
 
     grpWinkel1 = new QGroupBox(Client());
     grpWinkel1->setGeometry(5, 575, 150, 75);
-    scrWinkel1 = new TBildlaufleiste(grpWinkel1, QRect(15, 25, 120, 24), 0, 360, 0, 10);
+    scrWinkel1 = NeueGradLeiste(grpWinkel1, QRect(15, 25, 120, 24), 0);
     lblWinkel1 = NeuesLabel(grpWinkel1, QRect(2, 75 - 22 - 2, 146, 22), QStringLiteral("0°"), 16, true, clBlack);
 
     grpGrad1 = new QGroupBox(Client());

@@ -74,7 +74,7 @@ TfrmWinkel2::TfrmWinkel2(QWidget* eltern) : TLektionsFenster(QStringLiteral("Üb
                                      QLabel*& lbl, int wert) {
         grp = new QGroupBox(Client());
         grp->setGeometry(geometrie);
-        scr = new TBildlaufleiste(grp, QRect(10, 25, 150, 25), 0, 360, wert, 10);
+        scr = NeueGradLeiste(grp, QRect(10, 25, 150, 25), wert);
         edt = new QLineEdit(QString::number(wert), grp);
         edt->setGeometry(180, 25, 60, 27);
         // Three digits are enough for 0..360; a longer number could not be read.
