@@ -22,6 +22,7 @@
 #include "app/StartU.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/ZufallU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
@@ -32,6 +33,8 @@
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
+#include <QAction>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -51,6 +54,28 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
     }
     for (int i = 0; i < schritt; ++i)
         f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Einteilung der Dreiecke" with three triangles of a fixed seed, by sides or by angles.
+QWidget* DreieckeMitKeim(bool nachWinkeln)
+{
+    auto* f = Oeffne<TfrmDreieck0>();
+    SetzeZufallsKeim(2024);
+    (nachWinkeln ? f->menWinkel : f->menSeiten)->trigger();
+    return f;
+}
+
+// The same, with the isosceles box showing the first triangle (seeds 1, 2, ...)
+// whose apex is `spitze`.
+QWidget* GleichschenkeligMitSpitze(int spitze)
+{
+    auto* f = static_cast<TfrmDreieck0*>(DreieckeMitKeim(false));
+    std::uint64_t keim = 1;
+    do {
+        SetzeZufallsKeim(keim++);
+        f->btnGrafik2->click();
+    } while (f->Spitze != spitze);
     return f;
 }
 
@@ -110,6 +135,11 @@ const std::vector<Zustand>& Zustaende()
          }},
 
         {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
+        {"Dreieck0-Seiten", [] { return DreieckeMitKeim(false); }},
+        {"Dreieck0-Winkel", [] { return DreieckeMitKeim(true); }},
+        {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(spitzeC); }},
+        {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(spitzeB); }},
+        {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(spitzeA); }},
 
         {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
 
