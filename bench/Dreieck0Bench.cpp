@@ -73,33 +73,21 @@ void Dreieck0RechtwinkeligBeiA(benchmark::State& state)
     ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::A, d, m); });
 }
 
-template <class T>
-void Miss(benchmark::State& state, T& fenster, TPaintBox* box)
+// Repaint of one box of the window by angles: arcs, Greek names, values.
+void WinkelAbbild(benchmark::State& state, TPaintBox* TfrmDreieck0::*box)
 {
+    TfrmDreieck0 fenster;
+    fenster.show();
+    QApplication::processEvents();
+    fenster.menWinkel->trigger();
     for (auto _ : state) {
-        QImage bild = box->Abbild();
+        QImage bild = (fenster.*box)->Abbild();
         benchmark::DoNotOptimize(bild.constBits());
     }
-    fenster.close();
 }
 
-void Dreieck0WinkelBox(benchmark::State& state)
-{
-    TfrmDreieck0 fenster;
-    fenster.show();
-    QApplication::processEvents();
-    fenster.menWinkel->trigger();
-    Miss(state, fenster, fenster.pntGrafik2);
-}
-
-void Dreieck0WinkelText(benchmark::State& state)
-{
-    TfrmDreieck0 fenster;
-    fenster.show();
-    QApplication::processEvents();
-    fenster.menWinkel->trigger();
-    Miss(state, fenster, fenster.pntTxt2);
-}
+void Dreieck0WinkelBox(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntGrafik2); }
+void Dreieck0WinkelText(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntTxt2); }
 
 } // namespace
 

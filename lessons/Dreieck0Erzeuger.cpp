@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 
 namespace {
 
@@ -106,6 +107,17 @@ void Suche(TDreieck& d, TDreieckMasse& m, bool mitWinkeln, Ganz ganz, Regel rege
 }
 
 TEcke EckeAus(int r) { return r <= 33 ? TEcke::A : r <= 66 ? TEcke::B : TEcke::C; }
+
+// Calls f with the vertex as a compile-time constant.
+template <class F>
+void MitEcke(TEcke ecke, F f)
+{
+    switch (ecke) {
+    case TEcke::A: f(std::integral_constant<TEcke, TEcke::A>{}); break;
+    case TEcke::B: f(std::integral_constant<TEcke, TEcke::B>{}); break;
+    case TEcke::C: f(std::integral_constant<TEcke, TEcke::C>{}); break;
+    }
+}
 
 // The two legs at a vertex, from the vertex to the other two.
 void Schenkel(TEcke ecke, const TDreieck& d, float& ux, float& uy, float& vx, float& vy)
@@ -276,11 +288,7 @@ void ErzeugeStumpfwinkelig(TDreieck& d, TDreieckMasse& m)
 
 void ErzeugeStumpfwinkeligBei(TEcke ecke, TDreieck& d, TDreieckMasse& m)
 {
-    switch (ecke) {
-    case TEcke::A: StumpfwinkeligBei<TEcke::A>(d, m); break;
-    case TEcke::B: StumpfwinkeligBei<TEcke::B>(d, m); break;
-    case TEcke::C: StumpfwinkeligBei<TEcke::C>(d, m); break;
-    }
+    MitEcke(ecke, [&](auto e) { StumpfwinkeligBei<e.value>(d, m); });
 }
 
 void ErzeugeRechtwinkelig(TDreieck& d, TDreieckMasse& m)
@@ -290,9 +298,5 @@ void ErzeugeRechtwinkelig(TDreieck& d, TDreieckMasse& m)
 
 void ErzeugeRechtwinkeligBei(TEcke ecke, TDreieck& d, TDreieckMasse& m)
 {
-    switch (ecke) {
-    case TEcke::A: RechtwinkeligBei<TEcke::A>(d, m); break;
-    case TEcke::B: RechtwinkeligBei<TEcke::B>(d, m); break;
-    case TEcke::C: RechtwinkeligBei<TEcke::C>(d, m); break;
-    }
+    MitEcke(ecke, [&](auto e) { RechtwinkeligBei<e.value>(d, m); });
 }

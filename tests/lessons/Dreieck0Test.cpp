@@ -57,18 +57,20 @@ TEST(Dreieck0Bild, SeitenbeschriftungenJeSpitze)
     ErwartePunkt(ungleich.seiten[2], "c", 0, -11.5f);
     EXPECT_FALSE(ungleich.mitWinkeln);
 
-    const TDreieckBild c = DreieckBild(2, einteilungSeiten, spitzeC, rechtwinkelig);
-    ErwartePunkt(c.seiten[1], "b=a", -11.8f, 0);
-    ErwartePunkt(c.seiten[2], "c", 0, -11.5f);
-    const TDreieckBild b = DreieckBild(2, einteilungSeiten, spitzeB, rechtwinkelig);
-    ErwartePunkt(b.seiten[1], "b", -11.5f, 0);
-    ErwartePunkt(b.seiten[2], "c=a", 0, -11.8f);
-    const TDreieckBild a = DreieckBild(2, einteilungSeiten, spitzeA, rechtwinkelig);
-    ErwartePunkt(a.seiten[1], "b=c", -11.5f, 0);
-    ErwartePunkt(a.seiten[2], "c", 0, -11.8f);
-    const TDreieckBild gleich = DreieckBild(3, einteilungSeiten, spitzeA, rechtwinkelig);
-    ErwartePunkt(gleich.seiten[1], "b=a", -11.8f, 0);
-    ErwartePunkt(gleich.seiten[2], "c=a", 0, -11.8f);
+    // Sides b (CA, at x = -10) and c (AB, at y = -10) in the isosceles and equilateral boxes.
+    const struct {
+        int box, spitze;
+        const char *b, *c;
+        float abstandB, abstandC;
+    } faelle[] = {{2, spitzeC, "b=a", "c", 1.8f, 1.5f},
+                  {2, spitzeB, "b", "c=a", 1.5f, 1.8f},
+                  {2, spitzeA, "b=c", "c", 1.5f, 1.8f},
+                  {3, spitzeA, "b=a", "c=a", 1.8f, 1.8f}};
+    for (const auto& f : faelle) {
+        const TDreieckBild bild = DreieckBild(f.box, einteilungSeiten, f.spitze, rechtwinkelig);
+        ErwartePunkt(bild.seiten[1], f.b, -10 - f.abstandB, 0);
+        ErwartePunkt(bild.seiten[2], f.c, 0, -10 - f.abstandC);
+    }
 
     // Vertex names beyond their vertices, away from the midpoint of the opposite side.
     EXPECT_EQ(ungleich.ecken[0].text, QStringLiteral("C"));
@@ -107,26 +109,20 @@ TEST(Dreieck0Bild, TextboxWerte)
     m.c = 16.4f, m.a = 16.6f, m.b = 16.55f;
     m.alpha = 89.9999f, m.beta = 45.4f, m.gamma = 44.6f;
 
-    const TTextBild seiten = TextBild(1, einteilungSeiten, m);
-    EXPECT_EQ(seiten.ueberschrift, QStringLiteral("Alle drei Seiten sind verschieden lang"));
-    EXPECT_EQ(seiten.farbe, clNavy);
-    EXPECT_FALSE(seiten.griechisch);
-    EXPECT_EQ(seiten.werte[0], QStringLiteral("AB = 16"));
-    EXPECT_EQ(seiten.werte[1], QStringLiteral("BC = 17"));
-    EXPECT_EQ(seiten.werte[2], QStringLiteral("AC = 17"));
+    const auto erwarte = [](const TTextBild& bild, const QString& ueberschrift, TFarbe farbe,
+                            const QStringList& werte) {
+        EXPECT_EQ(bild.ueberschrift, ueberschrift);
+        EXPECT_EQ(bild.farbe, farbe);
+        EXPECT_EQ(bild.griechisch, farbe == clMaroon);
+        EXPECT_EQ(QStringList(std::begin(bild.werte), std::end(bild.werte)), werte);
+    };
+    erwarte(TextBild(1, einteilungSeiten, m), QStringLiteral("Alle drei Seiten sind verschieden lang"), clNavy,
+            {QStringLiteral("AB = 16"), QStringLiteral("BC = 17"), QStringLiteral("AC = 17")});
     // The near-equilateral triangle shows the length of AB three times.
-    const TTextBild gleich = TextBild(3, einteilungSeiten, m);
-    EXPECT_EQ(gleich.ueberschrift, QStringLiteral("Alle drei Seiten sind gleich lang"));
-    EXPECT_EQ(gleich.werte[1], QStringLiteral("BC = 16"));
-    EXPECT_EQ(gleich.werte[2], QStringLiteral("AC = 16"));
-
-    const TTextBild winkel = TextBild(3, einteilungWinkel, m);
-    EXPECT_EQ(winkel.ueberschrift, QStringLiteral("Ein Winkel ist ein rechter"));
-    EXPECT_EQ(winkel.farbe, clMaroon);
-    EXPECT_TRUE(winkel.griechisch);
-    EXPECT_EQ(winkel.werte[0], QStringLiteral("~a = 90°"));
-    EXPECT_EQ(winkel.werte[1], QStringLiteral("~b = 45°"));
-    EXPECT_EQ(winkel.werte[2], QStringLiteral("~g = 45°"));
+    erwarte(TextBild(3, einteilungSeiten, m), QStringLiteral("Alle drei Seiten sind gleich lang"), clNavy,
+            {QStringLiteral("AB = 16"), QStringLiteral("BC = 16"), QStringLiteral("AC = 16")});
+    erwarte(TextBild(3, einteilungWinkel, m), QStringLiteral("Ein Winkel ist ein rechter"), clMaroon,
+            {QStringLiteral("~a = 90°"), QStringLiteral("~b = 45°"), QStringLiteral("~g = 45°")});
     EXPECT_EQ(TextBild(2, einteilungWinkel, m).ueberschrift, QStringLiteral("Ein Winkel ist stumpf"));
 }
 
