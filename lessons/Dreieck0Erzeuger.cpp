@@ -87,8 +87,8 @@ bool Verschieden(const TDreieckMasse& m) { return m.c != m.b && m.c != m.a && m.
 // whole-number test, then the common rules on whole numbers: both may only
 // reject what the rules on the single-precision measures reject as well. Then
 // the common rules and `regel` on the measures; angles are measured only for
-// the angle kinds. The & in the tests keeps the loop to one rarely taken
-// branch per candidate instead of several unpredictable ones.
+// the angle kinds. The whole-number tests combine with & where && would add
+// a branch that goes either way at random.
 template <class Ganz, class Regel>
 void Suche(TDreieck& d, TDreieckMasse& m, bool mitWinkeln, Ganz ganz, Regel regel)
 {
@@ -257,7 +257,8 @@ void ErzeugeGleichseitig(TDreieck& d, TDreieckMasse& m)
     // than 0.2 times their sum, and no side is longer than sqrt(26² + 26²) < 36.8:
     // so by at most 14.
     const auto nahe = [](int p, int q) { return std::abs(p - q) <= 14; };
-    Suche(d, m, false, [nahe](const TGanz& g) { return nahe(g.c2(), g.b2()) & nahe(g.c2(), g.a2()) & nahe(g.b2(), g.a2()); },
+    Suche(d, m, false,
+          [nahe](const TGanz& g) { return nahe(g.c2(), g.b2()) & nahe(g.c2(), g.a2()) & nahe(g.b2(), g.a2()); },
           [](const TDreieck&, const TDreieckMasse& m) {
               return std::fabs(L(m.c) - m.b) < 0.2L && std::fabs(L(m.c) - m.a) < 0.2L &&
                      std::fabs(L(m.b) - m.a) < 0.2L;
