@@ -16,6 +16,8 @@
 #include <ctime>
 #include <vector>
 
+using namespace dreieck0;
+
 namespace {
 
 constexpr int dreiecke = 2000; // accepted triangles per run

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <type_traits>
 
+namespace dreieck0 {
+
 namespace {
 
 long double L(float wert) { return static_cast<long double>(wert); }
@@ -301,3 +303,5 @@ void ErzeugeRechtwinkeligBei(TEcke ecke, TDreieck& d, TDreieckMasse& m)
 {
     MitEcke(ecke, [&](auto e) { RechtwinkeligBei<e.value>(d, m); });
 }
+
+} // namespace dreieck0

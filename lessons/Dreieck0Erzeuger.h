@@ -4,6 +4,8 @@
 // of the window, so the window, the tests and the benchmark call them alike.
 #pragma once
 
+namespace dreieck0 {
+
 // A triangle as stored: six single floats holding whole numbers.
 struct TDreieck {
     float ax = 0, ay = 0, bx = 0, by = 0, cx = 0, cy = 0;
@@ -56,3 +58,5 @@ void MissSeiten(const TDreieck& d, TDreieckMasse& m);
 // The directions of the six rays and the angles as their differences, not
 // reduced to 0..360: for vertices running counter-clockwise, the interior angles.
 void MissWinkel(const TDreieck& d, TDreieckMasse& m);
+
+} // namespace dreieck0

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QPushButton>
 
+namespace dreieck0 {
+
 namespace {
 
 // A drawing box shows 30 x 30 units, a text box 30 x 8 units over 300 x 80 of
@@ -161,8 +163,12 @@ TTextBild TextBild(int box, int einteilung, const TDreieckMasse& m)
     return bild;
 }
 
+} // namespace dreieck0
+
 // ---------------------------------------------------------------------------
 // Window
+
+using namespace dreieck0;
 
 TfrmDreieck0::TfrmDreieck0(QWidget* eltern)
     : TLektionsFenster(QStringLiteral("Einteilung der Dreiecke"), eltern, 1016, 716)
@@ -258,7 +264,7 @@ void TfrmDreieck0::NeuesDreieck(int box)
     }
 }
 
-const TDreieck& TfrmDreieck0::Dreieck(int box) const
+const dreieck0::TDreieck& TfrmDreieck0::Dreieck(int box) const
 {
     return Einteilung == einteilungWinkel ? WinkelDreieck[box - 1] : SeitenDreieck[box - 1];
 }

@@ -13,6 +13,8 @@
 class QAction;
 class QPushButton;
 
+namespace dreieck0 {
+
 // The two classifications, as `Einteilung` holds them.
 constexpr int einteilungSeiten = 1;
 constexpr int einteilungWinkel = 2;
@@ -63,6 +65,8 @@ TBeschriftung SeitenBeschriftung(const QString& text, const TDreieck& d, float a
 TDreieckBild DreieckBild(int box, int einteilung, int spitze, const TDreieck& d);
 TTextBild TextBild(int box, int einteilung, const TDreieckMasse& m);
 
+} // namespace dreieck0
+
 class TfrmDreieck0 : public TLektionsFenster {
     Q_OBJECT
 public:
@@ -81,11 +85,11 @@ public:
     QAction* menWinkel = nullptr;
 
     // Lesson state; box k uses index k - 1.
-    int Einteilung = einteilungSeiten;
-    TDreieck SeitenDreieck[3]; // scalene, isosceles, equilateral
-    TDreieck WinkelDreieck[3]; // acute, obtuse, right
-    TDreieckMasse DreieckMasse[3];
-    int Spitze = spitzeC; // apex of the isosceles triangle
+    int Einteilung = dreieck0::einteilungSeiten;
+    dreieck0::TDreieck SeitenDreieck[3]; // scalene, isosceles, equilateral
+    dreieck0::TDreieck WinkelDreieck[3]; // acute, obtuse, right
+    dreieck0::TDreieckMasse DreieckMasse[3];
+    int Spitze = dreieck0::spitzeC; // apex of the isosceles triangle
 
     // Handlers.
     void menArtClick(QObject* sender);
@@ -98,7 +102,7 @@ public:
     void pntTxt3Paint() { pntTxtPaint(3); }
 
     // The triangle box k (1..3) shows in the current classification.
-    const TDreieck& Dreieck(int box) const;
+    const dreieck0::TDreieck& Dreieck(int box) const;
 
 protected:
     void FormActivate() override;

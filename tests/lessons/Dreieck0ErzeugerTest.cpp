@@ -12,6 +12,8 @@
 #include <cmath>
 #include <functional>
 
+using namespace dreieck0;
+
 namespace {
 
 enum class Art { Ungleichseitig, Gleichschenkelig, Gleichseitig, Spitzwinkelig, Stumpfwinkelig, Rechtwinkelig };

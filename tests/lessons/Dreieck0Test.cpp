@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace testhilfen;
+using namespace dreieck0;
 
 namespace {
 

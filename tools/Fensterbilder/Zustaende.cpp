@@ -137,9 +137,9 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
         {"Dreieck0-Seiten", [] { return DreieckeMitKeim(false); }},
         {"Dreieck0-Winkel", [] { return DreieckeMitKeim(true); }},
-        {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(spitzeC); }},
-        {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(spitzeB); }},
-        {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(spitzeA); }},
+        {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeC); }},
+        {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeB); }},
+        {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeA); }},
 
         {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
 
