@@ -42,7 +42,9 @@ void TLektionsFenster::richteSeitentastenEin()
 {
     const QList<TUpDown*> alle = findChildren<TUpDown*>();
     seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;
-    if (seitentastenBereit_)
+    // Without a single step control the keys stay with the focused control
+    // (a scroll bar pages with them).
+    if (seitentastenBereit_ || !seitenUpDown_)
         return;
     seitentastenBereit_ = true;
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QtMath>
@@ -286,6 +287,19 @@ QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pi
     label->setAlignment(ausrichtung);
     label->setWordWrap(umbruch);
     return label;
+}
+
+QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert)
+{
+    auto* leiste = new QScrollBar(Qt::Horizontal, eltern);
+    leiste->setGeometry(geometrie);
+    leiste->setRange(0, 360);
+    leiste->setSingleStep(1);
+    leiste->setPageStep(10);
+    leiste->setValue(wert);
+    leiste->setFocusPolicy(Qt::StrongFocus);
+    leiste->setInvertedControls(false);
+    return leiste;
 }
 
 QFont MenueSchrift()

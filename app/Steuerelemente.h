@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <functional>
 
+class QScrollBar;
 class QToolButton;
 
 // Panel with a lowered outer and a raised inner bevel (1 pixel each). An optional
@@ -144,6 +145,11 @@ private:
 // colour, alignment, word wrap.
 QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,
                    TFarbe farbe, Qt::Alignment ausrichtung = Qt::AlignCenter, bool umbruch = true);
+
+// Horizontal scroll bar for an angle of 0..360 degrees at `wert`: the arrows
+// move it by 1, a click beside the thumb by 10; it takes the focus by Tab and
+// by click, and the Right key makes the angle larger.
+QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert);
 
 // The window system's own font for menu bars, which do not take the form font.
 QFont MenueSchrift();

@@ -34,6 +34,7 @@
 #include "lessons/Winkel3U.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -76,6 +77,32 @@ QWidget* GleichschenkeligMitSpitze(int spitze)
         SetzeZufallsKeim(keim++);
         f->btnGrafik2->click();
     } while (f->Spitze != spitze);
+    return f;
+}
+
+// "Besondere Eigenschaften": a topic chosen in the menu, on the start triangle
+// or on the given one, stepped forward to `schritt`.
+QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
+                              const dreieck2::TDreieck& dreieck = dreieck2::startDreieck)
+{
+    auto* f = Oeffne<TfrmDreieck2>();
+    QAction* punkte[] = {f->menEigen1, f->menEigen2, f->menEigen3, f->menEigen4};
+    punkte[eigenschaft - 1]->trigger();
+    f->A = dreieck.A;
+    f->B = dreieck.B;
+    f->C = dreieck.C;
+    for (int i = 0; i < schritt; ++i)
+        f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Dynamische Geometrie" in mode "Thaleskreis" with C set by the scroll bar.
+QWidget* ThalesBeiWinkel(int winkel)
+{
+    auto* f = Oeffne<TfrmDreieck3>();
+    f->menKreis->trigger();
+    f->scrWinkel->setValue(winkel);
+    Verarbeite();
     return f;
 }
 
@@ -144,8 +171,26 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
 
         {"Dreieck2", [] { return Oeffne<TfrmDreieck2>(); }},
+        {"Dreieck2-Hoehen-Schritt4", [] { return BesondereEigenschaft(1, 4); }},
+        {"Dreieck2-Seitensymmetralen-Schritt5", [] { return BesondereEigenschaft(2, 5); }},
+        {"Dreieck2-Winkelsymmetralen-Schritt5", [] { return BesondereEigenschaft(3, 5); }},
+        {"Dreieck2-Schwerlinien-Schritt4", [] { return BesondereEigenschaft(4, 4); }},
+        // Obtuse at A and at B: the sides and heights prolonged past the feet outside.
+        {"Dreieck2-Hoehen-StumpfBeiA", [] { return BesondereEigenschaft(1, 4, {{-8, -12}, {14, -12}, {-12, 14}}); }},
+        {"Dreieck2-Hoehen-StumpfBeiB", [] { return BesondereEigenschaft(1, 4, {{-14, -12}, {8, -12}, {12, 14}}); }},
 
         {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
+        {"Dreieck3-AlleLinien-Euler", [] {
+             auto* f = Oeffne<TfrmDreieck3>();
+             for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkHC, f->chkSA, f->chkSB, f->chkSC, f->chkWA,
+                                    f->chkWB, f->chkWC, f->chkSWA, f->chkSWB, f->chkSWC, f->chkEuler})
+                 chk->click();
+             Verarbeite();
+             return f;
+         }},
+        {"Dreieck3-Thales30", [] { return ThalesBeiWinkel(30); }},
+        {"Dreieck3-Thales90", [] { return ThalesBeiWinkel(90); }},
+        {"Dreieck3-Thales150", [] { return ThalesBeiWinkel(150); }},
 
         {"Information", [] { return Oeffne<TfrmInformation>(); }},
     };
