@@ -22,6 +22,7 @@
 #include "app/StartU.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/ZufallU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
@@ -34,6 +35,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -53,6 +55,28 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
     }
     for (int i = 0; i < schritt; ++i)
         f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Einteilung der Dreiecke" with three triangles of a fixed seed, by sides or by angles.
+QWidget* DreieckeMitKeim(bool nachWinkeln)
+{
+    auto* f = Oeffne<TfrmDreieck0>();
+    SetzeZufallsKeim(2024);
+    (nachWinkeln ? f->menWinkel : f->menSeiten)->trigger();
+    return f;
+}
+
+// The same, with the isosceles box showing the first triangle (seeds 1, 2, ...)
+// whose apex is `spitze`.
+QWidget* GleichschenkeligMitSpitze(int spitze)
+{
+    auto* f = static_cast<TfrmDreieck0*>(DreieckeMitKeim(false));
+    std::uint64_t keim = 1;
+    do {
+        SetzeZufallsKeim(keim++);
+        f->btnGrafik2->click();
+    } while (f->Spitze != spitze);
     return f;
 }
 
@@ -146,6 +170,11 @@ const std::vector<Zustand>& Zustaende()
          }},
 
         {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
+        {"Dreieck0-Seiten", [] { return DreieckeMitKeim(false); }},
+        {"Dreieck0-Winkel", [] { return DreieckeMitKeim(true); }},
+        {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeC); }},
+        {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeB); }},
+        {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeA); }},
 
         {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
 
