@@ -416,8 +416,11 @@ TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
             EXPECT_EQ(ZaehleFarbe(bild, f), 0) << w;
         EXPECT_EQ(ZaehleNichtWeiss(bild, QRect(670, 20, 130, 130)), 0) << w; // no table
     }
-    // Without a step control in the window Page Down pages the scroll bar.
+    // Without a step control in the window the page keys page the scroll bar,
+    // Page Up down by 10 and Page Down up by 10.
     fenster.scrWinkel->setFocus();
+    QTest::keyClick(fenster.scrWinkel, Qt::Key_PageUp);
+    QTest::keyClick(fenster.scrWinkel, Qt::Key_PageUp);
     QTest::keyClick(fenster.scrWinkel, Qt::Key_PageDown);
     EXPECT_EQ(fenster.winkelBMC, 350);
     QTest::keyClick(fenster.scrWinkel, Qt::Key_Right);

@@ -133,6 +133,14 @@ const std::vector<Zustand>& Zustaende()
              return f;
          }},
 
+        {"Winkel2-Vollwinkel-Schritt6", [] {
+             auto* f = Oeffne<TfrmWinkel2>();
+             f->scrWinkel1->setValue(320); // with angle 2 at 40 the sum is a full turn
+             for (int i = 0; i < 6; ++i)
+                 f->UpDown->KlickRechts();
+             return f;
+         }},
+
         {"Winkel3", [] { return Oeffne<TfrmWinkel3>(); }},
         {"Winkel3-Modus2-Schritt3", [] {
              auto* f = Oeffne<TfrmWinkel3>();
