@@ -72,8 +72,6 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
 
 void TfrmInformation::FormActivate()
 {
-    if (maximiert)
-        setWindowState(windowState() | Qt::WindowMaximized);
     SetzeWeltfenster(0, 1000, 0, 700, -25, 25, -20, 20);
 }
 

@@ -1,11 +1,14 @@
 #include "app/Inhaltsfenster.h"
 
+#include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "draw/GlobalU.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -40,14 +43,35 @@ void TInhaltsFenster::SetzeClient(QWidget* client, int breite, int hoehe)
 
 void TInhaltsFenster::showEvent(QShowEvent* e)
 {
+    // Before the dialog picks a default button, which it does once the window is shown.
+    keineStandardKnoepfe();
     QDialog::showEvent(e);
-    if (!e->spontaneous())
-        Aktivieren();
+    if (e->spontaneous())
+        return;
+    if (maximiert)
+        FensterLinksOben(this);
+    Aktivieren();
+}
+
+void TInhaltsFenster::keineStandardKnoepfe()
+{
+    for (QPushButton* knopf : findChildren<QPushButton*>()) {
+        knopf->setAutoDefault(false);
+        knopf->setDefault(false);
+    }
 }
 
 void TInhaltsFenster::keyPressEvent(QKeyEvent* e)
 {
     if (e->matches(QKeySequence::Cancel)) {
+        e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // Reaches the window only when the focused control did not use the key.
+        auto* knopf = qobject_cast<QPushButton*>(focusWidget());
+        if (knopf && knopf->isEnabled() && knopf->isVisible() && !e->isAutoRepeat())
+            knopf->click();
         e->accept();
         return;
     }

@@ -1,7 +1,8 @@
 // A content window opened from the start window's menu: fixed size, shown
 // modally, a menu bar whose first item "Schließen" closes it, and an activation
 // that runs every time it is opened. The lesson windows and the information
-// window are built on it.
+// window are built on it. A content window has no default button: Return
+// presses a push button only while that button has the focus.
 #pragma once
 
 #include <QDialog>
@@ -25,14 +26,21 @@ protected:
     // Puts the client area below the menu bar at a fixed size, which fixes the window's size.
     void SetzeClient(QWidget* client, int breite, int hoehe);
 
+    // Each opening: on a 1024 x 768 screen the window moves to the top-left
+    // corner, where it fits whole; then the activation runs.
     void showEvent(QShowEvent* e) override;
     // Escape does not close the window; only "Schließen", the close box or Alt+F4 do.
+    // Return and Enter press the focused push button and nothing else.
     void keyPressEvent(QKeyEvent* e) override;
     // The windows have no context menus (Qt's dialog would offer "What's This?"
     // over the menu bar). Edit fields and scroll bars keep their own.
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    // Every push button of the window, however it was made, loses the dialog's
+    // default-button behaviour.
+    void keineStandardKnoepfe();
+
     QVBoxLayout* spalte_;
     QMenuBar* menue_;
     QAction* menSchliessen_;

@@ -3,11 +3,15 @@
 #include "app/Plattform.h"
 #include "draw/GlobalU.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
 
 TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int clientBreite,
                                    int clientHoehe)
@@ -31,33 +35,41 @@ int TLektionsFenster::RahmenHoehe() const { return frameGeometry().height() - cl
 
 void TLektionsFenster::Aktivieren()
 {
-    if (maximiert)
-        setWindowState(windowState() | Qt::WindowMaximized);
     // Qt composes every repaint off screen already; nothing to switch on.
-    richteSeitentastenEin();
+    const QList<TUpDown*> alle = findChildren<TUpDown*>();
+    seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;
     FormActivate();
 }
 
-void TLektionsFenster::richteSeitentastenEin()
-{
-    const QList<TUpDown*> alle = findChildren<TUpDown*>();
-    seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;
-    if (seitentastenBereit_)
-        return;
-    seitentastenBereit_ = true;
+namespace {
 
-    auto* vor = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    auto* zurueck = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
-    vor->setContext(Qt::WindowShortcut);
-    zurueck->setContext(Qt::WindowShortcut);
-    connect(vor, &QShortcut::activated, this, [this] {
-        if (seitenUpDown_ && seitenUpDown_->isEnabled() && seitenUpDown_->isVisible())
-            seitenUpDown_->KlickRechts();
-    });
-    connect(zurueck, &QShortcut::activated, this, [this] {
-        if (seitenUpDown_ && seitenUpDown_->isEnabled() && seitenUpDown_->isVisible())
-            seitenUpDown_->KlickLinks();
-    });
+// Controls that take Page Up and Page Down as their own even where Qt passes
+// the keys on: text fields and number fields. Scroll bars and lists use the
+// keys and keep them, so the window never sees them.
+bool NutztSeitentasten(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
+        || qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QComboBox*>(w);
+}
+
+} // namespace
+
+void TLektionsFenster::keyPressEvent(QKeyEvent* e)
+{
+    const bool vor = e->key() == Qt::Key_PageDown, zurueck = e->key() == Qt::Key_PageUp;
+    if ((vor || zurueck) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // Here only when the focused control let the key pass.
+        if (!NutztSeitentasten(focusWidget()) && seitenUpDown_ && seitenUpDown_->isEnabled()
+            && seitenUpDown_->isVisible()) {
+            if (vor)
+                seitenUpDown_->KlickRechts();
+            else
+                seitenUpDown_->KlickLinks();
+        }
+        e->accept();
+        return;
+    }
+    TInhaltsFenster::keyPressEvent(e);
 }
 
 void TLektionsFenster::gibZeigerFrei()
@@ -151,8 +163,7 @@ TWiederholGruppe TLektionsFenster::NeueWiederholGruppe(QRect geometrie, const QS
     TWiederholGruppe g;
     g.grp = new QGroupBox(caption, client_);
     g.grp->setGeometry(geometrie);
-    g.btn = new QPushButton(QStringLiteral("Ja"), g.grp);
-    g.btn->setGeometry(20, 30, knopfBreite, 30);
+    g.btn = NeuerKnopf(g.grp, QRect(20, 30, knopfBreite, 30), QStringLiteral("Ja"));
     g.btn->setEnabled(false);
     return g;
 }

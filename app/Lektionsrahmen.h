@@ -71,7 +71,7 @@ public:
     // Outer window height minus client height: caption, menu bar and borders.
     int RahmenHoehe() const;
 
-    // Maximises where the screen asks for it, then runs the lesson's activation.
+    // Finds the window's step control for the page keys, then runs the lesson's activation.
     void Aktivieren() override;
 
 protected:
@@ -102,13 +102,14 @@ protected:
 
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Page Down and Page Up move the window's only step control forward and back,
+    // unless the focused control uses those keys itself.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status);
-    void richteSeitentastenEin();
     void gibZeigerFrei();
 
     QWidget* client_;
-    bool seitentastenBereit_ = false;
     TUpDown* seitenUpDown_ = nullptr; // the window's only step control, if it has exactly one
 };

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -107,14 +108,15 @@ void SetzeBildschirmCursor(TCursor cursor)
 
 TCursor BildschirmCursor() { return aktuellerCursor; }
 
-void MessageDlg(const QString& text)
+void MessageDlg(QWidget* eltern, const QString& text)
 {
     if (meldungsHaken) {
         meldungsHaken(text);
         return;
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    eltern ? eltern->window() : nullptr);
+    box.setAttribute(Qt::WA_QuitOnClose, false);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -123,3 +125,12 @@ void MessageDlg(const QString& text)
 }
 
 void SetzeMeldungsHaken(MeldungsHaken haken) { meldungsHaken = std::move(haken); }
+
+void FensterLinksOben(QWidget* fenster)
+{
+    QScreen* schirm = fenster->screen();
+    if (!schirm)
+        schirm = QGuiApplication::primaryScreen();
+    if (schirm)
+        fenster->move(schirm->availableGeometry().topLeft()); // a window's position is its frame's
+}

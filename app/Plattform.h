@@ -1,12 +1,15 @@
 // Window-system services the lessons need that Qt does not offer under these
 // names: confining the mouse to a rectangle while a point is dragged, the
-// application-wide cursor, and the modal information message.
+// application-wide cursor, the modal information message, and the placement
+// of a window on a screen of exactly 1024 x 768.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <functional>
+
+class QWidget;
 
 // Confines the mouse pointer to a rectangle in screen coordinates; nullptr frees it.
 // Where the platform can move the pointer (X11) it is warped back into the
@@ -24,9 +27,15 @@ void SetzeBildschirmCursor(TCursor cursor);
 TCursor BildschirmCursor();
 
 // Modal information dialog: caption "Information", the text, one "OK" button.
-void MessageDlg(const QString& text);
+// `eltern` is the window that refused the pupil's input: the dialog belongs to
+// it, so closing the dialog can never end the program.
+void MessageDlg(QWidget* eltern, const QString& text);
 
 // Tests replace the dialog by a hook that receives the text; an empty hook
 // restores the real dialog.
 using MeldungsHaken = std::function<void(const QString&)>;
 void SetzeMeldungsHaken(MeldungsHaken haken);
+
+// Moves a top-level window, frame included, to the top-left corner of the free
+// area of its screen (the whole of it where the window system reserves nothing).
+void FensterLinksOben(QWidget* fenster);

@@ -1,10 +1,13 @@
 #include "app/StartU.h"
 
+#include "app/Plattform.h"
+
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLayout>
@@ -59,6 +62,9 @@ TfrmStart::TfrmStart(QWidget* eltern)
                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Geometrie"));
+    // No other window, dialogs included, may end the program by being the last
+    // one to close; closeEvent ends it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     setFont(QtSchrift(QStringLiteral("MS Sans Serif"), 11, false));
 
     client_ = new StartFlaeche(this);
@@ -143,7 +149,7 @@ void TfrmStart::FormActivate()
     if (QScreen* schirm = QGuiApplication::primaryScreen())
         maximiert = IstMaximierteBildschirmGroesse(schirm->size());
     if (maximiert)
-        setWindowState(windowState() | Qt::WindowMaximized);
+        FensterLinksOben(this);
 }
 
 void TfrmStart::showEvent(QShowEvent* e)
@@ -151,6 +157,13 @@ void TfrmStart::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!e->spontaneous())
         FormActivate();
+}
+
+void TfrmStart::closeEvent(QCloseEvent* e)
+{
+    QMainWindow::closeEvent(e);
+    if (e->isAccepted())
+        QCoreApplication::quit();
 }
 
 void TfrmStart::changeEvent(QEvent* e)

@@ -1,6 +1,6 @@
 // The start window: the main window of the program. It paints the title over a
 // green striped background, shows the start picture, and opens every other
-// window through its menu.
+// window through its menu. The program ends when it closes, and only then.
 #pragma once
 
 #include "app/Steuerelemente.h"
@@ -40,11 +40,14 @@ public:
     QLabel* lblVersion() const { return lblVersion_; }
     QLabel* lblAutor() const { return lblAutor_; }
 
-    // Activation: decides `maximiert` from the screen and maximises if it is set.
+    // Activation: decides `maximiert` from the screen; on that screen the window
+    // moves to the top-left corner, where it fits whole.
     void FormActivate();
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // The start window is the main window: its closing, and nothing else, ends the program.
+    void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:

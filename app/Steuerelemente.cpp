@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QtMath>
@@ -143,9 +144,21 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
     const QPoint p = begrenzt(e->position());
     if (OnMouseUp)
         OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
-    // A drag ends with the last button: the pointer must never stay confined.
-    if (e->buttons() == Qt::NoButton && CursorBegrenzt())
-        ClipCursor(nullptr);
+    // A drag ends with the last button: the pointer must never stay confined,
+    // and the hand goes with the drag.
+    if (e->buttons() == Qt::NoButton) {
+        if (CursorBegrenzt())
+            ClipCursor(nullptr);
+        SetzeBildschirmCursor(crDefault);
+    }
+}
+
+void TPaintBox::leaveEvent(QEvent* e)
+{
+    // A point under the pointer can only be one of this box's.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        SetzeBildschirmCursor(crDefault);
+    QWidget::leaveEvent(e);
 }
 
 // ---------------------------------------------------------------- TUpDown
@@ -270,6 +283,59 @@ void TRadioGroup::SetzeItemIndex(int index)
         knopf->setChecked(i == index);
         knopf->setAutoExclusive(true);
     }
+}
+
+// ---------------------------------------------------------------- buttons and scroll bars
+
+QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption)
+{
+    auto* knopf = new QPushButton(caption, eltern);
+    knopf->setGeometry(geometrie);
+    knopf->setAutoDefault(false);
+    return knopf;
+}
+
+TBildlaufleiste::TBildlaufleiste(QWidget* eltern, QRect geometrie, int min, int max, int position,
+                                 int grosseAenderung)
+    : QScrollBar(Qt::Horizontal, eltern)
+{
+    setGeometry(geometrie);
+    setRange(min, max);
+    setSingleStep(1);
+    setPageStep(grosseAenderung);
+    setValue(position);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TBildlaufleiste::keyPressEvent(QKeyEvent* e)
+{
+    SliderAction aktion = SliderNoAction;
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        aktion = SliderSingleStepAdd;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        aktion = SliderSingleStepSub;
+        break;
+    case Qt::Key_PageDown:
+        aktion = SliderPageStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        aktion = SliderPageStepSub;
+        break;
+    default:
+        QScrollBar::keyPressEvent(e); // Home, End and the rest as Qt has them
+        return;
+    }
+    triggerAction(aktion);
+    e->accept();
+}
+
+QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert)
+{
+    return new TBildlaufleiste(eltern, geometrie, 0, 360, wert, 10);
 }
 
 // ---------------------------------------------------------------- labels

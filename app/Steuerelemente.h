@@ -12,11 +12,13 @@
 #include <QLabel>
 #include <QList>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QValidator>
 #include <QWidget>
 #include <functional>
 
+class QPushButton;
 class QToolButton;
 
 // Panel with a lowered outer and a raised inner bevel (1 pixel each). An optional
@@ -49,7 +51,10 @@ protected:
 
 // A drawing area. Its canvas keeps pen, brush and font between repaints. The
 // handlers receive positions in the box's own pixels; while the cursor is
-// confined (ClipCursor) the positions are clamped to the confinement.
+// confined (ClipCursor) the positions are clamped to the confinement. When the
+// last mouse button is released, or the pointer leaves the box with no button
+// held, the screen cursor is the arrow again: a hand shown over a draggable
+// point never outlives the point or the drag.
 class TPaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -69,6 +74,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     QPoint begrenzt(QPointF lokal) const;
@@ -139,6 +145,27 @@ public:
 private:
     int stellen_;
 };
+
+// A push button as every window makes them: it acts when clicked, or by Space
+// or Return while it has the focus, and never as the window's default button.
+QPushButton* NeuerKnopf(QWidget* eltern, QRect geometrie, const QString& caption);
+
+// A horizontal scroll bar with the window system's keys: Right, Down and Page
+// Down raise the position (by 1, 1 and the large change), Left, Up and Page Up
+// lower it, Home and End go to the ends. Qt ties the arrow keys and the page
+// keys to one inversion flag and cannot give both directions this way. The
+// bar takes the focus by Tab and by click.
+class TBildlaufleiste : public QScrollBar {
+    Q_OBJECT
+public:
+    TBildlaufleiste(QWidget* eltern, QRect geometrie, int min, int max, int position, int grosseAenderung);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// The scroll bar for an angle of 0..360 degrees at `wert`: steps of 1 and 10.
+QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert);
 
 // A label with the program's font handling: font name, pixel height, bold,
 // colour, alignment, word wrap.

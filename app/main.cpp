@@ -9,6 +9,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GEOMETRIE_ID));
     LadeDeutscheQtTexte();
 
     TProgramm programm;

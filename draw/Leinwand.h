@@ -33,6 +33,7 @@ constexpr TFarbe clWhite = RGB(255, 255, 255);
 constexpr TFarbe clRed = RGB(255, 0, 0);
 constexpr TFarbe clBlue = RGB(0, 0, 255);
 constexpr TFarbe clNavy = RGB(0, 0, 128);
+constexpr TFarbe clMaroon = RGB(128, 0, 0);
 constexpr TFarbe clGreen = RGB(0, 128, 0);
 constexpr TFarbe clBtnFace = RGB(240, 240, 240);
 

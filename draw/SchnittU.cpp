@@ -31,6 +31,14 @@ bool SchnittGeradeGerade(float p1x, float p1y, float n1x, float n1y,
     return true;
 }
 
+bool Lotfusspunkt(float px, float py, float ax, float ay, float bx, float by, float& x, float& y)
+{
+    float dx = 0.0f, dy = 0.0f, nx = 0.0f, ny = 0.0f;
+    Differenz(ax, ay, bx, by, dx, dy);
+    Normale(dx, dy, nx, ny);
+    return SchnittGeradeGerade(ax, ay, nx, ny, px, py, dx, dy, x, y);
+}
+
 bool SchnittGeradeKreis(float px, float py, float qx, float qy, float mx, float my, float r,
                         float& x1, float& y1, float& x2, float& y2)
 {
@@ -140,14 +148,10 @@ bool MerkwuerdigePunkte(float ax, float ay, float bx, float by, float cx, float 
     Differenz(bx, by, cx, cy, bcx, bcy);
     Differenz(ax, ay, cx, cy, acx, acy);
     Differenz(bx, by, ax, ay, bax, bay);
-    float nabx, naby, nbcx, nbcy;
-    Normale(abx, aby, nabx, naby);
-    Normale(bcx, bcy, nbcx, nbcy);
 
     // Feet of the altitudes from C and from A, then the altitudes through them.
     float fcx, fcy, fax, fay;
-    if (!SchnittGeradeGerade(ax, ay, nabx, naby, cx, cy, abx, aby, fcx, fcy)
-        || !SchnittGeradeGerade(bx, by, nbcx, nbcy, ax, ay, bcx, bcy, fax, fay))
+    if (!Lotfusspunkt(cx, cy, ax, ay, bx, by, fcx, fcy) || !Lotfusspunkt(ax, ay, bx, by, cx, cy, fax, fay))
         return false;
     float dcx, dcy, dax, day, n1x, n1y, n2x, n2y;
     Differenz(cx, cy, fcx, fcy, dcx, dcy);

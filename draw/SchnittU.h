@@ -7,6 +7,11 @@
 bool SchnittGeradeGerade(float p1x, float p1y, float n1x, float n1y,
                          float p2x, float p2y, float n2x, float n2y, float& x, float& y);
 
+// Foot of the perpendicular from P onto the line through A and B: where the line
+// through A with normal Normale(B - A) meets the line through P with normal B - A.
+// False if A = B.
+bool Lotfusspunkt(float px, float py, float ax, float ay, float bx, float by, float& x, float& y);
+
 // Line through P and Q with the circle about M of radius r. The first solution lies
 // farther in the direction from Q to P, the second farther from P to Q; a tangent
 // gives its point twice. False if P = Q or the line misses the circle.

@@ -3,6 +3,10 @@
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace {
 
 const QString arial = QStringLiteral("Arial");
@@ -14,29 +18,64 @@ enum class Renderer { Text, Farb, Times, Symbol };
 
 enum class Modus { Normal, Tief, Hoch, Symbol, Times, SymbolTief };
 
-struct Zeichner {
+// The start of a run of `laenge` pixels moved just far enough to lie within
+// [von, bis); a run longer than that begins at von.
+int hinein(int anfang, int laenge, int von, int bis)
+{
+    if (anfang + laenge > bis)
+        anfang = bis - laenge;
+    return std::max(anfang, von);
+}
+
+// The box a renderer fills, relative to the text's top-left pixel: from column
+// 0 to `rechts` and from row `oben` (raised characters lie above 0) to `unten`.
+struct TTextKasten {
+    int rechts = 0, oben = 0, unten = 0;
+};
+
+// One character as the renderer places it: where (relative to the text's
+// top-left pixel), in which font and in which colour.
+struct TZeichen {
+    QChar c;
+    QString name;
+    int groesse;
+    TFarbe farbe;
+    int x, y;
+};
+
+// Lays a text out character by character with the canvas font as the markers
+// set it, measuring each character once; drawing then only puts them down.
+struct Setzer {
     Leinwand& lw;
-    int x0, y0, groesse;
     int klein;
     int a = 0;
+    QVarLengthArray<TZeichen, 32> zeichen;
+    TTextKasten kasten;
 
-    // Draws one character at the advance plus dx, dy and moves the advance on.
+    // Places one character at the advance plus dx, dy and moves the advance on.
     void zeichne(QChar c, int dx, int dy, int extra = 0)
     {
-        const QString s(c);
-        lw.TextOut(x0 + a + dx, y0 + dy, s);
-        a += lw.TextWidth(s) + extra;
+        const QSize mass = lw.TextExtent(QString(c));
+        zeichen.append({c, lw.schrift.name, lw.schrift.groesse, lw.schrift.farbe, a + dx, dy});
+        kasten.rechts = std::max(kasten.rechts, a + dx + mass.width());
+        kasten.oben = std::min(kasten.oben, dy);
+        kasten.unten = std::max(kasten.unten, dy + mass.height());
+        a += mass.width() + extra;
     }
 };
 
-void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett,
-              TFarbe normal, TFarbe hervor, Renderer art)
+// The renderer shared by the four Schreibe routines. With `imBereich` the text
+// is first moved inward just as far as it takes to lie whole inside the
+// drawing area of the current world window: a label computed near the edge of
+// a drawing is shown whole instead of cut off.
+void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe normal,
+              TFarbe hervor, Renderer art, bool imBereich = false)
 {
     lw.schrift.name = arial;
     lw.schrift.farbe = normal;
     lw.schrift.groesse = groesse;
     lw.schrift.fett = fett;
-    Zeichner z{lw, x0, y0, groesse, KleineGroesse(groesse)};
+    Setzer z{lw, KleineGroesse(groesse), 0, {}, {}};
     Modus modus = Modus::Normal;
     bool hervorgehoben = false;
 
@@ -106,6 +145,28 @@ void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bo
         }
         modus = Modus::Normal;
     }
+
+    if (imBereich && pixRechts > pixLinks && pixUnten > pixOben) {
+        const TTextKasten& k = z.kasten;
+        x0 = hinein(x0, k.rechts, pixLinks, pixRechts);
+        y0 = hinein(y0 + k.oben, k.unten - k.oben, pixOben, pixUnten) - k.oben;
+    }
+    // The canvas font ends as the last character left it.
+    const TSchrift ende = lw.schrift;
+    for (const TZeichen& zeichen : z.zeichen) {
+        lw.schrift.name = zeichen.name;
+        lw.schrift.groesse = zeichen.groesse;
+        lw.schrift.farbe = zeichen.farbe;
+        lw.TextOut(x0 + zeichen.x, y0 + zeichen.y, QString(zeichen.c));
+    }
+    lw.schrift = ende;
+}
+
+// The pixel position of a world point, `verschiebungX` further right.
+void platz(float x, float y, int verschiebungX, int& px, int& py)
+{
+    WeltZuPixel(x, y, px, py);
+    px += verschiebungX;
 }
 
 QString ohneFarbmarken(const QString& text)
@@ -174,31 +235,31 @@ void TextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int g
     lw.pinsel.stil = bsClear;
     const int w = TextBreite(lw, text, groesse, fett);
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeText(lw, text, px - w / 2, py, groesse, fett, farbe);
+    platz(x, y, -(w / 2), px, py);
+    schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Text, true);
 }
 
 void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeText(lw, text, px, py, groesse, fett, farbe);
+    platz(x, y, 0, px, py);
+    schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Text, true);
 }
 
 void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     const int w = TextBreite(lw, text, groesse, fett);
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeSymbolText(lw, text, px - w / 2, py, groesse, fett, farbe);
+    platz(x, y, -(w / 2), px, py);
+    schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Symbol, true);
 }
 
 void SymbolTextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeSymbolText(lw, text, px, py, groesse, fett, farbe);
+    platz(x, y, 0, px, py);
+    schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Symbol, true);
 }
 
 void FarbTextLinks(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
@@ -206,8 +267,8 @@ void FarbTextLinks(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
 {
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeFarbText(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe);
+    platz(x, y, 0, px, py);
+    schreibe(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe, Renderer::Farb, true);
 }
 
 void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
@@ -217,8 +278,8 @@ void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
     lw.stift.stil = psClear;
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeFarbText(lw, text, px - w / 2, py, groesse, fett, normalFarbe, hervorFarbe);
+    platz(x, y, -(w / 2), px, py);
+    schreibe(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe, Renderer::Farb, true);
 }
 
 void FarbTextLinksMittig(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
@@ -241,8 +302,8 @@ void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, 
     lw.stift.stil = psClear;
     lw.pinsel.stil = bsClear;
     int px, py;
-    WeltZuPixel(x, y, px, py);
-    SchreibeTimesText(lw, text, px - w / 2, py, groesse, fett, farbe);
+    platz(x, y, -(w / 2), px, py);
+    schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Times, true);
 }
 
 void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
@@ -251,8 +312,17 @@ void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, in
     const int w = mass.width(), h = mass.height();
     int px, py;
     WeltZuPixel(x, y, px, py);
+    // The box moves into the drawing area as a text would, and takes its text along.
+    int links = px - w / 2 - 1, oben = py - h / 2 - 1;
+    const int breite = 2 * (w / 2 + 1), hoehe = 2 * (h / 2 + 1);
+    if (pixRechts > pixLinks && pixUnten > pixOben) {
+        links = hinein(links, breite, pixLinks, pixRechts);
+        oben = hinein(oben, hoehe, pixOben, pixUnten);
+    }
+    const int dx = links - (px - w / 2 - 1), dy = oben - (py - h / 2 - 1);
     lw.pinsel.stil = bsSolid;
     lw.pinsel.farbe = clWhite;
-    lw.FillRect(px - w / 2 - 1, py - h / 2 - 1, px + w / 2 + 1, py + h / 2 + 1);
-    FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe, plus(x, -halbeWelt(w, einheitX)), y);
+    lw.FillRect(links, oben, links + breite, oben + hoehe);
+    FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe,
+                        plus(x, -halbeWelt(w - 2 * dx, einheitX)), plus(y, -halbeWelt(2 * dy, einheitY)));
 }

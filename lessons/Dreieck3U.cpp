@@ -1,10 +1,61 @@
 #include "lessons/Dreieck3U.h"
 
+#include "app/Plattform.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/PolKartU.h"
+#include "draw/SchriftU.h"
+#include "draw/VektorU.h"
 
-// The window frame only so far: the drawing area and the instruction panel.
-// The triangle, its special lines and the dragging are not built yet.
+#include <QAction>
+#include <QSignalBlocker>
+#include <utility>
+
+namespace {
+
+const QString textSchnittpunkte = QStringLiteral(
+    "Ziehe die Eckpunkte des Dreiecks mit gedrückter linker Maustaste. Kleinster Abstand ca. 2 cm.");
+const QString textThaleskreis = QStringLiteral(
+    "Ziehe die Ecke C des Dreiecks mit gedrückter linker Maustaste oder verwende die Bildlaufleiste.");
+
+constexpr TWeltPunkt startA{-14.0f, -16.0f};
+constexpr TWeltPunkt startB{20.0f, 6.0f};
+constexpr TWeltPunkt startC{-6.0f, 20.0f};
+
+// A vertex is under the pointer within 0.3 units (3 pixels).
+constexpr float trefferRadius = 0.3f;
+// Vertex names stand 1.5 units beyond the vertex or the side midpoint.
+constexpr float namenAbstand = 1.5f;
+
+// The legends: 180 x 40 pixels for 18 x 2 units.
+constexpr TWeltRechteck weltLegende{0.0f, 18.0f, -1.0f, 1.0f};
+
+bool Nahe(TWeltPunkt punkt, TWeltPunkt zeiger)
+{
+    return Abstand(punkt.x, punkt.y, zeiger.x, zeiger.y) <= trefferRadius;
+}
+
+void Zeichne(Leinwand& lw, const TLinie& l)
+{
+    Strecke(lw, l.breite, l.farbe, l.von.x, l.von.y, l.bis.x, l.bis.y, l.stil);
+}
+
+// Three labels, each just right of the check box below it.
+void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch)
+{
+    Leinwand& lw = box->Canvas;
+    // No white fill: the legend stands on the group's face.
+    SetzeWeltfenster(box->width(), box->height(), weltLegende);
+    ZeichneGitter(lw);
+    for (int i = 0; i < 3; ++i) {
+        if (griechisch)
+            SymbolTextMitte(lw, texte[i], clBlack, true, 12, 4.2f + 6.0f * float(i), 0.7f);
+        else
+            TextZentriert(lw, texte[i], clBlack, true, 12, 3.5f + 6.0f * float(i), 0.3f);
+    }
+}
+
+} // namespace
 
 TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Dynamische Geometrie"), eltern)
 {
@@ -12,21 +63,377 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     lblUeb = TitelLabel(pnlUeb1, QRect(10, 2, 987, 66));
     bevGrafik1 = NeuerBevel(QRect(4, 90, 807, 548));
     pntGrafik = NeuePaintBox(QRect(7, 94, 800, 540));
-    pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
+    // Every repaint fills the whole area white first: nothing beneath it needs painting.
+    pntGrafik->setAttribute(Qt::WA_OpaquePaintEvent);
     pnlStatus = NeuesPanel(QRect(4, 655, 1007, 55));
     pnlStatus->setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
     pnlStatus->SetzeSchriftFarbe(clNavy);
+
+    // A group of three unlabelled boxes over its legend.
+    const auto liniengruppe = [this](QRect geometrie, const QString& caption, TPaintBox*& legende,
+                                     QCheckBox*& a, QCheckBox*& b, QCheckBox*& c) {
+        auto* grp = new QGroupBox(caption, Client());
+        grp->setGeometry(geometrie);
+        legende = new TPaintBox(grp, QRect(2, 21, 180, 40)); // first, so that the boxes lie above it
+        a = new QCheckBox(grp);
+        b = new QCheckBox(grp);
+        c = new QCheckBox(grp);
+        a->setGeometry(10, 30, 15, 17);
+        b->setGeometry(70, 30, 15, 17);
+        c->setGeometry(130, 30, 15, 17);
+        return grp;
+    };
+    grpH = liniengruppe(QRect(827, 82, 184, 63), QStringLiteral("  Höhen "), pntH, chkHA, chkHB, chkHC);
+    grpS = liniengruppe(QRect(827, 162, 184, 63), QStringLiteral(" Seitensymmetralen "), pntS, chkSA, chkSB, chkSC);
+    grpW = liniengruppe(QRect(824, 242, 184, 63), QStringLiteral(" Winkelsymmetralen "), pntW, chkWA, chkWB, chkWC);
+    grpSW = liniengruppe(QRect(824, 322, 184, 63), QStringLiteral(" Schwerlinien "), pntSW, chkSWA, chkSWB, chkSWC);
+
+    grpEuler = new QGroupBox(QStringLiteral(" Eulergerade "), Client());
+    grpEuler->setGeometry(824, 402, 184, 63);
+    chkEuler = new QCheckBox(QStringLiteral("einschalten"), grpEuler);
+    chkEuler->setGeometry(10, 30, 143, 17);
+    chkEuler->setEnabled(false);
+
+    grpWinkel = new QGroupBox(QStringLiteral(" Winkel (0-360) "), Client());
+    grpWinkel->setGeometry(824, 480, 184, 75);
+    scrWinkel = NeueGradLeiste(grpWinkel, QRect(12, 24, 160, 20), 60);
+    lblWinkel = NeuesLabel(grpWinkel, QRect(2, 51, 180, 22), QStringLiteral("60°"), 16, true, clBlack);
+    grpWinkel->hide();
+
+    menPunkte = NeuerMenuePunkt(QStringLiteral("Schnittpunkte"));
+    menKreis = NeuerMenuePunkt(QStringLiteral("Thaleskreis"));
+
+    connect(menPunkte, &QAction::triggered, this, [this] { menArtClick(menPunkte); });
+    connect(menKreis, &QAction::triggered, this, [this] { menArtClick(menKreis); });
+    for (QCheckBox* chk : {chkHA, chkHB, chkHC})
+        connect(chk, &QCheckBox::toggled, this, [this, chk] { chkHClick(chk); });
+    for (QCheckBox* chk : {chkSA, chkSB, chkSC})
+        connect(chk, &QCheckBox::toggled, this, [this, chk] { chkSClick(chk); });
+    for (QCheckBox* chk : {chkWA, chkWB, chkWC})
+        connect(chk, &QCheckBox::toggled, this, [this, chk] { chkWClick(chk); });
+    for (QCheckBox* chk : {chkSWA, chkSWB, chkSWC})
+        connect(chk, &QCheckBox::toggled, this, [this, chk] { chkSWClick(chk); });
+    // Also when the window unchecks it: the Euler line goes with the tick.
+    connect(chkEuler, &QCheckBox::toggled, this, [this] { chkEulerClick(); });
+    connect(scrWinkel, &QScrollBar::valueChanged, this, [this] { scrWinkelChange(); });
+
+    pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
+    pntGrafik->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        pntGrafikMouseDown(b, m, x, y);
+    };
+    pntGrafik->OnMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { pntGrafikMouseMove(m, x, y); };
+    pntGrafik->OnMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        pntGrafikMouseUp(b, m, x, y);
+    };
+    pntH->OnPaint = [this] { pntHPaint(); };
+    pntS->OnPaint = [this] { pntSPaint(); };
+    pntW->OnPaint = [this] { pntWPaint(); };
+    pntSW->OnPaint = [this] { pntSWPaint(); };
 }
 
 void TfrmDreieck3::FormActivate()
 {
-    SetzeFarben(0);
-    pnlStatus->SetzeCaption(QStringLiteral(
-        "Ziehe die Eckpunkte des Dreiecks mit gedrückter linker Maustaste. Kleinster Abstand ca. 2 cm."));
+    SetzeFarben();
+    lblUeb->clear();
+    pnlStatus->SetzeCaption(textSchnittpunkte);
+
+    art = 1;
+    Startdreieck();
+    ThalesAnfang();
+    wahl = TLinienWahl{};
+    ziehenA = ziehenB = ziehenC = false;
+    ueberA = ueberB = ueberC = false;
+
+    // The controls as the state: nothing ticked, "einschalten" off until the
+    // Euler line is possible, the line groups shown and the angle hidden.
+    for (QCheckBox* chk : {chkHA, chkHB, chkHC, chkSA, chkSB, chkSC, chkWA, chkWB, chkWC, chkSWA, chkSWB,
+                           chkSWC, chkEuler}) {
+        const QSignalBlocker sperre(chk);
+        chk->setChecked(false);
+    }
+    chkEuler->setEnabled(false);
+    {
+        const QSignalBlocker sperre(scrWinkel);
+        scrWinkel->setValue(winkelBMC);
+    }
+    lblWinkel->setText(QString::number(winkelBMC) + QStringLiteral("°"));
+    for (QGroupBox* grp : {grpH, grpS, grpW, grpSW, grpEuler})
+        grp->show();
+    grpWinkel->hide();
+
+    // A window closed in the middle of a drag opens with the pointer free.
+    SetzeBildschirmCursor(crDefault);
+    ClipCursor(nullptr);
+    ziehBereich1 = QRect(pntGrafik->mapToGlobal(ZiehBereichImBild(1).topLeft()), ZiehBereichImBild(1).size());
+    ziehBereich2 = QRect(pntGrafik->mapToGlobal(ZiehBereichImBild(2).topLeft()), ZiehBereichImBild(2).size());
+
+    pntGrafik->repaint();
 }
+
+void TfrmDreieck3::Startdreieck()
+{
+    A = startA;
+    B = startB;
+    C = startC;
+}
+
+void TfrmDreieck3::ThalesAnfang()
+{
+    thalesC = ThalesStartC();
+    winkelBMC = 60;
+    beschriftungC = KreisPunkt(winkelBMC, thalesNamenRadius);
+}
+
+void TfrmDreieck3::menSchliessenClick()
+{
+    close();
+}
+
+void TfrmDreieck3::menArtClick(QObject* sender)
+{
+    QGroupBox* const linienGruppen[] = {grpH, grpS, grpW, grpSW, grpEuler};
+    if (sender == menPunkte) {
+        art = 1;
+        Startdreieck();
+        for (QGroupBox* grp : linienGruppen)
+            grp->show();
+        grpWinkel->hide();
+        pnlStatus->SetzeCaption(textSchnittpunkte);
+    } else if (sender == menKreis) {
+        art = 2;
+        ThalesAnfang();
+        scrWinkel->setValue(winkelBMC); // runs scrWinkelChange if the bar stood elsewhere
+        for (QGroupBox* grp : linienGruppen)
+            grp->hide();
+        pnlStatus->SetzeCaption(textThaleskreis);
+        grpWinkel->move(grpWinkel->x(), 82);
+        grpWinkel->setTitle(QStringLiteral(" Winkel BMC (0–360) "));
+        grpWinkel->show();
+    }
+    pntGrafik->repaint();
+}
+
+// ---------------------------------------------------------------------------
+// Check boxes
+
+void TfrmDreieck3::chkHClick(QCheckBox* sender) { LinieSchalten(sender, true); }
+void TfrmDreieck3::chkSClick(QCheckBox* sender) { LinieSchalten(sender, true); }
+void TfrmDreieck3::chkWClick(QCheckBox* sender) { LinieSchalten(sender, false); }
+void TfrmDreieck3::chkSWClick(QCheckBox* sender) { LinieSchalten(sender, true); }
+
+void TfrmDreieck3::LinieSchalten(QCheckBox* sender, bool eulerPruefen)
+{
+    const std::pair<QCheckBox*, bool*> schalter[] = {
+        {chkHA, &wahl.zeigeHa},  {chkHB, &wahl.zeigeHb},  {chkHC, &wahl.zeigeHc},
+        {chkSA, &wahl.zeigeSab}, {chkSB, &wahl.zeigeSac}, {chkSC, &wahl.zeigeSbc},
+        {chkWA, &wahl.zeigeWa},  {chkWB, &wahl.zeigeWb},  {chkWC, &wahl.zeigeWc},
+        {chkSWA, &wahl.zeigeSa}, {chkSWB, &wahl.zeigeSb}, {chkSWC, &wahl.zeigeSc}};
+    for (const auto& [chk, flagge] : schalter)
+        if (chk == sender)
+            *flagge = chk->isChecked();
+    if (eulerPruefen)
+        PruefeEuler();
+    pntGrafik->repaint();
+}
+
+void TfrmDreieck3::chkEulerClick()
+{
+    wahl.zeigeEuler = chkEuler->isChecked();
+    pntGrafik->repaint();
+}
+
+void TfrmDreieck3::PruefeEuler()
+{
+    if (EulerMoeglich(wahl)) {
+        chkEuler->setEnabled(true);
+    } else {
+        chkEuler->setChecked(false); // runs chkEulerClick if it was ticked
+        chkEuler->setEnabled(false);
+    }
+}
+
+void TfrmDreieck3::scrWinkelChange()
+{
+    winkelBMC = scrWinkel->value();
+    lblWinkel->setText(QString::number(winkelBMC) + QStringLiteral("°"));
+    thalesC = KreisPunkt(winkelBMC, thalesRadius);
+    beschriftungC = KreisPunkt(winkelBMC, thalesNamenRadius);
+    pntGrafik->repaint();
+}
+
+// ---------------------------------------------------------------------------
+// Dragging
+
+QRect TfrmDreieck3::ZiehBereichImBild(int art)
+{
+    // Vertices keep a margin (and their names room) inside the drawing; C on
+    // the circle may be turned from almost anywhere in it.
+    return art == 2 ? QRect(10, 8, 780, 520) : QRect(40, 28, 730, 480);
+}
+
+TWeltPunkt TfrmDreieck3::Zeiger(int x, int y) const
+{
+    // The legends set the world window too when they paint; the pointer is
+    // measured in the drawing's own.
+    SetzeWeltfenster(pntGrafik->width(), pntGrafik->height(), weltDreieck3);
+    TWeltPunkt p;
+    PixelZuWelt(x, y, p.x, p.y);
+    return p;
+}
+
+void TfrmDreieck3::pntGrafikMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    // The rectangle from where the drawing stands on the screen now, so that a
+    // moved window still holds the pointer over its drawing.
+    const QRect imBild = ZiehBereichImBild(art);
+    const QRect bereich(pntGrafik->mapToGlobal(imBild.topLeft()), imBild.size());
+    if (art == 1) {
+        // Over a vertex from where the button went down, also when no move came before.
+        const TWeltPunkt p = Zeiger(x, y);
+        ueberA = Nahe(A, p);
+        ueberB = Nahe(B, p);
+        ueberC = Nahe(C, p);
+        ziehenA = ziehenA || ueberA;
+        ziehenB = ziehenB || ueberB;
+        ziehenC = ziehenC || ueberC;
+        ziehBereich1 = bereich;
+        ClipCursor(&ziehBereich1);
+    } else {
+        ziehenC = true;
+        ziehBereich2 = bereich;
+        ClipCursor(&ziehBereich2);
+    }
+}
+
+void TfrmDreieck3::pntGrafikMouseMove(Qt::KeyboardModifiers, int x, int y)
+{
+    const TWeltPunkt p = Zeiger(x, y);
+    if (art == 1) {
+        ueberA = Nahe(A, p);
+        ueberB = Nahe(B, p);
+        ueberC = Nahe(C, p);
+        SetzeBildschirmCursor(ueberA || ueberB || ueberC ? crHandPoint : crDefault);
+        if (ziehenA)
+            ziehenA = ZieheEcke(A, p, B, abstossenAB, C, abstossen);
+        if (ziehenB)
+            ziehenB = ZieheEcke(B, p, A, abstossen, C, abstossen);
+        if (ziehenC)
+            ziehenC = ZieheEcke(C, p, A, abstossen, B, abstossen);
+    } else {
+        ueberC = Nahe(thalesC, p);
+        if (ueberC)
+            SetzeBildschirmCursor(crHandPoint);
+        if (ziehenC) {
+            const int w = Runden(Richtungswinkel(p.x, p.y));
+            winkelBMC = w;
+            thalesC = KreisPunkt(w, thalesRadius);
+            beschriftungC = KreisPunkt(w, thalesNamenRadius);
+            scrWinkel->setValue(w); // runs scrWinkelChange when the bar moves
+        }
+    }
+    pntGrafik->repaint();
+}
+
+void TfrmDreieck3::pntGrafikMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    ziehenA = ziehenB = ziehenC = false;
+    SetzeBildschirmCursor(crDefault);
+    ClipCursor(nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
 
 void TfrmDreieck3::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
-    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), {-40, 40, -27, 27});
+    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltDreieck3);
+    if (art == 1)
+        ZeichneSchnittpunkte(lw);
+    else
+        ZeichneThaleskreis(lw);
+}
+
+void TfrmDreieck3::ZeichneSchnittpunkte(Leinwand& lw)
+{
+    const TSchnittpunktBild bild = SchnittpunktBild(A, B, C, wahl);
+    for (const TLinie& l : bild.seiten)
+        Zeichne(lw, l);
+    for (const TEckenName& n : bild.namen) {
+        if (n.vor)
+            EckenNameVor(lw, n.text, clBlack, n.ecke.x, n.ecke.y, n.gegenueber.x, n.gegenueber.y, namenAbstand);
+        else
+            EckenNameNach(lw, n.text, clBlack, n.ecke.x, n.ecke.y, n.gegenueber.x, n.gegenueber.y, namenAbstand);
+    }
+    if (bild.euler)
+        Zeichne(lw, *bild.euler);
+    for (const TLinienGruppe* gruppe :
+         {&bild.hoehen, &bild.seitensymmetralen, &bild.winkelsymmetralen, &bild.schwerlinien}) {
+        for (const TLinie& l : gruppe->linien)
+            Zeichne(lw, l);
+        if (const auto& n = gruppe->name) {
+            if (n->times)
+                TimesTextMitte(lw, n->text, n->farbe, true, 15, n->punkt.x, n->punkt.y);
+            else
+                TextZentriert(lw, n->text, n->farbe, true, 15, n->punkt.x, n->punkt.y);
+        }
+    }
+}
+
+void TfrmDreieck3::ZeichneThaleskreis(Leinwand& lw)
+{
+    const TThalesBild bild = ThalesBild(winkelBMC, thalesC, beschriftungC);
+    const TWeltPunkt c = bild.C;
+
+    PunktKreis(lw, 1, clBlack, 0.0f, 0.0f, thalesRadius);
+    if (bild.mitWinkeln) {
+        const TBogenStueck& h = bild.halbkreis;
+        Bogen(lw, h.breite, h.farbe, h.mitte.x, h.mitte.y, h.r, h.von, h.bis);
+        DickeStrecke(lw, 2, farbeLila, 0.0f, 0.0f, c.x, c.y, dickGestrichelt);
+        TextZentriert(lw, QStringLiteral("r"), clBlack, true, 13, -12.0f, -1.0f);
+        TextZentriert(lw, QStringLiteral("r"), clBlack, true, 13, 12.0f, -1.0f);
+        TextImKasten(lw, QStringLiteral("r"), farbeLila, true, 14, bild.radiusMitte.x, bild.radiusMitte.y);
+        TextZentriert(lw, QStringLiteral("C"), farbeLila, true, 13, bild.beschriftungC.x, bild.beschriftungC.y);
+    }
+
+    Strecke(lw, 2, clBlack, thalesA.x, thalesA.y, thalesB.x, thalesB.y, linieVoll);
+    Strecke(lw, 2, clBlack, thalesA.x, thalesA.y, c.x, c.y, linieVoll);
+    Strecke(lw, 2, clBlack, c.x, c.y, thalesB.x, thalesB.y, linieVoll);
+    TextZentriert(lw, QStringLiteral("M"), clBlack, true, 13, 0.0f, -1.0f);
+    TextZentriert(lw, QStringLiteral("A"), clBlack, true, 13, -thalesNamenRadius, 0.0f);
+    TextZentriert(lw, QStringLiteral("B"), clBlack, true, 13, thalesNamenRadius, 0.0f);
+
+    for (const TBogenStueck& b : bild.boegen)
+        Bogen(lw, b.breite, b.farbe, b.mitte.x, b.mitte.y, b.r, b.von, b.bis);
+    for (const TLinie& l : bild.linien)
+        Zeichne(lw, l);
+    for (const TTabellenText& t : bild.tabelle)
+        SymbolTextLinks(lw, t.text, t.farbe, true, 16, t.links.x, t.links.y);
+}
+
+// ---------------------------------------------------------------------------
+// Legends
+
+void TfrmDreieck3::pntHPaint()
+{
+    static const QString texte[3] = {QStringLiteral("h!a"), QStringLiteral("h!b"), QStringLiteral("h!c")};
+    ZeichneLegende(pntH, texte, false);
+}
+
+void TfrmDreieck3::pntSPaint()
+{
+    static const QString texte[3] = {QStringLiteral("s!A!B"), QStringLiteral("s!A!C"), QStringLiteral("s!B!C")};
+    ZeichneLegende(pntS, texte, false);
+}
+
+void TfrmDreieck3::pntWPaint()
+{
+    static const QString texte[3] = {QStringLiteral("w*a"), QStringLiteral("w*b"), QStringLiteral("w*g")};
+    ZeichneLegende(pntW, texte, true);
+}
+
+void TfrmDreieck3::pntSWPaint()
+{
+    static const QString texte[3] = {QStringLiteral("s!A"), QStringLiteral("s!B"), QStringLiteral("s!C")};
+    ZeichneLegende(pntSW, texte, false);
 }

@@ -131,12 +131,12 @@ void TfrmSymmetrie1::pntGrafikMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
     // Strictly inside the frame; its border counts as outside. This holds also
     // once the frame is no longer drawn.
     if (x <= -rahmenX || x >= rahmenX || y <= -rahmenY || y >= rahmenY) {
-        MessageDlg(textAusserhalb);
+        MessageDlg(this, textAusserhalb);
         return;
     }
 
     if (markiert >= anzahlPunkte) {
-        MessageDlg(textKeinPunkt);
+        MessageDlg(this, textKeinPunkt);
         markiert = anzahlPunkte;
     } else {
         ++markiert;

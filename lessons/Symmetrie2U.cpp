@@ -196,7 +196,7 @@ void TfrmSymmetrie2::pntGrafik2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers,
 void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
 {
     if (ausserhalbRahmen(x, y)) {
-        MessageDlg(textAusserhalb);
+        MessageDlg(this, textAusserhalb);
         return;
     }
     if (markiert1 >= anzahlPunkte1) {
@@ -204,7 +204,7 @@ void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
         return;
     }
     if (markiert1 == 1 && Abstand(x, y, punkte1[1].x, punkte1[1].y) < mindestAbstand) {
-        MessageDlg(textAbstand1);
+        MessageDlg(this, textAbstand1);
         return;
     }
 
@@ -220,7 +220,7 @@ void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
 void TfrmSymmetrie2::MarkierePunkt2(float x, float y)
 {
     if (ausserhalbRahmen(x, y)) {
-        MessageDlg(textAusserhalb);
+        MessageDlg(this, textAusserhalb);
         return;
     }
     if (markiert2 >= anzahlPunkte2) {
@@ -232,23 +232,23 @@ void TfrmSymmetrie2::MarkierePunkt2(float x, float y)
     const TMarkierPunkt& p1 = punkte2[1];
     const TMarkierPunkt& v = punkte2[2];
     if (k == 2 && Abstand(x, y, p1.x, p1.y) < mindestAbstand) {
-        MessageDlg(textAbstand1);
+        MessageDlg(this, textAbstand1);
         return;
     }
     if (k == 3) {
         if (Abstand(x, y, p1.x, p1.y) < mindestAbstand || Abstand(x, y, v.x, v.y) < mindestAbstand) {
-            MessageDlg(textAbstand12);
+            MessageDlg(this, textAbstand12);
             return;
         }
         float ax = 0, ay = 0, bx = 0, by = 0;
         Differenz(v.x, v.y, p1.x, p1.y, ax, ay);
         Differenz(v.x, v.y, x, y, bx, by);
         if (Zwischenwinkel(ax, ay, bx, by) < mindestWinkel) {
-            MessageDlg(textSpitz);
+            MessageDlg(this, textSpitz);
             return;
         }
         if (gestreckterWinkel(ax, ay, bx, by)) {
-            MessageDlg(textGestreckt);
+            MessageDlg(this, textGestreckt);
             return;
         }
     }

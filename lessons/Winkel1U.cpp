@@ -85,14 +85,7 @@ TfrmWinkel1::TfrmWinkel1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Art
 
     grpWinkel1 = new QGroupBox(Client());
     grpWinkel1->setGeometry(5, 575, 150, 75);
-    scrWinkel1 = new QScrollBar(Qt::Horizontal, grpWinkel1);
-    scrWinkel1->setGeometry(15, 25, 120, 24);
-    scrWinkel1->setRange(0, 360);
-    scrWinkel1->setSingleStep(1);
-    scrWinkel1->setPageStep(10);
-    scrWinkel1->setValue(0);
-    scrWinkel1->setFocusPolicy(Qt::StrongFocus);
-    scrWinkel1->setInvertedControls(false); // the right arrow key makes the angle larger
+    scrWinkel1 = NeueGradLeiste(grpWinkel1, QRect(15, 25, 120, 24), 0);
     lblWinkel1 = NeuesLabel(grpWinkel1, QRect(2, 75 - 22 - 2, 146, 22), QStringLiteral("0°"), 16, true, clBlack);
 
     grpGrad1 = new QGroupBox(Client());
@@ -230,8 +223,10 @@ void TfrmWinkel1::pntGrafik2MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
     SetzeWeltfensterGrafik(pntGrafik2);
     PixelZuWelt(x, y, mausX, mausY);
-    if (Abstand(mausX, mausY, freiX2, freiY2) <= 0.2f)
-        SetzeBildschirmCursor(crHandPoint);
+    // The hand shows that the leg's end can be taken; it goes as soon as the
+    // pointer leaves the end, except while the leg is being dragged.
+    const bool amEnde = Abstand(mausX, mausY, freiX2, freiY2) <= 0.2f;
+    SetzeBildschirmCursor(amEnde || ziehen ? crHandPoint : crDefault);
     if (ziehen) {
         winkel2 = Richtungswinkel(mausX - sX, mausY - sY);
         ZeigeWinkel2();

@@ -74,14 +74,7 @@ TfrmWinkel2::TfrmWinkel2(QWidget* eltern) : TLektionsFenster(QStringLiteral("Üb
                                      QLabel*& lbl, int wert) {
         grp = new QGroupBox(Client());
         grp->setGeometry(geometrie);
-        scr = new QScrollBar(Qt::Horizontal, grp);
-        scr->setGeometry(10, 25, 150, 25);
-        scr->setRange(0, 360);
-        scr->setSingleStep(1);
-        scr->setPageStep(10);
-        scr->setValue(wert);
-        scr->setFocusPolicy(Qt::StrongFocus);
-        scr->setInvertedControls(false); // the right arrow key makes the angle larger
+        scr = NeueGradLeiste(grp, QRect(10, 25, 150, 25), wert);
         edt = new QLineEdit(QString::number(wert), grp);
         edt->setGeometry(180, 25, 60, 27);
         // Three digits are enough for 0..360; a longer number could not be read.
@@ -110,8 +103,10 @@ TfrmWinkel2::TfrmWinkel2(QWidget* eltern) : TLektionsFenster(QStringLiteral("Üb
     grpArt->OnClick = [this] { grpArtClick(); };
     connect(scrWinkel1, &QScrollBar::valueChanged, this, [this] { scrWinkel1Change(); });
     connect(scrWinkel2, &QScrollBar::valueChanged, this, [this] { scrWinkel2Change(); });
-    connect(edtWinkel1, &QLineEdit::textChanged, this, [this] { edtWinkel1Change(); });
-    connect(edtWinkel2, &QLineEdit::textChanged, this, [this] { edtWinkel2Change(); });
+    connect(edtWinkel1, &QLineEdit::textEdited, this, [this] { edtWinkel1Change(); });
+    connect(edtWinkel2, &QLineEdit::textEdited, this, [this] { edtWinkel2Change(); });
+    connect(edtWinkel1, &QLineEdit::editingFinished, this, [this] { edtWinkel1Exit(); });
+    connect(edtWinkel2, &QLineEdit::editingFinished, this, [this] { edtWinkel2Exit(); });
     UpDown->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
     pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
@@ -188,11 +183,8 @@ void TfrmWinkel2::scrWinkel1Change()
         scrWinkel1->setValue(winkelEins); // runs this handler once more
     const QString text = QString::number(winkelEins);
     lblWinkel1->setText(text + QStringLiteral("°"));
-    if (edtWinkel1->text() != text) {
-        ++leisteSchreibt_;
-        edtWinkel1->setText(text); // runs edtWinkel1Change
-        --leisteSchreibt_;
-    }
+    if (edtWinkel1->text() != text)
+        edtWinkel1->setText(text); // not the pupil's typing: edtWinkel1Change does not run
     BerechneSchenkel();
     ZeigeAnweisung();
     pntGrafik->repaint();
@@ -212,60 +204,49 @@ void TfrmWinkel2::scrWinkel2Change()
         scrWinkel2->setValue(winkelZwei);
     const QString text = QString::number(winkelZwei);
     lblWinkel2->setText(text + QStringLiteral("°"));
-    if (edtWinkel2->text() != text) {
-        ++leisteSchreibt_;
+    if (edtWinkel2->text() != text)
         edtWinkel2->setText(text);
-        --leisteSchreibt_;
-    }
     BerechneSchenkel();
     ZeigeAnweisung();
     pntGrafik->repaint();
 }
 
-void TfrmWinkel2::edtWinkel1Change()
+void TfrmWinkel2::edtWinkel1Change() { FeldGetippt(edtWinkel1, winkelEins); }
+
+void TfrmWinkel2::edtWinkel2Change() { FeldGetippt(edtWinkel2, winkelZwei); }
+
+void TfrmWinkel2::edtWinkel1Exit() { FeldFertig(edtWinkel1, scrWinkel1, winkelEins, &TfrmWinkel2::scrWinkel1Change); }
+
+void TfrmWinkel2::edtWinkel2Exit() { FeldFertig(edtWinkel2, scrWinkel2, winkelZwei, &TfrmWinkel2::scrWinkel2Change); }
+
+void TfrmWinkel2::FeldGetippt(QLineEdit* feld, int winkel)
 {
-    if (leisteSchreibt_ == 0)
-        btnWH->setEnabled(false);
-    const QString text = edtWinkel1->text();
+    // The pupil is typing: the field keeps the digits as they come ("1", "10",
+    // "100"); the mode's rule waits for the finished entry.
+    btnWH->setEnabled(false);
+    const QString text = feld->text();
     bool zahl = false;
     const int wert = text.toInt(&zahl);
-    if (!zahl) {
-        edtWinkel1->setText(QString::number(winkelEins)); // an emptied field falls back
-        return;
-    }
-    if (wert > 360) {
-        edtWinkel1->setText(QStringLiteral("360"));
-        return;
-    }
-    winkelEins = wert;
-    if (scrWinkel1->value() != wert)
-        scrWinkel1->setValue(wert); // runs scrWinkel1Change: rule, label, text, leg
-    else
-        scrWinkel1Change(); // same position: still apply the rule and tidy the text ("045")
-    pntGrafik->repaint();
+    if (!zahl)
+        feld->setText(QString::number(winkel)); // an emptied field falls back
+    else if (wert > 360)
+        feld->setText(QStringLiteral("360"));
 }
 
-void TfrmWinkel2::edtWinkel2Change()
+void TfrmWinkel2::FeldFertig(QLineEdit* feld, QScrollBar* leiste, int& winkel, void (TfrmWinkel2::*leisteChange)())
 {
-    if (leisteSchreibt_ == 0)
-        btnWH->setEnabled(false);
-    const QString text = edtWinkel2->text();
+    // Return, Tab or leaving the field: the entry is taken as if the scroll bar
+    // had been moved there, which applies the rule and shows the corrected
+    // value in the field, the label, the scroll bar and the drawing.
     bool zahl = false;
-    const int wert = text.toInt(&zahl);
-    if (!zahl) {
-        edtWinkel2->setText(QString::number(winkelZwei));
+    const int wert = feld->text().toInt(&zahl);
+    if (!zahl || feld->text() == QString::number(winkel))
         return;
-    }
-    if (wert > 360) {
-        edtWinkel2->setText(QStringLiteral("360"));
-        return;
-    }
-    winkelZwei = wert;
-    if (scrWinkel2->value() != wert)
-        scrWinkel2->setValue(wert);
+    winkel = wert;
+    if (leiste->value() != wert)
+        leiste->setValue(wert); // runs the scroll bar's handler
     else
-        scrWinkel2Change();
-    pntGrafik->repaint();
+        (this->*leisteChange)(); // same position: still apply the rule and tidy the text ("045")
 }
 
 void TfrmWinkel2::UpDownClick(TUpDown*)

@@ -65,8 +65,13 @@ public:
     void grpArtClick();
     void scrWinkel1Change();
     void scrWinkel2Change();
+    // Typing into a field (digits only, at most three, an emptied field falls back,
+    // above 360 becomes 360) ...
     void edtWinkel1Change();
     void edtWinkel2Change();
+    // ... and the finished entry (Return, Tab, leaving the field), which takes the value.
+    void edtWinkel1Exit();
+    void edtWinkel2Exit();
     void UpDownClick(TUpDown* sender);
     void btnWHClick();
     void pntGrafikPaint();
@@ -80,8 +85,6 @@ private:
     void ZeigeAnweisung();
     void BerechneSchenkel();
     void SetzeWeltfensterGrafik() const;
-
-    // Set while a scroll bar handler writes its value into the edit field: that
-    // is no change by the pupil and leaves the repeat button as it is.
-    int leisteSchreibt_ = 0;
+    void FeldGetippt(QLineEdit* feld, int winkel);
+    void FeldFertig(QLineEdit* feld, QScrollBar* leiste, int& winkel, void (TfrmWinkel2::*leisteChange)());
 };

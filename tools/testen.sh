@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: a normal build, then a build with
 # AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors in both.
+# Between the two, the normal build is installed and packaged as a .deb and
+# both are checked (tools/paket_pruefen.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/pakete.sh
-sichere_pakete "${GEOMETRIE_PAKETE[@]}"
+sichere_pakete "${GEOMETRIE_PAKETE[@]}" "${GEOMETRIE_PAKETBAU[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
@@ -12,6 +14,8 @@ jobs="$(nproc)"
 cmake -S . -B build/tests -DGEOMETRIE_WERROR=ON -DGEOMETRIE_BENCH=ON >/dev/null
 cmake --build build/tests -j"$jobs"
 ctest --test-dir build/tests --output-on-failure -j"$jobs"
+# Installation, desktop files and the .deb, from the build just tested.
+tools/paket_pruefen.sh build/tests build/tests/paket
 
 cmake -S . -B build/sanitize -DGEOMETRIE_WERROR=ON -DGEOMETRIE_SANITIZE=ON -DGEOMETRIE_BENCH=OFF \
     -DGEOMETRIE_TOOLS=OFF -DCMAKE_CXX_FLAGS=-O1 >/dev/null

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -76,5 +78,53 @@ TEST(Navigation, JederMenuebefehlOeffnetSeinFensterUndKehrtZurueck)
         EXPECT_EQ(schliessen->text(), QStringLiteral("Schließen")) << "first menu item of " << z.menuePunkt;
         EXPECT_FALSE(fenster->isVisible()) << z.menuePunkt;
         EXPECT_TRUE(p.frmStart.isVisible()) << "back from " << z.menuePunkt;
+    }
+}
+
+TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
+{
+    // In the application's event loop: a refused click while no window is active
+    // (as without a window manager), the message confirmed with Return.
+    TProgramm p;
+    TfrmSymmetrie1& lektion = p.frmSymmetrie1;
+    bool beimFenster = false, laeuftNoch = false;
+    QTimer::singleShot(0, &p.frmStart, [&] { p.frmStart.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger(); });
+    QTimer::singleShot(0, &lektion, [&] { // inside the lesson's modal loop
+        QApplication::setActiveWindow(nullptr);
+        QTimer::singleShot(0, &lektion, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            beimFenster = box && box->parentWidget() == &lektion;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::mouseClick(lektion.pntGrafik, Qt::LeftButton, {}, QPoint(2, 2)); // outside the frame
+        QTimer::singleShot(50, &lektion, [&] {
+            laeuftNoch = lektion.isVisible() && lektion.markiert == 0;
+            QCoreApplication::exit(0);
+        });
+    });
+    QTimer::singleShot(10000, &p.frmStart, [] { QCoreApplication::exit(1); });
+    p.frmStart.show();
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(laeuftNoch) << "the program must run on with the lesson unchanged";
+    EXPECT_TRUE(beimFenster) << "the message belongs to the lesson that refused the click";
+}
+
+TEST(Navigation, KeinKnopfIrgendeinesFenstersIstStandardknopf)
+{
+    TProgramm p;
+    p.frmStart.show();
+    for (QAction* punkt : p.frmStart.findChildren<QAction*>()) {
+        QDialog* fenster = p.frmStart.Fenster(punkt->objectName());
+        if (!fenster)
+            continue;
+        QStringList standard;
+        QTimer::singleShot(0, fenster, [&] {
+            for (QPushButton* k : fenster->findChildren<QPushButton*>())
+                if (k->isDefault() || k->autoDefault())
+                    standard << k->text();
+            fenster->close();
+        });
+        punkt->trigger();
+        EXPECT_TRUE(standard.isEmpty()) << punkt->objectName().toStdString();
     }
 }

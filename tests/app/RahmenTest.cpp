@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -166,20 +168,24 @@ TEST(Lektionsrahmen, SchrittUndWiederholGruppeImAnfangszustand)
     EXPECT_FALSE(w.btn->isEnabled());
 }
 
-TEST(Lektionsrahmen, JedesOeffnenAktiviertUndMaximiertNachBedarf)
+TEST(Lektionsrahmen, JedesOeffnenAktiviertUndRuecktAufDemKleinenSchirmNachLinksOben)
 {
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
     ProbeFenster f;
+    f.move(frei.topLeft() + QPoint(40, 30));
     Zeige(f);
     EXPECT_EQ(f.aktivierungen, 1);
-    EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(f.frameGeometry().topLeft(), frei.topLeft() + QPoint(40, 30)) << "stays where it was put";
     f.close();
 
+    // On the 1024 x 768 screen the window cannot grow: it opens whole at the top-left corner.
     const bool vorher = maximiert;
     maximiert = true;
     Zeige(f);
     maximiert = vorher;
     EXPECT_EQ(f.aktivierungen, 2);
-    EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(f.frameGeometry().topLeft(), frei.topLeft());
+    EXPECT_FALSE(f.windowState() & Qt::WindowMaximized);
     f.close();
 }
 
@@ -217,6 +223,26 @@ TEST(Lektionsrahmen, BildTastenSchaltenDenEinzigenSchritt)
     f.schritt.grp->hide();
     QTest::keyClick(f.wh.btn, Qt::Key_PageDown);
     EXPECT_EQ(f.schritt.UpDown->Position(), 1) << "a hidden step control ignores the keys";
+    f.close();
+}
+
+TEST(Lektionsrahmen, ReturnDruecktNurDenKnopfMitDemFokus)
+{
+    ProbeFenster f(2);
+    int gedrueckt = 0;
+    QObject::connect(f.wh.btn, &QPushButton::clicked, [&] { ++gedrueckt; });
+    Zeige(f);
+    // At the last step the repeat button is enabled; Return on the focused step arrows presses nothing.
+    f.schritt.UpDown->setFocus();
+    QTest::keyClick(f.schritt.UpDown, Qt::Key_Right);
+    QTest::keyClick(f.schritt.UpDown, Qt::Key_Right);
+    f.wh.btn->setEnabled(true);
+    QTest::keyClick(f.schritt.UpDown, Qt::Key_Return);
+    EXPECT_EQ(gedrueckt, 0);
+    EXPECT_EQ(f.klicks, (std::vector<int>{1, 2}));
+    f.wh.btn->setFocus();
+    QTest::keyClick(f.wh.btn, Qt::Key_Return);
+    EXPECT_EQ(gedrueckt, 1) << "the focused button itself";
     f.close();
 }
 

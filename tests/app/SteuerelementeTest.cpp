@@ -191,17 +191,20 @@ TEST(Plattform, MeldungGehtAnDenHaken)
 {
     QStringList texte;
     SetzeMeldungsHaken([&](const QString& t) { texte << t; });
-    MessageDlg(QStringLiteral("Der Punkt liegt zu nahe."));
+    MessageDlg(nullptr, QStringLiteral("Der Punkt liegt zu nahe."));
     SetzeMeldungsHaken({});
     EXPECT_EQ(texte, QStringList{QStringLiteral("Der Punkt liegt zu nahe.")});
 }
 
 TEST(Plattform, MeldungOhneHakenIstEinModalerInformationsdialog)
 {
+    QWidget lektion;
+    auto* innen = new QWidget(&lektion);
+    lektion.show();
     QString titel, text;
     QStringList knoepfe;
     QMessageBox::Icon symbol = QMessageBox::NoIcon;
-    bool modal = false;
+    bool modal = false, beimFenster = false, beendetNie = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
@@ -210,15 +213,20 @@ TEST(Plattform, MeldungOhneHakenIstEinModalerInformationsdialog)
         text = box->text();
         symbol = box->icon();
         modal = box->isModal();
+        beimFenster = box->parentWidget() == &lektion;
+        beendetNie = !box->testAttribute(Qt::WA_QuitOnClose);
         for (QAbstractButton* k : box->buttons())
             knoepfe << k->text();
         box->buttons().first()->click();
     });
-    MessageDlg(QStringLiteral("Bitte innerhalb des Rahmens klicken."));
+    // Given a control, the dialog belongs to the control's window.
+    MessageDlg(innen, QStringLiteral("Bitte innerhalb des Rahmens klicken."));
     EXPECT_EQ(titel, QStringLiteral("Information"));
     EXPECT_EQ(text, QStringLiteral("Bitte innerhalb des Rahmens klicken."));
     EXPECT_EQ(symbol, QMessageBox::Information);
     EXPECT_TRUE(modal);
+    EXPECT_TRUE(beimFenster);
+    EXPECT_TRUE(beendetNie);
     EXPECT_EQ(knoepfe, QStringList{QStringLiteral("OK")});
 }
 

@@ -54,6 +54,31 @@ TEST(Schnitt, GeradeGeradeOhneSchnitt)
     EXPECT_EQ(y, kMarke);
 }
 
+TEST(Schnitt, Lotfusspunkt)
+{
+    float x = kMarke, y = kMarke;
+    // Onto a horizontal line, from above and from beyond its end.
+    ASSERT_TRUE(Lotfusspunkt(-6, 14, -14, -10, 14, -10, x, y));
+    EXPECT_EQ(x, -6.0f);
+    EXPECT_EQ(y, -10.0f);
+    ASSERT_TRUE(Lotfusspunkt(20, 3, -14, -10, 14, -10, x, y));
+    EXPECT_EQ(x, 20.0f);
+    EXPECT_EQ(y, -10.0f);
+    // Onto a slanted line: from (1, 1) onto the hypotenuse of the 3-4-5 triangle.
+    ASSERT_TRUE(Lotfusspunkt(1, 1, 4, 0, 0, 3, x, y));
+    EXPECT_FLOAT_EQ(x, 1.6f);
+    EXPECT_FLOAT_EQ(y, 1.8f);
+    // A point on the line is its own foot.
+    ASSERT_TRUE(Lotfusspunkt(2, 2, -1, -1, 3, 3, x, y));
+    EXPECT_FLOAT_EQ(x, 2.0f);
+    EXPECT_FLOAT_EQ(y, 2.0f);
+    // A = B gives no line.
+    x = y = kMarke;
+    EXPECT_FALSE(Lotfusspunkt(1, 5, 2, 2, 2, 2, x, y));
+    EXPECT_EQ(x, kMarke);
+    EXPECT_EQ(y, kMarke);
+}
+
 TEST(Schnitt, GeradeKreisReihenfolge)
 {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -1,4 +1,5 @@
-// Marked-up text: widths, sub- and superscripts, colour runs, Times and Greek.
+// Marked-up text: widths, sub- and superscripts, colour runs, Times and Greek,
+// and labels kept whole inside their drawing area.
 #include "TestHilfen.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
@@ -6,6 +7,8 @@
 
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace testhilfen;
 
@@ -195,4 +198,49 @@ TEST_F(SchriftBild, LabelInABoxOnWhite)
     EXPECT_EQ(lw.pinsel.stil, bsClear);
     const QImage b = fertig();
     EXPECT_GT(ZaehleFarbe(b, Rgb(255, 255, 255), QRect(130, 40, 40, 40)), 30);
+}
+
+TEST(TextImBereich, BeschriftungenRueckenGeradeSoWeitHineinWieNoetig)
+{
+    // The drawing area is the world window's pixel rectangle (20, 0)-(280, 100)
+    // inside a larger image. Each text, placed where it would stick out over
+    // the given edge, is drawn whole inside, its ink within a few pixels of that
+    // edge (the text's box holds the font's leading).
+    const QRect bereich(20, 0, 260, 100);
+    const auto zeichne = [](const std::function<void(Leinwand&, float, float)>& z, float x, float y) {
+        QImage b = WeissesBild(300, 120);
+        QPainter p(&b);
+        Leinwand lw(&p);
+        lw.pinsel.stil = bsClear;
+        SetzeWeltfenster(20, 280, 0, 100, -13, 13, -5, 5);
+        z(lw, x, y);
+        return b;
+    };
+    struct Fall {
+        std::function<void(Leinwand&, float, float)> z;
+        float x, y;
+        int rand; // 0 left, 1 right, 2 top, 3 bottom
+    } const faelle[] = {
+        {[](Leinwand& lw, float x, float y) { TextMitte(lw, "360°", clRed, true, 14, x, y); }, -13, 0, 0},
+        {[](Leinwand& lw, float x, float y) { TextZentriert(lw, "h!c", clBlack, true, 12, x, y); }, 13, 0, 1},
+        {[](Leinwand& lw, float x, float y) { FarbTextMitte(lw, "#Wm#", clBlue, true, 12, clRed, x, y); }, 0, 5.5f, 2},
+        {[](Leinwand& lw, float x, float y) { SymbolTextMitte(lw, "~a!1", clBlack, true, 12, x, y); }, 0, -5, 3},
+        {[](Leinwand& lw, float x, float y) { TimesTextMitte(lw, "~I!a", clBlack, true, 12, x, y); }, -13, -5, 0},
+    };
+    for (const Fall& f : faelle) {
+        const int tinte = ZaehleNichtWeiss(zeichne(f.z, 0, 0));
+        const QImage b = zeichne(f.z, f.x, f.y);
+        EXPECT_EQ(ZaehleNichtWeiss(b, bereich), tinte) << f.rand;
+        int abstand = 0; // empty pixel lines between the edge and the ink
+        while (abstand < 50
+               && ZaehleNichtWeiss(b, f.rand < 2 ? QRect(f.rand ? 279 - abstand : 20 + abstand, 0, 1, 100)
+                                                 : QRect(20, f.rand == 2 ? abstand : 99 - abstand, 260, 1)) == 0)
+            ++abstand;
+        EXPECT_LE(abstand, 4) << f.rand;
+    }
+    // A label box moves with its label.
+    const auto imKasten = [](Leinwand& lw, float x, float y) { TextImKasten(lw, "M", clBlack, true, 12, x, y); };
+    const QImage kasten = zeichne(imKasten, -13, 0);
+    EXPECT_GT(ZaehleNichtWeiss(kasten, QRect(20, 30, 20, 40)), 10);
+    EXPECT_EQ(ZaehleNichtWeiss(kasten, QRect(0, 0, 20, 120)), 0);
 }

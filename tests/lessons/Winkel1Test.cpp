@@ -144,6 +144,11 @@ TEST_F(Winkel1, ScrollbarUndFeldGehenMiteinander)
     EXPECT_EQ(fenster.lblWinkel1->text(), QStringLiteral("360°"));
     QTest::keyClick(fenster.scrWinkel1, Qt::Key_Left);
     EXPECT_EQ(fenster.edtWinkel1->text(), QStringLiteral("359"));
+
+    // The window system's keys: the page keys belong to the bar and move it by 10.
+    for (Qt::Key taste : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_PageUp})
+        QTest::keyClick(fenster.scrWinkel1, taste);
+    EXPECT_EQ(fenster.winkel1, 11);
 }
 
 TEST_F(Winkel1, FeldKorrigiertStill)
@@ -223,15 +228,20 @@ TEST_F(Winkel1, KlickKnappUnterDemFestenSchenkelIstKeinWinkel)
 
 TEST_F(Winkel1, ZiehenDurchDiePositiveYAchse)
 {
-    // Hovering within 0.2 of the leg's end shows the hand, which stays until mouse-up.
+    // Hovering within 0.2 of the leg's end shows the hand, only there: moving
+    // away or leaving the drawing brings the arrow back.
     const QPoint ende = Pixel(8.0f, 0.0f);
     Bewege(fenster.pntGrafik2, ende + QPoint(6, 0)); // 0.25 away
     EXPECT_EQ(BildschirmCursor(), crDefault);
     Bewege(fenster.pntGrafik2, ende + QPoint(4, 0)); // 0.17 away
     EXPECT_EQ(BildschirmCursor(), crHandPoint);
     Bewege(fenster.pntGrafik2, QPoint(100, 400));
-    EXPECT_EQ(BildschirmCursor(), crHandPoint);
+    EXPECT_EQ(BildschirmCursor(), crDefault);
     EXPECT_EQ(fenster.winkel2, 0.0f); // moving without the button turns nothing
+    Bewege(fenster.pntGrafik2, ende + QPoint(4, 0));
+    QEvent verlassen(QEvent::Leave);
+    QApplication::sendEvent(fenster.pntGrafik2, &verlassen);
+    EXPECT_EQ(BildschirmCursor(), crDefault);
 
     QTest::mousePress(fenster.pntGrafik2, Qt::LeftButton, {}, ende);
     EXPECT_TRUE(fenster.ziehen);
@@ -240,6 +250,7 @@ TEST_F(Winkel1, ZiehenDurchDiePositiveYAchse)
 
     // Column 240 is world x = 0 exactly; one pixel beside it the angle is no longer right.
     QTest::mouseMove(fenster.pntGrafik2, QPoint(241, 100));
+    EXPECT_EQ(BildschirmCursor(), crHandPoint) << "the hand holds the leg while it is dragged";
     EXPECT_TRUE(ZeigtKlasse(fenster.pntGrafik2->Abbild(), QStringLiteral("Spitzer Winkel"), farbeViolett));
 
     QTest::mouseMove(fenster.pntGrafik2, QPoint(240, 100));

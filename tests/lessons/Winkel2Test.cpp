@@ -7,9 +7,11 @@
 #include "app/Plattform.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/SchriftU.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -40,10 +42,12 @@ constexpr float s1 = 10.0f;  // vertex of angle 1
 constexpr float s2 = -10.0f; // vertex of angle 2
 constexpr float zirkel = 6.75f;
 
+// Types over the field's text and finishes the entry with Return.
 void Tippe(QLineEdit* feld, const QString& text)
 {
     feld->selectAll();
     QTest::keyClicks(feld, text);
+    QTest::keyClick(feld, Qt::Key_Return);
 }
 
 class Winkel2 : public ::testing::Test {
@@ -147,6 +151,16 @@ TEST_F(Winkel2, RegelDerAdditionUndVollkreise)
     const QImage sechs = fenster.pntGrafik->Abbild();
     const QPoint ergebnis = Um(s2, 200.0f, 8.1f);
     EXPECT_TRUE(FarbeNahe(sechs, ergebnis.x(), ergebnis.y(), farbeBraun, 2));
+
+    // The label "360°" belongs 0.55 units inside the left edge, less than half
+    // its width: it is moved inward and shown whole, left of the result arc.
+    QImage allein = WeissesBild(200, 100);
+    QPainter maler(&allein);
+    Leinwand lw(&maler);
+    lw.pinsel.stil = bsClear;
+    SchreibeText(lw, QStringLiteral("360°"), 50, 30, 14, true, farbeBraun);
+    EXPECT_EQ(ZaehleFarbe(sechs, farbeBraun, QRect(0, 200, 45, 80)), ZaehleFarbe(allein, farbeBraun));
+    EXPECT_GT(ZaehleFarbe(sechs, farbeBraun, QRect(0, 200, 3, 80)), 0) << "moved no further than needed";
 }
 
 TEST_F(Winkel2, BogenUmDenErstenScheitelOhneVollkreisRegel)
@@ -253,7 +267,31 @@ TEST_F(Winkel2, FelderKorrigierenStill)
     fenster.edtWinkel2->selectAll();
     QTest::keyClick(fenster.edtWinkel2, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("15"));
+    QTest::keyClick(fenster.edtWinkel2, Qt::Key_Return);
     EXPECT_EQ(fenster.winkelZwei, 15);
+}
+
+TEST_F(Winkel2, ZiffernweiseTippenRegelErstAmEnde)
+{
+    // Subtraction with angle 1 at 25: "1" and "10" break the rule, yet the
+    // field keeps the digits until the entry is finished.
+    WaehleArt(1);
+    QApplication::setActiveWindow(&fenster);
+    fenster.edtWinkel2->setFocus();
+    fenster.edtWinkel2->selectAll();
+    QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("100"));
+    EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("100"));
+    EXPECT_EQ(fenster.winkelZwei, 40) << "not taken before the entry is finished";
+    QTest::keyClick(fenster.edtWinkel2, Qt::Key_Return);
+    EXPECT_EQ(fenster.winkelZwei, 100);
+    // Tab finishes too; the rule corrects the finished entry everywhere.
+    fenster.edtWinkel2->selectAll();
+    QTest::keyClicks(fenster.edtWinkel2, QStringLiteral("10"));
+    QTest::keyClick(fenster.edtWinkel2, Qt::Key_Tab);
+    EXPECT_EQ(fenster.winkelZwei, 25);
+    EXPECT_EQ(fenster.edtWinkel2->text(), QStringLiteral("25"));
+    EXPECT_EQ(fenster.scrWinkel2->value(), 25);
+    EXPECT_EQ(fenster.lblWinkel2->text(), QStringLiteral("25°"));
 }
 
 TEST_F(Winkel2, Wiederholen)
@@ -309,8 +347,15 @@ TEST_F(Winkel2, TastaturErreichtAlleEingaben)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), w);
     }
-    // The step control answers Page Down / Page Up from anywhere in the window.
+    // Page Down / Page Up move the steps, but a field and a scroll bar keep those keys.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(fenster.Schritt, 0);
+    fenster.scrWinkel1->setFocus();
+    QTest::keyClick(fenster.scrWinkel1, Qt::Key_PageDown);
+    EXPECT_EQ(fenster.winkelEins, 35) << "the bar pages by 10";
+    EXPECT_EQ(fenster.Schritt, 0);
+    fenster.UpDown->setFocus();
+    QTest::keyClick(fenster.UpDown, Qt::Key_PageDown);
     EXPECT_EQ(fenster.Schritt, 1);
     QTest::keyClick(&fenster, Qt::Key_PageUp);
     EXPECT_EQ(fenster.Schritt, 0);

@@ -194,6 +194,11 @@ TEST_F(Winkel3, HandZeigerNurNahAmEnde)
     EXPECT_EQ(BildschirmCursor(), crHandPoint);
     Bewege(fenster.pntGrafik2, Pixel(0, 0));
     EXPECT_EQ(BildschirmCursor(), crDefault);
+    // Leaving the drawing straight from the end takes the hand away too.
+    Bewege(fenster.pntGrafik2, unten + QPoint(4, 0));
+    QEvent verlassen(QEvent::Leave);
+    QApplication::sendEvent(fenster.pntGrafik2, &verlassen);
+    EXPECT_EQ(BildschirmCursor(), crDefault);
 }
 
 TEST_F(Winkel3, ModusZweiLinksSchrittweiseDazu)

@@ -22,6 +22,7 @@
 #include "app/StartU.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/ZufallU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
@@ -32,6 +33,9 @@
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -51,6 +55,54 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
     }
     for (int i = 0; i < schritt; ++i)
         f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Einteilung der Dreiecke" with three triangles of a fixed seed, by sides or by angles.
+QWidget* DreieckeMitKeim(bool nachWinkeln)
+{
+    auto* f = Oeffne<TfrmDreieck0>();
+    SetzeZufallsKeim(2024);
+    (nachWinkeln ? f->menWinkel : f->menSeiten)->trigger();
+    return f;
+}
+
+// The same, with the isosceles box showing the first triangle (seeds 1, 2, ...)
+// whose apex is `spitze`.
+QWidget* GleichschenkeligMitSpitze(int spitze)
+{
+    auto* f = static_cast<TfrmDreieck0*>(DreieckeMitKeim(false));
+    std::uint64_t keim = 1;
+    do {
+        SetzeZufallsKeim(keim++);
+        f->btnGrafik2->click();
+    } while (f->Spitze != spitze);
+    return f;
+}
+
+// "Besondere Eigenschaften": a topic chosen in the menu, on the start triangle
+// or on the given one, stepped forward to `schritt`.
+QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
+                              const dreieck2::TDreieck& dreieck = dreieck2::startDreieck)
+{
+    auto* f = Oeffne<TfrmDreieck2>();
+    QAction* punkte[] = {f->menEigen1, f->menEigen2, f->menEigen3, f->menEigen4};
+    punkte[eigenschaft - 1]->trigger();
+    f->A = dreieck.A;
+    f->B = dreieck.B;
+    f->C = dreieck.C;
+    for (int i = 0; i < schritt; ++i)
+        f->UpDown->KlickRechts();
+    return f;
+}
+
+// "Dynamische Geometrie" in mode "Thaleskreis" with C set by the scroll bar.
+QWidget* ThalesBeiWinkel(int winkel)
+{
+    auto* f = Oeffne<TfrmDreieck3>();
+    f->menKreis->trigger();
+    f->scrWinkel->setValue(winkel);
+    Verarbeite();
     return f;
 }
 
@@ -76,6 +128,14 @@ const std::vector<Zustand>& Zustaende()
         {"Winkel2", [] { return Oeffne<TfrmWinkel2>(); }},
         {"Winkel2-Addition-Schritt6", [] {
              auto* f = Oeffne<TfrmWinkel2>();
+             for (int i = 0; i < 6; ++i)
+                 f->UpDown->KlickRechts();
+             return f;
+         }},
+
+        {"Winkel2-Vollwinkel-Schritt6", [] {
+             auto* f = Oeffne<TfrmWinkel2>();
+             f->scrWinkel1->setValue(320); // with angle 2 at 40 the sum is a full turn
              for (int i = 0; i < 6; ++i)
                  f->UpDown->KlickRechts();
              return f;
@@ -110,12 +170,35 @@ const std::vector<Zustand>& Zustaende()
          }},
 
         {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
+        {"Dreieck0-Seiten", [] { return DreieckeMitKeim(false); }},
+        {"Dreieck0-Winkel", [] { return DreieckeMitKeim(true); }},
+        {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeC); }},
+        {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeB); }},
+        {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeA); }},
 
         {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
 
         {"Dreieck2", [] { return Oeffne<TfrmDreieck2>(); }},
+        {"Dreieck2-Hoehen-Schritt4", [] { return BesondereEigenschaft(1, 4); }},
+        {"Dreieck2-Seitensymmetralen-Schritt5", [] { return BesondereEigenschaft(2, 5); }},
+        {"Dreieck2-Winkelsymmetralen-Schritt5", [] { return BesondereEigenschaft(3, 5); }},
+        {"Dreieck2-Schwerlinien-Schritt4", [] { return BesondereEigenschaft(4, 4); }},
+        // Obtuse at A and at B: the sides and heights prolonged past the feet outside.
+        {"Dreieck2-Hoehen-StumpfBeiA", [] { return BesondereEigenschaft(1, 4, {{-8, -12}, {14, -12}, {-12, 14}}); }},
+        {"Dreieck2-Hoehen-StumpfBeiB", [] { return BesondereEigenschaft(1, 4, {{-14, -12}, {8, -12}, {12, 14}}); }},
 
         {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
+        {"Dreieck3-AlleLinien-Euler", [] {
+             auto* f = Oeffne<TfrmDreieck3>();
+             for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkHC, f->chkSA, f->chkSB, f->chkSC, f->chkWA,
+                                    f->chkWB, f->chkWC, f->chkSWA, f->chkSWB, f->chkSWC, f->chkEuler})
+                 chk->click();
+             Verarbeite();
+             return f;
+         }},
+        {"Dreieck3-Thales30", [] { return ThalesBeiWinkel(30); }},
+        {"Dreieck3-Thales90", [] { return ThalesBeiWinkel(90); }},
+        {"Dreieck3-Thales150", [] { return ThalesBeiWinkel(150); }},
 
         {"Information", [] { return Oeffne<TfrmInformation>(); }},
     };

@@ -1,0 +1,100 @@
+// "Einteilung der Dreiecke": the rarest random triangles, each accepted
+// triangle timed on its own (one benchmark iteration is one triangle, that is
+// one click on "Neues Dreieck"), with the median and the 99th percentile as
+// counters, by wall clock and by the thread's processor time; and the repaint
+// of a box and a text box by angles.
+#include "draw/ZufallU.h"
+#include "lessons/Dreieck0Erzeuger.h"
+#include "lessons/Dreieck0U.h"
+
+#include <QAction>
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <vector>
+
+using namespace dreieck0;
+
+namespace {
+
+constexpr int dreiecke = 2000; // accepted triangles per run
+
+double Prozessorzeit()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) * 1e-6;
+}
+
+double Quantil(std::vector<double> werte, double q)
+{
+    std::sort(werte.begin(), werte.end());
+    return werte[std::size_t(q * double(werte.size() - 1))];
+}
+
+template <class Erzeuge>
+void ProDreieck(benchmark::State& state, Erzeuge erzeuge)
+{
+    // Another seed for every run, so that the repetitions are independent.
+    static std::uint64_t lauf = 0;
+    SetzeZufallsKeim(0xD3E1EC0ull + lauf++);
+    std::vector<double> uhr, prozessor;
+    uhr.reserve(dreiecke);
+    prozessor.reserve(dreiecke);
+    TDreieck d;
+    TDreieckMasse m;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const double startProzessor = Prozessorzeit();
+        erzeuge(d, m);
+        prozessor.push_back(Prozessorzeit() - startProzessor);
+        uhr.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        benchmark::DoNotOptimize(d);
+    }
+    state.counters["p50_ms"] = Quantil(uhr, 0.5);
+    state.counters["p99_ms"] = Quantil(uhr, 0.99);
+    state.counters["p50_cpu_ms"] = Quantil(prozessor, 0.5);
+    state.counters["p99_cpu_ms"] = Quantil(prozessor, 0.99);
+}
+
+void Dreieck0Gleichseitig(benchmark::State& state)
+{
+    ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeGleichseitig(d, m); });
+}
+
+void Dreieck0RechtwinkeligBeiC(benchmark::State& state)
+{
+    ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::C, d, m); });
+}
+
+void Dreieck0RechtwinkeligBeiA(benchmark::State& state)
+{
+    ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::A, d, m); });
+}
+
+// Repaint of one box of the window by angles: arcs, Greek names, values.
+void WinkelAbbild(benchmark::State& state, TPaintBox* TfrmDreieck0::*box)
+{
+    TfrmDreieck0 fenster;
+    fenster.show();
+    QApplication::processEvents();
+    fenster.menWinkel->trigger();
+    for (auto _ : state) {
+        QImage bild = (fenster.*box)->Abbild();
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+
+void Dreieck0WinkelBox(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntGrafik2); }
+void Dreieck0WinkelText(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntTxt2); }
+
+} // namespace
+
+BENCHMARK(Dreieck0Gleichseitig)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0RechtwinkeligBeiC)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0RechtwinkeligBeiA)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0WinkelBox)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Dreieck0WinkelText)->Unit(benchmark::kMicrosecond);

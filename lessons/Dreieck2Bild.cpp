@@ -1,0 +1,647 @@
+#include "lessons/Dreieck2Bild.h"
+
+#include "draw/GlobalU.h"
+#include "draw/PolKartU.h"
+#include "draw/SchnittU.h"
+#include "draw/SchriftU.h"
+#include "draw/VektorU.h"
+#include "draw/ZufallU.h"
+
+namespace dreieck2 {
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Point helpers over the foundation's routines (each result rounded to float).
+
+// Q - P.
+TPunkt Von(TPunkt p, TPunkt q)
+{
+    TPunkt v;
+    Differenz(p.x, p.y, q.x, q.y, v.x, v.y);
+    return v;
+}
+
+TPunkt Mittelpunkt(TPunkt p, TPunkt q)
+{
+    TPunkt m;
+    Mitte(p.x, p.y, q.x, q.y, m.x, m.y);
+    return m;
+}
+
+// The point `abstand` beyond Q on the ray from P through Q.
+TPunkt Weiter(TPunkt p, TPunkt q, float abstand)
+{
+    TPunkt e;
+    PunktImAbstand(p.x, p.y, q.x, q.y, abstand, e.x, e.y);
+    return e;
+}
+
+// M + polar(winkel, r).
+TPunkt Polar(TPunkt m, float winkel, float r)
+{
+    TPunkt v, e;
+    PolarZuKartesisch(winkel, r, v.x, v.y);
+    Summe(m.x, m.y, v.x, v.y, e.x, e.y);
+    return e;
+}
+
+// P + (dx, dy), computed in extended precision.
+TPunkt Versetzt(TPunkt p, long double dx, long double dy)
+{
+    return {static_cast<float>(p.x + dx), static_cast<float>(p.y + dy)};
+}
+
+float Winkel(long double w) { return static_cast<float>(w); }
+
+// ---------------------------------------------------------------------------
+// What the steps of the four topics compute from the triangle.
+
+struct TGroessen {
+    TDreieck d;
+    bool winkelAn = true;
+    bool beschriftungAn = true;
+    TFarbe farbe = clBlack;
+    TPunkt Mab, Mac, Mbc;     // midpoints of the sides
+    TPunkt H, S, U, I;        // the centres
+    TPunkt Fc, Fa, Fb;        // feet of the heights
+    TPunkt Tab, Tbc, Tac;     // where the incircle touches the sides
+    float alpha = 0, beta = 0, gamma = 0;
+    float rU = 0;             // circumradius |C - U|
+    float rho = 0;            // inradius |T_AB - I|
+};
+
+// The centres and everything built on them; false for a degenerate triangle.
+bool BerechneMittelpunkte(TGroessen& g)
+{
+    const TDreieck& d = g.d;
+    if (!MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, g.H.x, g.H.y, g.S.x, g.S.y, g.U.x, g.U.y,
+                            g.I.x, g.I.y))
+        return false;
+    if (!Hoehenfusspunkte(d, g.Fc, g.Fa, g.Fb) || !Beruehrpunkte(d, g.I, g.Tab, g.Tbc, g.Tac))
+        return false;
+    const TPunkt ab = Von(d.A, d.B), ac = Von(d.A, d.C), ba = Von(d.B, d.A), bc = Von(d.B, d.C);
+    const TPunkt ca = Von(d.C, d.A), cb = Von(d.C, d.B);
+    g.alpha = Zwischenwinkel(ab.x, ab.y, ac.x, ac.y);
+    g.beta = Zwischenwinkel(ba.x, ba.y, bc.x, bc.y);
+    g.gamma = Zwischenwinkel(ca.x, ca.y, cb.x, cb.y);
+    g.rU = Abstand(g.U.x, g.U.y, d.C.x, d.C.y);
+    g.rho = Abstand(g.I.x, g.I.y, g.Tab.x, g.Tab.y);
+    return true;
+}
+
+// Drawing vocabulary of the step tables.
+
+void Linie(TBild& b, int breite, TFarbe farbe, TPunkt von, TPunkt bis, int stil = linieVoll)
+{
+    b.elemente.push_back(TLinie{breite, farbe, von, bis, stil});
+}
+
+void Rechtwinkel(TBild& b, TFarbe farbe, TPunkt richtung, TPunkt scheitel, char seite)
+{
+    b.elemente.push_back(TRechtwinkelMarke{farbe, richtung, scheitel, seite});
+}
+
+void Text(TBild& b, TTextArt art, const QString& text, TFarbe farbe, int groesse, TPunkt ort)
+{
+    b.elemente.push_back(TText{art, text, farbe, groesse, ort});
+}
+
+// A centre's letter, size 15.
+void Mittelpunktname(TBild& b, TTextArt art, const QString& text, TFarbe farbe, TPunkt ort)
+{
+    Text(b, art, text, farbe, 15, ort);
+}
+
+void Seitenname(TBild& b, const QString& text, TFarbe farbe, TPunkt a, TPunkt bis, TPunkt k, float abstand)
+{
+    b.elemente.push_back(TSeitenName{text, farbe, a, bis, k, abstand});
+}
+
+// The line through P and Q inside the square -18..18; false if there is none.
+bool ImQuadrat(TPunkt p, TPunkt q, TPunkt& e1, TPunkt& e2)
+{
+    return GeradeImRechteck(p.x, p.y, q.x, q.y, 18, 18, e1.x, e1.y, e2.x, e2.y);
+}
+
+// Step 0: the triangle, each vertex named outside on the line from the opposite
+// side's midpoint, each side named outside its midpoint on the line from the
+// opposite vertex.
+void ZeichneDreieck(const TGroessen& g, TBild& b)
+{
+    const TDreieck& d = g.d;
+    Linie(b, 2, clBlack, d.A, d.B);
+    Linie(b, 2, clBlack, d.A, d.C);
+    Linie(b, 2, clBlack, d.B, d.C);
+    const auto name = [&b](bool vor, const char* text, TPunkt p, TPunkt q, float abstand) {
+        b.elemente.push_back(TEckenName{vor, QString::fromLatin1(text), p, q, abstand});
+    };
+    name(true, "A", d.A, g.Mbc, 1);
+    name(false, "a", d.A, g.Mbc, 1);
+    name(true, "B", d.B, g.Mac, 1);
+    name(false, "b", d.B, g.Mac, 1);
+    name(true, "C", d.C, g.Mab, 1.5f);
+    name(false, "c", d.C, g.Mab, 1);
+}
+
+// ---- Topic 1: heights. The dotted black lines prolong a side past a foot
+// outside the triangle; the violet ones prolong the heights of a triangle that
+// is obtuse at A or at B.
+
+// One row of the heights' table: the height from a vertex to its foot, named
+// beside it, its right angle marked unless another height marks it, and the
+// lines that prolong sides and heights when the angle at A or at B is obtuse.
+struct THoehe {
+    TPunkt ecke, fuss;
+    QString name;
+    float abstand;
+    bool markieren;
+    TPunkt richtung;
+    char seite;
+    std::vector<TLinie> beiStumpfemAlpha, beiStumpfemBeta;
+};
+
+void Hoehe(const TGroessen& g, TBild& b, const THoehe& h)
+{
+    Linie(b, 1, g.farbe, h.ecke, h.fuss);
+    if (g.beschriftungAn)
+        Seitenname(b, h.name, g.farbe, h.ecke, h.fuss, g.H, h.abstand);
+    if (g.winkelAn && h.markieren)
+        Rechtwinkel(b, g.farbe, h.richtung, h.fuss, h.seite);
+    if (g.alpha > 90.0f)
+        b.elemente.insert(b.elemente.end(), h.beiStumpfemAlpha.begin(), h.beiStumpfemAlpha.end());
+    if (g.beta > 90.0f)
+        b.elemente.insert(b.elemente.end(), h.beiStumpfemBeta.begin(), h.beiStumpfemBeta.end());
+}
+
+// A side prolonged, dotted black; a height prolonged, in the topic's colour.
+TLinie Seite(TPunkt von, TPunkt bis) { return {1, clBlack, von, bis, liniePunktiert}; }
+TLinie Verlaengerung(const TGroessen& g, TPunkt von, TPunkt bis) { return {1, g.farbe, von, bis, linieVoll}; }
+
+void HoeheC(const TGroessen& g, TBild& b)
+{
+    const TDreieck& d = g.d;
+    // With the right angle at B the mark belongs to the height from A.
+    Hoehe(g, b,
+          {d.C, g.Fc, QStringLiteral("h!c"), 1.2f, g.beta != 90.0f, Von(d.A, d.B), g.Fc.x < d.A.x ? 'R' : 'L',
+           {Seite(d.A, Weiter(d.A, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(d.C, g.Fc, 6))},
+           {Seite(d.A, Weiter(d.B, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(g.Fc, g.H, 6))}});
+}
+
+void HoeheA(const TGroessen& g, TBild& b)
+{
+    const TDreieck& d = g.d;
+    Hoehe(g, b,
+          {d.A, g.Fa, QStringLiteral("h!a"), 1.2f, true, Von(d.B, d.C), g.Fa.y < d.B.y ? 'R' : 'L',
+           {Verlaengerung(g, d.A, Weiter(d.A, g.H, 6))},
+           {Seite(d.B, Weiter(d.B, g.Fa, 6)), Verlaengerung(g, g.Fa, Weiter(g.Fa, g.H, 6))}});
+}
+
+void Hoehenschnittpunkt(const TGroessen& g, TBild& b)
+{
+    const TPunkt ort = g.H.x < g.d.A.x ? Versetzt(g.H, -1.2L, -0.8L) : Versetzt(g.H, 0.8L, -0.8L);
+    Mittelpunktname(b, TTextArt::Zentriert, QStringLiteral("H"), g.farbe, ort);
+}
+
+void HoeheB(const TGroessen& g, TBild& b)
+{
+    const TDreieck& d = g.d;
+    // With the right angle at A its mark stands there since the first height.
+    Hoehe(g, b,
+          {d.B, g.Fb, QStringLiteral("h!b"), 1.1f, g.alpha != 90.0f, Von(d.C, d.A), g.Fb.y < d.B.y ? 'L' : 'R',
+           {Seite(d.A, Weiter(d.A, g.Fb, 6)), Verlaengerung(g, g.Fb, Weiter(d.B, g.Fb, 6))},
+           {Verlaengerung(g, d.B, Weiter(d.B, g.H, 6))}});
+}
+
+// ---- Topic 2: perpendicular bisectors of the sides, clipped to the square,
+// named at their first end.
+
+void Seitensymmetrale(const TGroessen& g, TBild& b, TPunkt p, TPunkt q, TPunkt m, const QString& name,
+                      TPunkt markenRichtung, char seite)
+{
+    const TPunkt d = Von(p, q);
+    TPunkt n, mn, e1, e2;
+    Normale(d.x, d.y, n.x, n.y);
+    Summe(m.x, m.y, n.x, n.y, mn.x, mn.y);
+    if (!ImQuadrat(m, mn, e1, e2))
+        return;
+    Linie(b, 1, g.farbe, e1, e2, linieStrichPunkt);
+    if (g.beschriftungAn)
+        Text(b, TTextArt::Zentriert, name, g.farbe, 12, e1);
+    if (g.winkelAn)
+        Rechtwinkel(b, g.farbe, markenRichtung, m, seite);
+}
+
+void SymmetraleAB(const TGroessen& g, TBild& b)
+{
+    Seitensymmetrale(g, b, g.d.A, g.d.B, g.Mab, QStringLiteral("s!A!B"), Von(g.d.A, g.d.B), 'L');
+}
+
+void SymmetraleAC(const TGroessen& g, TBild& b)
+{
+    Seitensymmetrale(g, b, g.d.A, g.d.C, g.Mac, QStringLiteral("s!A!C"), Von(g.d.C, g.d.A), 'L');
+}
+
+void Umkreismittelpunkt(const TGroessen& g, TBild& b)
+{
+    Mittelpunktname(b, TTextArt::Zentriert, QStringLiteral("U"), g.farbe, Versetzt(g.U, 0.8L, -0.8L));
+}
+
+void SymmetraleBC(const TGroessen& g, TBild& b)
+{
+    Seitensymmetrale(g, b, g.d.B, g.d.C, g.Mbc, QStringLiteral("s!B!C"), Von(g.d.B, g.d.C), 'R');
+}
+
+void Umkreis(const TGroessen& g, TBild& b)
+{
+    b.elemente.push_back(TKreisLinie{2, g.farbe, g.U, g.rU});
+}
+
+// ---- Topic 3: angle bisectors through the incentre, each angle marked by an
+// arc of radius 4 and its halves by two fractions.
+
+struct THalbierung {
+    QString name;       // "w*a"
+    bool nameBeiE1;     // the name at the first end of the clipped line, else at the second
+    QString winkel;     // "~a"
+    float von, bis;     // the arc
+    float bruch1, bruch2;   // directions of the two fractions
+    float abstand2;         // distance of the second fraction (the first is at 6)
+};
+
+void Winkelsymmetrale(const TGroessen& g, TBild& b, TPunkt v, const THalbierung& h)
+{
+    TPunkt e1, e2;
+    if (!ImQuadrat(v, g.I, e1, e2))
+        return;
+    Linie(b, 1, g.farbe, e1, e2, linieStrichPunkt);
+    if (g.beschriftungAn)
+        Text(b, TTextArt::Symbol, h.name, g.farbe, 12, h.nameBeiE1 ? e1 : e2);
+    if (g.winkelAn) {
+        b.elemente.push_back(TWinkelMarke{v, 4, h.von, h.bis});
+        b.elemente.push_back(THalbwinkel{h.winkel, Polar(v, h.bruch1, 6)});
+        b.elemente.push_back(THalbwinkel{h.winkel, Polar(v, h.bruch2, h.abstand2)});
+    }
+}
+
+// AB is horizontal, so the angle at A starts at 0 and the one at B ends at 180.
+void HalbiereAlpha(const TGroessen& g, TBild& b)
+{
+    const long double a = g.alpha;
+    Winkelsymmetrale(g, b, g.d.A,
+                     {QStringLiteral("w*a"), true, QStringLiteral("~a"), 0, g.alpha, Winkel(a / 4),
+                      Winkel(3 * a / 4), 6.5f});
+}
+
+void HalbiereBeta(const TGroessen& g, TBild& b)
+{
+    const long double w = g.beta;
+    Winkelsymmetrale(g, b, g.d.B,
+                     {QStringLiteral("w*b"), false, QStringLiteral("~b"), Winkel(180 - w), 180,
+                      Winkel(180 - w / 4), Winkel(180 - 3 * w / 4), 6.5f});
+}
+
+void Inkreismittelpunkt(const TGroessen& g, TBild& b)
+{
+    Mittelpunktname(b, TTextArt::Times, QStringLiteral("~I"), g.farbe, Versetzt(g.I, 0.8L, -0.8L));
+}
+
+void HalbiereGamma(const TGroessen& g, TBild& b)
+{
+    const long double start = 180.0L + g.alpha, w = g.gamma;
+    Winkelsymmetrale(g, b, g.d.C,
+                     {QStringLiteral("w*g"), true, QStringLiteral("~g"), Winkel(start), Winkel(start + w),
+                      Winkel(start + w / 4), Winkel(start + 3 * w / 4), 6});
+}
+
+void Inkreis(const TGroessen& g, TBild& b)
+{
+    Linie(b, 2, clBlack, g.I, g.Tab, liniePunktiert);
+    Linie(b, 2, clBlack, g.I, g.Tac, liniePunktiert);
+    Linie(b, 2, clBlack, g.I, g.Tbc, liniePunktiert);
+    // "ρ" beside the radius to T_BC, on its right-hand side.
+    const TPunkt m = Mittelpunkt(g.I, g.Tbc);
+    TPunkt ort;
+    NormalVersatz(g.I.x, g.I.y, g.Tbc.x, g.Tbc.y, m.x, m.y, 0.6f, ort.x, ort.y);
+    Text(b, TTextArt::Symbol, QStringLiteral("~r"), g.farbe, 12, ort);
+    b.elemente.push_back(TKreisLinie{2, g.farbe, g.I, g.rho});
+}
+
+// ---- Topic 4: medians from the midpoints to the opposite vertices.
+
+void Schwerlinie(const TGroessen& g, TBild& b, TPunkt mitte, TPunkt ecke, const QString& name)
+{
+    Linie(b, 1, g.farbe, mitte, ecke);
+    if (g.beschriftungAn)
+        Seitenname(b, name, g.farbe, mitte, ecke, g.S, 0.8f);
+}
+
+void SchwerlinieC(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mab, g.d.C, QStringLiteral("s!C")); }
+void SchwerlinieB(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mac, g.d.B, QStringLiteral("s!B")); }
+void SchwerlinieA(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mbc, g.d.A, QStringLiteral("s!A")); }
+
+void Schwerpunkt(const TGroessen& g, TBild& b)
+{
+    Mittelpunktname(b, TTextArt::Zentriert, QStringLiteral("S"), g.farbe, Versetzt(g.S, 0.8L, -0.8L));
+}
+
+// The steps of each topic: row k is what step k adds.
+using TZeile = void (*)(const TGroessen&, TBild&);
+const std::vector<TZeile> schrittZeilen[5] = {
+    {},
+    {HoeheC, HoeheA, Hoehenschnittpunkt, HoeheB},
+    {SymmetraleAB, SymmetraleAC, Umkreismittelpunkt, SymmetraleBC, Umkreis},
+    {HalbiereAlpha, HalbiereBeta, Inkreismittelpunkt, HalbiereGamma, Inkreis},
+    {SchwerlinieC, SchwerlinieB, Schwerpunkt, SchwerlinieA},
+};
+
+bool GueltigeEigenschaft(int eigenschaft) { return eigenschaft >= hoehen && eigenschaft <= schwerlinien; }
+
+// ---------------------------------------------------------------------------
+// The instructions: one or two lines per step. A single line is centred on
+// (0, 0.5); of two lines the first is centred on (0, 1.3) and the second on
+// (0, -0.7). Lines with Greek letters hang from their top at the given y.
+
+struct TZeilenVorlage {
+    TTextArt art;
+    float x, y;
+    const char* text; // UTF-8; none for a step with one line
+};
+
+struct TAnweisungsVorlage {
+    TZeilenVorlage erste;
+    TZeilenVorlage zweite;
+};
+
+constexpr TZeilenVorlage keine{TTextArt::Zentriert, 0, 0, nullptr};
+
+constexpr TZeilenVorlage einzeln(const char* text) { return {TTextArt::Zentriert, 0, 0.5f, text}; }
+constexpr TZeilenVorlage oben(const char* text) { return {TTextArt::Zentriert, 0, 1.3f, text}; }
+constexpr TZeilenVorlage unten(const char* text, float x = 0) { return {TTextArt::Zentriert, x, -0.7f, text}; }
+constexpr TZeilenVorlage griechisch(const char* text, float y = 0.8f) { return {TTextArt::Symbol, 0, y, text}; }
+
+constexpr TAnweisungsVorlage schritt0{einzeln("Zeichne das Dreieck ABC und beschrifte es entsprechend."), keine};
+
+const std::vector<TAnweisungsVorlage> anweisungen[5] = {
+    {},
+    {
+        {einzeln("Zeichne eine Normale vom Eckpunkt C zur gegenüberligenden Seite AB, um die Höhe h!c zu "
+                 "erhalten."),
+         keine},
+        {einzeln("Zeichne eine Normale vom Eckpunkt A zur gegenüberligenden Seite BC, um die Höhe h!a zu "
+                 "erhalten."),
+         keine},
+        {einzeln("Der Schnittpunkt der beiden Höhen heißt Höhenschnittpunkt H."), keine},
+        {oben("Zeichne eine Normale vom Eckpunkt B zur gegenüberligenden Seite AC, um die Höhe h!b zu "
+              "erhalten."),
+         unten("Alle drei Höhen schneiden sich im Höhenschnittpunkt.")},
+    },
+    {
+        {einzeln("Zeichne eine Normale durch den Mittelpunkt der Strecke AB, um die Seitensymmetrale s!A!B zu "
+                 "erhalten."),
+         keine},
+        {einzeln("Zeichne eine Normale durch den Mittelpunkt der Strecke AC, um die Seitensymmetrale s!A!C zu "
+                 "erhalten."),
+         keine},
+        {einzeln("Der Schnittpunkt der beiden Seitensymmetralen heißt Umkreismittelpunkt U."), keine},
+        {oben("Zeichne eine Normale durch den Mittelpunkt der Strecke BC, um die Seitensymmetrale s!B!C zu "
+              "erhalten."),
+         unten("Alle drei Seitensymmetrale schneiden sich im Umkreismittelpunkt, der von den Eckpunkten des "
+               "Dreiecks gleich weit entfernt ist.",
+               1)},
+        {einzeln("Der Abstand des Umkreismittelpunkts von den Eckpunkten des Dreicks ABC ist der "
+                 "Umkreisradius r."),
+         keine},
+    },
+    {
+        {griechisch("Halbiere den Winkel ~a beim Punkt A, um die Winkelsymmetrale w*a zu erhalten."), keine},
+        {griechisch("Halbiere den Winkel ~b beim Punkt B, um die Winkelsymmetrale w*b zu erhalten."), keine},
+        {{TTextArt::Times, 0, 0.5f,
+          "Der Schnittpunkt der beiden Winkelsymmetralen heißt Inkreismittelpunkt ~I."},
+         keine},
+        {griechisch("Halbiere den Winkel ~g beim Punkt C, um die Winkelsymmetrale w*g zu erhalten.", 1.6f),
+         unten("Alle drei Winkelsymmetralen schneiden sich im Inkreismittelpunkt, der von den Seiten des "
+               "Dreiecks gleich weit entfernt ist.")},
+        {griechisch("Der Abstand des Inkreismittelpunkts von den Seiten des Dreicks ABC ist der "
+                    "Inkreisradius ~r."),
+         keine},
+    },
+    {
+        {einzeln("Halbiere die Strecke AB und verbinde sie mit dem Eckpunkt C, um die Schwerlinie s!C zu "
+                 "erhalten."),
+         keine},
+        {einzeln("Halbiere die Strecke AC und verbinde sie mit dem Eckpunkt B, um die Schwerlinie s!B zu "
+                 "erhalten."),
+         keine},
+        {einzeln("Der Schnittpunkt der beiden Schwelinien heißt Schwerpunkt S."), keine},
+        {oben("Halbiere die Strecke BC und verbinde sie mit dem Eckpunkt A, um die Schwerlinie s!A zu "
+              "erhalten."),
+         unten("Alle drei Schwerlinien schneiden sich im Schwerpunkt.")},
+    },
+};
+
+// ---------------------------------------------------------------------------
+// The rules for random triangles: each coordinate is vorzeichen * Random(anzahl)
+// + versatz, or the fixed value `versatz` where nothing is drawn (anzahl 0).
+
+struct TZufallsZahl {
+    int anzahl, vorzeichen, versatz;
+};
+
+struct TRegel {
+    TZufallsZahl ax, ay, bx, cx, cy;
+};
+
+float Ziehe(TZufallsZahl z)
+{
+    return float(z.anzahl > 0 ? z.vorzeichen * Random(z.anzahl) + z.versatz : z.versatz);
+}
+
+const TRegel zufallsRegeln[5] = {
+    {},
+    {{16, 1, -16}, {7, -1, -10}, {14, 1, 1}, {34, 1, -19}, {7, 1, 10}}, // heights
+    {{16, 1, -16}, {0, 0, -10}, {14, 1, 1}, {34, 1, -17}, {0, 0, 17}},  // perpendicular bisectors
+    {{14, 1, -14}, {7, -1, -10}, {14, 1, 1}, {34, 1, -17}, {7, 1, 10}}, // angle bisectors
+    {{14, 1, -14}, {7, -1, -10}, {14, 1, 1}, {34, 1, -17}, {7, 1, 10}}, // medians, as angle bisectors
+};
+
+void FuegeZeile(std::vector<TText>& zeilen, const TZeilenVorlage& z)
+{
+    if (z.text)
+        zeilen.push_back({z.art, QString::fromUtf8(z.text), clNavy, 12, {z.x, z.y}});
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+QString Titel(int eigenschaft)
+{
+    switch (eigenschaft) {
+    case seitensymmetralen: return QStringLiteral("Seitensymmetralen, Umkreismittelpunkt und Umkreis");
+    case winkelsymmetralen: return QStringLiteral("Winkelsymmetralen, Inkreismittelpunkt und Inkreis");
+    case schwerlinien: return QStringLiteral("Schwerlinien und Schwerpunkt");
+    default: return QStringLiteral("Höhen und Höhenschnittpunkt");
+    }
+}
+
+TFarbe Farbe(int eigenschaft)
+{
+    switch (eigenschaft) {
+    case seitensymmetralen: return farbeBraun;
+    case winkelsymmetralen: return farbeOliv;
+    case schwerlinien: return farbeMagenta;
+    default: return farbeViolett;
+    }
+}
+
+bool Hoehenfusspunkte(const TDreieck& d, TPunkt& fc, TPunkt& fa, TPunkt& fb)
+{
+    TPunkt c, a, b;
+    if (!Lotfusspunkt(d.C.x, d.C.y, d.A.x, d.A.y, d.B.x, d.B.y, c.x, c.y)
+        || !Lotfusspunkt(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, a.x, a.y)
+        || !Lotfusspunkt(d.B.x, d.B.y, d.A.x, d.A.y, d.C.x, d.C.y, b.x, b.y))
+        return false;
+    fc = c;
+    fa = a;
+    fb = b;
+    return true;
+}
+
+bool Beruehrpunkte(const TDreieck& d, TPunkt i, TPunkt& tab, TPunkt& tbc, TPunkt& tac)
+{
+    TPunkt ab, bc, ac;
+    if (!Lotfusspunkt(i.x, i.y, d.A.x, d.A.y, d.B.x, d.B.y, ab.x, ab.y)
+        || !Lotfusspunkt(i.x, i.y, d.B.x, d.B.y, d.C.x, d.C.y, bc.x, bc.y)
+        || !Lotfusspunkt(i.x, i.y, d.A.x, d.A.y, d.C.x, d.C.y, ac.x, ac.y))
+        return false;
+    tab = ab;
+    tbc = bc;
+    tac = ac;
+    return true;
+}
+
+TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftungAn, const TDreieck& d)
+{
+    TBild bild;
+    TGroessen g;
+    g.d = d;
+    g.winkelAn = winkelAn;
+    g.beschriftungAn = beschriftungAn;
+    g.farbe = Farbe(eigenschaft);
+    g.Mab = Mittelpunkt(d.A, d.B);
+    g.Mac = Mittelpunkt(d.A, d.C);
+    g.Mbc = Mittelpunkt(d.B, d.C);
+    ZeichneDreieck(g, bild);
+    if (!GueltigeEigenschaft(eigenschaft) || schritt <= 0 || !BerechneMittelpunkte(g))
+        return bild;
+    const std::vector<TZeile>& zeilen = schrittZeilen[eigenschaft];
+    for (int s = 1; s <= schritt && s <= int(zeilen.size()); ++s)
+        zeilen[s - 1](g, bild);
+    return bild;
+}
+
+std::vector<TText> Anweisung(int eigenschaft, int schritt)
+{
+    const TAnweisungsVorlage* vorlage = &schritt0;
+    if (GueltigeEigenschaft(eigenschaft) && schritt >= 1 && schritt <= int(anweisungen[eigenschaft].size()))
+        vorlage = &anweisungen[eigenschaft][schritt - 1];
+    std::vector<TText> zeilen;
+    FuegeZeile(zeilen, vorlage->erste);
+    FuegeZeile(zeilen, vorlage->zweite);
+    return zeilen;
+}
+
+bool DreieckZulaessig(int eigenschaft, const TDreieck& d)
+{
+    const float c = Abstand(d.A.x, d.A.y, d.B.x, d.B.y);
+    const float b = Abstand(d.A.x, d.A.y, d.C.x, d.C.y);
+    if (!(c > 20 && b > 20))
+        return false;
+    if (eigenschaft != hoehen)
+        return true;
+    // The height labels and H must stay inside the drawing.
+    float hx, hy, sx, sy, ux, uy, ix, iy;
+    if (!MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, hx, hy, sx, sy, ux, uy, ix, iy))
+        return false;
+    return hy > -18 && hy < 18;
+}
+
+TDreieck ZufallsDreieck(int eigenschaft)
+{
+    // The rule of each topic: A.x, A.y, B.x, C.x, C.y, drawn in this order; B.y = A.y.
+    const TRegel& regel = zufallsRegeln[GueltigeEigenschaft(eigenschaft) ? eigenschaft : winkelsymmetralen];
+    TDreieck d;
+    do {
+        d.A.x = Ziehe(regel.ax);
+        d.A.y = Ziehe(regel.ay);
+        d.B.x = Ziehe(regel.bx);
+        d.B.y = d.A.y;
+        d.C.x = Ziehe(regel.cx);
+        d.C.y = Ziehe(regel.cy);
+    } while (!DreieckZulaessig(eigenschaft, d));
+    return d;
+}
+
+// ---------------------------------------------------------------------------
+
+void Zeichne(Leinwand& lw, const TText& t)
+{
+    switch (t.art) {
+    case TTextArt::Zentriert: TextZentriert(lw, t.text, t.farbe, true, t.groesse, t.ort.x, t.ort.y); break;
+    case TTextArt::Symbol: SymbolTextMitte(lw, t.text, t.farbe, true, t.groesse, t.ort.x, t.ort.y); break;
+    case TTextArt::Times: TimesTextMitte(lw, t.text, t.farbe, true, t.groesse, t.ort.x, t.ort.y); break;
+    }
+}
+
+namespace {
+
+void ZeichneElement(Leinwand& lw, const TLinie& e)
+{
+    Strecke(lw, e.breite, e.farbe, e.von.x, e.von.y, e.bis.x, e.bis.y, e.stil);
+}
+
+void ZeichneElement(Leinwand& lw, const TRechtwinkelMarke& e)
+{
+    RechterWinkel(lw, 1, e.farbe, e.richtung.x, e.richtung.y, e.scheitel.x, e.scheitel.y, 2, e.seite);
+}
+
+void ZeichneElement(Leinwand& lw, const TKreisLinie& e)
+{
+    Kreis(lw, e.breite, e.farbe, e.mitte.x, e.mitte.y, e.radius, keineFuellung);
+}
+
+void ZeichneElement(Leinwand& lw, const TWinkelMarke& e)
+{
+    Bogen(lw, 1, clBlack, e.scheitel.x, e.scheitel.y, e.radius, e.von, e.bis);
+}
+
+void ZeichneElement(Leinwand& lw, const THalbwinkel& e)
+{
+    Bruch(lw, e.zaehler, QStringLiteral("2"), true, 10, clBlack, e.ort.x, e.ort.y);
+}
+
+void ZeichneElement(Leinwand& lw, const TText& e) { Zeichne(lw, e); }
+
+void ZeichneElement(Leinwand& lw, const TEckenName& e)
+{
+    if (e.vor)
+        EckenNameVor(lw, e.text, clBlack, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
+    else
+        EckenNameNach(lw, e.text, clBlack, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
+}
+
+void ZeichneElement(Leinwand& lw, const TSeitenName& e)
+{
+    SeitenName(lw, e.text, e.farbe, e.a.x, e.a.y, e.b.x, e.b.y, e.k.x, e.k.y, e.abstand);
+}
+
+} // namespace
+
+void Zeichne(Leinwand& lw, const TBild& bild)
+{
+    for (const TElement& element : bild.elemente)
+        std::visit([&lw](const auto& e) { ZeichneElement(lw, e); }, element);
+}
+
+} // namespace dreieck2

@@ -1,0 +1,143 @@
+// What the dynamic triangle (TfrmDreieck3) shows, computed from its state:
+// the triangle with the special lines the pupil switched on and their centres
+// (mode "Schnittpunkte"), and the triangle in the circle over a diameter with
+// its angles (mode "Thaleskreis"). The window draws these pictures and nothing
+// else. Whatever a degenerate triangle leaves undefined is left out.
+#pragma once
+
+#include "draw/KoordU.h"
+#include "draw/Leinwand.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct TWeltPunkt {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+// The drawing area shows 80 x 54 units, 10 pixels each.
+constexpr TWeltRechteck weltDreieck3{-40.0f, 40.0f, -27.0f, 27.0f};
+
+// Which lines the check boxes switch on.
+struct TLinienWahl {
+    bool zeigeHa = false, zeigeHb = false, zeigeHc = false;    // heights from A, B, C
+    bool zeigeSab = false, zeigeSac = false, zeigeSbc = false; // perpendicular bisectors of AB, AC, BC
+    bool zeigeWa = false, zeigeWb = false, zeigeWc = false;    // angle bisectors at A, B, C
+    bool zeigeSa = false, zeigeSb = false, zeigeSc = false;    // medians from A, B, C
+    bool zeigeEuler = false;
+};
+
+// At least two of the three.
+bool ZweiVonDrei(bool a, bool b, bool c);
+// The Euler line may be switched on: two heights, two perpendicular bisectors
+// and two medians are shown (the angle bisectors play no part).
+bool EulerMoeglich(const TLinienWahl& wahl);
+
+// Smallest distance between two vertices, and how far a vertex that came
+// closer is put back.
+constexpr float kleinsterAbstand = 4.0f;
+constexpr float abstossenAB = 4.2f; // A away from B
+constexpr float abstossen = 4.1f;   // every other pair
+
+// Moves a dragged vertex to the pointer. If it already stands closer than
+// `kleinsterAbstand` to `erste` (or then to `zweite`), it is put back on the
+// ray from that vertex through its position at the given distance instead,
+// and the result is false: the drag ends there.
+bool ZieheEcke(TWeltPunkt& ecke, TWeltPunkt zeiger, TWeltPunkt erste, float abstand1, TWeltPunkt zweite,
+               float abstand2);
+
+// Side midpoints, feet of the heights and the centres of a triangle. Feet of a
+// side without length and the centres of a flat triangle stay empty.
+struct TDreieckPunkte {
+    TWeltPunkt Ma, Mb, Mc;              // midpoints of BC, AC, AB
+    std::optional<TWeltPunkt> Fa, Fb, Fc; // feet of the heights on BC, AC, AB
+    std::optional<TWeltPunkt> H, U, I;  // orthocentre, circumcentre, incentre
+    TWeltPunkt S;                       // centroid, always defined
+};
+TDreieckPunkte BerechneDreieckPunkte(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C);
+
+// A segment with its pen: width, colour and style (linieVoll, liniePunktiert, ...).
+struct TLinie {
+    TWeltPunkt von, bis;
+    int breite;
+    TFarbe farbe;
+    int stil;
+};
+
+// A vertex name beyond the vertex away from `gegenueber` (vor) or a side name
+// beyond `gegenueber` away from the vertex (nach).
+struct TEckenName {
+    QString text;
+    TWeltPunkt ecke, gegenueber;
+    bool vor;
+};
+
+// The letter of a centre: "H", "U", "S" centred on the point, "~I" in Times
+// centred across with its top at the point.
+struct TZentrumsName {
+    QString text;
+    TWeltPunkt punkt;
+    TFarbe farbe;
+    bool times;
+};
+
+struct TLinienGruppe {
+    std::vector<TLinie> linien;
+    std::optional<TZentrumsName> name;
+};
+
+// Mode "Schnittpunkte", drawn in this order.
+struct TSchnittpunktBild {
+    std::vector<TLinie> seiten;
+    std::vector<TEckenName> namen;
+    std::optional<TLinie> euler;
+    TLinienGruppe hoehen, seitensymmetralen, winkelsymmetralen, schwerlinien;
+};
+TSchnittpunktBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
+
+// Mode "Thaleskreis": A and B on a diameter of the circle about M = (0, 0).
+constexpr float thalesRadius = 24.0f;
+constexpr float thalesNamenRadius = 25.5f;
+constexpr TWeltPunkt thalesA{-24.0f, 0.0f};
+constexpr TWeltPunkt thalesB{24.0f, 0.0f};
+
+// The point of a circle about M at a whole-degree direction.
+TWeltPunkt KreisPunkt(int winkel, float radius);
+// Where C stands when the mode opens: the line from A at 30 degrees meets the
+// circle again at the point of 60 degrees.
+TWeltPunkt ThalesStartC();
+
+// An arc about `mitte` counter-clockwise from `von` to `bis` degrees.
+struct TBogenStueck {
+    TWeltPunkt mitte;
+    float r, von, bis;
+    int breite;
+    TFarbe farbe;
+};
+
+// A line of the angle table, left-aligned at `links`, Greek letters after "~".
+struct TTabellenText {
+    QString text;
+    TWeltPunkt links;
+    TFarbe farbe;
+};
+
+struct TThalesBild {
+    TWeltPunkt C, beschriftungC;
+    // False while C lies on the diameter (0, 180 and 360 degrees): there is no
+    // triangle, only the circle and the diameter are drawn.
+    bool mitWinkeln = false;
+    TBogenStueck halbkreis{};
+    TWeltPunkt radiusMitte; // where the boxed "r" of the radius MC stands
+    float alpha = 0.0f, beta = 0.0f; // the angles at A and at B
+    std::vector<TBogenStueck> boegen; // the two parts of the angle at C, then the marks at A, B, C
+    std::vector<TLinie> linien;       // the side through B (or A) carried on past it, the table's rule
+    std::vector<TTabellenText> tabelle;
+};
+TThalesBild ThalesBild(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);
+
+// An angle of the table: two decimals, decimal comma, at least five
+// characters with a leading zero, and the degree sign ("05,00°", "45,25°").
+QString TabellenWinkel(float grad);

@@ -1,0 +1,446 @@
+// The dynamic triangle: the pictures of both modes computed with exact values,
+// degenerate triangles without stray lines, and the real window driven by
+// mouse, check boxes, scroll bar and menu.
+#include "lessons/Dreieck3U.h"
+
+#include "TestHilfen.h"
+#include "app/Plattform.h"
+#include "draw/GlobalU.h"
+#include "draw/KoordU.h"
+#include "draw/PolKartU.h"
+#include "draw/VektorU.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace testhilfen;
+
+namespace {
+
+constexpr TWeltPunkt A0{-14, -16}, B0{20, 6}, C0{-6, 20};
+
+TLinienWahl Alle()
+{
+    return {true, true, true, true, true, true, true, true, true, true, true, true, true};
+}
+
+void ErwartePunkt(TWeltPunkt p, double x, double y, double toleranz = 1e-4)
+{
+    EXPECT_NEAR(p.x, x, toleranz);
+    EXPECT_NEAR(p.y, y, toleranz);
+}
+
+// Every coordinate the picture hands to the canvas is finite and near the drawing.
+void ErwarteEndlich(const TSchnittpunktBild& bild)
+{
+    std::vector<TLinie> linien = bild.seiten;
+    if (bild.euler)
+        linien.push_back(*bild.euler);
+    for (const TLinienGruppe* g : {&bild.hoehen, &bild.seitensymmetralen, &bild.winkelsymmetralen, &bild.schwerlinien}) {
+        linien.insert(linien.end(), g->linien.begin(), g->linien.end());
+        if (g->name)
+            linien.push_back({g->name->punkt, g->name->punkt, 1, clBlack, linieVoll});
+    }
+    for (const TLinie& l : linien)
+        for (float v : {l.von.x, l.von.y, l.bis.x, l.bis.y})
+            EXPECT_TRUE(std::isfinite(v) && std::fabs(v) <= 1000.0f) << v;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Mode "Schnittpunkte", computed
+
+TEST(Dreieck3Bild, StartdreieckMitAllenLinien)
+{
+    const TDreieckPunkte p = BerechneDreieckPunkte(A0, B0, C0);
+    ErwartePunkt(p.Fa.value(), 308.0 / 109, 1662.0 / 109);
+    ErwartePunkt(p.H.value(), 28.0 / 131, 1362.0 / 131);
+    ErwartePunkt(p.U.value(), -14.0 / 131, -26.0 / 131);
+    ErwartePunkt(p.I.value(), 0.7592463, 5.2264569);
+    ErwartePunkt(p.S, 0, 10.0 / 3);
+
+    const TSchnittpunktBild bild = SchnittpunktBild(A0, B0, C0, Alle());
+
+    // Heights: vertex to H and H to the foot in violet, foot to the side's end dotted.
+    ASSERT_EQ(bild.hoehen.linien.size(), 9u);
+    const TLinie& aH = bild.hoehen.linien[0];
+    ErwartePunkt(aH.von, -14, -16, 0);
+    ErwartePunkt(aH.bis, 28.0 / 131, 1362.0 / 131);
+    EXPECT_EQ(aH.farbe, farbeViolett);
+    EXPECT_EQ(bild.hoehen.linien[2].farbe, clBlack);
+    EXPECT_EQ(bild.hoehen.linien[2].stil, liniePunktiert);
+    ErwartePunkt(bild.hoehen.linien[8].bis, 20, 6, 0); // Fc to B
+
+    // Whole lines clipped: the angle bisectors at B and C only to |x| <= 18.
+    EXPECT_EQ(bild.seitensymmetralen.linien[0].stil, linieStrichPunkt);
+    ASSERT_EQ(bild.winkelsymmetralen.linien.size(), 3u);
+    for (int i = 1; i < 3; ++i)
+        for (float x : {bild.winkelsymmetralen.linien[i].von.x, bild.winkelsymmetralen.linien[i].bis.x})
+            EXPECT_LE(std::fabs(x), 18.0f);
+    EXPECT_TRUE(bild.winkelsymmetralen.name->times);
+    ErwartePunkt(bild.schwerlinien.linien[0].von, 7, 13, 0); // from Ma
+    ErwartePunkt(bild.schwerlinien.name->punkt, 0, 10.0 / 3);
+
+    // The Euler line through H and S from y = -18 to y = 18, red, three pixels wide.
+    ASSERT_TRUE(bild.euler);
+    EXPECT_EQ(bild.euler->breite, 3);
+    EXPECT_EQ(bild.euler->farbe, clRed);
+    const double steigung = (28.0 / 131) / (1362.0 / 131 - 10.0 / 3);
+    ErwartePunkt(bild.euler->von, (-18 - 10.0 / 3) * steigung, -18, 1e-3);
+    ErwartePunkt(bild.euler->bis, (18 - 10.0 / 3) * steigung, 18, 1e-3);
+}
+
+TEST(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
+{
+    // Three vertices on one line: no H, U, I; the perpendicular bisectors
+    // (parallel), the medians and "S" remain.
+    TSchnittpunktBild bild = SchnittpunktBild({-10, 0}, {10, 0}, {3, 0}, Alle());
+    ErwarteEndlich(bild);
+    EXPECT_FALSE(bild.euler);
+    EXPECT_FALSE(bild.hoehen.name || bild.seitensymmetralen.name || bild.winkelsymmetralen.name);
+    EXPECT_TRUE(bild.winkelsymmetralen.linien.empty());
+    for (const TLinie& l : bild.hoehen.linien)
+        EXPECT_EQ(l.stil, liniePunktiert); // only the feet's dotted pieces
+    EXPECT_EQ(bild.seitensymmetralen.linien.size(), 3u);
+    EXPECT_EQ(bild.schwerlinien.linien.size(), 3u);
+    EXPECT_TRUE(bild.schwerlinien.name);
+
+    // A vertex dropped onto another: AB has no length, so neither its bisector nor the foot on it.
+    const TDreieckPunkte p = BerechneDreieckPunkte({20, 6}, {20, 6}, C0);
+    EXPECT_FALSE(p.Fc || p.H);
+    bild = SchnittpunktBild({20, 6}, {20, 6}, C0, Alle());
+    ErwarteEndlich(bild);
+    EXPECT_EQ(bild.seitensymmetralen.linien.size(), 2u);
+    EXPECT_FALSE(bild.euler);
+
+    // Almost flat: H and U lie thousands of units away; every segment is cut
+    // short of them and their letters are left out, but the lines still run
+    // through the drawing.
+    ASSERT_GT(BerechneDreieckPunkte({-10, 0}, {10, 0}, {0, 0.01f}).H.value().y, 9000.0f);
+    bild = SchnittpunktBild({-10, 0}, {10, 0}, {0, 0.01f}, Alle());
+    ErwarteEndlich(bild);
+    EXPECT_FALSE(bild.hoehen.name || bild.seitensymmetralen.name);
+    EXPECT_EQ(bild.hoehen.linien.size(), 9u);
+    ASSERT_TRUE(bild.euler);
+    EXPECT_NEAR(bild.euler->von.x, 0.0f, 1e-3f); // the Euler line is the y axis
+    EXPECT_NEAR(bild.euler->bis.x, 0.0f, 1e-3f);
+
+    // Equilateral: H = S up to rounding gives the Euler line no direction;
+    // everything else is drawn.
+    const float h = 20.0f * std::sqrt(3.0f);
+    bild = SchnittpunktBild({-20, -10}, {20, -10}, {0, h - 10}, Alle());
+    ErwarteEndlich(bild);
+    EXPECT_FALSE(bild.euler);
+    EXPECT_TRUE(bild.hoehen.name && bild.seitensymmetralen.name && bild.schwerlinien.name);
+    EXPECT_EQ(bild.hoehen.linien.size(), 9u);
+}
+
+TEST(Dreieck3Bild, AbstossenVonBeidenNachbarn)
+{
+    // Put back 4.1 from (0, 0), the vertex is 1.9 from (6, 0): put back from there too.
+    TWeltPunkt b{2, 0};
+    EXPECT_FALSE(ZieheEcke(b, {0, 9}, {0, 0}, abstossen, {6, 0}, abstossen));
+    ErwartePunkt(b, 1.9, 0, 1e-5);
+}
+
+// ---------------------------------------------------------------------------
+// Mode "Thaleskreis", computed
+
+TEST(Dreieck3Bild, ThalesWinkelUndTabelle)
+{
+    ErwartePunkt(ThalesStartC(), 12, 12 * std::sqrt(3.0), 1e-4);
+    const auto thales = [](int w) { return ThalesBild(w, KreisPunkt(w, 24), KreisPunkt(w, 25.5f)); };
+
+    TThalesBild bild = thales(90);
+    ASSERT_TRUE(bild.mitWinkeln);
+    ErwartePunkt(bild.C, 0, 24);
+    EXPECT_FLOAT_EQ(bild.alpha, 45.0f);
+    EXPECT_FLOAT_EQ(bild.beta, 45.0f);
+    ASSERT_EQ(bild.tabelle.size(), 10u);
+    EXPECT_EQ(bild.tabelle[2].text, QStringLiteral("45,00°"));
+    EXPECT_EQ(bild.tabelle[5].text, QStringLiteral("45,00°"));
+    EXPECT_EQ(bild.tabelle[8].text, QStringLiteral("90,00°"));
+    ErwartePunkt(bild.tabelle[5].links, 32, 22, 0);
+    EXPECT_EQ(bild.tabelle[5].farbe, clBlue);
+    ErwartePunkt(bild.radiusMitte, 0, 12);
+    EXPECT_FLOAT_EQ(bild.halbkreis.bis, 180.0f);
+    ASSERT_EQ(bild.boegen.size(), 5u);           // two parts at C, marks at A, B, C
+    EXPECT_FLOAT_EQ(bild.boegen[2].bis, 45.0f);  // at A from 0 to alpha
+    EXPECT_FLOAT_EQ(bild.boegen[3].von, 135.0f); // at B from q to 180
+    EXPECT_EQ(bild.linien.size(), 1u);           // only the table's rule
+
+    // Below the diameter the angles are measured the other way round.
+    bild = thales(300);
+    EXPECT_NEAR(bild.alpha, 30.0f, 1e-4f);
+    EXPECT_NEAR(bild.beta, 60.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(bild.halbkreis.von, 180.0f);
+    EXPECT_NEAR(bild.boegen[2].von, -30.0f, 1e-4f); // at A from -alpha to 360
+
+    // On the diameter there is no triangle: no arcs, no table.
+    for (int w : {0, 180, 360}) {
+        bild = thales(w);
+        EXPECT_FALSE(bild.mitWinkeln);
+        EXPECT_TRUE(bild.boegen.empty() && bild.tabelle.empty() && bild.linien.empty());
+    }
+
+    // Next to a vertex one part of the angle at C is too thin to draw, and the
+    // side through that vertex is carried on 8 units both ways.
+    for (int w : {1, 179, 181, 359})
+        EXPECT_EQ(thales(w).boegen.size(), 4u) << w;
+    bild = thales(5);
+    ASSERT_EQ(bild.linien.size(), 3u);
+    ErwartePunkt(bild.linien[0].von, 24, 0, 0);
+    EXPECT_NEAR(Abstand(24, 0, bild.linien[0].bis.x, bild.linien[0].bis.y), 8.0f, 1e-4f);
+    ErwartePunkt(thales(170).linien[0].von, -24, 0, 0);
+    EXPECT_EQ(thales(195).linien.size(), 1u);
+
+    EXPECT_EQ(TabellenWinkel(5.0f), QStringLiteral("05,00°"));
+    EXPECT_EQ(TabellenWinkel(29.999998f), QStringLiteral("30,00°"));
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+namespace {
+
+QPoint Pixel(TWeltPunkt p)
+{
+    SetzeWeltfenster(800, 540, weltDreieck3);
+    int px = 0, py = 0;
+    WeltZuPixel(p.x, p.y, px, py);
+    return {px, py};
+}
+
+void Bewege(QWidget* box, QPoint p, Qt::MouseButtons knoepfe = Qt::NoButton)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(p), QPointF(box->mapToGlobal(p)), Qt::NoButton, knoepfe,
+                  Qt::NoModifier);
+    QApplication::sendEvent(box, &e);
+}
+
+class Dreieck3 : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fenster.show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { fenster.close(); }
+
+    void Druecke(QPoint p) { QTest::mousePress(fenster.pntGrafik, Qt::LeftButton, {}, p); }
+    void Ziehe(QPoint p) { Bewege(fenster.pntGrafik, p, Qt::LeftButton); }
+    void Loese(QPoint p) { QTest::mouseRelease(fenster.pntGrafik, Qt::LeftButton, {}, p); }
+    void AlleAn()
+    {
+        for (QCheckBox* chk : {fenster.chkHA, fenster.chkHB, fenster.chkHC, fenster.chkSA, fenster.chkSB,
+                               fenster.chkSC, fenster.chkWA, fenster.chkWB, fenster.chkWC, fenster.chkSWA,
+                               fenster.chkSWB, fenster.chkSWC, fenster.chkEuler})
+            chk->click();
+    }
+    int Pixel(TFarbe farbe) { return ZaehleFarbe(fenster.pntGrafik->Abbild(), farbe); }
+
+    TfrmDreieck3 fenster;
+};
+
+} // namespace
+
+TEST_F(Dreieck3, AufbauUndJedesOeffnenVonVorn)
+{
+    EXPECT_TRUE(fenster.lblUeb->text().isEmpty());
+    EXPECT_FALSE(fenster.chkEuler->isEnabled());
+    EXPECT_FALSE(fenster.grpWinkel->isVisible());
+    EXPECT_EQ(fenster.pnlStatus->Caption(), QStringLiteral(
+        "Ziehe die Eckpunkte des Dreiecks mit gedrückter linker Maustaste. Kleinster Abstand ca. 2 cm."));
+    // The legends stand on the group's face, right of their boxes.
+    const QImage legende = fenster.pntH->Abbild();
+    EXPECT_GT(ZaehleFarbe(legende, clBlack, QRect(25, 0, 30, 40)), 0);
+    EXPECT_EQ(ZaehleFarbe(legende, clWhite), 0);
+
+    AlleAn();
+    Druecke(::Pixel(A0));
+    Ziehe(::Pixel({-10, -12}));
+    fenster.menKreis->trigger();
+    fenster.scrWinkel->setValue(200);
+    Druecke(QPoint(100, 100)); // closed in the middle of a drag
+    fenster.close();
+    EXPECT_FALSE(CursorBegrenzt());
+
+    fenster.show();
+    QApplication::processEvents();
+    EXPECT_EQ(fenster.art, 1);
+    ErwartePunkt(fenster.A, -14, -16, 0);
+    EXPECT_FALSE(fenster.ziehenC || fenster.wahl.zeigeHa || fenster.wahl.zeigeEuler);
+    EXPECT_FALSE(fenster.chkHA->isChecked() || fenster.chkEuler->isChecked() || fenster.chkEuler->isEnabled());
+    EXPECT_TRUE(fenster.grpH->isVisible() && !fenster.grpWinkel->isVisible());
+    EXPECT_EQ(fenster.scrWinkel->value(), 60);
+    EXPECT_EQ(fenster.lblWinkel->text(), QStringLiteral("60°"));
+    EXPECT_EQ(Pixel(farbeViolett), 0);
+    Loese(QPoint(100, 100));
+}
+
+TEST_F(Dreieck3, HandZeigerUndZiehenVonA)
+{
+    const QPoint a = ::Pixel(A0);
+    // A legend painted last leaves its own world window behind; the pointer is
+    // still measured in the drawing's.
+    fenster.pntSW->Abbild();
+    Bewege(fenster.pntGrafik, a + QPoint(0, 3));
+    EXPECT_TRUE(fenster.ueberA);
+    EXPECT_EQ(BildschirmCursor(), crHandPoint);
+    Bewege(fenster.pntGrafik, a + QPoint(4, 0));
+    EXPECT_FALSE(fenster.ueberA);
+    EXPECT_EQ(BildschirmCursor(), crDefault);
+
+    Druecke(a);
+    EXPECT_TRUE(fenster.ziehenA);
+    ASSERT_TRUE(CursorBegrenzt());
+    EXPECT_EQ(CursorBereich(), QRect(fenster.pntGrafik->mapToGlobal(QPoint(40, 28)), QSize(730, 480)));
+    Ziehe(::Pixel({-10, -12}));
+    ErwartePunkt(fenster.A, -10, -12, 1e-5);
+    // Beyond the confinement the vertex stops at its edge.
+    Ziehe(QPoint(5, 535));
+    ErwartePunkt(fenster.A, -36, -23.7, 1e-5);
+    Loese(QPoint(5, 535));
+    EXPECT_FALSE(fenster.ziehenA);
+    EXPECT_FALSE(CursorBegrenzt());
+    EXPECT_EQ(BildschirmCursor(), crDefault);
+}
+
+TEST_F(Dreieck3, MindestabstandBeendetDasZiehen)
+{
+    fenster.chkHA->click();
+    fenster.chkHB->click();
+    // One fast move drops A exactly onto B; that frame shows no height and no "H".
+    Druecke(::Pixel(A0));
+    Ziehe(::Pixel(B0));
+    ErwartePunkt(fenster.A, 20, 6, 0);
+    EXPECT_EQ(Pixel(farbeViolett), 0);
+    // The next move puts A 4.2 from B and ends the drag: the figure is back.
+    Ziehe(::Pixel({0, 0}));
+    ErwartePunkt(fenster.A, 24.2f, 6, 1e-5);
+    EXPECT_FALSE(fenster.ziehenA);
+    EXPECT_GT(Pixel(farbeViolett), 0);
+    Ziehe(::Pixel({-20, -20}));
+    ErwartePunkt(fenster.A, 24.2f, 6, 1e-5);
+    Loese(::Pixel({-20, -20}));
+}
+
+TEST_F(Dreieck3, KontrollkaestchenRegeln)
+{
+    // The letter "H" in violet on H once two heights are shown.
+    const QRect umH(::Pixel({28.0f / 131, 1362.0f / 131}) - QPoint(10, 10), QSize(21, 21));
+    const auto violettBeiH = [&] { return ZaehleFarbe(fenster.pntGrafik->Abbild(), farbeViolett, umH); };
+    fenster.chkHA->click();
+    const int eineHoehe = violettBeiH();
+    fenster.chkHB->click();
+    EXPECT_TRUE(fenster.wahl.zeigeHa && fenster.wahl.zeigeHb);
+    EXPECT_GT(violettBeiH(), eineHoehe + 40);
+    fenster.chkHB->click();
+    EXPECT_EQ(violettBeiH(), eineHoehe);
+    fenster.chkHB->click();
+
+    for (QCheckBox* chk : {fenster.chkSA, fenster.chkSB, fenster.chkSWA})
+        chk->click();
+    EXPECT_FALSE(fenster.chkEuler->isEnabled());
+    fenster.chkSWC->click();
+    ASSERT_TRUE(fenster.chkEuler->isEnabled());
+    fenster.chkEuler->click();
+    EXPECT_TRUE(fenster.wahl.zeigeEuler);
+    EXPECT_GT(Pixel(clRed), 200);
+
+    // The angle bisectors leave "einschalten" alone.
+    fenster.chkWA->click();
+    fenster.chkWB->click();
+    EXPECT_TRUE(fenster.chkEuler->isChecked());
+
+    // One of the six off: "einschalten" unticked and disabled, the Euler line gone.
+    fenster.chkSB->click();
+    EXPECT_FALSE(fenster.chkEuler->isChecked());
+    EXPECT_FALSE(fenster.chkEuler->isEnabled());
+    EXPECT_FALSE(fenster.wahl.zeigeEuler);
+    EXPECT_EQ(Pixel(clRed), 0);
+}
+
+TEST_F(Dreieck3, EntarteteZuegeOhneStreuLinien)
+{
+    AlleAn();
+    // C dragged onto the line AB: (3, -5) lies on it exactly.
+    Druecke(::Pixel(C0));
+    Ziehe(::Pixel({-2, 8}));
+    Ziehe(::Pixel({3, -5}));
+    ErwartePunkt(fenster.C, 3, -5, 0);
+    QImage bild = fenster.pntGrafik->Abbild();
+    EXPECT_EQ(ZaehleFarbe(bild, farbeViolett), 0); // no height through an H that does not exist
+    EXPECT_EQ(ZaehleFarbe(bild, farbeOliv), 0);
+    EXPECT_EQ(ZaehleFarbe(bild, clRed), 0);
+    EXPECT_GT(ZaehleFarbe(bild, farbeBraun), 0);
+    // Off the line again, everything is back.
+    Ziehe(::Pixel({3, -1}));
+    Loese(::Pixel({3, -1}));
+    bild = fenster.pntGrafik->Abbild();
+    for (TFarbe f : {farbeViolett, farbeOliv, clRed})
+        EXPECT_GT(ZaehleFarbe(bild, f), 0);
+}
+
+TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
+{
+    fenster.menKreis->trigger();
+    EXPECT_EQ(fenster.art, 2);
+    EXPECT_FALSE(fenster.grpH->isVisible() || fenster.grpEuler->isVisible());
+    ASSERT_TRUE(fenster.grpWinkel->isVisible());
+    EXPECT_EQ(fenster.grpWinkel->geometry(), QRect(824, 82, 184, 75));
+    EXPECT_EQ(fenster.grpWinkel->title(), QStringLiteral(" Winkel BMC (0–360) "));
+    EXPECT_EQ(fenster.pnlStatus->Caption(), QStringLiteral(
+        "Ziehe die Ecke C des Dreiecks mit gedrückter linker Maustaste oder verwende die Bildlaufleiste."));
+    ErwartePunkt(fenster.thalesC, 12, 12 * std::sqrt(3.0), 1e-4);
+
+    fenster.scrWinkel->setValue(90);
+    ErwartePunkt(fenster.thalesC, 0, 24);
+    EXPECT_EQ(fenster.lblWinkel->text(), QStringLiteral("90°"));
+    QImage bild = fenster.pntGrafik->Abbild();
+    EXPECT_GT(ZaehleFarbe(bild, farbeLila), 0);
+    // The half circle on C's side is solid, the circle dotted.
+    const QRect bei135(::Pixel(KreisPunkt(135, 24)) - QPoint(3, 3), QSize(7, 7));
+    EXPECT_GT(ZaehleFarbe(bild, clBlack, bei135), 8);
+    for (int w : {0, 180, 360}) {
+        fenster.scrWinkel->setValue(w);
+        bild = fenster.pntGrafik->Abbild();
+        EXPECT_LT(ZaehleFarbe(bild, clBlack, bei135), 6) << w;
+        for (TFarbe f : {clRed, clBlue, farbeOliv, farbeLila})
+            EXPECT_EQ(ZaehleFarbe(bild, f), 0) << w;
+        EXPECT_EQ(ZaehleNichtWeiss(bild, QRect(670, 20, 130, 130)), 0) << w; // no table
+    }
+    // Without a step control in the window the page keys page the scroll bar,
+    // Page Up down by 10 and Page Down up by 10.
+    fenster.scrWinkel->setFocus();
+    QTest::keyClick(fenster.scrWinkel, Qt::Key_PageUp);
+    QTest::keyClick(fenster.scrWinkel, Qt::Key_PageUp);
+    QTest::keyClick(fenster.scrWinkel, Qt::Key_PageDown);
+    EXPECT_EQ(fenster.winkelBMC, 350);
+    QTest::keyClick(fenster.scrWinkel, Qt::Key_Right);
+    EXPECT_EQ(fenster.winkelBMC, 351);
+
+    // Pressing anywhere and moving turns C to the pointer's direction in whole degrees.
+    Druecke(QPoint(100, 100));
+    EXPECT_TRUE(fenster.ziehenC);
+    EXPECT_EQ(CursorBereich(), QRect(fenster.pntGrafik->mapToGlobal(QPoint(10, 8)), QSize(780, 520)));
+    Ziehe(::Pixel({-10, 10.3f}));
+    const int w = int(std::lround(Richtungswinkel(-10, 10.3f)));
+    EXPECT_EQ(w, 134);
+    EXPECT_EQ(fenster.winkelBMC, w);
+    EXPECT_EQ(fenster.lblWinkel->text(), QStringLiteral("134°"));
+    ErwartePunkt(fenster.thalesC, KreisPunkt(w, 24).x, KreisPunkt(w, 24).y, 0);
+    Loese(::Pixel({-10, 10.3f}));
+    EXPECT_FALSE(CursorBegrenzt());
+
+    // Back to the vertices: the start triangle and the groups.
+    fenster.menPunkte->trigger();
+    EXPECT_TRUE(fenster.grpH->isVisible() && !fenster.grpWinkel->isVisible());
+    ErwartePunkt(fenster.C, -6, 20, 0);
+}
