@@ -92,7 +92,11 @@ TEST(Dreieck1Zufall, JedesGezogeneDreieckHaeltSeineRegeln)
             }
 
     // A right angle at C: the line AC only touches the circle, the two triangles would be one.
-    EXPECT_FALSE(PasstZumSatz({{-8, -5}, {10, -5}, {1, 4}}, satzSsW, 2));
+    const TDreieck rechtwinklig{{-8, -5}, {10, -5}, {1, 4}};
+    EXPECT_FALSE(PasstZumSatz(rechtwinklig, satzSsW, 2));
+    // Drawn all the same, its picture holds no point off the plane.
+    for (const TLinie& l : Teile<TLinie>(KonstruktionsBild(satzSsW, 2, 6, rechtwinklig)))
+        EXPECT_TRUE(std::isfinite(l.bis.x) && std::isfinite(l.bis.y));
     EXPECT_TRUE(PasstZumSatz({{-8, -5}, {10, -5}, {1, 5}}, satzSsW, 2));
     EXPECT_FALSE(PasstZumSatz({{-5, -5}, {5, -5}, {5, 5}}, satzSsW, 1)); // a = c serves neither case
     EXPECT_FALSE(PasstZumSatz({{-5, -5}, {5, -5}, {5, 5}}, satzSsW, 2));
