@@ -4,6 +4,7 @@
 // paint handler only draws.
 #pragma once
 
+#include "draw/KoordU.h"
 #include "draw/Leinwand.h"
 
 #include <QString>
@@ -18,11 +19,7 @@ constexpr int satzWSW = 2;
 constexpr int satzSWS = 3;
 constexpr int satzSsW = 4;
 
-struct TPunkt {
-    float x = 0.0f;
-    float y = 0.0f;
-    bool operator==(const TPunkt&) const = default;
-};
+using TPunkt = TWeltPunkt;
 
 // Side c = AB is horizontal, C lies above it: A, B, C run counter-clockwise.
 struct TDreieck {
