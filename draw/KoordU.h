@@ -20,6 +20,13 @@ int Runden(long double wert);
 void SetzeWeltfenster(int pixLinks, int pixRechts, int pixOben, int pixUnten,
                       float xMin, float xMax, float yMin, float yMax);
 
+// A point in world units, y growing upwards.
+struct TWeltPunkt {
+    float x = 0.0f;
+    float y = 0.0f;
+    bool operator==(const TWeltPunkt&) const = default;
+};
+
 // The world rectangle a drawing area shows.
 struct TWeltRechteck {
     float xMin, xMax, yMin, yMax;

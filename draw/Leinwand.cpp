@@ -8,6 +8,7 @@
 #include <QtMath>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 int PunktZuPixel(int punkte)
 {
@@ -133,7 +134,24 @@ void Leinwand::Loese() { maler_ = nullptr; }
 
 QFont Leinwand::aktuelleSchrift() const
 {
-    return QtSchrift(schrift.name, PunktZuPixel(schrift.groesse), schrift.fett);
+    return schriftMass().font;
+}
+
+Leinwand::TSchriftMass& Leinwand::schriftMass() const
+{
+    const int pixel = PunktZuPixel(schrift.groesse);
+    for (TSchriftMass& m : mass_)
+        if (m.fm && m.pixel == pixel && m.fett == schrift.fett && m.name == schrift.name)
+            return m;
+    TSchriftMass& neu = mass_[naechstesMass_];
+    naechstesMass_ = (naechstesMass_ + 1) % std::size(mass_);
+    neu.name = schrift.name;
+    neu.pixel = pixel;
+    neu.fett = schrift.fett;
+    neu.font = QtSchrift(schrift.name, pixel, schrift.fett);
+    neu.fm.emplace(neu.font);
+    neu.breiten.clear();
+    return neu;
 }
 
 QString Leinwand::sichtbarerText(const QString& text) const
@@ -332,18 +350,24 @@ void Leinwand::TextOut(int x, int y, const QString& text)
 {
     if (!maler_ || text.isEmpty())
         return;
-    const QFont font = aktuelleSchrift();
+    const TSchriftMass& m = schriftMass();
     const QString sichtbar = sichtbarerText(text);
-    const QFontMetrics fm(font);
+    const QFontMetrics& fm = *m.fm;
     if (pinsel.stil != bsClear)
         maler_->fillRect(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()), QtFarbe(pinsel.farbe));
-    maler_->setFont(font);
+    maler_->setFont(m.font);
     maler_->setPen(QtFarbe(schrift.farbe));
     maler_->drawText(x, y + fm.ascent(), sichtbar);
 }
 
 QSize Leinwand::TextExtent(const QString& text) const
 {
-    const QFontMetrics fm(aktuelleSchrift());
-    return QSize(fm.horizontalAdvance(sichtbarerText(text)), fm.height());
+    TSchriftMass& m = schriftMass();
+    auto breite = m.breiten.constFind(text);
+    if (breite == m.breiten.constEnd()) {
+        if (m.breiten.size() >= 512) // texts that change as the pupil drags
+            m.breiten.clear();
+        breite = m.breiten.insert(text, m.fm->horizontalAdvance(sichtbarerText(text)));
+    }
+    return QSize(*breite, m.fm->height());
 }

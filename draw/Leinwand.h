@@ -7,10 +7,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 
@@ -121,12 +124,25 @@ public:
     int PenY() const { return penY_; }
 
 private:
+    // A font in use with its metrics and the widths measured in it so far: a
+    // drawing writes its labels character by character in a handful of fonts.
+    struct TSchriftMass {
+        QString name;
+        int pixel = 0;
+        bool fett = false;
+        QFont font;
+        std::optional<QFontMetrics> fm;
+        QHash<QString, int> breiten;
+    };
+    TSchriftMass& schriftMass() const;
     QFont aktuelleSchrift() const;
     QString sichtbarerText(const QString& text) const;
     void setzeStift(bool mitStift) const;
     void setzePinsel() const;
 
     QPainter* maler_ = nullptr;
+    mutable TSchriftMass mass_[4];
+    mutable int naechstesMass_ = 0;
     int penX_ = 0;
     int penY_ = 0;
 };

@@ -26,16 +26,5 @@ void FesteZufallsUhr(std::uint64_t keim)
 
 void SetzeZufallsKeim(std::uint64_t keim)
 {
-    zufall::zustand = keim;
-}
-
-int zufall::NeuZiehen(std::uint64_t produkt, std::uint32_t grenze)
-{
-    std::uint32_t rest = std::uint32_t(produkt);
-    const std::uint32_t schwelle = std::uint32_t(-grenze) % grenze;
-    while (rest < schwelle) {
-        produkt = std::uint64_t(Naechste32()) * grenze;
-        rest = std::uint32_t(produkt);
-    }
-    return int(produkt >> 32);
+    zufall::zustand = zufall::TZustand{keim, 0, false};
 }

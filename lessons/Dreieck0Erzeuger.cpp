@@ -1,6 +1,9 @@
-// Random triangles by rejection. A candidate's six coordinates are always drawn
-// in the same order, so a seed gives the same triangle however early a
-// candidate is turned down. The rules of a kind are tested twice: first on the
+// Random triangles by rejection. A candidate's coordinates are drawn in the
+// order Ax, Ay, Bx, By, Cx, Cy. Nine candidates in ten already fail the rules
+// that concern A and B alone (B right of and above A, AB longer than 15); C is
+// drawn only for the others. Every candidate is independent of the one before,
+// so leaving out the C of a lost candidate changes nothing in the distribution
+// of the triangles found. The rules of a kind are tested twice: first on the
 // whole numbers themselves (squared sides, dot and cross products), which is
 // exact and turns down nearly every candidate with a few multiplications; then,
 // only for what is left, on the single-precision lengths and angles as the
@@ -27,16 +30,21 @@ struct TKandidat {
     int ax, ay, bx, by, cx, cy;
 };
 
-TKandidat ZieheKandidat()
+// Draws A and B of a candidate; false if they already break the common rules
+// (then C is not drawn). Otherwise draws C as well. Inlined into the search
+// loop, so that the generator's state stays in registers.
+[[gnu::always_inline]] inline bool ZieheKandidat(TZiehungen& z, TKandidat& k)
 {
-    TKandidat k;
-    k.ax = Random(15) - 13; // -13 .. 1
-    k.ay = Random(15) - 13; // -13 .. 1
-    k.bx = Random(27) - 13; // -13 .. 13
-    k.by = Random(15) - 13; // -13 .. 1
-    k.cx = Random(27) - 13; // -13 .. 13
-    k.cy = Random(13) + 1;  //   1 .. 13
-    return k;
+    k.ax = z.Random(15) - 13; // -13 .. 1
+    k.ay = z.Random(15) - 13; // -13 .. 1
+    k.bx = z.Random(27) - 13; // -13 .. 13
+    k.by = z.Random(15) - 13; // -13 .. 1
+    const int abx = k.bx - k.ax, aby = k.by - k.ay;
+    if (!((abx > 0) & (aby > 0) & (abx * abx + aby * aby > 225)))
+        return false;
+    k.cx = z.Random(27) - 13; // -13 .. 13
+    k.cy = z.Random(13) + 1;  //   1 .. 13
+    return true;
 }
 
 // Whole-number measures of a candidate: squared sides, the cross product of
@@ -94,8 +102,11 @@ bool Verschieden(const TDreieckMasse& m) { return m.c != m.b && m.c != m.a && m.
 template <class Ganz, class Regel>
 void Suche(TDreieck& d, TDreieckMasse& m, bool mitWinkeln, Ganz ganz, Regel regel)
 {
+    TZiehungen ziehungen;
     for (;;) {
-        const TKandidat k = ZieheKandidat();
+        TKandidat k;
+        if (!ZieheKandidat(ziehungen, k))
+            continue;
         const TGanz g(k);
         if (!ganz(g) || !g.Gemeinsam())
             continue;

@@ -2,13 +2,95 @@
 
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/SchriftU.h"
+#include "draw/ZufallU.h"
 
-// The window frame with a working step control; the construction itself and
-// its instruction texts are not built yet, so every step shows the empty area.
+#include <QAction>
+
+using namespace dreieck1;
 
 namespace {
-constexpr int letzterSchritt = 5;
+
+// The drawing shows 40 x 20 units.
+constexpr TWeltRechteck weltDreieck1{-20.0f, 20.0f, -10.0f, 10.0f};
+
+// Title, its colour and the last step of each theorem.
+struct TSatzZeile {
+    const char* titel;
+    const TFarbe* farbe; // a palette colour, set on activation
+    int maxSchritt;
+};
+const TSatzZeile saetze[] = {
+    {"Seiten – Seiten – Seiten – Satz", &farbeViolett, 5},
+    {"Winkel – Seiten – Winkel – Satz", &farbeBraun, 5},
+    {"Seiten – Winkel – Seiten – Satz", &farbeOliv, 5},
+    {"Seiten – Seiten – Winkel – Satz", &farbeMagenta, 6},
+};
+
+// The routine that places a text as the picture asks.
+using TTextRoutine = void (*)(Leinwand&, const QString&, TFarbe, bool, int, float, float);
+TTextRoutine TextRoutine(TTextArt art)
+{
+    switch (art) {
+    case TTextArt::Links: return TextLinks;
+    case TTextArt::SymbolLinks: return SymbolTextLinks;
+    case TTextArt::Mitte: return TextMitte;
+    case TTextArt::SymbolMitte: return SymbolTextMitte;
+    case TTextArt::Zentriert: break;
+    }
+    return TextZentriert;
 }
+
+QString SchritteCaption(int maxSchritt)
+{
+    return QStringLiteral("Schritte (0–") + QString::number(maxSchritt) + QStringLiteral(")");
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Drawing a picture
+
+namespace dreieck1 {
+
+void WinkelBeschriften(Leinwand& lw, const QString& text, TFarbe farbe, float cx, float cy, float r, float von,
+                       float bis)
+{
+    const TPunkt stelle = WinkelNamenStelle({cx, cy}, r, von, bis);
+    // The height with the font the canvas has now; half of it lifts the top
+    // edge so that the name sits centred on its place.
+    const int h = lw.TextHeight(text);
+    const long double halb = einheitY > 0 ? h / (2.0L * einheitY) : 0.0L;
+    const float y = float(static_cast<long double>(stelle.y) + halb);
+    SymbolTextMitte(lw, text, farbe, true, 14, stelle.x, y);
+}
+
+void ZeichneBild(Leinwand& lw, const TKonstruktionsBild& bild)
+{
+    for (const TBildTeil& teil : bild.teile) {
+        if (const auto* l = std::get_if<TLinie>(&teil)) {
+            Strecke(lw, l->breite, l->farbe, l->von.x, l->von.y, l->bis.x, l->bis.y, linieVoll);
+        } else if (const auto* b = std::get_if<TKreisbogen>(&teil)) {
+            Bogen(lw, b->breite, b->farbe, b->m.x, b->m.y, b->r, b->von, b->bis);
+        } else if (const auto* s = std::get_if<TSeitenName>(&teil)) {
+            StreckenName(lw, s->text, s->farbe, s->von.x, s->von.y, s->bis.x, s->bis.y);
+        } else if (const auto* w = std::get_if<TWinkelName>(&teil)) {
+            WinkelBeschriften(lw, w->text, w->farbe, w->m.x, w->m.y, w->r, w->von, w->bis);
+        } else if (const auto* t = std::get_if<TText>(&teil)) {
+            TextRoutine(t->art)(lw, t->text, t->farbe, true, t->groesse, t->p.x, t->p.y);
+        }
+    }
+}
+
+void ZeichneSkizze(Leinwand& lw, bool a, bool b, bool c, bool alpha, bool beta, bool gamma)
+{
+    ZeichneBild(lw, SkizzenBild({a, b, c, alpha, beta, gamma}));
+}
+
+} // namespace dreieck1
+
+// ---------------------------------------------------------------------------
+// Window
 
 TfrmDreieck1::TfrmDreieck1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Dreieckskonstruktionen"), eltern)
 {
@@ -16,47 +98,176 @@ TfrmDreieck1::TfrmDreieck1(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     lblUeb = TitelLabel(pnlUeb1, QRect(10, 2, 987, 66));
     bevGrafik1 = NeuerBevel(QRect(4, 86, 1007, 488));
     pntGrafik = NeuePaintBox(QRect(7, 90, 1000, 480));
-    pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
-    schritt = NeueSchrittGruppe(QRect(4, 575, 150, 75), QStringLiteral("Schritte (0–5)"), letzterSchritt,
-                                QRect(15, 25, 120, 25), 22);
-    schritt.UpDown->OnClick = [this](TUpDown*) { UpDownClick(); };
-    wiederholen = NeueWiederholGruppe();
-    connect(wiederholen.btn, &QPushButton::clicked, this, [this] { btnWHClick(); });
+
+    const TSchrittGruppe schritte =
+        NeueSchrittGruppe(QRect(4, 575, 150, 75), QStringLiteral(" Schritte (0-5) "), 5, QRect(15, 25, 120, 25), 22);
+    grpSchritt = schritte.grp;
+    UpDown = schritte.UpDown;
+    lblSchritte = schritte.lblSchritte;
+
+    grpLoesungen = new TRadioGroup(Client(), QRect(168, 576, 150, 75), QStringLiteral(" Lösungen "),
+                                   {QStringLiteral("eine"), QStringLiteral("zwei")});
+    grpLoesungen->SetzeItemIndex(0);
+    grpLoesungen->hide();
+
+    const TWiederholGruppe wiederholen = NeueWiederholGruppe();
+    grpWH = wiederholen.grp;
+    btnWH = wiederholen.btn;
+    btnWH->setAutoDefault(false);
+    btnWH->setDefault(false);
+
+    // The instruction is drawn as marked-up text on the panel's face.
     pnlStatus1 = NeuesPanel(QRect(4, 655, 1007, 55));
     pntStatus = new TPaintBox(pnlStatus1, QRect(2, 2, 1003, 51));
+
+    menSatz1 = NeuerMenuePunkt(QStringLiteral("Satz &1 (SSS)"));
+    menSatz2 = NeuerMenuePunkt(QStringLiteral("Satz &2 (WSW)"));
+    menSatz3 = NeuerMenuePunkt(QStringLiteral("Satz &3 (SWS)"));
+    menSatz4 = NeuerMenuePunkt(QStringLiteral("Satz &4 (SSW)"));
+    for (QAction* punkt : {menSatz1, menSatz2, menSatz3, menSatz4})
+        connect(punkt, &QAction::triggered, this, [this, punkt] { menSatzClick(punkt); });
+
+    UpDown->OnClick = [this](TUpDown*) { UpDownClick(); };
+    grpLoesungen->OnClick = [this] { grpLoesungenClick(); };
+    connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
+    pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
+    pntStatus->OnPaint = [this] { pntStatusPaint(); };
 }
 
 void TfrmDreieck1::FormActivate()
 {
-    SetzeFarben(0);
+    SetzeFarben();
     linienFarbe1 = farbeViolett;
     linienFarbe2 = farbeOliv;
-    lblUeb->setText(QStringLiteral("Seiten – Seiten – Seiten – Satz"));
+
+    Satz = satzSSS;
     Schritt = 0;
-    schritt.UpDown->SetzePosition(0);
-    ZeigeSchritt(schritt, 0);
-    wiederholen.btn->setEnabled(false);
+    MaxSchritt = saetze[0].maxSchritt;
+    Loesungen = 1;
+    SetzeTitel(QString::fromUtf8(saetze[0].titel), *saetze[0].farbe);
+    grpSchritt->setTitle(SchritteCaption(MaxSchritt));
+
+    // The window always opens as the SSS lesson at step 0 with one solution chosen.
+    UpDown->SetzeMax(MaxSchritt);
+    SchrittAufNull();
+    grpLoesungen->SetzeItemIndex(0);
+    grpLoesungen->hide();
+    grpLoesungen->setEnabled(true);
+    btnWH->setEnabled(false);
+
+    // A low apex for the first triangle; every later one is drawn by its theorem's rule.
+    Randomize();
+    const TDreieck d = ZieheEinmal(true);
+    A = d.A;
+    B = d.B;
+    C = d.C;
+
+    pntGrafik->repaint();
+    pntStatus->repaint();
+}
+
+void TfrmDreieck1::menSchliessenClick()
+{
+    close();
+}
+
+void TfrmDreieck1::menSatzClick(QObject* sender)
+{
+    grpLoesungen->hide();
+    btnWH->setEnabled(false);
+    const QAction* punkte[] = {menSatz1, menSatz2, menSatz3, menSatz4};
+    for (int i = 0; i < 4; ++i) {
+        if (sender != punkte[i])
+            continue;
+        Satz = i + 1;
+        SetzeTitel(QString::fromUtf8(saetze[i].titel), *saetze[i].farbe);
+        MaxSchritt = saetze[i].maxSchritt;
+    }
+    if (Satz == satzSsW) {
+        grpLoesungen->show();
+        grpLoesungen->setEnabled(true);
+    }
+    NeuesDreieck();
+    SchrittAufNull();
+    grpSchritt->setTitle(SchritteCaption(MaxSchritt));
+    UpDown->SetzeMax(MaxSchritt);
+    pntGrafik->repaint();
+    pntStatus->repaint();
 }
 
 void TfrmDreieck1::UpDownClick()
 {
-    Schritt = schritt.UpDown->Position();
-    ZeigeSchritt(schritt, Schritt);
-    wiederholen.btn->setEnabled(Schritt == letzterSchritt);
+    Schritt = UpDown->Position();
+    lblSchritte->setText(QString::number(Schritt));
+    grpLoesungen->setEnabled(Schritt == 0);
+    btnWH->setEnabled(Schritt == MaxSchritt);
+    pntGrafik->repaint();
+    pntStatus->repaint();
+}
+
+void TfrmDreieck1::grpLoesungenClick()
+{
+    Loesungen = grpLoesungen->ItemIndex() + 1;
+    NeuesDreieck();
     pntGrafik->repaint();
 }
 
 void TfrmDreieck1::btnWHClick()
 {
-    Schritt = 0;
-    schritt.UpDown->SetzePosition(0);
-    ZeigeSchritt(schritt, 0);
-    wiederholen.btn->setEnabled(false);
+    SchrittAufNull();
+    btnWH->setEnabled(false);
+    if (Satz == satzSsW)
+        grpLoesungen->setEnabled(true);
+    NeuesDreieck();
     pntGrafik->repaint();
+    pntStatus->repaint();
 }
+
+void TfrmDreieck1::NeuesDreieck()
+{
+    const TDreieck alt{A, B, C};
+    TDreieck d = ZieheDreieck(Satz, Loesungen);
+    while (d == alt)
+        d = ZieheDreieck(Satz, Loesungen);
+    A = d.A;
+    B = d.B;
+    C = d.C;
+}
+
+void TfrmDreieck1::SchrittAufNull()
+{
+    Schritt = 0;
+    UpDown->SetzePosition(0);
+    lblSchritte->setText(QStringLiteral("0"));
+}
+
+void TfrmDreieck1::SetzeTitel(const QString& text, TFarbe farbe)
+{
+    QPalette farben = lblUeb->palette();
+    farben.setColor(QPalette::WindowText, QtFarbe(farbe));
+    lblUeb->setPalette(farben);
+    lblUeb->setText(text);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
 
 void TfrmDreieck1::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
-    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), {-20, 20, -10, 10});
+    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltDreieck1);
+    ZeichneBild(lw, KonstruktionsBild(Satz, Loesungen, Schritt, {A, B, C}));
+}
+
+void TfrmDreieck1::pntStatusPaint()
+{
+    // 40 x 4 units on 1000 x 50 pixels, and no fill: the panel's face shows
+    // behind the sentence.
+    Leinwand& lw = pntStatus->Canvas;
+    SetzeWeltfenster(0, 1000, 0, 50, -20.0f, 20.0f, -2.0f, 2.0f);
+    const QString text = Anweisung(Satz, Schritt, Loesungen);
+    if (text.contains(QLatin1Char('~')))
+        SymbolTextMitte(lw, text, clNavy, true, 12, 0.0f, 0.8f);
+    else
+        TextZentriert(lw, text, clNavy, true, 12, 0.0f, 0.5f);
 }

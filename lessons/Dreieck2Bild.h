@@ -5,6 +5,7 @@
 // handlers only draw what these functions return.
 #pragma once
 
+#include "draw/KoordU.h"
 #include "draw/Leinwand.h"
 
 #include <QString>
@@ -13,11 +14,7 @@
 
 namespace dreieck2 {
 
-struct TPunkt {
-    float x = 0;
-    float y = 0;
-    bool operator==(const TPunkt&) const = default;
-};
+using TPunkt = TWeltPunkt;
 
 // AB horizontal with A left of B, C above: the vertices run counter-clockwise.
 struct TDreieck {

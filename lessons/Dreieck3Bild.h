@@ -12,11 +12,6 @@
 #include <optional>
 #include <vector>
 
-struct TWeltPunkt {
-    float x = 0.0f;
-    float y = 0.0f;
-};
-
 // The drawing area shows 80 x 54 units, 10 pixels each.
 constexpr TWeltRechteck weltDreieck3{-40.0f, 40.0f, -27.0f, 27.0f};
 

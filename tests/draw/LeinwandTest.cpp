@@ -39,6 +39,28 @@ TEST(Schrift, SymbolLettersBecomeGreek)
     EXPECT_EQ(SymbolZeichen('1'), QChar('1'));
 }
 
+TEST(Schrift, MassFolgtDerSchrift)
+{
+    // Widths are remembered per font: each change of name, size or weight measures anew.
+    Leinwand lw;
+    const auto breite = [&](const char* name, int groesse, bool fett) {
+        lw.schrift.name = QString::fromLatin1(name);
+        lw.schrift.groesse = groesse;
+        lw.schrift.fett = fett;
+        return lw.TextExtent(QStringLiteral("Wm")).width();
+    };
+    for (int runde = 0; runde < 2; ++runde)
+        for (const char* name : {"Arial", "Times New Roman", "Symbol"})
+            for (int groesse : {9, 12, 24, 36})
+                for (bool fett : {false, true})
+                    EXPECT_EQ(breite(name, groesse, fett),
+                              QFontMetrics(QtSchrift(QString::fromLatin1(name), PunktZuPixel(groesse), fett))
+                                  .horizontalAdvance(QString::fromLatin1(name) == QLatin1String("Symbol")
+                                                         ? QStringLiteral("Ωμ")
+                                                         : QStringLiteral("Wm")))
+                        << name << groesse << fett;
+}
+
 class LeinwandBild : public testing::Test {
 protected:
     QImage bild = WeissesBild(100, 100);

@@ -5,6 +5,7 @@
 #include "lessons/Dreieck0Erzeuger.h"
 
 #include "draw/GlobalU.h"
+#include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,11 @@ TErgebnis SucheWieBeschrieben(Art art, bool rechteAlsSpitz = false)
         d.ay = float(Random(15) - 13);
         d.bx = float(Random(27) - 13);
         d.by = float(Random(15) - 13);
+        // C is drawn only for an A and B that keep the rules concerning them.
+        float abx, aby;
+        Differenz(d.ax, d.ay, d.bx, d.by, abx, aby);
+        if (!(d.bx > d.ax && d.by > d.ay && Laenge(abx, aby) > 15))
+            continue;
         d.cx = float(Random(27) - 13);
         d.cy = float(Random(13) + 1);
         TDreieckMasse& m = e.m;

@@ -106,6 +106,25 @@ QWidget* ThalesBeiWinkel(int winkel)
     return f;
 }
 
+// "Dreieckskonstruktionen" with the triangle that the seed gives: theorem
+// `satz` (1 SSS ... 4 SsW) with one or two solutions, stepped forward to `schritt`.
+QWidget* Konstruktion(int satz, int loesungen, int schritt, std::uint64_t keim)
+{
+    auto* f = Oeffne<TfrmDreieck1>();
+    if (loesungen == 2) {
+        f->menSatz4->trigger();
+        f->grpLoesungen->SetzeItemIndex(1);
+        f->grpLoesungenClick();
+    }
+    QAction* punkte[] = {f->menSatz1, f->menSatz2, f->menSatz3, f->menSatz4};
+    SetzeZufallsKeim(keim);
+    punkte[satz - 1]->trigger();
+    for (int i = 0; i < schritt; ++i)
+        f->UpDown->KlickRechts();
+    Verarbeite();
+    return f;
+}
+
 } // namespace
 
 const std::vector<Zustand>& Zustaende()
@@ -177,6 +196,13 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeA); }},
 
         {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
+        {"Dreieck1-Skizze", [] { return Konstruktion(1, 1, 0, 1); }},
+        {"Dreieck1-SSS-Schritt5", [] { return Konstruktion(1, 1, 5, 1); }},
+        {"Dreieck1-WSW-Schritt5", [] { return Konstruktion(2, 1, 5, 2); }},
+        {"Dreieck1-SWS-Schritt5", [] { return Konstruktion(3, 1, 5, 3); }},
+        {"Dreieck1-SsW-eine-Schritt6", [] { return Konstruktion(4, 1, 6, 4); }},
+        {"Dreieck1-SsW-zwei-Schritt4", [] { return Konstruktion(4, 2, 4, 7); }},
+        {"Dreieck1-SsW-zwei-Schritt6", [] { return Konstruktion(4, 2, 6, 7); }},
 
         {"Dreieck2", [] { return Oeffne<TfrmDreieck2>(); }},
         {"Dreieck2-Hoehen-Schritt4", [] { return BesondereEigenschaft(1, 4); }},

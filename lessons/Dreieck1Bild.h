@@ -1,0 +1,131 @@
+// What the window "Dreieckskonstruktionen" (TfrmDreieck1) computes before it
+// paints: the random triangles, the instruction of every step, and the picture
+// of a construction at a step, as a list of segments, arcs and labels that the
+// paint handler only draws.
+#pragma once
+
+#include "draw/KoordU.h"
+#include "draw/Leinwand.h"
+
+#include <QString>
+#include <variant>
+#include <vector>
+
+namespace dreieck1 {
+
+// The theorems, in the order of their menu items.
+constexpr int satzSSS = 1;
+constexpr int satzWSW = 2;
+constexpr int satzSWS = 3;
+constexpr int satzSsW = 4;
+
+using TPunkt = TWeltPunkt;
+
+// Side c = AB is horizontal, C lies above it: A, B, C run counter-clockwise.
+struct TDreieck {
+    TPunkt A, B, C;
+    bool operator==(const TDreieck&) const = default;
+};
+
+// ---------------------------------------------------------------- random triangles
+
+// One draw from the program's generator: A, B and C with whole coordinates,
+// C.y from 4 to 9, or from 1 to 5 for the triangle a newly opened window shows.
+TDreieck ZieheEinmal(bool startDreieck = false);
+// Whether a drawn triangle serves the theorem. SsW with one solution needs
+// a = |BC| > c = |AB|; with two solutions a < c, and the line AC must cut the
+// circle about B of radius a twice (not touch it at C).
+bool PasstZumSatz(const TDreieck& d, int satz, int loesungen);
+// Draws until the triangle serves the theorem.
+TDreieck ZieheDreieck(int satz, int loesungen);
+
+// ---------------------------------------------------------------- instructions
+
+// The sentence shown at a step (marked-up text: "~a" alpha, "C!1" C with index 1).
+QString Anweisung(int satz, int schritt, int loesungen);
+
+// ---------------------------------------------------------------- the picture
+
+// Segment of the given pen width, solid.
+struct TLinie {
+    TPunkt von, bis;
+    int breite;
+    TFarbe farbe;
+    bool operator==(const TLinie&) const = default;
+};
+
+// Arc counter-clockwise about m from direction `von` to `bis` (degrees).
+struct TKreisbogen {
+    TPunkt m;
+    float r, von, bis;
+    int breite;
+    TFarbe farbe;
+    bool operator==(const TKreisbogen&) const = default;
+};
+
+// How a text is placed at its point (all bold).
+enum class TTextArt {
+    Links,       // top-left corner at the point
+    SymbolLinks, // the same, with Greek letters
+    Mitte,       // centred across, top edge at the point
+    SymbolMitte, // the same, with Greek letters
+    Zentriert,   // centred on the point both ways
+};
+
+struct TText {
+    TTextArt art;
+    QString text;
+    TFarbe farbe;
+    int groesse;
+    TPunkt p;
+    bool operator==(const TText&) const = default;
+};
+
+// A side's name beside the middle of von→bis, on its right-hand side.
+struct TSeitenName {
+    QString text;
+    TFarbe farbe;
+    TPunkt von, bis;
+    bool operator==(const TSeitenName&) const = default;
+};
+
+// An angle's name inside the arc about m from `von` to `bis`.
+struct TWinkelName {
+    QString text;
+    TFarbe farbe;
+    TPunkt m;
+    float r, von, bis;
+    bool operator==(const TWinkelName&) const = default;
+};
+
+using TBildTeil = std::variant<TLinie, TKreisbogen, TText, TSeitenName, TWinkelName>;
+
+// Everything a drawing shows, in drawing order.
+struct TKonstruktionsBild {
+    std::vector<TBildTeil> teile;
+};
+
+// Which sides and angles the sketch marks as given.
+struct TGegeben {
+    bool a = false, b = false, c = false;
+    bool alpha = false, beta = false, gamma = false;
+};
+
+// The fixed reference sketch in the upper left corner; given parts in red.
+TKonstruktionsBild SkizzenBild(const TGegeben& gegeben);
+
+// The construction of a theorem at a step on the triangle: the sketch, the
+// given parts, side c, and every later step's lines, arcs and labels. Most
+// construction lines are left out of the finished picture (the last step) and
+// come back when the pupil steps back.
+TKonstruktionsBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d);
+
+// Where an angle's name goes for an arc about m of radius r from `von` to
+// `bis`: on the bisector, at 0.8 r for an angle below 60 degrees, else at 0.5 r.
+TPunkt WinkelNamenStelle(TPunkt m, float r, float von, float bis);
+
+// The second point C₂ where the line from C through A cuts the circle about B
+// through C; false where the line only touches the circle (or misses it).
+bool ZweiterEckpunkt(const TDreieck& d, TPunkt& c2);
+
+} // namespace dreieck1
