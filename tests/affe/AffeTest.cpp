@@ -24,9 +24,9 @@ struct TFall {
 
 // Per window and seed in a CI run; the sanitizer build is several times slower.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int ereignisseImLauf = 1200;
+constexpr int ereignisseImLauf = 2000;
 #else
-constexpr int ereignisseImLauf = 3000;
+constexpr int ereignisseImLauf = 4000;
 #endif
 constexpr std::uint64_t keime[] = {20240611, 7};
 
