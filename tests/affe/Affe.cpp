@@ -338,6 +338,13 @@ void TAffe::EinEreignis()
             break;
         }
         QCoreApplication::processEvents();
+        if (fenster_->isVisible() && !fenster_->isActiveWindow() && !QApplication::activePopupWidget()) {
+            // The offscreen platform activates a popup menu like a window and
+            // leaves nothing active when it closes; a window system gives the
+            // activation back to the window, so that keys go to it again.
+            fenster_->activateWindow();
+            QCoreApplication::processEvents();
+        }
         if (fenster_->isVisible()) {
             Rendere(false);
             PruefeSchrittAnzeigen();
