@@ -300,10 +300,7 @@ void TAffe::EinEreignis()
 {
     ++nummer_;
     BeginneZeit();
-    gesperrt_.clear();
-    for (QAbstractButton* knopf : fenster_->findChildren<QAbstractButton*>())
-        if (!knopf->isEnabled() || !knopf->isVisible())
-            gesperrt_.insert(knopf);
+    MerkeGesperrte();
     try {
         switch (WaehleArt()) {
         case Art::Maus:
@@ -797,6 +794,8 @@ void TAffe::MausEreignis()
 
 void TAffe::LasseKnoepfeLos()
 {
+    if (gehalten_ == Qt::NoButton)
+        return;
     QWindow* griff = Fenstergriff();
     for (Qt::MouseButton k : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         if (!(gehalten_ & k))
@@ -807,6 +806,15 @@ void TAffe::LasseKnoepfeLos()
                                 QEvent::MouseButtonRelease, Qt::NoModifier, QTest::lastMouseTimestamp += 20);
     }
     QCoreApplication::processEvents();
+    MerkeGesperrte(); // the release may have switched controls on or off
+}
+
+void TAffe::MerkeGesperrte()
+{
+    gesperrt_.clear();
+    for (QAbstractButton* knopf : fenster_->findChildren<QAbstractButton*>())
+        if (!knopf->isEnabled() || !knopf->isVisible())
+            gesperrt_.insert(knopf);
 }
 
 void TAffe::KnopfEreignis()

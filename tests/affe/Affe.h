@@ -89,6 +89,7 @@ private:
     void IrgendwoEreignis();
     void SchliessEreignis();
     void LasseKnoepfeLos();
+    void MerkeGesperrte();
 
     // Discovery (every event: what is visible and enabled changes).
     template <class T>
