@@ -5,6 +5,7 @@
 #include "draw/GlobalU.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -75,4 +76,9 @@ void TInhaltsFenster::keyPressEvent(QKeyEvent* e)
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+void TInhaltsFenster::contextMenuEvent(QContextMenuEvent* e)
+{
+    e->accept();
 }

@@ -32,6 +32,9 @@ protected:
     // Escape does not close the window; only "Schließen", the close box or Alt+F4 do.
     // Return and Enter press the focused push button and nothing else.
     void keyPressEvent(QKeyEvent* e) override;
+    // The windows have no context menus (Qt's dialog would offer "What's This?"
+    // over the menu bar). Edit fields and scroll bars keep their own.
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     // Every push button of the window, however it was made, loses the dialog's

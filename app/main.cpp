@@ -1,17 +1,8 @@
-// Program start: the application object, the eleven windows in their fixed
-// order (the start window first, as the main window), then the event loop
-// until the start window closes.
-#include "app/InformationU.h"
-#include "app/StartU.h"
-#include "lessons/Dreieck0U.h"
-#include "lessons/Dreieck1U.h"
-#include "lessons/Dreieck2U.h"
-#include "lessons/Dreieck3U.h"
-#include "lessons/Symmetrie1U.h"
-#include "lessons/Symmetrie2U.h"
-#include "lessons/Winkel1U.h"
-#include "lessons/Winkel2U.h"
-#include "lessons/Winkel3U.h"
+// Program start: the application object, Qt's own texts in German, the eleven
+// windows in their fixed order (the start window first, as the main window),
+// then the event loop until the start window closes.
+#include "app/Programm.h"
+#include "app/Sprache.h"
 
 #include <QApplication>
 
@@ -20,31 +11,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GEOMETRIE_ID));
+    LadeDeutscheQtTexte();
 
-    // The windows live until the program ends.
-    TfrmStart frmStart;
-    TfrmWinkel1 frmWinkel1;
-    TfrmWinkel2 frmWinkel2;
-    TfrmWinkel3 frmWinkel3;
-    TfrmSymmetrie1 frmSymmetrie1;
-    TfrmSymmetrie2 frmSymmetrie2;
-    TfrmDreieck1 frmDreieck1;
-    TfrmDreieck2 frmDreieck2;
-    TfrmDreieck0 frmDreieck0;
-    TfrmDreieck3 frmDreieck3;
-    TfrmInformation frmInformation;
-
-    frmStart.SetzeFenster(QStringLiteral("menArten"), &frmWinkel1);
-    frmStart.SetzeFenster(QStringLiteral("menUebertragen"), &frmWinkel2);
-    frmStart.SetzeFenster(QStringLiteral("menParall"), &frmWinkel3);
-    frmStart.SetzeFenster(QStringLiteral("menSpiegeln"), &frmSymmetrie1);
-    frmStart.SetzeFenster(QStringLiteral("menSymmetralen"), &frmSymmetrie2);
-    frmStart.SetzeFenster(QStringLiteral("menDreieck0"), &frmDreieck0);
-    frmStart.SetzeFenster(QStringLiteral("menDreieck1"), &frmDreieck1);
-    frmStart.SetzeFenster(QStringLiteral("menDreieck2"), &frmDreieck2);
-    frmStart.SetzeFenster(QStringLiteral("menDreieck3"), &frmDreieck3);
-    frmStart.SetzeFenster(QStringLiteral("menInformation"), &frmInformation);
-
-    frmStart.show();
+    TProgramm programm;
+    programm.frmStart.show();
     return app.exec();
 }

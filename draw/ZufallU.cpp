@@ -2,11 +2,26 @@
 
 #include <chrono>
 
+namespace {
+bool uhrFest = false;
+std::uint64_t festeUhr = 0;
+} // namespace
+
 void Randomize()
 {
+    if (uhrFest) {
+        SetzeZufallsKeim(festeUhr++);
+        return;
+    }
     const auto jetzt = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto uhr = std::chrono::system_clock::now().time_since_epoch().count();
     SetzeZufallsKeim(std::uint64_t(jetzt) ^ (std::uint64_t(uhr) << 1));
+}
+
+void FesteZufallsUhr(std::uint64_t keim)
+{
+    uhrFest = true;
+    festeUhr = keim;
 }
 
 void SetzeZufallsKeim(std::uint64_t keim)

@@ -203,12 +203,15 @@ void TfrmDreieck3::menArtClick(QObject* sender)
         art = 2;
         ThalesAnfang();
         scrWinkel->setValue(winkelBMC); // runs scrWinkelChange if the bar stood elsewhere
-        for (QGroupBox* grp : linienGruppen)
-            grp->hide();
-        pnlStatus->SetzeCaption(textThaleskreis);
+        // The angle group appears before the line groups go: a check box that
+        // had the focus hands it on to the scroll bar instead of keeping it
+        // hidden, where the space bar would still switch its line.
         grpWinkel->move(grpWinkel->x(), 82);
         grpWinkel->setTitle(QStringLiteral(" Winkel BMC (0–360) "));
         grpWinkel->show();
+        for (QGroupBox* grp : linienGruppen)
+            grp->hide();
+        pnlStatus->SetzeCaption(textThaleskreis);
     }
     pntGrafik->repaint();
 }

@@ -35,9 +35,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${GEOMETRIE_PAKETVERWALTER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the binary; the fonts are loaded by path at run time,
-# and Qt's platform plugins (only recommended by libqt6gui6) are needed to open
-# a window at all.
+# Qt's platform plugins (only recommended by libqt6gui6) are needed to open a
+# window at all, and Qt's translations give its own texts in German.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

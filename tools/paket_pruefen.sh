@@ -108,13 +108,13 @@ feld() { dpkg-deb --field "$deb" "$1"; }
 [ -n "$(feld Description)" ] || fehler ".deb: no Description"
 [ "$(feld Version)" = "$version-1" ] || fehler ".deb: Version $(feld Version) is not $version-1"
 
-# Dependencies: computed from the binary, plus the fonts and Qt's platform
-# plugins; nothing but the C and C++ runtime, Qt and the fonts.
+# Dependencies: computed from the binary, plus the fonts, Qt's platform
+# plugins and its translations; nothing but the C and C++ runtime, Qt and the fonts.
 abhaengig="$(feld Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)"
-for muss in fonts-liberation qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6; do
+for muss in fonts-liberation qt6-qpa-plugins qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -qx "$muss" <<<"$abhaengig" || fehler ".deb does not depend on $muss (Depends: $(feld Depends))"
 done
-fremd="$(grep -Ev '^(libc6|libgcc-s1|libstdc\+\+6|libqt6[a-z0-9-]*|qt6-qpa-plugins|fonts-liberation)$' <<<"$abhaengig" || true)"
+fremd="$(grep -Ev '^(libc6|libgcc-s1|libstdc\+\+6|libqt6[a-z0-9-]*|qt6-qpa-plugins|qt6-translations-l10n|fonts-liberation)$' <<<"$abhaengig" || true)"
 [ -z "$fremd" ] || fehler ".deb depends on more than Qt and the fonts: $fremd"
 
 if ! diff -u <(erwartet | sed 's|^|usr/|') \

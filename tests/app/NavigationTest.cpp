@@ -1,17 +1,7 @@
 // The whole program's windows wired to the start menu as at program start:
 // every menu command opens its window modally with its caption and size, and
 // closing it returns to the start window.
-#include "app/InformationU.h"
-#include "app/StartU.h"
-#include "lessons/Dreieck0U.h"
-#include "lessons/Dreieck1U.h"
-#include "lessons/Dreieck2U.h"
-#include "lessons/Dreieck3U.h"
-#include "lessons/Symmetrie1U.h"
-#include "lessons/Symmetrie2U.h"
-#include "lessons/Winkel1U.h"
-#include "lessons/Winkel2U.h"
-#include "lessons/Winkel3U.h"
+#include "app/Programm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,34 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Programm {
-    TfrmStart frmStart;
-    TfrmWinkel1 frmWinkel1;
-    TfrmWinkel2 frmWinkel2;
-    TfrmWinkel3 frmWinkel3;
-    TfrmSymmetrie1 frmSymmetrie1;
-    TfrmSymmetrie2 frmSymmetrie2;
-    TfrmDreieck1 frmDreieck1;
-    TfrmDreieck2 frmDreieck2;
-    TfrmDreieck0 frmDreieck0;
-    TfrmDreieck3 frmDreieck3;
-    TfrmInformation frmInformation;
-
-    Programm()
-    {
-        frmStart.SetzeFenster(QStringLiteral("menArten"), &frmWinkel1);
-        frmStart.SetzeFenster(QStringLiteral("menUebertragen"), &frmWinkel2);
-        frmStart.SetzeFenster(QStringLiteral("menParall"), &frmWinkel3);
-        frmStart.SetzeFenster(QStringLiteral("menSpiegeln"), &frmSymmetrie1);
-        frmStart.SetzeFenster(QStringLiteral("menSymmetralen"), &frmSymmetrie2);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck0"), &frmDreieck0);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck1"), &frmDreieck1);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck2"), &frmDreieck2);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck3"), &frmDreieck3);
-        frmStart.SetzeFenster(QStringLiteral("menInformation"), &frmInformation);
-    }
-};
 
 // The client area of a content window: the layout's widget below the menu bar.
 QSize ClientGroesse(QDialog* fenster)
@@ -84,7 +46,7 @@ TEST(Navigation, JederMenuebefehlOeffnetSeinFensterUndKehrtZurueck)
         {"menInformation", "Informationen", {1016, 722}},
     };
 
-    Programm p;
+    TProgramm p;
     p.frmStart.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.frmStart));
     for (const Ziel& z : ziele) {
@@ -123,7 +85,7 @@ TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
 {
     // In the application's event loop: a refused click while no window is active
     // (as without a window manager), the message confirmed with Return.
-    Programm p;
+    TProgramm p;
     TfrmSymmetrie1& lektion = p.frmSymmetrie1;
     bool beimFenster = false, laeuftNoch = false;
     QTimer::singleShot(0, &p.frmStart, [&] { p.frmStart.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger(); });
@@ -149,7 +111,7 @@ TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
 
 TEST(Navigation, KeinKnopfIrgendeinesFenstersIstStandardknopf)
 {
-    Programm p;
+    TProgramm p;
     p.frmStart.show();
     for (QAction* punkt : p.frmStart.findChildren<QAction*>()) {
         QDialog* fenster = p.frmStart.Fenster(punkt->objectName());

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -280,4 +281,36 @@ TEST(Lektionsrahmen, FokusverlustGibtDenZeigerFrei)
     EXPECT_FALSE(f.isActiveWindow());
     EXPECT_FALSE(CursorBegrenzt());
     f.close();
+}
+
+// The windows have no context menus: a right click on the empty part of the
+// menu bar, on the title or anywhere in the client, or the menu key, opens
+// nothing (Qt's dialog would offer its "What's This?" menu there).
+TEST(Lektionsrahmen, KeinKontextmenueAufMenueleisteUndFenster)
+{
+    ProbeFenster f;
+    Zeige(f);
+    QStringList gesehen;
+    QTimer aufpasser;
+    QObject::connect(&aufpasser, &QTimer::timeout, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            gesehen << QString::fromLatin1(popup->metaObject()->className());
+            popup->close();
+        }
+    });
+    aufpasser.start(5);
+
+    QMenuBar* leiste = f.MainMenu1();
+    const QPoint leer = leiste->mapTo(&f, QPoint(leiste->width() - 20, leiste->height() / 2));
+    const QPoint titel = leiste->mapTo(&f, leiste->actionGeometry(f.menSchliessen()).center());
+    const QPoint panel = f.bereich.pnlUeb->mapTo(&f, QPoint(30, 30));
+    for (const QPoint& p : {leer, titel, panel}) {
+        QTest::mouseClick(f.windowHandle(), Qt::RightButton, {}, p);
+        QTest::qWait(20);
+    }
+    f.schritt.UpDown->setFocus();
+    QTest::keyClick(f.windowHandle(), Qt::Key_Menu);
+    QTest::qWait(20);
+    EXPECT_TRUE(gesehen.isEmpty()) << gesehen.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(f.isVisible());
 }

@@ -69,3 +69,22 @@ TEST(Zufall, UhrzeitKeimWechselt)
         b.push_back(Random(1000000));
     EXPECT_NE(a, b);
 }
+
+TEST(Zufall, FesteUhrWiederholtJedesOeffnen)
+{
+    const auto folge = [] {
+        std::vector<int> z;
+        for (int oeffnen = 0; oeffnen < 3; ++oeffnen) {
+            Randomize();
+            for (int i = 0; i < 4; ++i)
+                z.push_back(Random(1000000));
+        }
+        return z;
+    };
+    FesteZufallsUhr(99);
+    const std::vector<int> a = folge();
+    FesteZufallsUhr(99);
+    EXPECT_EQ(folge(), a);
+    EXPECT_NE(std::vector<int>(a.begin(), a.begin() + 4), std::vector<int>(a.begin() + 4, a.begin() + 8))
+        << "each opening draws anew";
+}

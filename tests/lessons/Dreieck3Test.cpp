@@ -444,3 +444,26 @@ TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
     EXPECT_TRUE(fenster.grpH->isVisible() && !fenster.grpWinkel->isVisible());
     ErwartePunkt(fenster.C, -6, 20, 0);
 }
+
+// Found by random events: a check box kept the focus when "Thaleskreis" hid
+// the line groups, and the space bar still switched a line on and off.
+TEST_F(Dreieck3, VerborgeneKontrollkaestchenNehmenKeineTasten)
+{
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QTest::mouseClick(fenster.chkHA, Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(fenster.chkHA->hasFocus());
+
+    fenster.menKreis->trigger();
+    const auto geschaltet = [this] {
+        std::string s;
+        for (QCheckBox* chk : fenster.findChildren<QCheckBox*>())
+            s += chk->isChecked() ? '1' : '0';
+        return s;
+    };
+    const std::string vorher = geschaltet();
+    QTest::keyClick(fenster.windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(geschaltet(), vorher);
+    QWidget* fokus = fenster.focusWidget();
+    EXPECT_TRUE(!fokus || fokus->isVisible()) << fokus->metaObject()->className();
+}

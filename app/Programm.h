@@ -1,0 +1,45 @@
+// The program's eleven windows, created once in their fixed order (the start
+// window first, as the main window) and wired to the start menu. main() builds
+// it; tests build it to drive the whole program as the pupil sees it.
+#pragma once
+
+#include "app/InformationU.h"
+#include "app/StartU.h"
+#include "lessons/Dreieck0U.h"
+#include "lessons/Dreieck1U.h"
+#include "lessons/Dreieck2U.h"
+#include "lessons/Dreieck3U.h"
+#include "lessons/Symmetrie1U.h"
+#include "lessons/Symmetrie2U.h"
+#include "lessons/Winkel1U.h"
+#include "lessons/Winkel2U.h"
+#include "lessons/Winkel3U.h"
+
+struct TProgramm {
+    // The windows live as long as the program.
+    TfrmStart frmStart;
+    TfrmWinkel1 frmWinkel1;
+    TfrmWinkel2 frmWinkel2;
+    TfrmWinkel3 frmWinkel3;
+    TfrmSymmetrie1 frmSymmetrie1;
+    TfrmSymmetrie2 frmSymmetrie2;
+    TfrmDreieck1 frmDreieck1;
+    TfrmDreieck2 frmDreieck2;
+    TfrmDreieck0 frmDreieck0;
+    TfrmDreieck3 frmDreieck3;
+    TfrmInformation frmInformation;
+
+    TProgramm()
+    {
+        frmStart.SetzeFenster(QStringLiteral("menArten"), &frmWinkel1);
+        frmStart.SetzeFenster(QStringLiteral("menUebertragen"), &frmWinkel2);
+        frmStart.SetzeFenster(QStringLiteral("menParall"), &frmWinkel3);
+        frmStart.SetzeFenster(QStringLiteral("menSpiegeln"), &frmSymmetrie1);
+        frmStart.SetzeFenster(QStringLiteral("menSymmetralen"), &frmSymmetrie2);
+        frmStart.SetzeFenster(QStringLiteral("menDreieck0"), &frmDreieck0);
+        frmStart.SetzeFenster(QStringLiteral("menDreieck1"), &frmDreieck1);
+        frmStart.SetzeFenster(QStringLiteral("menDreieck2"), &frmDreieck2);
+        frmStart.SetzeFenster(QStringLiteral("menDreieck3"), &frmDreieck3);
+        frmStart.SetzeFenster(QStringLiteral("menInformation"), &frmInformation);
+    }
+};
