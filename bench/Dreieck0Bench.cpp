@@ -3,6 +3,7 @@
 // one click on "Neues Dreieck"), with the median and the 99th percentile as
 // counters, by wall clock and by the thread's processor time; and the repaint
 // of a box and a text box by angles.
+#include "Messen.h"
 #include "draw/ZufallU.h"
 #include "lessons/Dreieck0Erzeuger.h"
 #include "lessons/Dreieck0U.h"
@@ -82,10 +83,7 @@ void WinkelAbbild(benchmark::State& state, TPaintBox* TfrmDreieck0::*box)
     fenster.show();
     QApplication::processEvents();
     fenster.menWinkel->trigger();
-    for (auto _ : state) {
-        QImage bild = (fenster.*box)->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
+    MissNeuzeichnen(state, fenster.*box);
 }
 
 void Dreieck0WinkelBox(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntGrafik2); }

@@ -2,6 +2,7 @@
 // SsW with two solutions at the last step, both triangles and all labels.
 #include "lessons/Dreieck1U.h"
 
+#include "Messen.h"
 #include "draw/ZufallU.h"
 
 #include <QAction>
@@ -19,12 +20,8 @@ void Dreieck1SsWZweiLoesungen(benchmark::State& state)
     fenster.grpLoesungen->SetzeItemIndex(1);
     SetzeZufallsKeim(7);
     fenster.grpLoesungenClick();
-    while (fenster.UpDown->Position() < fenster.UpDown->Max())
-        fenster.UpDown->KlickRechts();
-    for (auto _ : state) {
-        QImage bild = fenster.pntGrafik->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
+    BisZumLetztenSchritt(fenster.UpDown);
+    MissNeuzeichnen(state, fenster.pntGrafik);
     fenster.close();
 }
 

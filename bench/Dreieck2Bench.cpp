@@ -1,5 +1,6 @@
 // Repaints of "Besondere Eigenschaften" at the last step of each topic on the
 // start triangle, marks and labels on: the fullest picture of each topic.
+#include "Messen.h"
 #include "lessons/Dreieck2U.h"
 
 #include <QAction>
@@ -15,12 +16,8 @@ void LetzterSchritt(benchmark::State& state)
     QApplication::processEvents();
     QAction* themen[] = {fenster.menEigen1, fenster.menEigen2, fenster.menEigen3, fenster.menEigen4};
     themen[state.range(0) - 1]->trigger();
-    while (fenster.UpDown->Position() < fenster.UpDown->Max())
-        fenster.UpDown->KlickRechts();
-    for (auto _ : state) {
-        QImage bild = fenster.pntGrafik->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
+    BisZumLetztenSchritt(fenster.UpDown);
+    MissNeuzeichnen(state, fenster.pntGrafik);
     fenster.close();
 }
 

@@ -1,4 +1,5 @@
 // Repaint cost of the symmetry lessons' drawing areas in their fullest state.
+#include "Messen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/GlobalU.h"
@@ -24,10 +25,7 @@ void SpiegelnFuenfPunkte(benchmark::State& state, int schritt)
         w.pntGrafikMouseDown(Qt::LeftButton, {}, int(500 + 25 * p[0]), int(240 - 24 * p[1]));
     while (w.UpDown->Position() < schritt)
         w.UpDown->KlickRechts();
-    for (auto _ : state) {
-        QImage bild = w.pntGrafik->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
+    MissNeuzeichnen(state, w.pntGrafik);
 }
 
 void BM_Spiegeln_Schritt3(benchmark::State& state) { SpiegelnFuenfPunkte(state, 3); }
@@ -45,29 +43,21 @@ struct Symmetralen {
         w.MarkierePunkt2(4, -1);
         w.MarkierePunkt2(-2, -3);
         w.MarkierePunkt2(-4, 1);
-        while (w.UpDown1->Position() < w.UpDown1->Max())
-            w.UpDown1->KlickRechts();
-        while (w.UpDown2->Position() < w.UpDown2->Max())
-            w.UpDown2->KlickRechts();
+        BisZumLetztenSchritt(w.UpDown1);
+        BisZumLetztenSchritt(w.UpDown2);
     }
 };
 
 void BM_Symmetralen_Strecke(benchmark::State& state)
 {
     Symmetralen s;
-    for (auto _ : state) {
-        QImage bild = s.w.pntGrafik1->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
+    MissNeuzeichnen(state, s.w.pntGrafik1);
 }
 
 void BM_Symmetralen_Winkel(benchmark::State& state)
 {
     Symmetralen s;
-    for (auto _ : state) {
-        QImage bild = s.w.pntGrafik2->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
+    MissNeuzeichnen(state, s.w.pntGrafik2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Repaints of the angle lessons' drawing areas, each in a busy state: every
 // arc, leg and label that the state can show is drawn.
+#include "Messen.h"
 #include "lessons/Winkel1U.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
@@ -11,23 +12,13 @@
 
 namespace {
 
-template <class T>
-void Miss(benchmark::State& state, T& fenster, TPaintBox* box)
-{
-    for (auto _ : state) {
-        QImage bild = box->Abbild();
-        benchmark::DoNotOptimize(bild.constBits());
-    }
-    fenster.close();
-}
-
 void Winkel1Links(benchmark::State& state)
 {
     TfrmWinkel1 fenster;
     fenster.show();
     QApplication::processEvents();
     fenster.scrWinkel1->setValue(200); // reflex angle: the longest arc
-    Miss(state, fenster, fenster.pntGrafik1);
+    MissNeuzeichnen(state, fenster.pntGrafik1);
 }
 
 void Winkel1Rechts(benchmark::State& state)
@@ -39,7 +30,7 @@ void Winkel1Rechts(benchmark::State& state)
     fenster.pntGrafik2MouseDown(Qt::LeftButton, {}, 432, 240);
     fenster.pntGrafik2MouseMove(Qt::NoModifier, 250, 420);
     fenster.pntGrafik2MouseUp(Qt::LeftButton, {}, 250, 420);
-    Miss(state, fenster, fenster.pntGrafik2);
+    MissNeuzeichnen(state, fenster.pntGrafik2);
 }
 
 void Winkel2Schritt6(benchmark::State& state)
@@ -49,7 +40,7 @@ void Winkel2Schritt6(benchmark::State& state)
     QApplication::processEvents();
     for (int i = 0; i < 6; ++i)
         fenster.UpDown->KlickRechts();
-    Miss(state, fenster, fenster.pntGrafik);
+    MissNeuzeichnen(state, fenster.pntGrafik);
 }
 
 void Winkel3Links(benchmark::State& state)
@@ -60,7 +51,7 @@ void Winkel3Links(benchmark::State& state)
     fenster.menArt2->trigger();
     for (int i = 0; i < 3; ++i)
         fenster.UpDown1->KlickRechts();
-    Miss(state, fenster, fenster.pntGrafik1);
+    MissNeuzeichnen(state, fenster.pntGrafik1);
 }
 
 void Winkel3Rechts(benchmark::State& state)
@@ -71,7 +62,7 @@ void Winkel3Rechts(benchmark::State& state)
     fenster.menArt2->trigger();
     for (int i = 0; i < 4; ++i)
         fenster.UpDown2->KlickRechts();
-    Miss(state, fenster, fenster.pntGrafik2);
+    MissNeuzeichnen(state, fenster.pntGrafik2);
 }
 
 } // namespace
