@@ -8,7 +8,9 @@
 #include "draw/VektorU.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -40,18 +42,33 @@ void Zeichne(Leinwand& lw, const TLinie& l)
     Strecke(lw, l.breite, l.farbe, l.von.x, l.von.y, l.bis.x, l.bis.y, l.stil);
 }
 
-// Three labels, each just right of the check box below it.
-void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch)
+// Three labels, each centred on its place by the width it is drawn with, but
+// never closer than 2 pixels to the check box on its left: the box lies above
+// the legend and would hide what stands beneath it.
+void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch,
+                    const QCheckBox* (&kaestchen)[3])
 {
     Leinwand& lw = box->Canvas;
     // No white fill: the legend stands on the group's face.
     SetzeWeltfenster(box->width(), box->height(), weltLegende);
     ZeichneGitter(lw);
+    lw.pinsel.stil = bsClear;
     for (int i = 0; i < 3; ++i) {
+        // Measured in the legend's own font, not in whatever the last painting left.
+        lw.schrift = TSchrift{};
+        const int hoehe = lw.TextHeight(texte[i]);
+        const int breite = TextBreite(lw, texte[i], 12, true);
+        int px, py;
         if (griechisch)
-            SymbolTextMitte(lw, texte[i], clBlack, true, 12, 4.2f + 6.0f * float(i), 0.7f);
+            WeltZuPixel(4.2f + 6.0f * float(i), 0.7f, px, py);
         else
-            TextZentriert(lw, texte[i], clBlack, true, 12, 3.5f + 6.0f * float(i), 0.3f);
+            WeltZuPixel(3.5f + 6.0f * float(i), 0.3f, px, py);
+        const int frei = kaestchen[i]->geometry().right() + 1 - box->x() + 2;
+        const int links = std::max(px - breite / 2, frei);
+        if (griechisch)
+            SchreibeSymbolText(lw, texte[i], links, py, 12, true, clBlack);
+        else
+            SchreibeText(lw, texte[i], links, py - hoehe / 2, 12, true, clBlack);
     }
 }
 
@@ -420,23 +437,27 @@ void TfrmDreieck3::ZeichneThaleskreis(Leinwand& lw)
 void TfrmDreieck3::pntHPaint()
 {
     static const QString texte[3] = {QStringLiteral("h!a"), QStringLiteral("h!b"), QStringLiteral("h!c")};
-    ZeichneLegende(pntH, texte, false);
+    const QCheckBox* kaestchen[3] = {chkHA, chkHB, chkHC};
+    ZeichneLegende(pntH, texte, false, kaestchen);
 }
 
 void TfrmDreieck3::pntSPaint()
 {
     static const QString texte[3] = {QStringLiteral("s!A!B"), QStringLiteral("s!A!C"), QStringLiteral("s!B!C")};
-    ZeichneLegende(pntS, texte, false);
+    const QCheckBox* kaestchen[3] = {chkSA, chkSB, chkSC};
+    ZeichneLegende(pntS, texte, false, kaestchen);
 }
 
 void TfrmDreieck3::pntWPaint()
 {
     static const QString texte[3] = {QStringLiteral("w*a"), QStringLiteral("w*b"), QStringLiteral("w*g")};
-    ZeichneLegende(pntW, texte, true);
+    const QCheckBox* kaestchen[3] = {chkWA, chkWB, chkWC};
+    ZeichneLegende(pntW, texte, true, kaestchen);
 }
 
 void TfrmDreieck3::pntSWPaint()
 {
     static const QString texte[3] = {QStringLiteral("s!A"), QStringLiteral("s!B"), QStringLiteral("s!C")};
-    ZeichneLegende(pntSW, texte, false);
+    const QCheckBox* kaestchen[3] = {chkSWA, chkSWB, chkSWC};
+    ZeichneLegende(pntSW, texte, false, kaestchen);
 }
