@@ -5,7 +5,6 @@
 #include "draw/GlobalU.h"
 #include "draw/SchnittU.h"
 
-#include <QApplication>
 #include <QAction>
 #include <gtest/gtest.h>
 
@@ -13,65 +12,36 @@
 
 using namespace dreieck2;
 
-namespace {
-
-// Where along the line through `von` with direction `u` a point lies, and how far off it.
-struct TAufGerade {
-    double t, abstand;
-};
-TAufGerade Lage(TPunkt von, TPunkt u, TPunkt p)
-{
-    const double dx = p.x - von.x, dy = p.y - von.y;
-    return {dx * u.x + dy * u.y, std::fabs(dx * u.y - dy * u.x)};
-}
-
-} // namespace
-
 TEST(Dreieck2Treue, VerlaengerteHoehenReichenUeberH)
 {
     SetzeFarben();
-    // Obtuse at A with H 6.75 below AB, its mirror image obtuse at B, the
-    // deepest H the heights' rule lets through (7.92 below AB), and the
-    // window's acute start triangle.
-    const TDreieck dreiecke[] = {{{-8, -10}, {14, -10}, {-13, 10}}, {{-14, -10}, {8, -10}, {13, 10}},
-                                 {{-13, -10}, {14, -10}, {-19, 15}}, startDreieck};
-    for (const TDreieck& d : dreiecke) {
-        SCOPED_TRACE(testing::Message() << "A " << d.A.x << " B " << d.B.x << " C " << d.C.x << " " << d.C.y);
+    // Obtuse at A with H 6.75 below AB, its mirror image, the deepest H the
+    // heights' rule lets through (7.92 below AB), and the acute start triangle.
+    for (const TDreieck& d : {TDreieck{{-8, -10}, {14, -10}, {-13, 10}}, TDreieck{{-14, -10}, {8, -10}, {13, 10}},
+                              TDreieck{{-13, -10}, {14, -10}, {-19, 15}}, startDreieck}) {
+        SCOPED_TRACE(testing::Message() << d.A.x << " " << d.B.x << " " << d.C.x << " " << d.C.y);
         ASSERT_TRUE(DreieckZulaessig(hoehen, d));
-        TPunkt h, s, um, in, fc, fa, fb;
-        ASSERT_TRUE(MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, h.x, h.y, s.x, s.y, um.x, um.y,
-                                       in.x, in.y));
-        ASSERT_TRUE(Hoehenfusspunkte(d, fc, fa, fb));
+        TPunkt h, s, u, i, fc, fa, fb;
+        ASSERT_TRUE(MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, h.x, h.y, s.x, s.y, u.x, u.y, i.x,
+                                       i.y) && Hoehenfusspunkte(d, fc, fa, fb));
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
-        const std::pair<TPunkt, TPunkt> hoehenLinien[] = {{d.A, fa}, {d.B, fb}, {d.C, fc}};
-        for (const auto& [ecke, fuss] : hoehenLinien) {
-            const double laenge = std::hypot(fuss.x - ecke.x, fuss.y - ecke.y);
-            const TPunkt u{float((fuss.x - ecke.x) / laenge), float((fuss.y - ecke.y) / laenge)};
-            // The violet pieces on this height, as intervals along it.
-            std::vector<std::pair<double, double>> stuecke;
+        for (const auto& [ecke, fuss] : {std::pair{d.A, fa}, std::pair{d.B, fb}, std::pair{d.C, fc}}) {
+            // Along the height: t from the vertex towards the foot, and the distance off it.
+            const double l = std::hypot(fuss.x - ecke.x, fuss.y - ecke.y);
+            const double ux = (fuss.x - ecke.x) / l, uy = (fuss.y - ecke.y) / l;
+            const auto t = [&](TPunkt p) { return (p.x - ecke.x) * ux + (p.y - ecke.y) * uy; };
+            const auto ab = [&](TPunkt p) { return std::fabs((p.x - ecke.x) * uy - (p.y - ecke.y) * ux); };
+            const double tH = t(h), weiter = tH > l ? tH + 0.5 : tH < 0 ? tH - 0.5 : tH;
+            bool reichtBisH = false, reichtWeiter = false;
             for (const TElement& e : bild.elemente) {
-                const TLinie* l = std::get_if<TLinie>(&e);
-                if (!l || l->farbe != farbeViolett)
+                const TLinie* li = std::get_if<TLinie>(&e);
+                if (!li || li->farbe != farbeViolett || ab(li->von) > 1e-3 || ab(li->bis) > 1e-3)
                     continue;
-                const TAufGerade a = Lage(ecke, u, l->von), b = Lage(ecke, u, l->bis);
-                if (a.abstand < 1e-3 && b.abstand < 1e-3)
-                    stuecke.push_back(std::minmax(a.t, b.t));
+                const auto [von, bis] = std::minmax(t(li->von), t(li->bis));
+                reichtBisH = reichtBisH || (tH >= von - 1e-3 && tH <= bis + 1e-3);
+                reichtWeiter = reichtWeiter || (weiter >= von - 1e-3 && weiter <= bis + 1e-3);
             }
-            const auto gezeichnet = [&](double t) {
-                for (const auto& [von, bis] : stuecke)
-                    if (t >= von - 1e-3 && t <= bis + 1e-3)
-                        return true;
-                return false;
-            };
-            const double tH = Lage(ecke, u, h).t;
-            EXPECT_TRUE(gezeichnet(tH)) << "H off the height from " << ecke.x << "|" << ecke.y;
-            // Outside the triangle the height goes on a little past H.
-            if (tH > laenge) {
-                EXPECT_TRUE(gezeichnet(tH + 0.5));
-            }
-            if (tH < 0) {
-                EXPECT_TRUE(gezeichnet(tH - 0.5));
-            }
+            EXPECT_TRUE(reichtBisH && reichtWeiter) << "height from " << ecke.x << "|" << ecke.y;
         }
     }
 }
@@ -80,9 +50,7 @@ TEST(Dreieck2Treue, BildHaengtNurVomZustandAb)
 {
     TfrmDreieck2 f;
     f.show();
-    QApplication::processEvents();
-    // The picture of a step painted right after the step before it and right
-    // after the step after it: each painting starts with what the last one left.
+    // A step painted right after the step before it and right after the one after it.
     const auto nach = [&f](TPaintBox* box, int vorher, int schritt) {
         f.Schritt = vorher;
         box->Abbild();
@@ -91,10 +59,10 @@ TEST(Dreieck2Treue, BildHaengtNurVomZustandAb)
     };
     for (QAction* thema : {f.menEigen1, f.menEigen2, f.menEigen3, f.menEigen4}) {
         thema->trigger();
-        for (int schritt = 1; schritt < f.MaxSchritt; ++schritt) {
-            SCOPED_TRACE(testing::Message() << thema->text().toStdString() << ", step " << schritt);
-            EXPECT_TRUE(nach(f.pntGrafik, schritt - 1, schritt) == nach(f.pntGrafik, schritt + 1, schritt));
-            EXPECT_TRUE(nach(f.pntStatus, schritt - 1, schritt) == nach(f.pntStatus, schritt + 1, schritt));
+        for (int s = 1; s < f.MaxSchritt; ++s) {
+            SCOPED_TRACE(testing::Message() << thema->text().toStdString() << ", step " << s);
+            EXPECT_TRUE(nach(f.pntGrafik, s - 1, s) == nach(f.pntGrafik, s + 1, s));
+            EXPECT_TRUE(nach(f.pntStatus, s - 1, s) == nach(f.pntStatus, s + 1, s));
         }
     }
     f.close();
