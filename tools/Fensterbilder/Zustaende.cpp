@@ -99,7 +99,8 @@ QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
 // "Dynamische Geometrie" with vertices pushed against the edges of the drag
 // field: B dragged to the right edge and A flicked onto it; with `ecke` also C
 // dragged into the top right corner and B, then A flicked onto it. Every
-// vertex stays inside the field with its name, all lines switched on.
+// vertex stays inside the field with its name; two lines of each kind but the
+// angle bisectors are switched on.
 QWidget* DreieckAmRand(bool ecke)
 {
     auto* f = Oeffne<TfrmDreieck3>();
