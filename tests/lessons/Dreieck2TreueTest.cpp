@@ -8,6 +8,7 @@
 #include <QAction>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace dreieck2;
@@ -37,7 +38,7 @@ TEST(Dreieck2Treue, VerlaengerteHoehenReichenUeberH)
                 const TLinie* li = std::get_if<TLinie>(&e);
                 if (!li || li->farbe != farbeViolett || ab(li->von) > 1e-3 || ab(li->bis) > 1e-3)
                     continue;
-                const auto [von, bis] = std::minmax(t(li->von), t(li->bis));
+                const double t1 = t(li->von), t2 = t(li->bis), von = std::min(t1, t2), bis = std::max(t1, t2);
                 reichtBisH = reichtBisH || (tH >= von - 1e-3 && tH <= bis + 1e-3);
                 reichtWeiter = reichtWeiter || (weiter >= von - 1e-3 && weiter <= bis + 1e-3);
             }
