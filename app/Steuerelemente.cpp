@@ -99,6 +99,10 @@ void TPaintBox::paintEvent(QPaintEvent*)
     if (!OnPaint)
         return;
     QPainter p(this);
+    // Every painting starts with the pen, brush and font of a new canvas: a
+    // label centred by the font the painting before left would stand a pixel
+    // or two elsewhere depending on what was shown before.
+    Canvas.Zuruecksetzen();
     Canvas.Binde(&p);
     OnPaint();
     Canvas.Loese();
@@ -110,6 +114,7 @@ QImage TPaintBox::Abbild()
     bild.fill(QtFarbe(clBtnFace));
     if (OnPaint) {
         QPainter p(&bild);
+        Canvas.Zuruecksetzen();
         Canvas.Binde(&p);
         OnPaint();
         Canvas.Loese();

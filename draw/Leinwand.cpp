@@ -277,10 +277,20 @@ void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
 {
     if (!maler_ || stift.stil == psClear)
         return;
-    const qreal mx = (l + r) / 2.0, my = (t + b) / 2.0;
-    // Screen y grows downwards; counter-clockwise on screen is the positive sense.
-    const qreal start = qRadiansToDegrees(std::atan2(my - y1, x1 - mx));
-    const qreal ende = qRadiansToDegrees(std::atan2(my - y2, x2 - mx));
+    // The ellipse drawn below has its centre here, counted in whole pixels,
+    // and these half axes.
+    const qreal mx = (l + r - 1) / 2.0, my = (t + b - 1) / 2.0;
+    const qreal rx = (r - l - 1) / 2.0, ry = (b - t - 1) / 2.0;
+    // QPainter takes the ellipse's parametric angle, not the angle of the ray:
+    // on an ellipse that is wider than high they differ by up to a degree or
+    // more. The point of the ellipse on the ray through (x, y) has the
+    // parameter atan2(dy / ry, dx / rx). Screen y grows downwards;
+    // counter-clockwise on screen is the positive sense.
+    const auto parameter = [&](int x, int y) {
+        return qRadiansToDegrees(std::atan2((my - y) * rx, (x - mx) * ry));
+    };
+    const qreal start = parameter(x1, y1);
+    const qreal ende = parameter(x2, y2);
     qreal spanne = std::fmod(ende - start, 360.0);
     if (spanne <= 0)
         spanne += 360.0;

@@ -89,6 +89,13 @@ public:
     // Attach to a painter for drawing; Loese detaches. Pen, brush and font stay.
     void Binde(QPainter* maler);
     void Loese();
+    // Pen, brush and font back to those of a new canvas.
+    void Zuruecksetzen()
+    {
+        stift = {};
+        pinsel = {};
+        schrift = {};
+    }
     QPainter* Maler() const { return maler_; }
 
     void MoveTo(int x, int y);

@@ -249,6 +249,9 @@ void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int g
 
 void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
+    // A label has no box of its own: on a grey face a solid brush left by
+    // earlier drawing would put each letter on a white patch.
+    lw.pinsel.stil = bsClear;
     const int w = TextBreite(lw, text, groesse, fett);
     int px, py;
     platz(x, y, -(w / 2), px, py);
@@ -257,6 +260,7 @@ void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett,
 
 void SymbolTextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
+    lw.pinsel.stil = bsClear;
     int px, py;
     platz(x, y, 0, px, py);
     schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Symbol, true);

@@ -19,7 +19,8 @@ void SchreibeFarbText(Leinwand& lw, const QString& text, int x0, int y0, int gro
 void SchreibeTimesText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe);
 void SchreibeSymbolText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe);
 
-// Placement at world points.
+// Placement at world points. None of them leaves a background behind its text
+// (TextImKasten fills its white box on purpose).
 void TextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y);
 void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y);
 void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y);

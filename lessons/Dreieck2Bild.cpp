@@ -7,6 +7,8 @@
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
+#include <algorithm>
+
 namespace dreieck2 {
 
 namespace {
@@ -178,13 +180,22 @@ void Hoehe(const TGroessen& g, TBild& b, const THoehe& h)
 TLinie Seite(TPunkt von, TPunkt bis) { return {1, clBlack, von, bis, liniePunktiert}; }
 TLinie Verlaengerung(const TGroessen& g, TPunkt von, TPunkt bis) { return {1, g.farbe, von, bis, linieVoll}; }
 
+// How far a height is prolonged past its foot when H lies beyond that foot:
+// 6 units, or further where H does, so that the line reaches H and goes on by
+// one unit.
+float BisUeberH(const TGroessen& g, TPunkt fuss)
+{
+    const long double bisH = Abstand(fuss.x, fuss.y, g.H.x, g.H.y);
+    return static_cast<float>(std::max(6.0L, bisH + 1.0L));
+}
+
 void HoeheC(const TGroessen& g, TBild& b)
 {
     const TDreieck& d = g.d;
     // With the right angle at B the mark belongs to the height from A.
     Hoehe(g, b,
           {d.C, g.Fc, QStringLiteral("h!c"), 1.2f, g.beta != 90.0f, Von(d.A, d.B), g.Fc.x < d.A.x ? 'R' : 'L',
-           {Seite(d.A, Weiter(d.A, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(d.C, g.Fc, 6))},
+           {Seite(d.A, Weiter(d.A, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(d.C, g.Fc, BisUeberH(g, g.Fc)))},
            {Seite(d.A, Weiter(d.B, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(g.Fc, g.H, 6))}});
 }
 
@@ -209,7 +220,7 @@ void HoeheB(const TGroessen& g, TBild& b)
     // With the right angle at A its mark stands there since the first height.
     Hoehe(g, b,
           {d.B, g.Fb, QStringLiteral("h!b"), 1.1f, g.alpha != 90.0f, Von(d.C, d.A), g.Fb.y < d.B.y ? 'L' : 'R',
-           {Seite(d.A, Weiter(d.A, g.Fb, 6)), Verlaengerung(g, g.Fb, Weiter(d.B, g.Fb, 6))},
+           {Seite(d.A, Weiter(d.A, g.Fb, 6)), Verlaengerung(g, g.Fb, Weiter(d.B, g.Fb, BisUeberH(g, g.Fb)))},
            {Verlaengerung(g, d.B, Weiter(d.B, g.H, 6))}});
 }
 

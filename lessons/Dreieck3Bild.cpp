@@ -137,26 +137,59 @@ bool EulerMoeglich(const TLinienWahl& w)
            && ZweiVonDrei(w.zeigeSa, w.zeigeSb, w.zeigeSc);
 }
 
+TWeltPunkt AbstandImFeld(TWeltPunkt mitte, float winkel, float abstand, const TWeltRechteck& feld,
+                         TWeltPunkt meiden)
+{
+    const auto erlaubt = [&](TWeltPunkt p) {
+        return p.x >= feld.xMin && p.x <= feld.xMax && p.y >= feld.yMin && p.y <= feld.yMax &&
+               !(Abstand(p.x, p.y, meiden.x, meiden.y) < kleinsterAbstand);
+    };
+    const auto punkt = [&](long double w, long double r) {
+        float px, py;
+        PolarZuKartesisch(static_cast<float>(std::fmod(w + 720.0L, 360.0L)), static_cast<float>(r), px, py);
+        return Plus(mitte, px, py);
+    };
+    // Turning away from the wanted direction in tenths of a degree, both ways
+    // alike, until the point is allowed. The field is far wider than the
+    // distance, so only a corner can need a longer one.
+    for (int halbe = 0; halbe <= 16; ++halbe) {
+        const long double r = abstand + halbe / 2.0L;
+        for (int zehntel = 0; zehntel <= 1800; ++zehntel) {
+            for (int seite : {1, -1}) {
+                const TWeltPunkt p = punkt(winkel + seite * zehntel / 10.0L, r);
+                if (erlaubt(p))
+                    return p;
+            }
+        }
+    }
+    return punkt(winkel, abstand);
+}
+
 bool ZieheEcke(TWeltPunkt& ecke, TWeltPunkt zeiger, TWeltPunkt erste, float abstand1, TWeltPunkt zweite,
-               float abstand2)
+               float abstand2, const TWeltRechteck* feld)
 {
     TWeltPunkt neu = zeiger;
     bool weiter = true;
     // Tested on the position before this move: one fast move can bring the
     // vertex closer; the next one puts it back and ends the drag.
-    const auto stosseAb = [&](TWeltPunkt andere, float abstand) {
+    const auto stosseAb = [&](TWeltPunkt andere, float abstand, TWeltPunkt meiden) {
         float dx, dy;
         Differenz(andere.x, andere.y, ecke.x, ecke.y, dx, dy);
         if (!(Laenge(dx, dy) < kleinsterAbstand))
             return;
-        float px, py;
-        PolarZuKartesisch(Richtungswinkel(dx, dy), abstand, px, py);
-        ecke = Plus(andere, px, py);
+        const float richtung = Richtungswinkel(dx, dy);
+        if (feld) {
+            ecke = AbstandImFeld(andere, richtung, abstand, *feld, meiden);
+        } else {
+            float px, py;
+            PolarZuKartesisch(richtung, abstand, px, py);
+            ecke = Plus(andere, px, py);
+        }
         neu = ecke;
         weiter = false;
     };
-    stosseAb(erste, abstand1);
-    stosseAb(zweite, abstand2);
+    stosseAb(erste, abstand1, zweite);
+    stosseAb(zweite, abstand2, erste);
     ecke = neu;
     return weiter;
 }

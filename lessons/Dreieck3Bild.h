@@ -39,9 +39,19 @@ constexpr float abstossen = 4.1f;   // every other pair
 // Moves a dragged vertex to the pointer. If it already stands closer than
 // `kleinsterAbstand` to `erste` (or then to `zweite`), it is put back on the
 // ray from that vertex through its position at the given distance instead,
-// and the result is false: the drag ends there.
+// and the result is false: the drag ends there. With a `feld` the vertex is
+// never put back outside it nor closer to the other neighbour: where the ray
+// leads there, the nearest allowed point at that distance is taken.
 bool ZieheEcke(TWeltPunkt& ecke, TWeltPunkt zeiger, TWeltPunkt erste, float abstand1, TWeltPunkt zweite,
-               float abstand2);
+               float abstand2, const TWeltRechteck* feld = nullptr);
+
+// The point at distance `abstand` from `mitte` in the direction `winkel`
+// (degrees), or, where that lies outside `feld` or closer than
+// `kleinsterAbstand` to `meiden`, the allowed point at that distance whose
+// direction is nearest to it. Where no direction is allowed (a corner with the
+// other vertex in it), the distance grows by half units until one is.
+TWeltPunkt AbstandImFeld(TWeltPunkt mitte, float winkel, float abstand, const TWeltRechteck& feld,
+                         TWeltPunkt meiden);
 
 // Side midpoints, feet of the heights and the centres of a triangle. Feet of a
 // side without length and the centres of a flat triangle stay empty.

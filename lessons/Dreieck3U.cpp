@@ -8,7 +8,9 @@
 #include "draw/VektorU.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -22,8 +24,11 @@ constexpr TWeltPunkt startA{-14.0f, -16.0f};
 constexpr TWeltPunkt startB{20.0f, 6.0f};
 constexpr TWeltPunkt startC{-6.0f, 20.0f};
 
-// A vertex is under the pointer within 0.3 units (3 pixels).
+// A vertex is under the pointer within 0.3 units (3 pixels). A pointer exactly
+// 3 pixels away measures 0.30000019 in single precision; the allowance keeps
+// "within 3 pixels" true in every direction and is far below a pixel.
 constexpr float trefferRadius = 0.3f;
+constexpr float trefferSpiel = 1e-4f;
 // Vertex names stand 1.5 units beyond the vertex or the side midpoint.
 constexpr float namenAbstand = 1.5f;
 
@@ -32,7 +37,7 @@ constexpr TWeltRechteck weltLegende{0.0f, 18.0f, -1.0f, 1.0f};
 
 bool Nahe(TWeltPunkt punkt, TWeltPunkt zeiger)
 {
-    return Abstand(punkt.x, punkt.y, zeiger.x, zeiger.y) <= trefferRadius;
+    return Abstand(punkt.x, punkt.y, zeiger.x, zeiger.y) <= trefferRadius + trefferSpiel;
 }
 
 void Zeichne(Leinwand& lw, const TLinie& l)
@@ -40,18 +45,33 @@ void Zeichne(Leinwand& lw, const TLinie& l)
     Strecke(lw, l.breite, l.farbe, l.von.x, l.von.y, l.bis.x, l.bis.y, l.stil);
 }
 
-// Three labels, each just right of the check box below it.
-void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch)
+// Three labels, each centred on its place by the width it is drawn with, but
+// never closer than 2 pixels to the check box on its left: the box lies above
+// the legend and would hide what stands beneath it.
+void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch,
+                    const QCheckBox* (&kaestchen)[3])
 {
     Leinwand& lw = box->Canvas;
     // No white fill: the legend stands on the group's face.
     SetzeWeltfenster(box->width(), box->height(), weltLegende);
     ZeichneGitter(lw);
+    lw.pinsel.stil = bsClear;
     for (int i = 0; i < 3; ++i) {
+        // Measured in the legend's own font, not in whatever the last painting left.
+        lw.schrift = TSchrift{};
+        const int hoehe = lw.TextHeight(texte[i]);
+        const int breite = TextBreite(lw, texte[i], 12, true);
+        int px, py;
         if (griechisch)
-            SymbolTextMitte(lw, texte[i], clBlack, true, 12, 4.2f + 6.0f * float(i), 0.7f);
+            WeltZuPixel(4.2f + 6.0f * float(i), 0.7f, px, py);
         else
-            TextZentriert(lw, texte[i], clBlack, true, 12, 3.5f + 6.0f * float(i), 0.3f);
+            WeltZuPixel(3.5f + 6.0f * float(i), 0.3f, px, py);
+        const int frei = kaestchen[i]->geometry().right() + 1 - box->x() + 2;
+        const int links = std::max(px - breite / 2, frei);
+        if (griechisch)
+            SchreibeSymbolText(lw, texte[i], links, py, 12, true, clBlack);
+        else
+            SchreibeText(lw, texte[i], links, py - hoehe / 2, 12, true, clBlack);
     }
 }
 
@@ -284,6 +304,29 @@ TWeltPunkt TfrmDreieck3::Zeiger(int x, int y) const
     return p;
 }
 
+TWeltRechteck TfrmDreieck3::ZiehFeld() const
+{
+    const QRect r = ZiehBereichImBild(1);
+    const TWeltPunkt linksOben = Zeiger(r.left(), r.top());
+    const TWeltPunkt rechtsUnten = Zeiger(r.right(), r.bottom());
+    return {linksOben.x, rechtsUnten.x, rechtsUnten.y, linksOben.y};
+}
+
+void TfrmDreieck3::AbstandWiederherstellen()
+{
+    const TWeltRechteck feld = ZiehFeld();
+    // A push away from one neighbour may bring the vertex near the other; a
+    // few rounds settle it.
+    for (int runde = 0; runde < 3; ++runde) {
+        if (ziehenA)
+            ZieheEcke(A, A, B, abstossenAB, C, abstossen, &feld);
+        if (ziehenB)
+            ZieheEcke(B, B, A, abstossen, C, abstossen, &feld);
+        if (ziehenC)
+            ZieheEcke(C, C, A, abstossen, B, abstossen, &feld);
+    }
+}
+
 void TfrmDreieck3::pntGrafikMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     // The rectangle from where the drawing stands on the screen now, so that a
@@ -312,16 +355,20 @@ void TfrmDreieck3::pntGrafikMouseMove(Qt::KeyboardModifiers, int x, int y)
 {
     const TWeltPunkt p = Zeiger(x, y);
     if (art == 1) {
+        const TWeltRechteck feld = ZiehFeld();
+        if (ziehenA)
+            ziehenA = ZieheEcke(A, p, B, abstossenAB, C, abstossen, &feld);
+        if (ziehenB)
+            ziehenB = ZieheEcke(B, p, A, abstossen, C, abstossen, &feld);
+        if (ziehenC)
+            ziehenC = ZieheEcke(C, p, A, abstossen, B, abstossen, &feld);
+        // Hover is tested where the vertices stand now, after the move: a
+        // dragged vertex is under the pointer and keeps the hand.
         ueberA = Nahe(A, p);
         ueberB = Nahe(B, p);
         ueberC = Nahe(C, p);
-        SetzeBildschirmCursor(ueberA || ueberB || ueberC ? crHandPoint : crDefault);
-        if (ziehenA)
-            ziehenA = ZieheEcke(A, p, B, abstossenAB, C, abstossen);
-        if (ziehenB)
-            ziehenB = ZieheEcke(B, p, A, abstossen, C, abstossen);
-        if (ziehenC)
-            ziehenC = ZieheEcke(C, p, A, abstossen, B, abstossen);
+        const bool ziehen = ziehenA || ziehenB || ziehenC;
+        SetzeBildschirmCursor(ziehen || ueberA || ueberB || ueberC ? crHandPoint : crDefault);
     } else {
         ueberC = Nahe(thalesC, p);
         if (ueberC)
@@ -339,6 +386,12 @@ void TfrmDreieck3::pntGrafikMouseMove(Qt::KeyboardModifiers, int x, int y)
 
 void TfrmDreieck3::pntGrafikMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
+    // A fast flick may have left the vertex on top of another: the smallest
+    // distance holds again before the drag ends, not only at the next move.
+    if (art == 1 && (ziehenA || ziehenB || ziehenC)) {
+        AbstandWiederherstellen();
+        pntGrafik->repaint();
+    }
     ziehenA = ziehenB = ziehenC = false;
     SetzeBildschirmCursor(crDefault);
     ClipCursor(nullptr);
@@ -420,23 +473,27 @@ void TfrmDreieck3::ZeichneThaleskreis(Leinwand& lw)
 void TfrmDreieck3::pntHPaint()
 {
     static const QString texte[3] = {QStringLiteral("h!a"), QStringLiteral("h!b"), QStringLiteral("h!c")};
-    ZeichneLegende(pntH, texte, false);
+    const QCheckBox* kaestchen[3] = {chkHA, chkHB, chkHC};
+    ZeichneLegende(pntH, texte, false, kaestchen);
 }
 
 void TfrmDreieck3::pntSPaint()
 {
     static const QString texte[3] = {QStringLiteral("s!A!B"), QStringLiteral("s!A!C"), QStringLiteral("s!B!C")};
-    ZeichneLegende(pntS, texte, false);
+    const QCheckBox* kaestchen[3] = {chkSA, chkSB, chkSC};
+    ZeichneLegende(pntS, texte, false, kaestchen);
 }
 
 void TfrmDreieck3::pntWPaint()
 {
     static const QString texte[3] = {QStringLiteral("w*a"), QStringLiteral("w*b"), QStringLiteral("w*g")};
-    ZeichneLegende(pntW, texte, true);
+    const QCheckBox* kaestchen[3] = {chkWA, chkWB, chkWC};
+    ZeichneLegende(pntW, texte, true, kaestchen);
 }
 
 void TfrmDreieck3::pntSWPaint()
 {
     static const QString texte[3] = {QStringLiteral("s!A"), QStringLiteral("s!B"), QStringLiteral("s!C")};
-    ZeichneLegende(pntSW, texte, false);
+    const QCheckBox* kaestchen[3] = {chkSWA, chkSWB, chkSWC};
+    ZeichneLegende(pntSW, texte, false, kaestchen);
 }

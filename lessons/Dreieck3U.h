@@ -93,6 +93,12 @@ private:
     void PruefeEuler();
     // The pointer position in world units of the drawing area.
     TWeltPunkt Zeiger(int x, int y) const;
+    // The rectangle of mode 1's confinement in world units: where a vertex can
+    // be dragged to, and so where a push may put it.
+    TWeltRechteck ZiehFeld() const;
+    // Each vertex being dragged that stands closer than the smallest distance
+    // to another is put back, inside the drag field.
+    void AbstandWiederherstellen();
     void ZeichneSchnittpunkte(Leinwand& lw);
     void ZeichneThaleskreis(Leinwand& lw);
 };

@@ -96,6 +96,32 @@ QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
     return f;
 }
 
+// "Dynamische Geometrie" with vertices pushed against the edges of the drag
+// field: B dragged to the right edge and A flicked onto it; with `ecke` also C
+// dragged into the top right corner and B, then A flicked onto it. Every
+// vertex stays inside the field with its name; two lines of each kind but the
+// angle bisectors are switched on.
+QWidget* DreieckAmRand(bool ecke)
+{
+    auto* f = Oeffne<TfrmDreieck3>();
+    for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkSA, f->chkSB, f->chkSWA, f->chkSWB})
+        chk->click();
+    const auto pixel = [f](TWeltPunkt p) {
+        SetzeWeltfenster(f->pntGrafik->width(), f->pntGrafik->height(), weltDreieck3);
+        int px, py;
+        WeltZuPixel(p.x, p.y, px, py);
+        return QPoint(px, py);
+    };
+    Ziehe(f->pntGrafik, pixel(f->B), pixel({36.8f, 0.0f}));
+    Ziehe(f->pntGrafik, pixel(f->A), pixel(f->B), 1);
+    if (ecke) {
+        Ziehe(f->pntGrafik, pixel(f->C), pixel({36.9f, 24.2f}));
+        Ziehe(f->pntGrafik, pixel(f->B), pixel(f->C), 1);
+        Ziehe(f->pntGrafik, pixel(f->A), pixel(f->C), 1);
+    }
+    return f;
+}
+
 // "Dynamische Geometrie" in mode "Thaleskreis" with C set by the scroll bar.
 QWidget* ThalesBeiWinkel(int winkel)
 {
@@ -212,6 +238,8 @@ const std::vector<Zustand>& Zustaende()
         // Obtuse at A and at B: the sides and heights prolonged past the feet outside.
         {"Dreieck2-Hoehen-StumpfBeiA", [] { return BesondereEigenschaft(1, 4, {{-8, -12}, {14, -12}, {-12, 14}}); }},
         {"Dreieck2-Hoehen-StumpfBeiB", [] { return BesondereEigenschaft(1, 4, {{-14, -12}, {8, -12}, {12, 14}}); }},
+        // H 6.75 below AB: the heights from B and C are prolonged to H and past it.
+        {"Dreieck2-Hoehen-TiefesH", [] { return BesondereEigenschaft(1, 4, {{-8, -10}, {14, -10}, {-13, 10}}); }},
 
         {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
         {"Dreieck3-AlleLinien-Euler", [] {
@@ -222,6 +250,8 @@ const std::vector<Zustand>& Zustaende()
              Verarbeite();
              return f;
          }},
+        {"Dreieck3-Rand", [] { return DreieckAmRand(false); }},
+        {"Dreieck3-Ecke", [] { return DreieckAmRand(true); }},
         {"Dreieck3-Thales30", [] { return ThalesBeiWinkel(30); }},
         {"Dreieck3-Thales90", [] { return ThalesBeiWinkel(90); }},
         {"Dreieck3-Thales150", [] { return ThalesBeiWinkel(150); }},
