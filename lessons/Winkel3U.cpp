@@ -177,6 +177,53 @@ QString PanelText(float wert)
     return ZahlText(wert, 2) + QStringLiteral("°");
 }
 
+namespace {
+
+QString Farbname(TFarbe f)
+{
+    if (f == farbeBraun)
+        return QStringLiteral("brauner");
+    if (f == clGreen)
+        return QStringLiteral("grüner");
+    if (f == farbeOrange)
+        return QStringLiteral("oranger");
+    if (f == farbeHimmelblau)
+        return QStringLiteral("hellblauer");
+    return QString();
+}
+
+// The quarter an arc marks, from the way the arcs are built about a crossing.
+QString Lage(const TWinkelBogen& b)
+{
+    if (b.von == 0.0f)
+        return QStringLiteral("rechts oben");
+    if (b.bis == 360.0f)
+        return QStringLiteral("rechts unten");
+    if (b.von == 180.0f)
+        return QStringLiteral("links unten");
+    return QStringLiteral("links oben");
+}
+
+} // namespace
+
+QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelBild& bild)
+{
+    QString text = modus == 1
+        ? QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten.")
+        : QStringLiteral("Zwei parallele Geraden, von einer schrägen Strecke in S1 und S2 geschnitten.");
+    QStringList winkel;
+    for (const TWinkelBogen& b : bild.boegen) {
+        const QString punkt = modus == 1 ? QStringLiteral("S")
+            : b.cy == k.s1Y              ? QStringLiteral("S1")
+                                         : QStringLiteral("S2");
+        winkel << QStringLiteral("%1 Winkel %2 bei %3: %4")
+                      .arg(Farbname(b.farbe), Lage(b), punkt, PanelText(float(static_cast<long double>(b.bis) - b.von)));
+    }
+    if (!winkel.isEmpty())
+        text += QStringLiteral(" Markiert: ") + winkel.join(QStringLiteral("; ")) + QStringLiteral(".");
+    return text;
+}
+
 // ---------------------------------------------------------------------------
 // Window
 
@@ -249,6 +296,12 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
         pntGrafik1MouseUp(b, m, x, y);
     };
     pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
+    pntGrafik1->OnBeschreibung = [this] {
+        return Winkel3Beschreibung(modus, kreuzung1, LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1));
+    };
+    pntGrafik2->OnBeschreibung = [this] {
+        return Winkel3Beschreibung(modus, kreuzung2, RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2));
+    };
     pntGrafik2->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         pntGrafik2MouseDown(b, m, x, y);
     };

@@ -1,0 +1,20 @@
+// What a screen reader gets of the program's own controls: drawing areas as
+// graphics (or, for boxes of painted text, as text) with a name and a
+// description of what they show now, the step control as a spin box with the
+// step as its value, panels with their caption, group boxes with their caption
+// without the padding blanks, and angle scroll bars with value and unit.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Installs the accessibility factory for these controls; the first control made calls it.
+void VorlesenEinrichten();
+
+// Gives every edit field of a window that has no accessible name the caption of
+// its group and its unit, once the captions are set.
+void BenenneEingabefelder(QWidget* fenster);
+
+// A caption as a reader says it: no padding blanks, no accelerator ampersands.
+QString OhneFuellzeichen(const QString& caption);
