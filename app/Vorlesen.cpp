@@ -1,6 +1,7 @@
 #include "app/Vorlesen.h"
 
 #include "app/Steuerelemente.h"
+#include "draw/GlobalU.h"
 
 #include <QAccessibleWidget>
 #include <algorithm>
@@ -195,4 +196,24 @@ void BenenneEingabefelder(QWidget* fenster)
         feld->setAccessibleName(titel + QStringLiteral(", in Grad"));
         feld->setProperty("geoBenannt", true);
     }
+}
+
+QString ZahlFuerLeser(float wert, int stellen)
+{
+    QString text = ZahlText(wert, stellen);
+    if (text.contains(QLatin1Char(','))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char(',')))
+            text.chop(1);
+    }
+    if (text == QStringLiteral("-0"))
+        text = QStringLiteral("0");
+    text.replace(QLatin1Char('-'), QChar(0x2212));
+    return text;
+}
+
+QString PunktText(const QString& name, float x, float y, int stellen)
+{
+    return QStringLiteral("%1(%2|%3)").arg(name, ZahlFuerLeser(x, stellen), ZahlFuerLeser(y, stellen));
 }

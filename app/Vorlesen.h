@@ -18,3 +18,9 @@ void BenenneEingabefelder(QWidget* fenster);
 
 // A caption as a reader says it: no padding blanks, no accelerator ampersands.
 QString OhneFuellzeichen(const QString& caption);
+
+// A point as a reader says it: "A(−14|−10)", with at most `stellen` decimals
+// (trailing zeros dropped) and a real minus sign.
+QString PunktText(const QString& name, float x, float y, int stellen = 1);
+// A number in the same way: "−2,5", "14".
+QString ZahlFuerLeser(float wert, int stellen = 1);
