@@ -217,3 +217,24 @@ QString PunktText(const QString& name, float x, float y, int stellen)
 {
     return QStringLiteral("%1(%2|%3)").arg(name, ZahlFuerLeser(x, stellen), ZahlFuerLeser(y, stellen));
 }
+
+QString Klartext(const QString& markup)
+{
+    // The Latin keys of the Symbol font for the Greek letters the course uses.
+    static const QString latein = QStringLiteral("abgdezhqiklmnxoprstufcyw");
+    static const QString griechisch = QStringLiteral("αβγδεζηθικλμνξοπρστυφχψω");
+    QString text;
+    bool griechischesZeichen = false;
+    for (const QChar c : markup) {
+        if (c == QLatin1Char('!') || c == QLatin1Char('^') || c == QLatin1Char('#'))
+            continue;
+        if (c == QLatin1Char('~') || c == QLatin1Char('*')) {
+            griechischesZeichen = true;
+            continue;
+        }
+        const qsizetype i = griechischesZeichen ? latein.indexOf(c) : -1;
+        text += i >= 0 ? griechisch.at(i) : c;
+        griechischesZeichen = false;
+    }
+    return text;
+}

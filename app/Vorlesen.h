@@ -24,3 +24,7 @@ QString OhneFuellzeichen(const QString& caption);
 QString PunktText(const QString& name, float x, float y, int stellen = 1);
 // A number in the same way: "−2,5", "14".
 QString ZahlFuerLeser(float wert, int stellen = 1);
+
+// A marked-up drawing text as a reader says it: the sub- and superscript and
+// colour marks dropped, "~a" and "*a" as the Greek letter the drawing shows.
+QString Klartext(const QString& markup);
