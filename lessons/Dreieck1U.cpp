@@ -134,6 +134,7 @@ TfrmDreieck1::TfrmDreieck1(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
     pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
     pntStatus->OnPaint = [this] { pntStatusPaint(); };
+    pntGrafik->setAccessibleName(QStringLiteral("Konstruktion"));
     pntGrafik->OnBeschreibung = [this] {
         return dreieck1::KonstruktionsBeschreibung(Satz, Loesungen, Schritt, MaxSchritt, {A, B, C});
     };

@@ -106,6 +106,7 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
             {chkWA, chkWB, chkWC});
     benenne(pntSW, QStringLiteral("Schwerlinie"), {QStringLiteral("sA"), QStringLiteral("sB"), QStringLiteral("sC")},
             {chkSWA, chkSWB, chkSWC});
+    pntGrafik->setAccessibleName(QStringLiteral("Dreieck ABC"));
     pntGrafik->OnBeschreibung = [this] {
         return art == 1 ? SchnittpunktBeschreibung(A, B, C, wahl) : ThalesBeschreibung(winkelBMC, thalesC, beschriftungC);
     };

@@ -216,8 +216,11 @@ QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelBild& bi
         const QString punkt = modus == 1 ? QStringLiteral("S")
             : b.cy == k.s1Y              ? QStringLiteral("S1")
                                          : QStringLiteral("S2");
-        winkel << QStringLiteral("%1 Winkel %2 bei %3: %4")
-                      .arg(Farbname(b.farbe), Lage(b), punkt, PanelText(float(static_cast<long double>(b.bis) - b.von)));
+        const QString eintrag = QStringLiteral("%1 Winkel %2 bei %3: %4")
+                                    .arg(Farbname(b.farbe), Lage(b), punkt,
+                                         PanelText(float(static_cast<long double>(b.bis) - b.von)));
+        if (!winkel.contains(eintrag)) // the last step marks one angle from both pairs
+            winkel << eintrag;
     }
     if (!winkel.isEmpty())
         text += QStringLiteral(" Markiert: ") + winkel.join(QStringLiteral("; ")) + QStringLiteral(".");
