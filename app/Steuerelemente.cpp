@@ -48,7 +48,7 @@ void TPanel::SetzeCaption(const QString& text)
     caption_ = text;
     update();
     QAccessibleEvent ereignis(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&ereignis);
+    MeldeLeser(&ereignis);
 }
 
 void TPanel::SetzeSchriftFarbe(TFarbe farbe)
@@ -117,14 +117,14 @@ void TPaintBox::repaint()
 void TPaintBox::meldeBeschreibung()
 {
     // Without a listening screen reader the description is not worth building.
-    if (!QAccessible::isActive() || !OnBeschreibung)
+    if (!LeserHoertZu() || !OnBeschreibung)
         return;
     const QString jetzt = OnBeschreibung();
     if (jetzt == gemeldet_)
         return;
     gemeldet_ = jetzt;
     QAccessibleEvent ereignis(this, Rolle == TRolle::Text ? QAccessible::NameChanged : QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&ereignis);
+    MeldeLeser(&ereignis);
 }
 
 void TPaintBox::paintEvent(QPaintEvent*)
@@ -251,7 +251,7 @@ void TUpDown::SetzePosition(int wert)
 void TUpDown::meldeWert()
 {
     QAccessibleValueChangeEvent ereignis(this, position_);
-    QAccessible::updateAccessibility(&ereignis);
+    MeldeLeser(&ereignis);
 }
 
 void TUpDown::KlickLinks()

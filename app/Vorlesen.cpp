@@ -11,6 +11,8 @@
 
 namespace {
 
+LeserHaken leserHaken;
+
 QString GruppenTitel(const QWidget* w)
 {
     for (const QWidget* p = w ? w->parentWidget() : nullptr; p; p = p->parentWidget())
@@ -238,3 +240,15 @@ QString Klartext(const QString& markup)
     }
     return text;
 }
+
+bool LeserHoertZu() { return leserHaken || QAccessible::isActive(); }
+
+void MeldeLeser(QAccessibleEvent* ereignis)
+{
+    if (leserHaken)
+        leserHaken(ereignis);
+    else
+        QAccessible::updateAccessibility(ereignis);
+}
+
+void SetzeLeserHaken(LeserHaken haken) { leserHaken = std::move(haken); }

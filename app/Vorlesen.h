@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QAccessibleEvent;
 class QWidget;
 
 // Installs the accessibility factory for these controls; the first control made calls it.
@@ -28,3 +30,12 @@ QString ZahlFuerLeser(float wert, int stellen = 1);
 // A marked-up drawing text as a reader says it: the sub- and superscript and
 // colour marks dropped, "~a" and "*a" as the Greek letter the drawing shows.
 QString Klartext(const QString& markup);
+
+// Whether a screen reader (or a test's hook) listens: only then are
+// descriptions built to find out whether they changed.
+bool LeserHoertZu();
+// Passes a change to the screen reader. Tests replace the reader by a hook
+// that receives the events; an empty hook restores the reader.
+void MeldeLeser(QAccessibleEvent* ereignis);
+using LeserHaken = std::function<void(QAccessibleEvent*)>;
+void SetzeLeserHaken(LeserHaken haken);

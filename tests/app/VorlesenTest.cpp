@@ -7,6 +7,9 @@
 #include "app/Vorlesen.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QToolButton>
+#include <functional>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -218,4 +221,81 @@ TEST(VorlesenTest, JedesFensterIstInJedemZustandVorlesbar)
     }
     SetzeMeldungsHaken({});
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+namespace {
+
+struct TGemeldet {
+    QObject* objekt;
+    QAccessible::Event art;
+    int wert;
+};
+QList<TGemeldet> gemeldet;
+
+void Mitschreiben(QAccessibleEvent* e)
+{
+    int wert = -1;
+    if (e->type() == QAccessible::ValueChanged)
+        wert = static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt();
+    gemeldet.append({e->object(), e->type(), wert});
+}
+
+} // namespace
+
+// A reader hears of each change from the handler that made it, once per change.
+TEST(VorlesenTest, AenderungenWerdenGemeldet)
+{
+    TProgramm p;
+    struct TFall {
+        const char* was;
+        QWidget* fenster;
+        std::function<void()> tun;
+        QObject* objekt;
+        QAccessible::Event art;
+        int wert; // the value a step control reports, -1 for others
+        int anzahl;
+    };
+    const TFall faelle[] = {
+        {"Winkel per Leiste", &p.frmWinkel1, [&] { p.frmWinkel1.scrWinkel1->setValue(45); }, p.frmWinkel1.pntGrafik1,
+         QAccessible::DescriptionChanged, -1, 1},
+        {"derselbe Winkel noch einmal", &p.frmWinkel1,
+         [&] {
+             p.frmWinkel1.scrWinkel1->setValue(45);
+             p.frmWinkel1.pntGrafik1->update();
+         },
+         p.frmWinkel1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
+        {"Schritt weiter: Wert", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
+         p.frmWinkel2.UpDown, QAccessible::ValueChanged, 1, 1},
+        {"Schritt weiter: Zeichnung", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
+         p.frmWinkel2.pntGrafik, QAccessible::DescriptionChanged, -1, 1},
+        {"Schritt weiter: Anweisung", &p.frmDreieck1, [&] { p.frmDreieck1.UpDown->KlickRechts(); },
+         p.frmDreieck1.pntStatus, QAccessible::NameChanged, -1, 1},
+        {"am Ende kein Schritt mehr", &p.frmDreieck1,
+         [&] {
+             while (p.frmDreieck1.UpDown->Position() < p.frmDreieck1.UpDown->Max())
+                 p.frmDreieck1.UpDown->KlickRechts();
+             gemeldet.clear();
+             p.frmDreieck1.UpDown->KlickRechts();
+         },
+         p.frmDreieck1.UpDown, QAccessible::ValueChanged, -1, 0},
+        {"andere Art, dann ein Schritt: zwei Änderungen", &p.frmWinkel3,
+         [&] {
+             p.frmWinkel3.menArt2->trigger();
+             p.frmWinkel3.UpDown1->KlickRechts();
+         },
+         p.frmWinkel3.pntGrafik1, QAccessible::DescriptionChanged, -1, 2},
+    };
+    SetzeLeserHaken(Mitschreiben);
+    for (const TFall& f : faelle) {
+        f.fenster->show();
+        gemeldet.clear();
+        f.tun();
+        int anzahl = 0;
+        for (const TGemeldet& g : gemeldet)
+            if (g.objekt == f.objekt && g.art == f.art && (f.wert < 0 || g.wert == f.wert))
+                ++anzahl;
+        EXPECT_EQ(anzahl, f.anzahl) << f.was;
+        f.fenster->hide();
+    }
+    SetzeLeserHaken({});
 }
