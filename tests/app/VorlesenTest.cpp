@@ -7,15 +7,15 @@
 #include "app/Vorlesen.h"
 
 #include <QAccessible>
-#include <QCheckBox>
-#include <QToolButton>
-#include <functional>
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,18 +56,25 @@ protected:
         switch (m) {
         case PdmWidth: return groesse_.width();
         case PdmHeight: return groesse_.height();
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
         case PdmDevicePixelRatio: return 1;
         case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
         case PdmDepth: return 32;
-        case PdmNumColors: return 0x7fffffff;
-        default: return groesse_.width() / 4;
+        default: return 96; // resolution and the rest
         }
     }
 
 private:
     QSize groesse_;
 };
+
+QStringList Zahlen(const QString& text)
+{
+    QStringList zahlen;
+    static const QRegularExpression zahl(QStringLiteral("\\d+(,\\d+)?"));
+    for (const auto& treffer : zahl.globalMatch(text))
+        zahlen << treffer.captured();
+    return zahlen;
+}
 
 // The numbers a paint box's picture shows ("22", "49,40"). The renderers draw
 // a text character by character; a character that does not follow on the line
@@ -90,20 +97,7 @@ QStringList GemalteZahlen(TPaintBox* box)
         alles += e.text;
         vorher = e.ort;
     }
-    QStringList zahlen;
-    static const QRegularExpression zahl(QStringLiteral("\\d+(,\\d+)?"));
-    for (const auto& treffer : zahl.globalMatch(alles))
-        zahlen << treffer.captured();
-    return zahlen;
-}
-
-QStringList Zahlen(const QString& text)
-{
-    QStringList zahlen;
-    static const QRegularExpression zahl(QStringLiteral("\\d+(,\\d+)?"));
-    for (const auto& treffer : zahl.globalMatch(text))
-        zahlen << treffer.captured();
-    return zahlen;
+    return Zahlen(alles);
 }
 
 bool IstSteuerelement(QAccessible::Role r)
@@ -255,35 +249,27 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
         int wert; // the value a step control reports, -1 for others
         int anzahl;
     };
+    TfrmWinkel1& w1 = p.frmWinkel1;
+    TfrmDreieck1& d1 = p.frmDreieck1;
+    const auto bisZumEnde = [&] {
+        while (d1.UpDown->Position() < d1.UpDown->Max())
+            d1.UpDown->KlickRechts();
+        gemeldet.clear();
+        d1.UpDown->KlickRechts(); // at the end: nothing changes
+    };
     const TFall faelle[] = {
-        {"Winkel per Leiste", &p.frmWinkel1, [&] { p.frmWinkel1.scrWinkel1->setValue(45); }, p.frmWinkel1.pntGrafik1,
-         QAccessible::DescriptionChanged, -1, 1},
-        {"derselbe Winkel noch einmal", &p.frmWinkel1,
-         [&] {
-             p.frmWinkel1.scrWinkel1->setValue(45);
-             p.frmWinkel1.pntGrafik1->update();
-         },
-         p.frmWinkel1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
+        {"Winkel per Leiste", &w1, [&] { w1.scrWinkel1->setValue(45); }, w1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
+        {"derselbe Winkel, neu gezeichnet", &w1, [&] { w1.scrWinkel1->setValue(45), w1.pntGrafik1->update(); },
+         w1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
         {"Schritt weiter: Wert", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
          p.frmWinkel2.UpDown, QAccessible::ValueChanged, 1, 1},
         {"Schritt weiter: Zeichnung", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
          p.frmWinkel2.pntGrafik, QAccessible::DescriptionChanged, -1, 1},
-        {"Schritt weiter: Anweisung", &p.frmDreieck1, [&] { p.frmDreieck1.UpDown->KlickRechts(); },
-         p.frmDreieck1.pntStatus, QAccessible::NameChanged, -1, 1},
-        {"am Ende kein Schritt mehr", &p.frmDreieck1,
-         [&] {
-             while (p.frmDreieck1.UpDown->Position() < p.frmDreieck1.UpDown->Max())
-                 p.frmDreieck1.UpDown->KlickRechts();
-             gemeldet.clear();
-             p.frmDreieck1.UpDown->KlickRechts();
-         },
-         p.frmDreieck1.UpDown, QAccessible::ValueChanged, -1, 0},
-        {"andere Art, dann ein Schritt: zwei Änderungen", &p.frmWinkel3,
-         [&] {
-             p.frmWinkel3.menArt2->trigger();
-             p.frmWinkel3.UpDown1->KlickRechts();
-         },
-         p.frmWinkel3.pntGrafik1, QAccessible::DescriptionChanged, -1, 2},
+        {"Schritt weiter: Anweisung", &d1, [&] { d1.UpDown->KlickRechts(); }, d1.pntStatus, QAccessible::NameChanged, -1, 1},
+        {"am Ende kein Schritt mehr", &d1, bisZumEnde, d1.UpDown, QAccessible::ValueChanged, -1, 0},
+        {"andere Art, dann ein Schritt", &p.frmWinkel3,
+         [&] { p.frmWinkel3.menArt2->trigger(), p.frmWinkel3.UpDown1->KlickRechts(); }, p.frmWinkel3.pntGrafik1,
+         QAccessible::DescriptionChanged, -1, 2},
     };
     SetzeLeserHaken(Mitschreiben);
     for (const TFall& f : faelle) {
