@@ -352,8 +352,8 @@ void TfrmWinkel3::FormActivate()
     SetzeBildschirmCursor(crDefault);
     ClipCursor(nullptr);
 
-    pntGrafik1->repaint();
-    pntGrafik2->repaint();
+    Neuzeichnen(1);
+    Neuzeichnen(2);
 }
 
 void TfrmWinkel3::menSchliessenClick()
@@ -386,20 +386,20 @@ void TfrmWinkel3::menArtClick(QObject* sender)
     variante2 = 1;
     grpV2->SetzeItemIndex(0);
     SetzeStrecken();
-    pntGrafik1->repaint();
-    pntGrafik2->repaint();
+    Neuzeichnen(1);
+    Neuzeichnen(2);
 }
 
 void TfrmWinkel3::grpV1Click()
 {
     variante1 = grpV1->ItemIndex() + 1;
-    pntGrafik1->repaint();
+    Neuzeichnen(1);
 }
 
 void TfrmWinkel3::grpV2Click()
 {
     variante2 = grpV2->ItemIndex() + 1;
-    pntGrafik2->repaint();
+    Neuzeichnen(2);
 }
 
 void TfrmWinkel3::UpDownClick(TUpDown* sender)
@@ -414,7 +414,7 @@ void TfrmWinkel3::UpDownClick(TUpDown* sender)
             pnlLW2->show();
             lblUeb1->setText(QStringLiteral("Scheitelwinkel sind immer gleich große Winkel"));
         }
-        pntGrafik1->repaint();
+        Neuzeichnen(1);
     } else if (sender == UpDown2) {
         Schritt2 = UpDown2->Position();
         lblSchritte2->setText(QString::number(Schritt2));
@@ -422,7 +422,7 @@ void TfrmWinkel3::UpDownClick(TUpDown* sender)
             lblUeb2->setText(QStringLiteral("Winkel ergänzen einander auf 180°"));
         else if (Schritt2 == 1)
             lblUeb2->setText(QStringLiteral("Nebenwinkel ergänzen einander auf 180° (supplementär)"));
-        pntGrafik2->repaint();
+        Neuzeichnen(2);
     }
 }
 
@@ -502,7 +502,7 @@ void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
         }
     }
     BerechneKreuzung(*s.untenX, *s.untenY, *s.obenX, *s.obenY, *s.hoehe, *s.kreuzung);
-    s.box->repaint();
+    Neuzeichnen(s.nummer);
 }
 
 void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
@@ -524,7 +524,7 @@ void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
         }
     }
     BerechneKreuzung(*s.untenX, *s.untenY, *s.obenX, *s.obenY, *s.hoehe, *s.kreuzung);
-    s.box->repaint();
+    Neuzeichnen(s.nummer);
 }
 
 void TfrmWinkel3::MausUp(const TSeite& s)
@@ -532,7 +532,7 @@ void TfrmWinkel3::MausUp(const TSeite& s)
     nahe1 = nahe2 = ziehen1 = ziehen2 = false;
     SetzeBildschirmCursor(crDefault);
     ClipCursor(nullptr);
-    s.box->repaint();
+    Neuzeichnen(s.nummer);
 }
 
 void TfrmWinkel3::pntGrafik1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
@@ -592,14 +592,32 @@ void TfrmWinkel3::ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, flo
     ZeigeWerte(bild, panel1, panel2);
 }
 
+void TfrmWinkel3::Neuzeichnen(int zeichnung)
+{
+    // The panels change with the state here, so that a reader hears of it from
+    // the handler; the paint handler shows the same values again.
+    if (zeichnung == 1) {
+        ZeigeWerte(LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1), pnlLW1, pnlLW2);
+        pntGrafik1->repaint();
+    } else {
+        ZeigeWerte(RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2), pnlRW1, pnlRW2);
+        pntGrafik2->repaint();
+    }
+}
+
 void TfrmWinkel3::ZeigeWerte(const TWinkelBild& bild, TPanel* panel1, TPanel* panel2)
 {
+    // A reader hears the colour with the value, as the drawing's description names the arcs.
     if (bild.panel1) {
         panel1->SetzeSchriftFarbe(bild.panel1->farbe);
+        if (panel1->accessibleDescription() != Farbname(bild.panel1->farbe) + QStringLiteral(" Winkel"))
+            panel1->setAccessibleDescription(Farbname(bild.panel1->farbe) + QStringLiteral(" Winkel"));
         panel1->SetzeCaption(PanelText(bild.panel1->wert));
     }
     if (bild.panel2) {
         panel2->SetzeSchriftFarbe(bild.panel2->farbe);
+        if (panel2->accessibleDescription() != Farbname(bild.panel2->farbe) + QStringLiteral(" Winkel"))
+            panel2->setAccessibleDescription(Farbname(bild.panel2->farbe) + QStringLiteral(" Winkel"));
         panel2->SetzeCaption(PanelText(bild.panel2->wert));
     }
 }

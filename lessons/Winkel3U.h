@@ -145,6 +145,8 @@ private:
     void MausMove(const TSeite& s, int x, int y);
     void MausUp(const TSeite& s);
 
+    // Shows drawing 1 or 2 anew after a change: its panels, then its picture.
+    void Neuzeichnen(int zeichnung);
     void SetzeStrecken();
     void SchritteAufNull();
     void ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, float uy, float ox, float oy, float hoehe,
