@@ -1,13 +1,14 @@
 #include "app/Vorlesen.h"
 
+#include "app/Lektionsrahmen.h"
 #include "app/Steuerelemente.h"
 #include "draw/GlobalU.h"
 
 #include <QAccessibleWidget>
-#include <algorithm>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -252,3 +253,14 @@ void MeldeLeser(QAccessibleEvent* ereignis)
 }
 
 void SetzeLeserHaken(LeserHaken haken) { leserHaken = std::move(haken); }
+
+QString MarkierText(const TMarkierPunkt* punkte, int markiert, int anzahl)
+{
+    QStringList gesetzt;
+    for (int i = 1; i <= markiert; ++i)
+        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
+    const QString text = QStringLiteral("%1 von %2 Punkten im rot punktierten Rahmen markiert").arg(markiert).arg(anzahl);
+    if (gesetzt.isEmpty())
+        return text + QLatin1Char('.');
+    return text + QStringLiteral(": ") + gesetzt.join(QStringLiteral(", ")) + QLatin1Char('.');
+}

@@ -438,10 +438,15 @@ QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxS
             OhneDoppelte(beschriftet, QStringLiteral("Winkel ") + Klartext(w->text));
         }
     }
-    QString text = QStringLiteral("Schritt %1 von %2: %3").arg(schritt).arg(maxSchritt).arg(Klartext(Anweisung(satz, schritt, loesungen)));
+    QString text = QStringLiteral("Schritt %1 von %2: %3")
+                       .arg(schritt)
+                       .arg(maxSchritt)
+                       .arg(Klartext(Anweisung(satz, schritt, loesungen)));
     if (!skizze.isEmpty())
         text += QStringLiteral(" Skizze mit ") + skizze.join(QStringLiteral(", "))
-            + (gegeben.isEmpty() ? QStringLiteral(".") : QStringLiteral("; rot gegeben: ") + gegeben.join(QStringLiteral(", ")) + QStringLiteral("."));
+            + (gegeben.isEmpty() ? QStringLiteral(".")
+                                 : QStringLiteral("; rot gegeben: ") + gegeben.join(QStringLiteral(", "))
+                                       + QStringLiteral("."));
     if (!ecken.isEmpty())
         text += QStringLiteral(" Eckpunkte ") + ecken.join(QStringLiteral(", ")) + QStringLiteral(".");
     if (!beschriftet.isEmpty())

@@ -688,8 +688,9 @@ QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool w
                        .arg(schritt)
                        .arg(maxSchritt)
                        .arg(AnweisungsText(eigenschaft, schritt));
-    text += winkelAn ? QStringLiteral(" Winkelmarken eingeblendet;") : QStringLiteral(" Winkelmarken ausgeblendet;");
-    text += beschriftungAn ? QStringLiteral(" Beschriftung eingeblendet.") : QStringLiteral(" Beschriftung ausgeblendet.");
+    text += QStringLiteral(" Winkelmarken %1; Beschriftung %2.")
+                .arg(winkelAn ? QStringLiteral("eingeblendet") : QStringLiteral("ausgeblendet"),
+                     beschriftungAn ? QStringLiteral("eingeblendet") : QStringLiteral("ausgeblendet"));
     if (!beschriftet.isEmpty())
         text += QStringLiteral(" Beschriftet: ") + beschriftet.join(QStringLiteral(", ")) + QStringLiteral(".");
     TPunkt h, sp, u, i;

@@ -405,15 +405,18 @@ QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const
     const bool u[3] = {wahl.zeigeSab, wahl.zeigeSac, wahl.zeigeSbc};
     const bool w[3] = {wahl.zeigeWa, wahl.zeigeWb, wahl.zeigeWc};
     const bool s[3] = {wahl.zeigeSa, wahl.zeigeSb, wahl.zeigeSc};
+    const auto namen = [](const char* a, const char* b, const char* c) {
+        return QStringList{QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c)};
+    };
     const QString liste[] = {
-        Linien(QStringLiteral("Höhen"), {QStringLiteral("ha"), QStringLiteral("hb"), QStringLiteral("hc")}, h, p.H,
-               QStringLiteral("Höhenschnittpunkt"), QStringLiteral("H"), bild.hoehen.name.has_value()),
-        Linien(QStringLiteral("Seitensymmetralen"), {QStringLiteral("sAB"), QStringLiteral("sAC"), QStringLiteral("sBC")},
-               u, p.U, QStringLiteral("Umkreismittelpunkt"), QStringLiteral("U"), bild.seitensymmetralen.name.has_value()),
-        Linien(QStringLiteral("Winkelsymmetralen"), {QStringLiteral("wα"), QStringLiteral("wβ"), QStringLiteral("wγ")},
-               w, p.I, QStringLiteral("Inkreismittelpunkt"), QStringLiteral("I"), bild.winkelsymmetralen.name.has_value()),
-        Linien(QStringLiteral("Schwerlinien"), {QStringLiteral("sA"), QStringLiteral("sB"), QStringLiteral("sC")}, s,
-               p.S, QStringLiteral("Schwerpunkt"), QStringLiteral("S"), bild.schwerlinien.name.has_value()),
+        Linien(QStringLiteral("Höhen"), namen("ha", "hb", "hc"), h, p.H, QStringLiteral("Höhenschnittpunkt"),
+               QStringLiteral("H"), bild.hoehen.name.has_value()),
+        Linien(QStringLiteral("Seitensymmetralen"), namen("sAB", "sAC", "sBC"), u, p.U,
+               QStringLiteral("Umkreismittelpunkt"), QStringLiteral("U"), bild.seitensymmetralen.name.has_value()),
+        Linien(QStringLiteral("Winkelsymmetralen"), namen("wα", "wβ", "wγ"), w, p.I,
+               QStringLiteral("Inkreismittelpunkt"), QStringLiteral("I"), bild.winkelsymmetralen.name.has_value()),
+        Linien(QStringLiteral("Schwerlinien"), namen("sA", "sB", "sC"), s, p.S, QStringLiteral("Schwerpunkt"),
+               QStringLiteral("S"), bild.schwerlinien.name.has_value()),
     };
     for (const QString& l : liste)
         if (!l.isEmpty())
@@ -438,5 +441,6 @@ QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC
     QStringList zeilen;
     for (size_t i = 0; i + 2 < bild.tabelle.size(); i += 3)
         zeilen << QStringLiteral("%1 = %2").arg(Klartext(bild.tabelle[i].text), Klartext(bild.tabelle[i + 2].text));
-    return text + QStringLiteral(" Winkel: ") + zeilen.join(QStringLiteral(", ")) + QStringLiteral("; Summe 180,00°.");
+    return text + QStringLiteral(" Winkel: ") + zeilen.join(QStringLiteral(", "))
+        + QStringLiteral("; Summe 180,00°.");
 }

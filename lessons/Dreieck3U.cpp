@@ -102,13 +102,14 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
             {chkHA, chkHB, chkHC});
     benenne(pntS, QStringLiteral("Seitensymmetrale"),
             {QStringLiteral("sAB"), QStringLiteral("sAC"), QStringLiteral("sBC")}, {chkSA, chkSB, chkSC});
-    benenne(pntW, QStringLiteral("Winkelsymmetrale"), {QStringLiteral("wα"), QStringLiteral("wβ"), QStringLiteral("wγ")},
-            {chkWA, chkWB, chkWC});
+    benenne(pntW, QStringLiteral("Winkelsymmetrale"),
+            {QStringLiteral("wα"), QStringLiteral("wβ"), QStringLiteral("wγ")}, {chkWA, chkWB, chkWC});
     benenne(pntSW, QStringLiteral("Schwerlinie"), {QStringLiteral("sA"), QStringLiteral("sB"), QStringLiteral("sC")},
             {chkSWA, chkSWB, chkSWC});
     pntGrafik->setAccessibleName(QStringLiteral("Dreieck ABC"));
     pntGrafik->OnBeschreibung = [this] {
-        return art == 1 ? SchnittpunktBeschreibung(A, B, C, wahl) : ThalesBeschreibung(winkelBMC, thalesC, beschriftungC);
+        return art == 1 ? SchnittpunktBeschreibung(A, B, C, wahl)
+                        : ThalesBeschreibung(winkelBMC, thalesC, beschriftungC);
     };
 
     grpEuler = new QGroupBox(QStringLiteral(" Eulergerade "), Client());

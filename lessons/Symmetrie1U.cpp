@@ -75,16 +75,12 @@ QString TfrmSymmetrie1::Anleitung(int schritt)
 QString TfrmSymmetrie1::Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt)
 {
     QString text = QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0).");
+    if (markiert < anzahl)
+        return text + QLatin1Char(' ') + MarkierText(punkte, markiert, anzahl);
     QStringList gesetzt, bilder;
-    for (int i = 1; i <= 5; ++i) {
-        if (!punkte[i].gesetzt)
-            continue;
+    for (int i = 1; i <= markiert; ++i) {
         gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
         bilder << PunktText(QStringLiteral("P%1'").arg(i), -punkte[i].x, punkte[i].y);
-    }
-    if (markiert < anzahl) {
-        text += QStringLiteral(" %1 von %2 Punkten im rot punktierten Rahmen markiert").arg(markiert).arg(anzahl);
-        return text + (gesetzt.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + gesetzt.join(QStringLiteral(", ")) + QStringLiteral("."));
     }
     text += (anzahl == 2 ? QStringLiteral(" Strecke ") : QStringLiteral(" Figur ")) + gesetzt.join(QStringLiteral(", "))
         + QStringLiteral(".");

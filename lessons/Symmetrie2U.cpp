@@ -123,24 +123,10 @@ QString TfrmSymmetrie2::Anleitung1(int schritt)
     }
 }
 
-namespace {
-
-// The points marked so far of a drawing that is not complete yet.
-QString Markierungen(const TMarkierPunkt* punkte, int markiert, int anzahl)
-{
-    QStringList gesetzt;
-    for (int i = 1; i <= markiert; ++i)
-        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
-    QString text = QStringLiteral("%1 von %2 Punkten im rot punktierten Rahmen markiert").arg(markiert).arg(anzahl);
-    return text + (gesetzt.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + gesetzt.join(QStringLiteral(", ")) + QStringLiteral("."));
-}
-
-} // namespace
-
 QString TfrmSymmetrie2::Beschreibung1(const TMarkierPunkt* punkte, int markiert, int schritt)
 {
     if (markiert < 2)
-        return Markierungen(punkte, markiert, 2);
+        return MarkierText(punkte, markiert, 2);
     const TMarkierPunkt &a = punkte[1], &b = punkte[2];
     const float r = 0.75f * Abstand(a.x, a.y, b.x, b.y);
     QString text = QStringLiteral("Strecke AB mit %1 und %2.")
@@ -162,7 +148,7 @@ QString TfrmSymmetrie2::Beschreibung1(const TMarkierPunkt* punkte, int markiert,
 QString TfrmSymmetrie2::Beschreibung2(const TMarkierPunkt* punkte, int markiert, int schritt)
 {
     if (markiert < 3)
-        return Markierungen(punkte, markiert, 3);
+        return MarkierText(punkte, markiert, 3);
     const TMarkierPunkt &p1 = punkte[1], &v = punkte[2], &p3 = punkte[3];
     const float r = std::trunc(0.75f
                                * std::min(Abstand(v.x, v.y, p1.x, p1.y), Abstand(v.x, v.y, p3.x, p3.y)));

@@ -285,9 +285,10 @@ void TfrmWinkel2::btnWHClick()
 QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei)
 {
     const int ergebnis = art == 1 ? winkelEins + winkelZwei : winkelZwei - winkelEins;
-    QString text = QStringLiteral("Links der 2. Winkel von %1°, rechts der 1. Winkel von %2°, jeweils mit Scheitel S.")
-                       .arg(winkelZwei)
-                       .arg(winkelEins);
+    QString text =
+        QStringLiteral("Links der 2. Winkel von %1°, rechts der 1. Winkel von %2°, jeweils mit Scheitel S.")
+            .arg(winkelZwei)
+            .arg(winkelEins);
     if (schritt <= 0)
         return text;
     // What each step adds to the drawing, in the order of the steps.

@@ -91,7 +91,8 @@ QStringList GemalteZahlen(TPaintBox* box)
     QString alles;
     QPointF vorher(-1000, -1000);
     for (const auto& e : geraet.maschine.eintraege) {
-        const bool weiter = std::abs(e.ort.y() - vorher.y()) < 14 && e.ort.x() > vorher.x() && e.ort.x() - vorher.x() < 40;
+        const bool weiter =
+            std::abs(e.ort.y() - vorher.y()) < 14 && e.ort.x() > vorher.x() && e.ort.x() - vorher.x() < 40;
         if (!weiter)
             alles += QLatin1Char('|');
         alles += e.text;
@@ -120,7 +121,7 @@ void Pruefe(QAccessibleInterface* knoten, const QString& wo, QStringList& fehler
     const QString name = knoten->text(QAccessible::Name);
     const QAccessible::Role rolle = knoten->role();
     QObject* objekt = knoten->object();
-    const QString was = wo + QStringLiteral(" / ") + (objekt ? QString::fromLatin1(objekt->metaObject()->className()) : QStringLiteral("?"));
+    const QString was = wo + QStringLiteral(" / ") + (objekt ? objekt->metaObject()->className() : "?");
     if (IstSteuerelement(rolle) && !knoten->state().disabled && name.trimmed().isEmpty())
         fehler << was + QStringLiteral(": Steuerelement ohne Namen");
     if (name != name.trimmed())
@@ -258,14 +259,16 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
         d1.UpDown->KlickRechts(); // at the end: nothing changes
     };
     const TFall faelle[] = {
-        {"Winkel per Leiste", &w1, [&] { w1.scrWinkel1->setValue(45); }, w1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
+        {"Winkel per Leiste", &w1, [&] { w1.scrWinkel1->setValue(45); }, w1.pntGrafik1,
+         QAccessible::DescriptionChanged, -1, 1},
         {"derselbe Winkel, neu gezeichnet", &w1, [&] { w1.scrWinkel1->setValue(45), w1.pntGrafik1->update(); },
          w1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
         {"Schritt weiter: Wert", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
          p.frmWinkel2.UpDown, QAccessible::ValueChanged, 1, 1},
         {"Schritt weiter: Zeichnung", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
          p.frmWinkel2.pntGrafik, QAccessible::DescriptionChanged, -1, 1},
-        {"Schritt weiter: Anweisung", &d1, [&] { d1.UpDown->KlickRechts(); }, d1.pntStatus, QAccessible::NameChanged, -1, 1},
+        {"Schritt weiter: Anweisung", &d1, [&] { d1.UpDown->KlickRechts(); }, d1.pntStatus,
+         QAccessible::NameChanged, -1, 1},
         {"am Ende kein Schritt mehr", &d1, bisZumEnde, d1.UpDown, QAccessible::ValueChanged, -1, 0},
         {"andere Art, dann ein Schritt", &p.frmWinkel3,
          [&] { p.frmWinkel3.menArt2->trigger(), p.frmWinkel3.UpDown1->KlickRechts(); }, p.frmWinkel3.pntGrafik1,

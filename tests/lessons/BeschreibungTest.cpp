@@ -69,8 +69,9 @@ TEST(BeschreibungTest, SagtWasDieZeichnungZeigt)
          QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). 2 von 3 Punkten im rot punktierten Rahmen "
                         "markiert: P1(−4|2,5), P2(6|0).")},
         {"Spiegeln am Ende", [&punkte] { return TfrmSymmetrie1::Beschreibung(2, punkte, 2, 4); },
-         QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). Strecke P1(−4|2,5), P2(6|0). Schritt 4 von "
-                        "4: Verbinde die gespiegelten Punkte durch Strecke. Gespiegelte Figur P1'(4|2,5), P2'(−6|0).")},
+         QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). Strecke P1(−4|2,5), P2(6|0). Schritt 4 "
+                        "von 4: Verbinde die gespiegelten Punkte durch Strecke. Gespiegelte Figur P1'(4|2,5), "
+                        "P2'(−6|0).")},
         {"Höhenschnittpunkt",
          [] {
              return dreieck2::SchrittBeschreibung(dreieck2::hoehen, 4, 4, false, false, dreieck2::startDreieck)
