@@ -1,5 +1,7 @@
 #include "app/InformationU.h"
 
+#include "app/Vorlesen.h"
+
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
@@ -48,6 +50,14 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
     client_->OnPaint = [this] { FormPaint(); };
+    client_->Rolle = TPaintBox::TRolle::Text;
+    client_->setAccessibleName(QStringLiteral("Aus der Geschichte der Geometrie"));
+    client_->OnBeschreibung = [] {
+        QStringList zeilen;
+        for (const TGeschichtsZeile& zeile : GeschichtsZeilen())
+            zeilen << Klartext(zeile.text);
+        return zeilen.join(QLatin1Char(' '));
+    };
     SetzeClient(client_, 1016, 722);
 
     struct Platz {
@@ -66,6 +76,7 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
         QPixmap pixmap;
         if (pixmap.load(QLatin1String(p.datei)))
             bild->setPixmap(pixmap);
+        bild->setAccessibleName(QStringLiteral("Bild %1").arg(bilder_.size() + 1));
         bilder_.append(bild);
     }
 }

@@ -1,6 +1,7 @@
 #include "app/Lektionsrahmen.h"
 
 #include "app/Plattform.h"
+#include "app/Vorlesen.h"
 #include "draw/GlobalU.h"
 
 #include <QAbstractScrollArea>
@@ -39,6 +40,7 @@ void TLektionsFenster::Aktivieren()
     const QList<TUpDown*> alle = findChildren<TUpDown*>();
     seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;
     FormActivate();
+    BenenneEingabefelder(this);
 }
 
 namespace {
@@ -112,13 +114,15 @@ TBevel* TLektionsFenster::NeuerBevel(QRect geometrie) { return new TBevel(client
 
 TPaintBox* TLektionsFenster::NeuePaintBox(QRect geometrie) { return new TPaintBox(client_, geometrie); }
 
-TBereich TLektionsFenster::NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status)
+TBereich TLektionsFenster::NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status,
+                                        const QString& name)
 {
     TBereich b;
     b.pnlUeb = NeuesPanel(ueb);
     b.lblUeb = TitelLabel(b.pnlUeb, lblUeb);
     b.bevGrafik = NeuerBevel(bevel);
     b.pntGrafik = NeuePaintBox(grafik);
+    b.pntGrafik->setAccessibleName(name);
     b.pnlStatus = NeuesPanel(status);
     // The instruction fills its panel inside the 2-pixel bevel.
     b.lblStatus = StatusLabel(b.pnlStatus, QRect(2, 2, status.width() - 4, status.height() - 4));
@@ -128,19 +132,19 @@ TBereich TLektionsFenster::NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QR
 TBereich TLektionsFenster::EinBereich()
 {
     return NeuerBereich(QRect(4, 5, 1007, 70), QRect(10, 2, 987, 66), QRect(4, 86, 1007, 488),
-                        QRect(7, 90, 1000, 480), QRect(4, 655, 1007, 55));
+                        QRect(7, 90, 1000, 480), QRect(4, 655, 1007, 55), QStringLiteral("Zeichnung"));
 }
 
 TBereich TLektionsFenster::LinkerBereich()
 {
     return NeuerBereich(QRect(5, 5, 488, 70), QRect(5, 2, 475, 66), QRect(5, 86, 488, 488),
-                        QRect(9, 90, 480, 480), QRect(6, 655, 488, 50));
+                        QRect(9, 90, 480, 480), QRect(6, 655, 488, 50), QStringLiteral("Zeichnung links"));
 }
 
 TBereich TLektionsFenster::RechterBereich()
 {
     return NeuerBereich(QRect(525, 5, 488, 70), QRect(5, 2, 475, 66), QRect(525, 86, 488, 488),
-                        QRect(529, 90, 480, 480), QRect(525, 655, 488, 50));
+                        QRect(529, 90, 480, 480), QRect(525, 655, 488, 50), QStringLiteral("Zeichnung rechts"));
 }
 
 TSchrittGruppe TLektionsFenster::NeueSchrittGruppe(QRect geometrie, const QString& caption, int max,

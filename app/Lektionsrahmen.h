@@ -107,7 +107,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status);
+    TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status, const QString& name);
     void gibZeigerFrei();
 
     QWidget* client_;

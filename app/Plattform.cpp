@@ -117,6 +117,9 @@ void MessageDlg(QWidget* eltern, const QString& text)
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::NoButton,
                     eltern ? eltern->window() : nullptr);
     box.setAttribute(Qt::WA_QuitOnClose, false);
+    // A screen reader reads the dialog with its text, not only its caption.
+    box.setAccessibleName(QStringLiteral("Information"));
+    box.setAccessibleDescription(text);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);

@@ -1,5 +1,7 @@
 #include "app/StartU.h"
 
+#include "app/Vorlesen.h"
+
 #include "app/Plattform.h"
 
 #include "draw/GlobalU.h"
@@ -57,6 +59,12 @@ private:
     TfrmStart* fenster_;
 };
 
+// The two lines painted over the title picture.
+namespace {
+const QString startTitel = QStringLiteral("Geometrische Grundbegriffe");
+const QString startUntertitel = QStringLiteral("Winkel, Symmetrie, Dreieckskonstruktionen");
+} // namespace
+
 TfrmStart::TfrmStart(QWidget* eltern)
     : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -77,12 +85,16 @@ TfrmStart::TfrmStart(QWidget* eltern)
 
     pntText_ = new TPaintBox(client_, QRect(8, 8, 1001, 705));
     pntText_->OnPaint = [this] { pntTextPaint(); };
+    pntText_->Rolle = TPaintBox::TRolle::Text;
+    pntText_->setAccessibleName(QStringLiteral("Titel"));
+    pntText_->OnBeschreibung = [] { return startTitel + QStringLiteral(": ") + Klartext(startUntertitel); };
 
     imgBild_ = new QLabel(client_);
     imgBild_->setGeometry(287, 202, 440, 440);
     QPixmap bild;
     if (bild.load(QStringLiteral(":/bilder/start.jpg")))
         imgBild_->setPixmap(bild);
+    imgBild_->setAccessibleName(QStringLiteral("Titelbild"));
 
     lblVersion_ = NeuesLabel(client_, QRect(0, 669, 1016, 19), QStringLiteral("Version 2.0"), 16, true, clBlack,
                              Qt::AlignHCenter | Qt::AlignTop, false);
@@ -185,9 +197,8 @@ void TfrmStart::pntTextPaint()
     Leinwand& lw = pntText_->Canvas;
     SetzeWeltfenster(0, 1000, 0, 670, -20, 20, -10, 10);
     ZeichneGitter(lw);
-    TextMitte(lw, QStringLiteral("Geometrische Grundbegriffe"), clWhite, true, 36, 0, 9.5f);
-    FarbTextMitte(lw, QStringLiteral("Winkel, Symmetrie, Dreieckskonstruktionen"), clWhite, true, 24, clWhite, 0,
-                  6.5f);
+    TextMitte(lw, startTitel, clWhite, true, 36, 0, 9.5f);
+    FarbTextMitte(lw, startUntertitel, clWhite, true, 24, clWhite, 0, 6.5f);
 }
 
 void TfrmStart::Oeffne(const QString& menuePunkt)

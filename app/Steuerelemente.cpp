@@ -1,7 +1,9 @@
 #include "app/Steuerelemente.h"
 
 #include "app/Plattform.h"
+#include "app/Vorlesen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -35,13 +37,18 @@ void Ring(QPainter& p, QRect r, TFarbe oben, TFarbe unten)
 
 TPanel::TPanel(QWidget* eltern, QRect geometrie) : QWidget(eltern)
 {
+    VorlesenEinrichten();
     setGeometry(geometrie);
 }
 
 void TPanel::SetzeCaption(const QString& text)
 {
+    if (text == caption_)
+        return;
     caption_ = text;
     update();
+    QAccessibleEvent ereignis(this, QAccessible::NameChanged);
+    MeldeLeser(&ereignis);
 }
 
 void TPanel::SetzeSchriftFarbe(TFarbe farbe)
@@ -90,8 +97,34 @@ void TBevel::paintEvent(QPaintEvent*)
 
 TPaintBox::TPaintBox(QWidget* eltern, QRect geometrie) : QWidget(eltern)
 {
+    VorlesenEinrichten();
     setGeometry(geometrie);
     setMouseTracking(true);
+}
+
+void TPaintBox::update()
+{
+    QWidget::update();
+    meldeBeschreibung();
+}
+
+void TPaintBox::repaint()
+{
+    QWidget::repaint();
+    meldeBeschreibung();
+}
+
+void TPaintBox::meldeBeschreibung()
+{
+    // Without a listening screen reader the description is not worth building.
+    if (!LeserHoertZu() || !OnBeschreibung)
+        return;
+    const QString jetzt = OnBeschreibung();
+    if (jetzt == gemeldet_)
+        return;
+    gemeldet_ = jetzt;
+    QAccessibleEvent ereignis(this, Rolle == TRolle::Text ? QAccessible::NameChanged : QAccessible::DescriptionChanged);
+    MeldeLeser(&ereignis);
 }
 
 void TPaintBox::paintEvent(QPaintEvent*)
@@ -172,7 +205,10 @@ TUpDown::TUpDown(QWidget* eltern, QRect geometrie, int min, int max)
     : QWidget(eltern), links_(new QToolButton(this)), rechts_(new QToolButton(this)), min_(min),
       max_(max), position_(min)
 {
+    VorlesenEinrichten();
     setFocusPolicy(Qt::StrongFocus);
+    links_->setAccessibleName(QStringLiteral("Schritt zurück"));
+    rechts_->setAccessibleName(QStringLiteral("Schritt weiter"));
     for (QToolButton* knopf : {links_, rechts_}) {
         knopf->setFocusPolicy(Qt::NoFocus);
         knopf->setAutoRepeat(true);
@@ -209,13 +245,26 @@ void TUpDown::SetzeMax(int wert)
     position_ = std::clamp(position_, min_, max_);
 }
 
-void TUpDown::SetzePosition(int wert) { position_ = std::clamp(wert, min_, max_); }
+void TUpDown::SetzePosition(int wert)
+{
+    const int alt = position_;
+    position_ = std::clamp(wert, min_, max_);
+    if (position_ != alt)
+        meldeWert();
+}
+
+void TUpDown::meldeWert()
+{
+    QAccessibleValueChangeEvent ereignis(this, position_);
+    MeldeLeser(&ereignis);
+}
 
 void TUpDown::KlickLinks()
 {
     if (position_ <= min_)
         return;
     --position_;
+    meldeWert();
     if (OnClick)
         OnClick(this);
 }
@@ -225,6 +274,7 @@ void TUpDown::KlickRechts()
     if (position_ >= max_)
         return;
     ++position_;
+    meldeWert();
     if (OnClick)
         OnClick(this);
 }
@@ -340,7 +390,9 @@ void TBildlaufleiste::keyPressEvent(QKeyEvent* e)
 
 QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert)
 {
-    return new TBildlaufleiste(eltern, geometrie, 0, 360, wert, 10);
+    auto* leiste = new TBildlaufleiste(eltern, geometrie, 0, 360, wert, 10);
+    leiste->Einheit = QStringLiteral("°");
+    return leiste;
 }
 
 // ---------------------------------------------------------------- labels

@@ -69,6 +69,20 @@ public:
     // Runs the paint handler into an image of the box's size (tests, pictures, benchmarks).
     QImage Abbild();
 
+    // What a screen reader gets: the area's name (accessibleName, "Zeichnung
+    // links"), whether it is a drawing or a box of painted text, and what it
+    // shows now, built from the same state the paint handler reads.
+    enum class TRolle { Zeichnung, Text };
+    TRolle Rolle = TRolle::Zeichnung;
+    std::function<QString()> OnBeschreibung;
+    QString Beschreibung() const { return OnBeschreibung ? OnBeschreibung() : QString(); }
+    // Repaint requests as QWidget's: a handler changed what the area shows. They
+    // also tell a listening screen reader when the description changed with it.
+    using QWidget::repaint;
+    using QWidget::update;
+    void update();
+    void repaint();
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -78,6 +92,8 @@ protected:
 
 private:
     QPoint begrenzt(QPointF lokal) const;
+    void meldeBeschreibung();
+    QString gemeldet_; // the description a screen reader was last told of
 };
 
 // Horizontal up-down control: two arrow buttons side by side. The left arrow
@@ -110,6 +126,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void meldeWert(); // tells a screen reader the new step number
     QToolButton* links_;
     QToolButton* rechts_;
     int min_, max_, position_ = 0;
@@ -159,6 +176,9 @@ class TBildlaufleiste : public QScrollBar {
     Q_OBJECT
 public:
     TBildlaufleiste(QWidget* eltern, QRect geometrie, int min, int max, int position, int grosseAenderung);
+
+    // The unit a screen reader says after the value ("°").
+    QString Einheit;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -163,6 +163,38 @@ TTextBild TextBild(int box, int einteilung, const TDreieckMasse& m)
     return bild;
 }
 
+namespace {
+
+// The values of a text box as plain text, the Greek names spelt out.
+QString WerteText(const TTextBild& bild)
+{
+    QStringList werte;
+    for (QString w : bild.werte)
+        werte << w.replace(QStringLiteral("~a"), QStringLiteral("α"))
+                     .replace(QStringLiteral("~b"), QStringLiteral("β"))
+                     .replace(QStringLiteral("~g"), QStringLiteral("γ"));
+    return werte.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m)
+{
+    QString art = Texte(einteilung).arten[box - 1];
+    if (!art.isEmpty())
+        art[0] = art[0].toUpper();
+    QString text = QStringLiteral("%1es Dreieck ABC: %2").arg(art, WerteText(TextBild(box, einteilung, m)));
+    text += einteilung == einteilungWinkel ? QStringLiteral("; Seiten a, b, c und Winkel α, β, γ beschriftet.")
+                                          : QStringLiteral("; Seiten a, b, c beschriftet.");
+    return text;
+}
+
+QString TextBeschreibung(int box, int einteilung, const TDreieckMasse& m)
+{
+    const TTextBild bild = TextBild(box, einteilung, m);
+    return bild.ueberschrift + QStringLiteral(": ") + WerteText(bild);
+}
+
 } // namespace dreieck0
 
 // ---------------------------------------------------------------------------
@@ -212,6 +244,17 @@ TfrmDreieck0::TfrmDreieck0(QWidget* eltern)
     pntGrafik1->OnPaint = [this] { pntGrafik1Paint(); };
     pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
     pntGrafik3->OnPaint = [this] { pntGrafik3Paint(); };
+    for (int i = 0; i < 3; ++i) {
+        const int box = i + 1;
+        grafik_[i]->setAccessibleName(QStringLiteral("Dreieck %1").arg(box));
+        grafik_[i]->OnBeschreibung = [this, box] {
+            return DreieckBeschreibung(box, Einteilung, DreieckMasse[box - 1]);
+        };
+        txt_[i]->setAccessibleName(QStringLiteral("Maße von Dreieck %1").arg(box));
+        txt_[i]->Rolle = TPaintBox::TRolle::Text;
+        txt_[i]->OnBeschreibung = [this, box] { return TextBeschreibung(box, Einteilung, DreieckMasse[box - 1]); };
+        knopf_[i]->setAccessibleDescription(QStringLiteral("für Dreieck %1").arg(box));
+    }
     pntTxt1->OnPaint = [this] { pntTxt1Paint(); };
     pntTxt2->OnPaint = [this] { pntTxt2Paint(); };
     pntTxt3->OnPaint = [this] { pntTxt3Paint(); };

@@ -65,6 +65,11 @@ TBeschriftung SeitenBeschriftung(const QString& text, const TDreieck& d, float a
 TDreieckBild DreieckBild(int box, int einteilung, int spitze, const TDreieck& d);
 TTextBild TextBild(int box, int einteilung, const TDreieckMasse& m);
 
+// What a triangle box and its text box show, for a screen reader:
+// "Ungleichseitiges Dreieck ABC: AB = 22, BC = 17, AC = 23".
+QString DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m);
+QString TextBeschreibung(int box, int einteilung, const TDreieckMasse& m);
+
 } // namespace dreieck0
 
 class TfrmDreieck0 : public TLektionsFenster {

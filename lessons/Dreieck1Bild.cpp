@@ -1,6 +1,8 @@
 // The computing half of TfrmDreieck1 (lessons/Dreieck1U.cpp paints what it builds).
 #include "lessons/Dreieck1Bild.h"
 
+#include "app/Vorlesen.h"
+
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
@@ -394,6 +396,62 @@ TKonstruktionsBild SkizzenBild(const TGegeben& g)
     z.bogen(2, c, 2.0f, 225.0f, 295.0f, farbe(g.gamma));
     z.text(TTextArt::SymbolMitte, QStringLiteral("~g"), {-14.4f, 8.5f}, 14, farbe(g.gamma));
     return bild;
+}
+
+namespace {
+
+void OhneDoppelte(QStringList& liste, const QString& text)
+{
+    if (!liste.contains(text))
+        liste << text;
+}
+
+} // namespace
+
+QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d)
+{
+    const TKonstruktionsBild bild = KonstruktionsBild(satz, loesungen, schritt, d);
+    TPunkt c2 = d.C;
+    const bool zweiLoesungen = ZweiterEckpunkt(d, c2);
+    QStringList skizze, gegeben, beschriftet, ecken;
+    for (const TBildTeil& teil : bild.teile) {
+        if (const auto* t = std::get_if<TText>(&teil)) {
+            const QString klar = Klartext(t->text);
+            if (t->art == TTextArt::Zentriert || t->art == TTextArt::SymbolMitte) {
+                OhneDoppelte(skizze, klar);
+                if (t->farbe == clRed)
+                    OhneDoppelte(gegeben, klar);
+            } else if (t->art == TTextArt::Mitte) {
+                // A vertex name: said with the vertex it names.
+                const bool zweite = t->text == QStringLiteral("C!2") && zweiLoesungen;
+                const TPunkt& p = t->text == QStringLiteral("A") ? d.A
+                    : t->text == QStringLiteral("B")             ? d.B
+                    : zweite                                     ? c2
+                                                                 : d.C;
+                OhneDoppelte(ecken, PunktText(klar, p.x, p.y, 0));
+            } else if (klar != QStringLiteral("Skizze")) {
+                OhneDoppelte(beschriftet, klar);
+            }
+        } else if (const auto* s = std::get_if<TSeitenName>(&teil)) {
+            OhneDoppelte(beschriftet, QStringLiteral("Seite ") + Klartext(s->text));
+        } else if (const auto* w = std::get_if<TWinkelName>(&teil)) {
+            OhneDoppelte(beschriftet, QStringLiteral("Winkel ") + Klartext(w->text));
+        }
+    }
+    QString text = QStringLiteral("Schritt %1 von %2: %3")
+                       .arg(schritt)
+                       .arg(maxSchritt)
+                       .arg(Klartext(Anweisung(satz, schritt, loesungen)));
+    if (!skizze.isEmpty())
+        text += QStringLiteral(" Skizze mit ") + skizze.join(QStringLiteral(", "))
+            + (gegeben.isEmpty() ? QStringLiteral(".")
+                                 : QStringLiteral("; rot gegeben: ") + gegeben.join(QStringLiteral(", "))
+                                       + QStringLiteral("."));
+    if (!ecken.isEmpty())
+        text += QStringLiteral(" Eckpunkte ") + ecken.join(QStringLiteral(", ")) + QStringLiteral(".");
+    if (!beschriftet.isEmpty())
+        text += QStringLiteral(" Beschriftet: ") + beschriftet.join(QStringLiteral(", ")) + QStringLiteral(".");
+    return text;
 }
 
 TKonstruktionsBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d)

@@ -120,6 +120,11 @@ TKonstruktionsBild SkizzenBild(const TGegeben& gegeben);
 // come back when the pupil steps back.
 TKonstruktionsBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d);
 
+// What the construction drawing shows at a step, for a screen reader: the
+// instruction, the sketch with its given parts, the labels drawn and the
+// vertices with their coordinates.
+QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d);
+
 // Where an angle's name goes for an arc about m of radius r from `von` to
 // `bis`: on the bisector, at 0.8 r for an angle below 60 degrees, else at 0.5 r.
 TPunkt WinkelNamenStelle(TPunkt m, float r, float von, float bis);

@@ -1,5 +1,7 @@
 #include "lessons/Dreieck1U.h"
 
+#include "app/Vorlesen.h"
+
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
@@ -132,6 +134,13 @@ TfrmDreieck1::TfrmDreieck1(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
     pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
     pntStatus->OnPaint = [this] { pntStatusPaint(); };
+    pntGrafik->setAccessibleName(QStringLiteral("Konstruktion"));
+    pntGrafik->OnBeschreibung = [this] {
+        return dreieck1::KonstruktionsBeschreibung(Satz, Loesungen, Schritt, MaxSchritt, {A, B, C});
+    };
+    pntStatus->setAccessibleName(QStringLiteral("Anweisung"));
+    pntStatus->Rolle = TPaintBox::TRolle::Text;
+    pntStatus->OnBeschreibung = [this] { return Klartext(dreieck1::Anweisung(Satz, Schritt, Loesungen)); };
 }
 
 void TfrmDreieck1::FormActivate()

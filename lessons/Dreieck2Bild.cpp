@@ -1,5 +1,7 @@
 #include "lessons/Dreieck2Bild.h"
 
+#include "app/Vorlesen.h"
+
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
@@ -653,6 +655,71 @@ void Zeichne(Leinwand& lw, const TBild& bild)
 {
     for (const TElement& element : bild.elemente)
         std::visit([&lw](const auto& e) { ZeichneElement(lw, e); }, element);
+}
+
+QString AnweisungsText(int eigenschaft, int schritt)
+{
+    QStringList zeilen;
+    for (const TText& zeile : Anweisung(eigenschaft, schritt))
+        zeilen << Klartext(zeile.text);
+    return zeilen.join(QLatin1Char(' '));
+}
+
+QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
+                            const TDreieck& d)
+{
+    const TBild bild = SchrittBild(eigenschaft, schritt, winkelAn, beschriftungAn, d);
+    QStringList beschriftet;
+    QString mittelpunkt, kreis;
+    const auto neu = [&beschriftet](const QString& t) {
+        if (!t.isEmpty() && !beschriftet.contains(t))
+            beschriftet << t;
+    };
+    for (const TElement& e : bild.elemente) {
+        if (const auto* t = std::get_if<TText>(&e)) {
+            const QString name = Klartext(t->text);
+            neu(name);
+            // A centre's name is drawn larger than every other label.
+            if (t->groesse == 15)
+                mittelpunkt = name;
+        } else if (const auto* n = std::get_if<TEckenName>(&e)) {
+            neu(Klartext(n->text));
+        } else if (const auto* n = std::get_if<TSeitenName>(&e)) {
+            neu(Klartext(n->text));
+        } else if (const auto* h = std::get_if<THalbwinkel>(&e)) {
+            neu(Klartext(h->zaehler) + QStringLiteral("/2"));
+        } else if (const auto* k = std::get_if<TKreisLinie>(&e)) {
+            kreis = QStringLiteral("Kreis um %1 mit dem Radius %2")
+                        .arg(PunktText(QString(), k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius));
+        }
+    }
+    QString text = QStringLiteral("Dreieck %1, %2, %3; %4 – Schritt %5 von %6: %7")
+                       .arg(PunktText(QStringLiteral("A"), d.A.x, d.A.y), PunktText(QStringLiteral("B"), d.B.x, d.B.y),
+                            PunktText(QStringLiteral("C"), d.C.x, d.C.y), Titel(eigenschaft))
+                       .arg(schritt)
+                       .arg(maxSchritt)
+                       .arg(AnweisungsText(eigenschaft, schritt));
+    text += QStringLiteral(" Winkelmarken %1; Beschriftung %2.")
+                .arg(winkelAn ? QStringLiteral("eingeblendet") : QStringLiteral("ausgeblendet"),
+                     beschriftungAn ? QStringLiteral("eingeblendet") : QStringLiteral("ausgeblendet"));
+    if (!beschriftet.isEmpty())
+        text += QStringLiteral(" Beschriftet: ") + beschriftet.join(QStringLiteral(", ")) + QStringLiteral(".");
+    TPunkt h, sp, u, i;
+    if (!mittelpunkt.isEmpty()
+        && MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, h.x, h.y, sp.x, sp.y, u.x, u.y, i.x, i.y)) {
+        const TPunkt& p = mittelpunkt == QStringLiteral("H") ? h
+            : mittelpunkt == QStringLiteral("U")             ? u
+            : mittelpunkt == QStringLiteral("S")             ? sp
+                                                             : i;
+        const QString name = eigenschaft == hoehen ? QStringLiteral("Höhenschnittpunkt")
+            : eigenschaft == seitensymmetralen     ? QStringLiteral("Umkreismittelpunkt")
+            : eigenschaft == schwerlinien          ? QStringLiteral("Schwerpunkt")
+                                                   : QStringLiteral("Inkreismittelpunkt");
+        text += QStringLiteral(" %1 %2.").arg(name, PunktText(mittelpunkt, p.x, p.y));
+    }
+    if (!kreis.isEmpty())
+        text += QLatin1Char(' ') + kreis + QLatin1Char('.');
+    return text;
 }
 
 } // namespace dreieck2

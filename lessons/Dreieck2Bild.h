@@ -136,6 +136,14 @@ TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftung
 // (x -20..20, y -2..2), navy, size 12.
 std::vector<TText> Anweisung(int eigenschaft, int schritt);
 
+// What the drawing shows at a step, for a screen reader: the triangle with its
+// vertices, the topic, the step's instruction, what is switched on, the labels
+// drawn and the centre with its coordinates once it is drawn.
+QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
+                            const TDreieck& d);
+// The instruction of a step as one plain sentence.
+QString AnweisungsText(int eigenschaft, int schritt);
+
 // ---------------------------------------------------------------------------
 // Random triangles for the repeat button.
 

@@ -69,6 +69,13 @@ TfrmDreieck2::TfrmDreieck2(QWidget* eltern) : TLektionsFenster(QStringLiteral("B
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
     pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
     pntStatus->OnPaint = [this] { pntStatusPaint(); };
+    pntGrafik->setAccessibleName(QStringLiteral("Dreieck ABC"));
+    pntGrafik->OnBeschreibung = [this] {
+        return dreieck2::SchrittBeschreibung(Eigenschaft, Schritt, MaxSchritt, WinkelAn, BeschriftungAn, Dreieck());
+    };
+    pntStatus->setAccessibleName(QStringLiteral("Anweisung"));
+    pntStatus->Rolle = TPaintBox::TRolle::Text;
+    pntStatus->OnBeschreibung = [this] { return dreieck2::AnweisungsText(Eigenschaft, Schritt); };
 }
 
 // Every opening starts with the heights on the fixed triangle, both switches

@@ -1,5 +1,7 @@
 #include "lessons/Dreieck3Bild.h"
 
+#include "app/Vorlesen.h"
+
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
@@ -401,4 +403,77 @@ TThalesBild ThalesBild(int w, TWeltPunkt C, TWeltPunkt beschriftungC)
     Dazu(bild.linien, {27.0f, 16.0f}, {38.0f, 16.0f}, 2, clBlack, linieVoll);
     bild.tabelle.push_back({QStringLiteral("180,00°"), {31.0f, 15.5f}, clBlack});
     return bild;
+}
+
+namespace {
+
+// One family of lines: the names of those switched on, and its centre once two are drawn.
+QString Linien(const QString& familie, const QStringList& namen, const bool (&an)[3],
+               const std::optional<TWeltPunkt>& zentrum, const QString& zentrumName, const QString& buchstabe,
+               bool mitZentrum)
+{
+    QStringList gewaehlt;
+    for (int i = 0; i < 3; ++i)
+        if (an[i])
+            gewaehlt << namen[i];
+    if (gewaehlt.isEmpty())
+        return QString();
+    QString text = familie + QLatin1Char(' ') + gewaehlt.join(QStringLiteral(", "));
+    if (mitZentrum && zentrum)
+        text += QStringLiteral(", %1 %2").arg(zentrumName, PunktText(buchstabe, zentrum->x, zentrum->y));
+    return text;
+}
+
+} // namespace
+
+QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl)
+{
+    const TSchnittpunktBild bild = SchnittpunktBild(A, B, C, wahl);
+    const TDreieckPunkte p = BerechneDreieckPunkte(A, B, C);
+    QStringList teile;
+    teile << QStringLiteral("Dreieck %1, %2, %3")
+                 .arg(PunktText(QStringLiteral("A"), A.x, A.y), PunktText(QStringLiteral("B"), B.x, B.y),
+                      PunktText(QStringLiteral("C"), C.x, C.y));
+    const bool h[3] = {wahl.zeigeHa, wahl.zeigeHb, wahl.zeigeHc};
+    const bool u[3] = {wahl.zeigeSab, wahl.zeigeSac, wahl.zeigeSbc};
+    const bool w[3] = {wahl.zeigeWa, wahl.zeigeWb, wahl.zeigeWc};
+    const bool s[3] = {wahl.zeigeSa, wahl.zeigeSb, wahl.zeigeSc};
+    const auto namen = [](const char* a, const char* b, const char* c) {
+        return QStringList{QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c)};
+    };
+    const QString liste[] = {
+        Linien(QStringLiteral("Höhen"), namen("ha", "hb", "hc"), h, p.H, QStringLiteral("Höhenschnittpunkt"),
+               QStringLiteral("H"), bild.hoehen.name.has_value()),
+        Linien(QStringLiteral("Seitensymmetralen"), namen("sAB", "sAC", "sBC"), u, p.U,
+               QStringLiteral("Umkreismittelpunkt"), QStringLiteral("U"), bild.seitensymmetralen.name.has_value()),
+        Linien(QStringLiteral("Winkelsymmetralen"), namen("wα", "wβ", "wγ"), w, p.I,
+               QStringLiteral("Inkreismittelpunkt"), QStringLiteral("I"), bild.winkelsymmetralen.name.has_value()),
+        Linien(QStringLiteral("Schwerlinien"), namen("sA", "sB", "sC"), s, p.S, QStringLiteral("Schwerpunkt"),
+               QStringLiteral("S"), bild.schwerlinien.name.has_value()),
+    };
+    for (const QString& l : liste)
+        if (!l.isEmpty())
+            teile << l;
+    if (bild.euler)
+        teile << QStringLiteral("Eulergerade eingeblendet");
+    else if (teile.size() == 1)
+        teile << QStringLiteral("keine Linien eingeblendet");
+    return teile.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC)
+{
+    const TThalesBild bild = ThalesBild(winkelBMC, C, beschriftungC);
+    QString text = QStringLiteral("Thaleskreis um M(0|0) mit dem Radius r = %1 über dem Durchmesser AB, "
+                                  "A(−24|0), B(24|0); %2 auf dem Kreis, Winkel BMC %3°.")
+                       .arg(ZahlFuerLeser(thalesRadius), PunktText(QStringLiteral("C"), bild.C.x, bild.C.y))
+                       .arg(winkelBMC);
+    if (!bild.mitWinkeln)
+        return text + QStringLiteral(" C liegt auf dem Durchmesser: kein Dreieck.");
+    // The table reads in rows of name, "=", value; the sum closes it.
+    QStringList zeilen;
+    for (size_t i = 0; i + 2 < bild.tabelle.size(); i += 3)
+        zeilen << QStringLiteral("%1 = %2").arg(Klartext(bild.tabelle[i].text), Klartext(bild.tabelle[i + 2].text));
+    return text + QStringLiteral(" Winkel: ") + zeilen.join(QStringLiteral(", "))
+        + QStringLiteral("; Summe 180,00°.");
 }

@@ -146,3 +146,9 @@ TThalesBild ThalesBild(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);
 // An angle of the table: two decimals, decimal comma, at least five
 // characters with a leading zero, and the degree sign ("05,00°", "45,25°").
 QString TabellenWinkel(float grad);
+
+// What the drawing shows, for a screen reader. Mode "Schnittpunkte": the
+// triangle, the lines switched on and the centres they meet in, with
+// coordinates; mode "Thaleskreis": the circle, C and the table of angles.
+QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
+QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);

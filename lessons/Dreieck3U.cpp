@@ -108,6 +108,30 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     grpW = liniengruppe(QRect(824, 242, 184, 63), QStringLiteral(" Winkelsymmetralen "), pntW, chkWA, chkWB, chkWC);
     grpSW = liniengruppe(QRect(824, 322, 184, 63), QStringLiteral(" Schwerlinien "), pntSW, chkSWA, chkSWB, chkSWC);
 
+    // The boxes have no caption of their own: a reader names them by the legend below them.
+    const auto benenne = [](TPaintBox* legende, const QString& familie, const QStringList& namen,
+                            std::initializer_list<QCheckBox*> boxen) {
+        legende->Rolle = TPaintBox::TRolle::Text;
+        legende->setAccessibleName(QStringLiteral("Legende ") + familie);
+        legende->OnBeschreibung = [namen] { return namen.join(QStringLiteral(", ")); };
+        int i = 0;
+        for (QCheckBox* chk : boxen)
+            chk->setAccessibleName(familie + QLatin1Char(' ') + namen[i++]);
+    };
+    benenne(pntH, QStringLiteral("Höhe"), {QStringLiteral("ha"), QStringLiteral("hb"), QStringLiteral("hc")},
+            {chkHA, chkHB, chkHC});
+    benenne(pntS, QStringLiteral("Seitensymmetrale"),
+            {QStringLiteral("sAB"), QStringLiteral("sAC"), QStringLiteral("sBC")}, {chkSA, chkSB, chkSC});
+    benenne(pntW, QStringLiteral("Winkelsymmetrale"),
+            {QStringLiteral("wα"), QStringLiteral("wβ"), QStringLiteral("wγ")}, {chkWA, chkWB, chkWC});
+    benenne(pntSW, QStringLiteral("Schwerlinie"), {QStringLiteral("sA"), QStringLiteral("sB"), QStringLiteral("sC")},
+            {chkSWA, chkSWB, chkSWC});
+    pntGrafik->setAccessibleName(QStringLiteral("Dreieck ABC"));
+    pntGrafik->OnBeschreibung = [this] {
+        return art == 1 ? SchnittpunktBeschreibung(A, B, C, wahl)
+                        : ThalesBeschreibung(winkelBMC, thalesC, beschriftungC);
+    };
+
     grpEuler = new QGroupBox(QStringLiteral(" Eulergerade "), Client());
     grpEuler->setGeometry(824, 402, 184, 63);
     chkEuler = new QCheckBox(QStringLiteral("einschalten"), grpEuler);

@@ -1,6 +1,8 @@
 // "Spiegeln": reflecting a marked figure in the y axis, step by step.
 #include "lessons/Symmetrie1U.h"
 
+#include "app/Vorlesen.h"
+
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/GlobalU.h"
@@ -56,6 +58,7 @@ TfrmSymmetrie1::TfrmSymmetrie1(QWidget* eltern)
     grpAnzahl->OnClick = [this] { grpAnzahlClick(); };
     UpDown->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
+    pntGrafik->OnBeschreibung = [this] { return Beschreibung(anzahlPunkte, punkte, markiert, Schritt); };
 }
 
 QString TfrmSymmetrie1::Anleitung(int schritt)
@@ -67,6 +70,32 @@ QString TfrmSymmetrie1::Anleitung(int schritt)
     case 4: return QStringLiteral("Verbinde die gespiegelten Punkte durch Strecke.");
     default: return textSchritt0;
     }
+}
+
+QString TfrmSymmetrie1::Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt)
+{
+    QString text = QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0).");
+    if (markiert < anzahl)
+        return text + QLatin1Char(' ') + MarkierText(punkte, markiert, anzahl);
+    QStringList gesetzt, bilder;
+    for (int i = 1; i <= markiert; ++i) {
+        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
+        bilder << PunktText(QStringLiteral("P%1'").arg(i), -punkte[i].x, punkte[i].y);
+    }
+    text += (anzahl == 2 ? QStringLiteral(" Strecke ") : QStringLiteral(" Figur ")) + gesetzt.join(QStringLiteral(", "))
+        + QStringLiteral(".");
+    if (schritt <= 0)
+        return text;
+    text += QStringLiteral(" Schritt %1 von %2: %3").arg(schritt).arg(letzterSchritt).arg(Anleitung(schritt));
+    if (schritt <= 3)
+        text += QStringLiteral(" Gezeichnet: Normalen zur Spiegelachse");
+    if (schritt == 2 || schritt == 3)
+        text += QStringLiteral(", Abstände von der Achse");
+    if (schritt == 3)
+        text += QStringLiteral(", dieselben Abstände jenseits der Achse mit Kreisbögen abgetragen");
+    if (schritt >= 4)
+        text += QStringLiteral(" Gespiegelte Figur ") + bilder.join(QStringLiteral(", "));
+    return text + QStringLiteral(".");
 }
 
 // ---------------------------------------------------------------------------

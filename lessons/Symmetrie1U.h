@@ -46,6 +46,9 @@ public:
 
     // The instruction shown at a step.
     static QString Anleitung(int schritt);
+    // What the drawing shows, for a screen reader: the axis, the marked points,
+    // the construction of the step and the mirrored points.
+    static QString Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt);
 
 protected:
     void FormActivate() override;

@@ -2,6 +2,8 @@
 // angle, each on points that the pupil clicks, constructed step by step.
 #include "lessons/Symmetrie2U.h"
 
+#include "app/Vorlesen.h"
+
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/GlobalU.h"
@@ -93,6 +95,8 @@ TfrmSymmetrie2::TfrmSymmetrie2(QWidget* eltern)
 
     pntGrafik1->OnPaint = [this] { pntGrafik1Paint(); };
     pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
+    pntGrafik1->OnBeschreibung = [this] { return Beschreibung1(punkte1, markiert1, Schritt1); };
+    pntGrafik2->OnBeschreibung = [this] { return Beschreibung2(punkte2, markiert2, Schritt2); };
     pntGrafik1->OnMouseDown = [this](Qt::MouseButton knopf, Qt::KeyboardModifiers tasten, int x, int y) {
         pntGrafik1MouseDown(knopf, tasten, x, y);
     };
@@ -117,6 +121,54 @@ QString TfrmSymmetrie2::Anleitung1(int schritt)
     case 3: return QStringLiteral("Lege durch die beiden Schnittpunkte die Streckensymmetrale.");
     default: return textSchritt0;
     }
+}
+
+QString TfrmSymmetrie2::Beschreibung1(const TMarkierPunkt* punkte, int markiert, int schritt)
+{
+    if (markiert < 2)
+        return MarkierText(punkte, markiert, 2);
+    const TMarkierPunkt &a = punkte[1], &b = punkte[2];
+    const float r = 0.75f * Abstand(a.x, a.y, b.x, b.y);
+    QString text = QStringLiteral("Strecke AB mit %1 und %2.")
+                       .arg(PunktText(QStringLiteral("A"), a.x, a.y), PunktText(QStringLiteral("B"), b.x, b.y));
+    if (schritt <= 0)
+        return text;
+    QStringList gezeichnet;
+    gezeichnet << QStringLiteral("Kreisbogen um A mit dem Radius %1").arg(ZahlFuerLeser(r));
+    if (schritt >= 2)
+        gezeichnet << QStringLiteral("Kreisbogen um B mit demselben Radius, Schnittpunkte S1 und S2");
+    if (schritt >= 3)
+        gezeichnet << QStringLiteral("Streckensymmetrale durch S1 und S2");
+    return text + QStringLiteral(" Schritt %1 von %2: %3 Gezeichnet: %4.")
+                      .arg(schritt)
+                      .arg(letzterSchritt1)
+                      .arg(Anleitung1(schritt), gezeichnet.join(QStringLiteral("; ")));
+}
+
+QString TfrmSymmetrie2::Beschreibung2(const TMarkierPunkt* punkte, int markiert, int schritt)
+{
+    if (markiert < 3)
+        return MarkierText(punkte, markiert, 3);
+    const TMarkierPunkt &p1 = punkte[1], &v = punkte[2], &p3 = punkte[3];
+    const float r = std::trunc(0.75f
+                               * std::min(Abstand(v.x, v.y, p1.x, p1.y), Abstand(v.x, v.y, p3.x, p3.y)));
+    QString text = QStringLiteral("Winkel mit dem Scheitel %1, Schenkel a bis %2, Schenkel b bis %3.")
+                       .arg(PunktText(QStringLiteral("S"), v.x, v.y), PunktText(QString(), p1.x, p1.y),
+                            PunktText(QString(), p3.x, p3.y));
+    if (schritt <= 0)
+        return text;
+    QStringList gezeichnet;
+    gezeichnet << QStringLiteral("Kreisbogen um S mit dem Radius %1").arg(ZahlFuerLeser(r));
+    if (schritt >= 2)
+        gezeichnet << QStringLiteral("Schnittpunkte A und B, Kreisbogen um A");
+    if (schritt >= 3)
+        gezeichnet << QStringLiteral("Kreisbogen um B, Schnittpunkt X");
+    if (schritt >= 4)
+        gezeichnet << QStringLiteral("Winkelsymmetrale durch S und X");
+    return text + QStringLiteral(" Schritt %1 von %2: %3 Gezeichnet: %4.")
+                      .arg(schritt)
+                      .arg(letzterSchritt2)
+                      .arg(Anleitung2(schritt), gezeichnet.join(QStringLiteral("; ")));
 }
 
 QString TfrmSymmetrie2::Anleitung2(int schritt)

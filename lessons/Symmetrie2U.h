@@ -72,6 +72,10 @@ public:
 
     // The instructions of the two constructions at a step.
     static QString Anleitung1(int schritt);
+    // What the drawings show, for a screen reader: the marked points or the
+    // finished segment / angle, and the construction up to the step.
+    static QString Beschreibung1(const TMarkierPunkt* punkte, int markiert, int schritt);
+    static QString Beschreibung2(const TMarkierPunkt* punkte, int markiert, int schritt);
     static QString Anleitung2(int schritt);
 
 protected:

@@ -74,6 +74,14 @@ QString GMSText(float winkel)
     return QStringLiteral("%1° %2' %3''").arg(grad).arg(minuten).arg(sekunden);
 }
 
+QString WinkelBeschreibung(const QString& mass, const TWinkelArt& art)
+{
+    QString art2 = art.text;
+    if (!art2.isEmpty())
+        art2[0] = art2[0].toLower();
+    return QStringLiteral("Winkel von %1 – %2, Scheitel S").arg(mass, art2);
+}
+
 // ---------------------------------------------------------------------------
 // Window
 
@@ -105,6 +113,10 @@ TfrmWinkel1::TfrmWinkel1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Art
     connect(edtWinkel1, &QLineEdit::textChanged, this, [this] { edtWinkel1Change(); });
     pntGrafik1->OnPaint = [this] { pntGrafik1Paint(); };
     pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
+    pntGrafik1->OnBeschreibung = [this] {
+        return WinkelBeschreibung(QString::number(winkel1) + QStringLiteral("°"), WinkelArtGanz(winkel1));
+    };
+    pntGrafik2->OnBeschreibung = [this] { return WinkelBeschreibung(GMSText(winkel2), WinkelArtGenau(winkel2)); };
     pntGrafik2->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         pntGrafik2MouseDown(b, m, x, y);
     };

@@ -25,6 +25,10 @@ void GradInGMS(float winkel, int& grad, int& minuten, int& sekunden);
 // "45° 30' 0''"
 QString GMSText(float winkel);
 
+// What an angle drawing shows, for a screen reader: "Winkel von 45° – spitzer
+// Winkel", with the measure as the pupil sees it and the kind as the drawing names it.
+QString WinkelBeschreibung(const QString& mass, const TWinkelArt& art);
+
 class TfrmWinkel1 : public TLektionsFenster {
     Q_OBJECT
 public:

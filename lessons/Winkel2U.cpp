@@ -110,6 +110,7 @@ TfrmWinkel2::TfrmWinkel2(QWidget* eltern) : TLektionsFenster(QStringLiteral("Üb
     UpDown->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
     pntGrafik->OnPaint = [this] { pntGrafikPaint(); };
+    pntGrafik->OnBeschreibung = [this] { return Winkel2Beschreibung(Schritt, art, winkelEins, winkelZwei); };
 }
 
 void TfrmWinkel2::FormActivate()
@@ -279,6 +280,34 @@ void TfrmWinkel2::btnWHClick()
     grpArt->setEnabled(false);
     ZeigeAnweisung();
     pntGrafik->repaint();
+}
+
+QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei)
+{
+    const int ergebnis = art == 1 ? winkelEins + winkelZwei : winkelZwei - winkelEins;
+    QString text =
+        QStringLiteral("Links der 2. Winkel von %1°, rechts der 1. Winkel von %2°, jeweils mit Scheitel S.")
+            .arg(winkelZwei)
+            .arg(winkelEins);
+    if (schritt <= 0)
+        return text;
+    // What each step adds to the drawing, in the order of the steps.
+    const QString teile[] = {
+        QStringLiteral("Kreisbogen um den Scheitel des 1. Winkels"),
+        QStringLiteral("Kreisbogen um den Scheitel des 2. Winkels"),
+        QStringLiteral("Sehne beim 1. Kreisbogen"),
+        QStringLiteral("Sehne beim 2. Kreisbogen abgetragen"),
+        QStringLiteral("neuer Schenkel"),
+        (art == 1 ? QStringLiteral("Summe ") : QStringLiteral("Differenz ")) + QString::number(ergebnis)
+            + QStringLiteral("°"),
+    };
+    QStringList gezeichnet;
+    for (int i = 0; i < std::min(schritt, 6); ++i)
+        gezeichnet << teile[i];
+    return text
+        + QStringLiteral(" Schritt %1 von 6: %2 Gezeichnet: %3.")
+              .arg(schritt)
+              .arg(Winkel2Anweisung(schritt, art, ergebnis), gezeichnet.join(QStringLiteral(", ")));
 }
 
 void TfrmWinkel2::ZeigeEingaben(bool sichtbar)

@@ -15,6 +15,10 @@ void KreisPunkt(float& x, float& y, float winkel, float radius, float my, float 
 // The instruction for a step of the construction; R is the result angle.
 QString Winkel2Anweisung(int schritt, int art, int ergebnis);
 
+// What the construction drawing shows at a step, for a screen reader: both
+// angles, what has been drawn so far and, at the end, the result.
+QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei);
+
 class TfrmWinkel2 : public TLektionsFenster {
     Q_OBJECT
 public:

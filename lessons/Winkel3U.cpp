@@ -177,6 +177,56 @@ QString PanelText(float wert)
     return ZahlText(wert, 2) + QStringLiteral("°");
 }
 
+namespace {
+
+QString Farbname(TFarbe f)
+{
+    if (f == farbeBraun)
+        return QStringLiteral("brauner");
+    if (f == clGreen)
+        return QStringLiteral("grüner");
+    if (f == farbeOrange)
+        return QStringLiteral("oranger");
+    if (f == farbeHimmelblau)
+        return QStringLiteral("hellblauer");
+    return QString();
+}
+
+// The quarter an arc marks, from the way the arcs are built about a crossing.
+QString Lage(const TWinkelBogen& b)
+{
+    if (b.von == 0.0f)
+        return QStringLiteral("rechts oben");
+    if (b.bis == 360.0f)
+        return QStringLiteral("rechts unten");
+    if (b.von == 180.0f)
+        return QStringLiteral("links unten");
+    return QStringLiteral("links oben");
+}
+
+} // namespace
+
+QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelBild& bild)
+{
+    QString text = modus == 1
+        ? QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten.")
+        : QStringLiteral("Zwei parallele Geraden, von einer schrägen Strecke in S1 und S2 geschnitten.");
+    QStringList winkel;
+    for (const TWinkelBogen& b : bild.boegen) {
+        const QString punkt = modus == 1 ? QStringLiteral("S")
+            : b.cy == k.s1Y              ? QStringLiteral("S1")
+                                         : QStringLiteral("S2");
+        const QString eintrag = QStringLiteral("%1 Winkel %2 bei %3: %4")
+                                    .arg(Farbname(b.farbe), Lage(b), punkt,
+                                         PanelText(float(static_cast<long double>(b.bis) - b.von)));
+        if (!winkel.contains(eintrag)) // the last step marks one angle from both pairs
+            winkel << eintrag;
+    }
+    if (!winkel.isEmpty())
+        text += QStringLiteral(" Markiert: ") + winkel.join(QStringLiteral("; ")) + QStringLiteral(".");
+    return text;
+}
+
 // ---------------------------------------------------------------------------
 // Window
 
@@ -249,6 +299,12 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
         pntGrafik1MouseUp(b, m, x, y);
     };
     pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
+    pntGrafik1->OnBeschreibung = [this] {
+        return Winkel3Beschreibung(modus, kreuzung1, LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1));
+    };
+    pntGrafik2->OnBeschreibung = [this] {
+        return Winkel3Beschreibung(modus, kreuzung2, RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2));
+    };
     pntGrafik2->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
         pntGrafik2MouseDown(b, m, x, y);
     };
@@ -296,8 +352,8 @@ void TfrmWinkel3::FormActivate()
     SetzeBildschirmCursor(crDefault);
     ClipCursor(nullptr);
 
-    pntGrafik1->repaint();
-    pntGrafik2->repaint();
+    Neuzeichnen(1);
+    Neuzeichnen(2);
 }
 
 void TfrmWinkel3::menSchliessenClick()
@@ -330,20 +386,20 @@ void TfrmWinkel3::menArtClick(QObject* sender)
     variante2 = 1;
     grpV2->SetzeItemIndex(0);
     SetzeStrecken();
-    pntGrafik1->repaint();
-    pntGrafik2->repaint();
+    Neuzeichnen(1);
+    Neuzeichnen(2);
 }
 
 void TfrmWinkel3::grpV1Click()
 {
     variante1 = grpV1->ItemIndex() + 1;
-    pntGrafik1->repaint();
+    Neuzeichnen(1);
 }
 
 void TfrmWinkel3::grpV2Click()
 {
     variante2 = grpV2->ItemIndex() + 1;
-    pntGrafik2->repaint();
+    Neuzeichnen(2);
 }
 
 void TfrmWinkel3::UpDownClick(TUpDown* sender)
@@ -358,7 +414,7 @@ void TfrmWinkel3::UpDownClick(TUpDown* sender)
             pnlLW2->show();
             lblUeb1->setText(QStringLiteral("Scheitelwinkel sind immer gleich große Winkel"));
         }
-        pntGrafik1->repaint();
+        Neuzeichnen(1);
     } else if (sender == UpDown2) {
         Schritt2 = UpDown2->Position();
         lblSchritte2->setText(QString::number(Schritt2));
@@ -366,7 +422,7 @@ void TfrmWinkel3::UpDownClick(TUpDown* sender)
             lblUeb2->setText(QStringLiteral("Winkel ergänzen einander auf 180°"));
         else if (Schritt2 == 1)
             lblUeb2->setText(QStringLiteral("Nebenwinkel ergänzen einander auf 180° (supplementär)"));
-        pntGrafik2->repaint();
+        Neuzeichnen(2);
     }
 }
 
@@ -446,7 +502,7 @@ void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
         }
     }
     BerechneKreuzung(*s.untenX, *s.untenY, *s.obenX, *s.obenY, *s.hoehe, *s.kreuzung);
-    s.box->repaint();
+    Neuzeichnen(s.nummer);
 }
 
 void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
@@ -468,7 +524,7 @@ void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
         }
     }
     BerechneKreuzung(*s.untenX, *s.untenY, *s.obenX, *s.obenY, *s.hoehe, *s.kreuzung);
-    s.box->repaint();
+    Neuzeichnen(s.nummer);
 }
 
 void TfrmWinkel3::MausUp(const TSeite& s)
@@ -476,7 +532,7 @@ void TfrmWinkel3::MausUp(const TSeite& s)
     nahe1 = nahe2 = ziehen1 = ziehen2 = false;
     SetzeBildschirmCursor(crDefault);
     ClipCursor(nullptr);
-    s.box->repaint();
+    Neuzeichnen(s.nummer);
 }
 
 void TfrmWinkel3::pntGrafik1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
@@ -536,14 +592,32 @@ void TfrmWinkel3::ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, flo
     ZeigeWerte(bild, panel1, panel2);
 }
 
+void TfrmWinkel3::Neuzeichnen(int zeichnung)
+{
+    // The panels change with the state here, so that a reader hears of it from
+    // the handler; the paint handler shows the same values again.
+    if (zeichnung == 1) {
+        ZeigeWerte(LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1), pnlLW1, pnlLW2);
+        pntGrafik1->repaint();
+    } else {
+        ZeigeWerte(RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2), pnlRW1, pnlRW2);
+        pntGrafik2->repaint();
+    }
+}
+
 void TfrmWinkel3::ZeigeWerte(const TWinkelBild& bild, TPanel* panel1, TPanel* panel2)
 {
+    // A reader hears the colour with the value, as the drawing's description names the arcs.
     if (bild.panel1) {
         panel1->SetzeSchriftFarbe(bild.panel1->farbe);
+        if (panel1->accessibleDescription() != Farbname(bild.panel1->farbe) + QStringLiteral(" Winkel"))
+            panel1->setAccessibleDescription(Farbname(bild.panel1->farbe) + QStringLiteral(" Winkel"));
         panel1->SetzeCaption(PanelText(bild.panel1->wert));
     }
     if (bild.panel2) {
         panel2->SetzeSchriftFarbe(bild.panel2->farbe);
+        if (panel2->accessibleDescription() != Farbname(bild.panel2->farbe) + QStringLiteral(" Winkel"))
+            panel2->setAccessibleDescription(Farbname(bild.panel2->farbe) + QStringLiteral(" Winkel"));
         panel2->SetzeCaption(PanelText(bild.panel2->wert));
     }
 }

@@ -52,6 +52,10 @@ TWinkelBild RechtesWinkelBild(int modus, int variante, int schritt, const TKreuz
 // "49,40°"
 QString PanelText(float wert);
 
+// What a drawing shows, for a screen reader: the line(s), the crossing(s) and
+// every marked angle with its place, colour and size as the panels show it.
+QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelBild& bild);
+
 class TfrmWinkel3 : public TLektionsFenster {
     Q_OBJECT
 public:
@@ -141,6 +145,8 @@ private:
     void MausMove(const TSeite& s, int x, int y);
     void MausUp(const TSeite& s);
 
+    // Shows drawing 1 or 2 anew after a change: its panels, then its picture.
+    void Neuzeichnen(int zeichnung);
     void SetzeStrecken();
     void SchritteAufNull();
     void ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, float uy, float ox, float oy, float hoehe,

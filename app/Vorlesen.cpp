@@ -1,0 +1,266 @@
+#include "app/Vorlesen.h"
+
+#include "app/Lektionsrahmen.h"
+#include "app/Steuerelemente.h"
+#include "draw/GlobalU.h"
+
+#include <QAccessibleWidget>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+LeserHaken leserHaken;
+
+QString GruppenTitel(const QWidget* w)
+{
+    for (const QWidget* p = w ? w->parentWidget() : nullptr; p; p = p->parentWidget())
+        if (const auto* gruppe = qobject_cast<const QGroupBox*>(p))
+            return OhneFuellzeichen(gruppe->title());
+    return QString();
+}
+
+// A drawing area: a graphic with a name and what it shows; a box of painted
+// text is static text whose name is its text.
+class TPaintBoxZugang : public QAccessibleWidget {
+public:
+    explicit TPaintBoxZugang(TPaintBox* box)
+        : QAccessibleWidget(box, box->Rolle == TPaintBox::TRolle::Text ? QAccessible::StaticText
+                                                                       : QAccessible::Graphic)
+    {
+    }
+    QAccessible::Role role() const override
+    {
+        return box()->Rolle == TPaintBox::TRolle::Text ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const bool alsText = box()->Rolle == TPaintBox::TRolle::Text;
+        switch (t) {
+        case QAccessible::Name:
+            if (alsText)
+                return box()->Beschreibung();
+            return box()->accessibleName();
+        case QAccessible::Description:
+            return alsText ? box()->accessibleName() : box()->Beschreibung();
+        case QAccessible::Value:
+            return alsText ? box()->Beschreibung() : QString();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+private:
+    TPaintBox* box() const { return static_cast<TPaintBox*>(widget()); }
+};
+
+// The step control: a spin box whose value is the step shown.
+class TUpDownZugang : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TUpDownZugang(TUpDown* u) : QAccessibleWidget(u, QAccessible::SpinBox) {}
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && updown()->accessibleName().isEmpty()) {
+            const QString titel = GruppenTitel(updown());
+            return titel.isEmpty() ? QStringLiteral("Schritt") : titel;
+        }
+        if (t == QAccessible::Value)
+            return QString::number(updown()->Position());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return updown()->Position(); }
+    void setCurrentValue(const QVariant& wert) override
+    {
+        // A reader sets the step as the arrows would, one click at a time.
+        const int ziel = std::clamp(wert.toInt(), updown()->Min(), updown()->Max());
+        while (updown()->Position() < ziel)
+            updown()->KlickRechts();
+        while (updown()->Position() > ziel)
+            updown()->KlickLinks();
+    }
+    QVariant maximumValue() const override { return updown()->Max(); }
+    QVariant minimumValue() const override { return updown()->Min(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    TUpDown* updown() const { return static_cast<TUpDown*>(widget()); }
+};
+
+// A panel: static text with its caption, or a plain pane around its labels.
+class TPanelZugang : public QAccessibleWidget {
+public:
+    explicit TPanelZugang(TPanel* p) : QAccessibleWidget(p, QAccessible::Pane) {}
+    QAccessible::Role role() const override
+    {
+        return panel()->Caption().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && panel()->accessibleName().isEmpty())
+            return panel()->Caption();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    TPanel* panel() const { return static_cast<TPanel*>(widget()); }
+};
+
+// A group box says its caption as the pupil reads it.
+class TGruppenZugang : public QAccessibleWidget {
+public:
+    explicit TGruppenZugang(QGroupBox* g) : QAccessibleWidget(g, QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* g = static_cast<QGroupBox*>(widget());
+        if (t == QAccessible::Name && g->accessibleName().isEmpty())
+            return OhneFuellzeichen(g->title());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A scroll bar with the caption of its group as name and value and unit as text.
+class TLeistenZugang : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TLeistenZugang(TBildlaufleiste* l) : QAccessibleWidget(l, QAccessible::ScrollBar) {}
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && leiste()->accessibleName().isEmpty())
+            return GruppenTitel(leiste());
+        if (t == QAccessible::Value || t == QAccessible::Description)
+            return QString::number(leiste()->value()) + leiste()->Einheit;
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return leiste()->value(); }
+    void setCurrentValue(const QVariant& wert) override { leiste()->setValue(wert.toInt()); }
+    QVariant maximumValue() const override { return leiste()->maximum(); }
+    QVariant minimumValue() const override { return leiste()->minimum(); }
+    QVariant minimumStepSize() const override { return leiste()->singleStep(); }
+
+private:
+    TBildlaufleiste* leiste() const { return static_cast<TBildlaufleiste*>(widget()); }
+};
+
+QAccessibleInterface* Fabrik(const QString&, QObject* objekt)
+{
+    if (auto* box = qobject_cast<TPaintBox*>(objekt))
+        return new TPaintBoxZugang(box);
+    if (auto* updown = qobject_cast<TUpDown*>(objekt))
+        return new TUpDownZugang(updown);
+    if (auto* panel = qobject_cast<TPanel*>(objekt))
+        return new TPanelZugang(panel);
+    if (auto* leiste = qobject_cast<TBildlaufleiste*>(objekt))
+        return new TLeistenZugang(leiste);
+    if (auto* gruppe = qobject_cast<QGroupBox*>(objekt); gruppe && !gruppe->isCheckable())
+        return new TGruppenZugang(gruppe);
+    return nullptr;
+}
+
+} // namespace
+
+void VorlesenEinrichten()
+{
+    static const bool eingerichtet = [] {
+        QAccessible::installFactory(Fabrik);
+        return true;
+    }();
+    (void)eingerichtet;
+}
+
+QString OhneFuellzeichen(const QString& caption)
+{
+    QString text = caption;
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text.simplified();
+}
+
+void BenenneEingabefelder(QWidget* fenster)
+{
+    for (QLineEdit* feld : fenster->findChildren<QLineEdit*>()) {
+        if (!feld->property("geoBenannt").toBool() && !feld->accessibleName().isEmpty())
+            continue; // named by its window
+        const QString titel = GruppenTitel(feld);
+        if (titel.isEmpty())
+            continue;
+        // Every edit field of the course takes an angle in whole degrees.
+        feld->setAccessibleName(titel + QStringLiteral(", in Grad"));
+        feld->setProperty("geoBenannt", true);
+    }
+}
+
+QString ZahlFuerLeser(float wert, int stellen)
+{
+    QString text = ZahlText(wert, stellen);
+    if (text.contains(QLatin1Char(','))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char(',')))
+            text.chop(1);
+    }
+    if (text == QStringLiteral("-0"))
+        text = QStringLiteral("0");
+    text.replace(QLatin1Char('-'), QChar(0x2212));
+    return text;
+}
+
+QString PunktText(const QString& name, float x, float y, int stellen)
+{
+    return QStringLiteral("%1(%2|%3)").arg(name, ZahlFuerLeser(x, stellen), ZahlFuerLeser(y, stellen));
+}
+
+QString Klartext(const QString& markup)
+{
+    // The Latin keys of the Symbol font for the Greek letters the course uses.
+    static const QString latein = QStringLiteral("abgdezhqiklmnxoprstufcyw");
+    static const QString griechisch = QStringLiteral("αβγδεζηθικλμνξοπρστυφχψω");
+    QString text;
+    bool griechischesZeichen = false;
+    for (const QChar c : markup) {
+        if (c == QLatin1Char('!') || c == QLatin1Char('^') || c == QLatin1Char('#'))
+            continue;
+        if (c == QLatin1Char('~') || c == QLatin1Char('*')) {
+            griechischesZeichen = true;
+            continue;
+        }
+        const qsizetype i = griechischesZeichen ? latein.indexOf(c) : -1;
+        text += i >= 0 ? griechisch.at(i) : c;
+        griechischesZeichen = false;
+    }
+    return text;
+}
+
+bool LeserHoertZu() { return leserHaken || QAccessible::isActive(); }
+
+void MeldeLeser(QAccessibleEvent* ereignis)
+{
+    if (leserHaken)
+        leserHaken(ereignis);
+    else
+        QAccessible::updateAccessibility(ereignis);
+}
+
+void SetzeLeserHaken(LeserHaken haken) { leserHaken = std::move(haken); }
+
+QString MarkierText(const TMarkierPunkt* punkte, int markiert, int anzahl)
+{
+    QStringList gesetzt;
+    for (int i = 1; i <= markiert; ++i)
+        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
+    const QString text = QStringLiteral("%1 von %2 Punkten im rot punktierten Rahmen markiert").arg(markiert).arg(anzahl);
+    if (gesetzt.isEmpty())
+        return text + QLatin1Char('.');
+    return text + QStringLiteral(": ") + gesetzt.join(QStringLiteral(", ")) + QLatin1Char('.');
+}

@@ -1,0 +1,290 @@
+// What a screen reader gets: every window's accessibility tree in every mode of
+// its menu, at the first and the last step. Fails on an enabled control without
+// a name, a drawing without a description, and a drawing whose description
+// lacks a number its picture shows.
+#include "app/Plattform.h"
+#include "app/Programm.h"
+#include "app/Vorlesen.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A paint device that keeps the texts a paint handler draws, with their places.
+class TTextMitschrift : public QPaintEngine {
+public:
+    struct TEintrag {
+        QPointF ort;
+        QString text;
+    };
+    QList<TEintrag> eintraege;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawLines(const QLineF*, int) override {}
+    void drawRects(const QRectF*, int) override {}
+    void drawEllipse(const QRectF&) override {}
+    void drawPoints(const QPointF*, int) override {}
+    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& t) override { eintraege.append({p, t.text()}); }
+    Type type() const override { return User; }
+};
+
+class TMitschreibGeraet : public QPaintDevice {
+public:
+    explicit TMitschreibGeraet(QSize groesse) : groesse_(groesse) {}
+    TTextMitschrift maschine;
+    QPaintEngine* paintEngine() const override { return const_cast<TTextMitschrift*>(&maschine); }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return groesse_.width();
+        case PdmHeight: return groesse_.height();
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        case PdmDepth: return 32;
+        default: return 96; // resolution and the rest
+        }
+    }
+
+private:
+    QSize groesse_;
+};
+
+QStringList Zahlen(const QString& text)
+{
+    QStringList zahlen;
+    static const QRegularExpression zahl(QStringLiteral("\\d+(,\\d+)?"));
+    for (const auto& treffer : zahl.globalMatch(text))
+        zahlen << treffer.captured();
+    return zahlen;
+}
+
+// The numbers a paint box's picture shows ("22", "49,40"). The renderers draw
+// a text character by character; a character that does not follow on the line
+// of the one before starts a new text.
+QStringList GemalteZahlen(TPaintBox* box)
+{
+    TMitschreibGeraet geraet(box->size());
+    {
+        QPainter p(&geraet);
+        box->Canvas.Binde(&p);
+        box->OnPaint();
+        box->Canvas.Loese();
+    }
+    QString alles;
+    QPointF vorher(-1000, -1000);
+    for (const auto& e : geraet.maschine.eintraege) {
+        const bool weiter =
+            std::abs(e.ort.y() - vorher.y()) < 14 && e.ort.x() > vorher.x() && e.ort.x() - vorher.x() < 40;
+        if (!weiter)
+            alles += QLatin1Char('|');
+        alles += e.text;
+        vorher = e.ort;
+    }
+    return Zahlen(alles);
+}
+
+bool IstSteuerelement(QAccessible::Role r)
+{
+    switch (r) {
+    case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
+    case QAccessible::ScrollBar: case QAccessible::SpinBox: case QAccessible::EditableText:
+    case QAccessible::Grouping: case QAccessible::ButtonMenu: case QAccessible::Slider:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Walks the tree below `knoten` and collects every fault with where it was found.
+void Pruefe(QAccessibleInterface* knoten, const QString& wo, QStringList& fehler)
+{
+    if (!knoten || knoten->state().invisible)
+        return;
+    const QString name = knoten->text(QAccessible::Name);
+    const QAccessible::Role rolle = knoten->role();
+    QObject* objekt = knoten->object();
+    const QString was = wo + QStringLiteral(" / ") + (objekt ? objekt->metaObject()->className() : "?");
+    if (IstSteuerelement(rolle) && !knoten->state().disabled && name.trimmed().isEmpty())
+        fehler << was + QStringLiteral(": Steuerelement ohne Namen");
+    if (name != name.trimmed())
+        fehler << was + QStringLiteral(": Name mit Füllzeichen \"") + name + QLatin1Char('"');
+    if (auto* box = qobject_cast<TPaintBox*>(objekt); box && box->OnPaint) {
+        const QString gesagt = name + QLatin1Char(' ') + knoten->text(QAccessible::Description);
+        if (rolle == QAccessible::Graphic && knoten->text(QAccessible::Description).isEmpty())
+            fehler << was + QStringLiteral(" \"") + name + QStringLiteral("\": Zeichnung ohne Beschreibung");
+        if (box->accessibleName().isEmpty())
+            fehler << was + QStringLiteral(": Zeichenfläche ohne Namen");
+        const QStringList gesagteZahlen = Zahlen(gesagt);
+        for (const QString& z : GemalteZahlen(box))
+            if (!gesagteZahlen.contains(z))
+                fehler << was + QStringLiteral(" \"") + box->accessibleName() + QStringLiteral("\": gezeigte Zahl ") + z
+                        + QStringLiteral(" fehlt in \"") + gesagt + QLatin1Char('"');
+    }
+    for (int i = 0; i < knoten->childCount(); ++i)
+        Pruefe(knoten->child(i), wo, fehler);
+}
+
+void PruefeFenster(QWidget* fenster, const QString& zustand, QStringList& fehler)
+{
+    Pruefe(QAccessible::queryAccessibleInterface(fenster), fenster->windowTitle() + QStringLiteral(", ") + zustand,
+           fehler);
+}
+
+// Every step control of the window to its last step, as the arrows do it.
+void ZumLetztenSchritt(QWidget* fenster)
+{
+    for (TUpDown* u : fenster->findChildren<TUpDown*>())
+        while (u->isVisible() && u->isEnabled() && u->Position() < u->Max())
+            u->KlickRechts();
+}
+
+// The points a lesson needs before its steps begin, as mouse clicks, and every
+// line of the dynamic triangle switched on.
+void MarkierePunkte(TProgramm& p, QWidget* fenster)
+{
+    const auto klick = [](TPaintBox* box, std::initializer_list<QPoint> punkte) {
+        for (QPoint q : punkte)
+            box->OnMouseDown(Qt::LeftButton, Qt::NoModifier, q.x(), q.y());
+    };
+    if (fenster == &p.frmSymmetrie1) {
+        klick(p.frmSymmetrie1.pntGrafik, {{250, 150}, {400, 300}});
+    } else if (fenster == &p.frmSymmetrie2) {
+        klick(p.frmSymmetrie2.pntGrafik1, {{200, 200}, {300, 280}});
+        klick(p.frmSymmetrie2.pntGrafik2, {{150, 150}, {240, 300}, {340, 160}});
+    } else if (fenster == &p.frmDreieck3) {
+        for (QCheckBox* chk : fenster->findChildren<QCheckBox*>())
+            if (chk->isVisible() && chk->isEnabled() && !chk->isChecked())
+                chk->click();
+    }
+}
+
+} // namespace
+
+TEST(VorlesenTest, JedesFensterIstInJedemZustandVorlesbar)
+{
+    SetzeMeldungsHaken([](const QString&) {});
+    TProgramm p;
+    QStringList fehler;
+    p.frmStart.show();
+    PruefeFenster(&p.frmStart, QStringLiteral("Start"), fehler);
+    p.frmStart.hide();
+
+    QList<TInhaltsFenster*> fenster{&p.frmWinkel1, &p.frmWinkel2, &p.frmWinkel3, &p.frmSymmetrie1,
+                                    &p.frmSymmetrie2, &p.frmDreieck0, &p.frmDreieck1, &p.frmDreieck2,
+                                    &p.frmDreieck3, &p.frmInformation};
+    for (TInhaltsFenster* f : fenster) {
+        f->show();
+        PruefeFenster(f, QStringLiteral("geöffnet"), fehler);
+        // Each mode of the menu (not "Schließen"), at its first and its last step.
+        QList<QAction*> modi;
+        for (QAction* a : f->MainMenu1()->actions()) {
+            if (a->menu())
+                modi += a->menu()->actions();
+            else if (!a->text().contains(QStringLiteral("Schließen")))
+                modi << a;
+        }
+        if (modi.isEmpty())
+            modi << nullptr;
+        for (QAction* modus : modi) {
+            if (modus)
+                modus->trigger();
+            const QString name = modus ? modus->text() : QStringLiteral("ohne Menü");
+            MarkierePunkte(p, f);
+            PruefeFenster(f, name + QStringLiteral(", erster Schritt"), fehler);
+            ZumLetztenSchritt(f);
+            PruefeFenster(f, name + QStringLiteral(", letzter Schritt"), fehler);
+        }
+        f->hide();
+    }
+    SetzeMeldungsHaken({});
+    EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
+}
+
+namespace {
+
+struct TGemeldet {
+    QObject* objekt;
+    QAccessible::Event art;
+    int wert;
+};
+QList<TGemeldet> gemeldet;
+
+void Mitschreiben(QAccessibleEvent* e)
+{
+    int wert = -1;
+    if (e->type() == QAccessible::ValueChanged)
+        wert = static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt();
+    gemeldet.append({e->object(), e->type(), wert});
+}
+
+} // namespace
+
+// A reader hears of each change from the handler that made it, once per change.
+TEST(VorlesenTest, AenderungenWerdenGemeldet)
+{
+    TProgramm p;
+    struct TFall {
+        const char* was;
+        QWidget* fenster;
+        std::function<void()> tun;
+        QObject* objekt;
+        QAccessible::Event art;
+        int wert; // the value a step control reports, -1 for others
+        int anzahl;
+    };
+    TfrmWinkel1& w1 = p.frmWinkel1;
+    TfrmDreieck1& d1 = p.frmDreieck1;
+    const auto bisZumEnde = [&] {
+        while (d1.UpDown->Position() < d1.UpDown->Max())
+            d1.UpDown->KlickRechts();
+        gemeldet.clear();
+        d1.UpDown->KlickRechts(); // at the end: nothing changes
+    };
+    const TFall faelle[] = {
+        {"Winkel per Leiste", &w1, [&] { w1.scrWinkel1->setValue(45); }, w1.pntGrafik1,
+         QAccessible::DescriptionChanged, -1, 1},
+        {"derselbe Winkel, neu gezeichnet", &w1, [&] { w1.scrWinkel1->setValue(45), w1.pntGrafik1->update(); },
+         w1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
+        {"Schritt weiter: Wert", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
+         p.frmWinkel2.UpDown, QAccessible::ValueChanged, 1, 1},
+        {"Schritt weiter: Zeichnung", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
+         p.frmWinkel2.pntGrafik, QAccessible::DescriptionChanged, -1, 1},
+        {"Schritt weiter: Anweisung", &d1, [&] { d1.UpDown->KlickRechts(); }, d1.pntStatus,
+         QAccessible::NameChanged, -1, 1},
+        {"am Ende kein Schritt mehr", &d1, bisZumEnde, d1.UpDown, QAccessible::ValueChanged, -1, 0},
+        {"andere Art, dann ein Schritt", &p.frmWinkel3,
+         [&] { p.frmWinkel3.menArt2->trigger(), p.frmWinkel3.UpDown1->KlickRechts(); }, p.frmWinkel3.pntGrafik1,
+         QAccessible::DescriptionChanged, -1, 2},
+    };
+    SetzeLeserHaken(Mitschreiben);
+    for (const TFall& f : faelle) {
+        f.fenster->show();
+        gemeldet.clear();
+        f.tun();
+        int anzahl = 0;
+        for (const TGemeldet& g : gemeldet)
+            if (g.objekt == f.objekt && g.art == f.art && (f.wert < 0 || g.wert == f.wert))
+                ++anzahl;
+        EXPECT_EQ(anzahl, f.anzahl) << f.was;
+        f.fenster->hide();
+    }
+    SetzeLeserHaken({});
+}
