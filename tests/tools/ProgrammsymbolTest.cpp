@@ -125,7 +125,8 @@ TEST(Programmsymbol, SmallSizesDropDetailAndKeepLinesReadable)
 TEST(Programmsymbol, PictureIsTheSheetWithTheFigureOnATransparentGround)
 {
     SetzeFarben();
-    const QImage bild = SymbolBild(Programmsymbol(48), 48);
+    const TSymbol s = Programmsymbol(48);
+    const QImage bild = SymbolBild(s, 48);
     ASSERT_EQ(bild.size(), QSize(48, 48));
     // 1.5 pixels per unit: the corners lie outside the rounded sheet.
     for (QPoint ecke : {QPoint(0, 0), QPoint(47, 0), QPoint(0, 47), QPoint(47, 47), QPoint(3, 3)})
@@ -136,7 +137,8 @@ TEST(Programmsymbol, PictureIsTheSheetWithTheFigureOnATransparentGround)
     const QRgb basis = bild.pixel(24, 37);
     EXPECT_LT(qRed(basis) + qGreen(basis) + qBlue(basis), 200);
     // The orthocentre's dot is violet.
-    const auto* h = std::get_if<TSymbolPunkt>(&Programmsymbol(48).teile.back());
+    const auto* h = std::get_if<TSymbolPunkt>(&s.teile.back());
+    ASSERT_NE(h, nullptr);
     const QRgb mitte = bild.pixel(int(h->x * 1.5f), int(48 - h->y * 1.5f));
     EXPECT_GT(qBlue(mitte), 200);
     EXPECT_LT(qGreen(mitte), 120);
