@@ -113,12 +113,15 @@ TEST(Navigation, KeinKnopfIrgendeinesFenstersIstStandardknopf)
 {
     TProgramm p;
     p.frmStart.show();
+    int geoeffnet = 0, geprueft = 0;
     for (QAction* punkt : p.frmStart.findChildren<QAction*>()) {
         QDialog* fenster = p.frmStart.Fenster(punkt->objectName());
         if (!fenster)
             continue;
+        ++geoeffnet;
         QStringList standard;
         QTimer::singleShot(0, fenster, [&] {
+            ++geprueft;
             for (QPushButton* k : fenster->findChildren<QPushButton*>())
                 if (k->isDefault() || k->autoDefault())
                     standard << k->text();
@@ -127,4 +130,6 @@ TEST(Navigation, KeinKnopfIrgendeinesFenstersIstStandardknopf)
         punkt->trigger();
         EXPECT_TRUE(standard.isEmpty()) << punkt->objectName().toStdString();
     }
+    EXPECT_EQ(geoeffnet, 10);
+    EXPECT_EQ(geprueft, 10) << "a window was not looked into while open";
 }

@@ -105,6 +105,7 @@ TEST(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
     EXPECT_FALSE(bild.euler);
     EXPECT_FALSE(bild.hoehen.name || bild.seitensymmetralen.name || bild.winkelsymmetralen.name);
     EXPECT_TRUE(bild.winkelsymmetralen.linien.empty());
+    ASSERT_EQ(bild.hoehen.linien.size(), 3u);
     for (const TLinie& l : bild.hoehen.linien)
         EXPECT_EQ(l.stil, liniePunktiert); // only the feet's dotted pieces
     EXPECT_EQ(bild.seitensymmetralen.linien.size(), 3u);
