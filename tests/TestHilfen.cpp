@@ -1,5 +1,8 @@
 #include "TestHilfen.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace testhilfen {
 
 QImage WeissesBild(int breite, int hoehe)
@@ -49,6 +52,19 @@ bool FarbeNahe(const QImage& bild, int x, int y, unsigned rgb, int radius)
                 return true;
         }
     return false;
+}
+
+int GroessteAbweichung(const QImage& a, const QImage& b)
+{
+    const QImage p = a.convertToFormat(QImage::Format_ARGB32), q = b.convertToFormat(QImage::Format_ARGB32);
+    int groesste = 0;
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const QRgb s = p.pixel(x, y), t = q.pixel(x, y);
+            groesste = std::max({groesste, std::abs(qRed(s) - qRed(t)), std::abs(qGreen(s) - qGreen(t)),
+                                 std::abs(qBlue(s) - qBlue(t)), std::abs(qAlpha(s) - qAlpha(t))});
+        }
+    return groesste;
 }
 
 } // namespace testhilfen

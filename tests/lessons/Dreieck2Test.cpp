@@ -109,14 +109,15 @@ TPunkt AmRand(TPunkt v, TPunkt q)
     return {float(v.x + t * dx), float(v.y + t * dy)};
 }
 
-// Each text and where it stands, within a float's rounding.
-void ErwarteTexte(const std::vector<TText>& texte, const std::vector<std::pair<QString, TPunkt>>& soll)
+// The texts, each where it should stand within a float's rounding.
+void ErwarteTexte(const std::vector<TText>& texte, std::vector<TText> soll)
 {
     ASSERT_EQ(texte.size(), soll.size());
     for (std::size_t k = 0; k < soll.size(); ++k) {
-        EXPECT_EQ(texte[k].text, soll[k].first);
-        EXPECT_NEAR(texte[k].ort.x, soll[k].second.x, 1e-4) << k;
-        EXPECT_NEAR(texte[k].ort.y, soll[k].second.y, 1e-4) << k;
+        EXPECT_NEAR(texte[k].ort.x, soll[k].ort.x, 1e-4) << k;
+        EXPECT_NEAR(texte[k].ort.y, soll[k].ort.y, 1e-4) << k;
+        soll[k].ort = texte[k].ort;
+        EXPECT_EQ(texte[k], soll[k]);
     }
 }
 
@@ -269,8 +270,10 @@ TEST_F(Dreieck2Bild, SeitensymmetralenUndUmkreis)
     EXPECT_EQ(linien[0], (TLinie{1, f, {0, -18}, {0, 18}, linieStrichPunkt})); // the y axis
     const TPunkt mitten[] = {{0, -10}, {-10, 2}, {4, 2}};
     // Each name at its bisector's left end on the square's border (the lower end of the upright one).
-    ErwarteTexte(Alle<TText>(bild), {{"s!A!B", {0, -18}}, {"s!A!C", {-18, 14.0f / 3}},
-                                     {"U", {0.8f, float(u.y - 0.8L)}}, {"s!B!C", {-18, -49.0f / 3}}});
+    const auto art = TTextArt::Zentriert;
+    ErwarteTexte(Alle<TText>(bild), {{art, "s!A!B", f, 12, {0, -18}}, {art, "s!A!C", f, 12, {-18, 14.0f / 3}},
+                                     {art, "U", f, 15, {0.8f, float(u.y - 0.8L)}},
+                                     {art, "s!B!C", f, 12, {-18, -49.0f / 3}}});
     EXPECT_EQ(Alle<TRechtwinkelMarke>(bild),
               (std::vector<TRechtwinkelMarke>{{f, {28, 0}, mitten[0], 'L'}, {f, {-8, -24}, mitten[1], 'L'},
                                               {f, {-20, 24}, mitten[2], 'R'}}));
@@ -286,7 +289,8 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
     const TDreieck& d = startDreieck;
     // The incentre weighs each vertex by the opposite side; the radius is its distance from AB.
     const long double la = std::hypot(20.0L, 24.0L), lb = std::hypot(8.0L, 24.0L), lc = 28, u = la + lb + lc;
-    const TPunkt i{float((la * d.A.x + lb * d.B.x + lc * d.C.x) / u), float((la * d.A.y + lb * d.B.y + lc * d.C.y) / u)};
+    const TPunkt i{float((la * d.A.x + lb * d.B.x + lc * d.C.x) / u),
+                   float((la * d.A.y + lb * d.B.y + lc * d.C.y) / u)};
     const float rho = float(i.y - d.A.y);
     const TFarbe f = farbeOliv;
     const long double a = Winkel(d.A, d.B, d.C), b = Winkel(d.B, d.A, d.C), g = Winkel(d.C, d.A, d.B);
@@ -305,9 +309,11 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
     // "ρ" 0.6 right of the middle of the radius to BC.
     const TPunkt t = Fuss(d.B, d.C, i), r{t.x - i.x, t.y - i.y};
     const float n = 0.6f / std::hypot(r.x, r.y);
-    ErwarteTexte(Alle<TText>(bild), {{"w*a", AmRand(i, d.A)}, {"w*b", AmRand(i, d.B)},
-                                     {"~I", {i.x + 0.8f, i.y - 0.8f}}, {"w*g", AmRand(i, d.C)},
-                                     {"~r", {(i.x + t.x) / 2 + n * r.y, (i.y + t.y) / 2 - n * r.x}}});
+    const auto s = TTextArt::Symbol;
+    ErwarteTexte(Alle<TText>(bild), {{s, "w*a", f, 12, AmRand(i, d.A)}, {s, "w*b", f, 12, AmRand(i, d.B)},
+                                     {TTextArt::Times, "~I", f, 15, {i.x + 0.8f, i.y - 0.8f}},
+                                     {s, "w*g", f, 12, AmRand(i, d.C)},
+                                     {s, "~r", f, 12, {(i.x + t.x) / 2 + n * r.y, (i.y + t.y) / 2 - n * r.x}}});
     // The radii to the touching points and the incircle.
     const auto radien = Linien(bild, clBlack, liniePunktiert);
     ASSERT_EQ(radien.size(), 3u);

@@ -2,6 +2,8 @@
 // that the files shipped under packaging/icons are what the drawing code makes.
 #include "Symbol.h"
 
+#include "TestHilfen.h"
+
 #include "draw/GlobalU.h"
 
 #include <QFile>
@@ -189,19 +191,10 @@ TEST(Programmsymbol, ShippedFilesAreWhatTheDrawingCodeMakes)
 
     for (int groesse : symbolGroessen) {
         SCOPED_TRACE(groesse);
-        QImage gespeichert(Quelle(SymbolPfad(groesse)));
-        ASSERT_FALSE(gespeichert.isNull());
-        gespeichert = gespeichert.convertToFormat(QImage::Format_ARGB32);
+        const QImage gespeichert(Quelle(SymbolPfad(groesse)));
         const QImage neu = SymbolBild(Programmsymbol(groesse), groesse);
         ASSERT_EQ(gespeichert.size(), neu.size());
-        int groessteAbweichung = 0;
-        for (int y = 0; y < neu.height(); ++y)
-            for (int x = 0; x < neu.width(); ++x) {
-                const QRgb a = gespeichert.pixel(x, y), b = neu.pixel(x, y);
-                groessteAbweichung = std::max({groessteAbweichung, std::abs(qRed(a) - qRed(b)),
-                                               std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)),
-                                               std::abs(qAlpha(a) - qAlpha(b))});
-            }
-        EXPECT_LE(groessteAbweichung, 8) << "run tools/Programmsymbol to draw packaging/icons anew";
+        EXPECT_LE(testhilfen::GroessteAbweichung(gespeichert, neu), 8)
+            << "run tools/Programmsymbol to draw packaging/icons anew";
     }
 }
