@@ -59,11 +59,11 @@ int GroessteAbweichung(const QImage& a, const QImage& b)
     const QImage p = a.convertToFormat(QImage::Format_ARGB32), q = b.convertToFormat(QImage::Format_ARGB32);
     int groesste = 0;
     for (int y = 0; y < p.height(); ++y)
-        for (int x = 0; x < p.width(); ++x) {
-            const QRgb s = p.pixel(x, y), t = q.pixel(x, y);
-            groesste = std::max({groesste, std::abs(qRed(s) - qRed(t)), std::abs(qGreen(s) - qGreen(t)),
-                                 std::abs(qBlue(s) - qBlue(t)), std::abs(qAlpha(s) - qAlpha(t))});
-        }
+        for (int x = 0; x < p.width(); ++x)
+            for (int bit = 0; bit < 32; bit += 8) { // blue, green, red, alpha
+                const int s = p.pixel(x, y) >> bit & 0xFF, t = q.pixel(x, y) >> bit & 0xFF;
+                groesste = std::max(groesste, std::abs(s - t));
+            }
     return groesste;
 }
 

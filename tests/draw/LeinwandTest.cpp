@@ -1,4 +1,4 @@
-// The canvas: crisp lines without their end pixel, dash patterns, arcs and the
+// The canvas: crisp lines without their end pixel, dash patterns, opaque text and the
 // font handling every label relies on.
 #include "TestHilfen.h"
 #include "draw/Leinwand.h"
@@ -106,15 +106,6 @@ TEST_F(LeinwandBild, DottedAndClearPens)
     EXPECT_GT(schwarz, 20);
     EXPECT_LT(schwarz, 40);
     EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 45, 100, 10)), 0);
-}
-
-TEST_F(LeinwandBild, ArcWithEqualRaysIsAWholeCircle)
-{
-    lw.Arc(10, 10, 91, 91, 90, 50, 90, 50);
-    const QImage b = fertig();
-    EXPECT_TRUE(FarbeNahe(b, 21, 79, 0, 2));
-    EXPECT_TRUE(FarbeNahe(b, 79, 21, 0, 2));
-    EXPECT_TRUE(FarbeNahe(b, 10, 50, 0, 1));
 }
 
 TEST_F(LeinwandBild, OpaqueTextFillsItsBoxWithTheBrush)

@@ -225,10 +225,9 @@ TEST_F(Dreieck2Bild, HoehenAmSpitzwinkligenStartdreieck)
 TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
 {
     const TFarbe v = farbeViolett;
-    TPunkt fc, fa, fb;
     {
         const TDreieck& d = stumpfBeiA; // F_c = (-12, -12) left of A, H = (-12, -16)
-        ASSERT_TRUE(Hoehenfusspunkte(d, fc, fa, fb));
+        const TPunkt fc = Fuss(d.A, d.B, d.C), fb = Fuss(d.A, d.C, d.B);
         const TPunkt h = Mitten(d).H;
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
         EXPECT_EQ(Linien(bild, clBlack, liniePunktiert),
@@ -244,7 +243,7 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
     }
     {
         const TDreieck& d = stumpfBeiB; // F_c = (12, -12) right of B, H = (12, -16)
-        ASSERT_TRUE(Hoehenfusspunkte(d, fc, fa, fb));
+        const TPunkt fc = Fuss(d.A, d.B, d.C), fa = Fuss(d.B, d.C, d.A);
         const TPunkt h = Mitten(d).H;
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
         EXPECT_EQ(Linien(bild, clBlack, liniePunktiert),

@@ -1,7 +1,6 @@
-// The six pictures in resources/ are what tools/Bildgenerator draws: each
-// drawing goes through the JPEG encoder as the tool writes it and is compared
-// with the file. Another encoder version moves a pixel by a few levels, a
-// change to the drawing moves it by far more.
+// The six pictures in resources/ are what tools/Bildgenerator draws, put through
+// the JPEG encoder as the tool writes them. Another encoder version moves a pixel
+// by a few levels, a change to the drawing by far more.
 #include "Bilder.h"
 
 #include "TestHilfen.h"
@@ -14,8 +13,7 @@ TEST(Bildgenerator, BilderInResourcesSindWasErZeichnet)
 {
     const std::pair<const char*, std::function<QImage()>> bilder[] = {
         {"start.jpg", Startbild}, {"info1.jpg", Infobild1}, {"info2.jpg", Infobild2},
-        {"info3.jpg", Infobild3}, {"info4.jpg", Infobild4}, {"info5.jpg", Infobild5},
-    };
+        {"info3.jpg", Infobild3}, {"info4.jpg", Infobild4}, {"info5.jpg", Infobild5}};
     for (const auto& [datei, zeichne] : bilder) {
         SCOPED_TRACE(datei);
         const QImage neu = zeichne();
