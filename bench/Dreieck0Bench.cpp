@@ -104,8 +104,8 @@ void Dreieck0WinkelText(benchmark::State& state) { WinkelAbbild(state, &TfrmDrei
 
 } // namespace
 
-BENCHMARK(Dreieck0Gleichseitig)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
-BENCHMARK(Dreieck0RechtwinkeligBeiC)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
-BENCHMARK(Dreieck0RechtwinkeligBeiA)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0Gleichseitig)->Iterations(Iterationen(dreiecke))->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0RechtwinkeligBeiC)->Iterations(Iterationen(dreiecke))->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0RechtwinkeligBeiA)->Iterations(Iterationen(dreiecke))->Unit(benchmark::kMillisecond);
 BENCHMARK(Dreieck0WinkelBox)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Dreieck0WinkelText)->Unit(benchmark::kMicrosecond);

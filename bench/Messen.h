@@ -6,6 +6,13 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
 
+// The test run sets GEOMETRIE_BENCH_EINMAL: every benchmark runs once, so a
+// fixed number of iterations shrinks to one.
+inline int Iterationen(int anzahl)
+{
+    return qEnvironmentVariableIsSet("GEOMETRIE_BENCH_EINMAL") ? 1 : anzahl;
+}
+
 // Set when a benchmark did not reach the state it names; the program then ends
 // with a failure, so that a test run that calls it notices.
 inline bool& ZustandVerfehlt()
