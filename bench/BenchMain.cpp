@@ -1,4 +1,6 @@
 // Benchmark entry: a QApplication on the offscreen platform, then every case.
+#include "Messen.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -12,5 +14,5 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return ZustandVerfehlt() ? 1 : 0;
 }

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <ctime>
 #include <vector>
 
@@ -36,8 +37,8 @@ double Quantil(std::vector<double> werte, double q)
     return werte[std::size_t(q * double(werte.size() - 1))];
 }
 
-template <class Erzeuge>
-void ProDreieck(benchmark::State& state, Erzeuge erzeuge)
+template <class Erzeuge, class Passt>
+void ProDreieck(benchmark::State& state, Erzeuge erzeuge, Passt passt, const char* art)
 {
     // Another seed for every run, so that the repetitions are independent.
     static std::uint64_t lauf = 0;
@@ -55,6 +56,8 @@ void ProDreieck(benchmark::State& state, Erzeuge erzeuge)
         uhr.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         benchmark::DoNotOptimize(d);
     }
+    if (!Erreicht(state, !uhr.empty() && passt(m), art))
+        return;
     state.counters["p50_ms"] = Quantil(uhr, 0.5);
     state.counters["p99_ms"] = Quantil(uhr, 0.99);
     state.counters["p50_cpu_ms"] = Quantil(prozessor, 0.5);
@@ -63,17 +66,26 @@ void ProDreieck(benchmark::State& state, Erzeuge erzeuge)
 
 void Dreieck0Gleichseitig(benchmark::State& state)
 {
-    ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeGleichseitig(d, m); });
+    ProDreieck(
+        state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeGleichseitig(d, m); },
+        [](const TDreieckMasse& m) {
+            return std::fmax(std::fmax(m.a, m.b), m.c) - std::fmin(std::fmin(m.a, m.b), m.c) < 0.2f;
+        },
+        "no equilateral triangle");
 }
 
 void Dreieck0RechtwinkeligBeiC(benchmark::State& state)
 {
-    ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::C, d, m); });
+    ProDreieck(
+        state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::C, d, m); },
+        [](const TDreieckMasse& m) { return std::fabs(m.gamma - 90) < 1e-2f; }, "no right angle at C");
 }
 
 void Dreieck0RechtwinkeligBeiA(benchmark::State& state)
 {
-    ProDreieck(state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::A, d, m); });
+    ProDreieck(
+        state, [](TDreieck& d, TDreieckMasse& m) { ErzeugeRechtwinkeligBei(TEcke::A, d, m); },
+        [](const TDreieckMasse& m) { return std::fabs(m.alpha - 90) < 1e-2f; }, "no right angle at A");
 }
 
 // Repaint of one box of the window by angles: arcs, Greek names, values.
@@ -83,6 +95,7 @@ void WinkelAbbild(benchmark::State& state, TPaintBox* TfrmDreieck0::*box)
     fenster.show();
     QApplication::processEvents();
     fenster.menWinkel->trigger();
+    Erreicht(state, fenster.Einteilung == einteilungWinkel, "not classified by angles");
     MissNeuzeichnen(state, fenster.*box);
 }
 
@@ -91,8 +104,8 @@ void Dreieck0WinkelText(benchmark::State& state) { WinkelAbbild(state, &TfrmDrei
 
 } // namespace
 
-BENCHMARK(Dreieck0Gleichseitig)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
-BENCHMARK(Dreieck0RechtwinkeligBeiC)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
-BENCHMARK(Dreieck0RechtwinkeligBeiA)->Iterations(dreiecke)->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0Gleichseitig)->Iterations(Iterationen(dreiecke))->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0RechtwinkeligBeiC)->Iterations(Iterationen(dreiecke))->Unit(benchmark::kMillisecond);
+BENCHMARK(Dreieck0RechtwinkeligBeiA)->Iterations(Iterationen(dreiecke))->Unit(benchmark::kMillisecond);
 BENCHMARK(Dreieck0WinkelBox)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Dreieck0WinkelText)->Unit(benchmark::kMicrosecond);

@@ -20,7 +20,8 @@ void Dreieck1SsWZweiLoesungen(benchmark::State& state)
     fenster.grpLoesungen->SetzeItemIndex(1);
     SetzeZufallsKeim(7);
     fenster.grpLoesungenClick();
-    BisZumLetztenSchritt(fenster.UpDown);
+    Erreicht(state, BisZumLetztenSchritt(fenster.UpDown), "not at the last step");
+    Erreicht(state, fenster.Satz == dreieck1::satzSsW && fenster.Loesungen == 2, "not SsW with two solutions");
     MissNeuzeichnen(state, fenster.pntGrafik);
     fenster.close();
 }

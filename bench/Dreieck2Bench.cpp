@@ -16,7 +16,8 @@ void LetzterSchritt(benchmark::State& state)
     QApplication::processEvents();
     QAction* themen[] = {fenster.menEigen1, fenster.menEigen2, fenster.menEigen3, fenster.menEigen4};
     themen[state.range(0) - 1]->trigger();
-    BisZumLetztenSchritt(fenster.UpDown);
+    Erreicht(state, BisZumLetztenSchritt(fenster.UpDown), "not at the last step");
+    Erreicht(state, fenster.Eigenschaft == state.range(0), "another topic");
     MissNeuzeichnen(state, fenster.pntGrafik);
     fenster.close();
 }

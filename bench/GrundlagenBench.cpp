@@ -4,6 +4,8 @@
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
+#include "Messen.h"
+
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -32,6 +34,7 @@ static void BM_TypischeFigur(benchmark::State& state)
             SymbolTextMitte(lw, namen[i], clBlue, true, 12, -15.0f + 3 * i, 5.0f - i);
         benchmark::DoNotOptimize(bild.bits());
     }
+    Erreicht(state, Gezeichnet(bild) > 5000, "nothing drawn");
 }
 BENCHMARK(BM_TypischeFigur)->Unit(benchmark::kMicrosecond);
 
@@ -47,5 +50,9 @@ static void BM_PixelZuWeltUndZurueck(benchmark::State& state)
         py += 3;
         benchmark::DoNotOptimize(px);
     }
+    float x, y;
+    PixelZuWelt(123, 45, x, y);
+    WeltZuPixel(x, y, px, py);
+    Erreicht(state, px == 123 && py == 45, "the pixel does not come back");
 }
 BENCHMARK(BM_PixelZuWeltUndZurueck);

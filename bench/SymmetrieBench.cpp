@@ -25,6 +25,7 @@ void SpiegelnFuenfPunkte(benchmark::State& state, int schritt)
         w.pntGrafikMouseDown(Qt::LeftButton, {}, int(500 + 25 * p[0]), int(240 - 24 * p[1]));
     while (w.UpDown->Position() < schritt)
         w.UpDown->KlickRechts();
+    Erreicht(state, w.markiert == 5 && w.Schritt == schritt, "five points not marked or step not reached");
     MissNeuzeichnen(state, w.pntGrafik);
 }
 
@@ -43,20 +44,23 @@ struct Symmetralen {
         w.MarkierePunkt2(4, -1);
         w.MarkierePunkt2(-2, -3);
         w.MarkierePunkt2(-4, 1);
-        BisZumLetztenSchritt(w.UpDown1);
-        BisZumLetztenSchritt(w.UpDown2);
+        fertig = BisZumLetztenSchritt(w.UpDown1) && BisZumLetztenSchritt(w.UpDown2) && w.markiert1 == 2
+                 && w.markiert2 == 3;
     }
+    bool fertig = false;
 };
 
 void BM_Symmetralen_Strecke(benchmark::State& state)
 {
     Symmetralen s;
+    Erreicht(state, s.fertig, "constructions not at their last step");
     MissNeuzeichnen(state, s.w.pntGrafik1);
 }
 
 void BM_Symmetralen_Winkel(benchmark::State& state)
 {
     Symmetralen s;
+    Erreicht(state, s.fertig, "constructions not at their last step");
     MissNeuzeichnen(state, s.w.pntGrafik2);
 }
 

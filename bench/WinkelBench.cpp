@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 namespace {
 
 void Winkel1Links(benchmark::State& state)
@@ -18,6 +20,7 @@ void Winkel1Links(benchmark::State& state)
     fenster.show();
     QApplication::processEvents();
     fenster.scrWinkel1->setValue(200); // reflex angle: the longest arc
+    Erreicht(state, fenster.winkel1 == 200, "the angle is not 200 degrees");
     MissNeuzeichnen(state, fenster.pntGrafik1);
 }
 
@@ -30,6 +33,8 @@ void Winkel1Rechts(benchmark::State& state)
     fenster.pntGrafik2MouseDown(Qt::LeftButton, {}, 432, 240);
     fenster.pntGrafik2MouseMove(Qt::NoModifier, 250, 420);
     fenster.pntGrafik2MouseUp(Qt::LeftButton, {}, 250, 420);
+    Erreicht(state, fenster.winkel2 > 180 && fenster.winkel2 != std::round(fenster.winkel2),
+             "no unrounded reflex angle");
     MissNeuzeichnen(state, fenster.pntGrafik2);
 }
 
@@ -40,6 +45,7 @@ void Winkel2Schritt6(benchmark::State& state)
     QApplication::processEvents();
     for (int i = 0; i < 6; ++i)
         fenster.UpDown->KlickRechts();
+    Erreicht(state, fenster.Schritt == 6, "not at step 6");
     MissNeuzeichnen(state, fenster.pntGrafik);
 }
 
@@ -51,6 +57,7 @@ void Winkel3Links(benchmark::State& state)
     fenster.menArt2->trigger();
     for (int i = 0; i < 3; ++i)
         fenster.UpDown1->KlickRechts();
+    Erreicht(state, fenster.modus == 2 && fenster.Schritt1 == 3, "not two parallels at step 3");
     MissNeuzeichnen(state, fenster.pntGrafik1);
 }
 
@@ -62,6 +69,7 @@ void Winkel3Rechts(benchmark::State& state)
     fenster.menArt2->trigger();
     for (int i = 0; i < 4; ++i)
         fenster.UpDown2->KlickRechts();
+    Erreicht(state, fenster.modus == 2 && fenster.Schritt2 == 4, "not two parallels at step 4");
     MissNeuzeichnen(state, fenster.pntGrafik2);
 }
 

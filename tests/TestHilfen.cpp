@@ -1,5 +1,8 @@
 #include "TestHilfen.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace testhilfen {
 
 QImage WeissesBild(int breite, int hoehe)
@@ -49,6 +52,19 @@ bool FarbeNahe(const QImage& bild, int x, int y, unsigned rgb, int radius)
                 return true;
         }
     return false;
+}
+
+int GroessteAbweichung(const QImage& a, const QImage& b)
+{
+    const QImage p = a.convertToFormat(QImage::Format_ARGB32), q = b.convertToFormat(QImage::Format_ARGB32);
+    int groesste = 0;
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            for (int bit = 0; bit < 32; bit += 8) { // blue, green, red, alpha
+                const int s = p.pixel(x, y) >> bit & 0xFF, t = q.pixel(x, y) >> bit & 0xFF;
+                groesste = std::max(groesste, std::abs(s - t));
+            }
+    return groesste;
 }
 
 } // namespace testhilfen

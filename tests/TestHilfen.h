@@ -23,5 +23,7 @@ int ZaehleNichtWeiss(const QImage& bild, QRect bereich = QRect());
 
 // True if any pixel of this colour lies within `radius` pixels of (x, y).
 bool FarbeNahe(const QImage& bild, int x, int y, unsigned rgb, int radius = 1);
+// The largest difference of one channel (alpha included) between two images of one size.
+int GroessteAbweichung(const QImage& a, const QImage& b);
 
 } // namespace testhilfen

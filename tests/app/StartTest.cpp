@@ -267,7 +267,10 @@ TEST(StartFenster, WeisseTitelAufDerZeichenflaeche)
     EXPECT_EQ(Farbe(bild, 20, 5 * 6), Gruen(6));
 }
 
-TEST(StartFenster, MenuebefehlOeffnetModalUndKehrtZurueckZweimal)
+// Each opening hides the start window, shows the content window modal and
+// centred over it and activates it; closing it by its menu item or by its close
+// box shows the start window again, repainted. Twice each, in turn.
+TEST(StartFenster, MenuebefehlOeffnetModalUndKehrtZurueck)
 {
     TfrmStart start;
     LeeresFenster arten(QStringLiteral("Arten von Winkeln"));
@@ -283,30 +286,29 @@ TEST(StartFenster, MenuebefehlOeffnetModalUndKehrtZurueckZweimal)
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
 
-    for (int runde = 0; runde < 2; ++runde) {
-        for (const auto& [name, fenster] : {std::pair{QStringLiteral("menArten"), &arten},
-                                            std::pair{QStringLiteral("menInformation"), &info}}) {
-            bool startVersteckt = false, fensterModal = false, zentriert = false;
-            const QRect startRahmen = start.frameGeometry();
-            QTimer::singleShot(0, [&, fenster = fenster] {
-                startVersteckt = !start.isVisible();
-                fensterModal = fenster->isVisible() && fenster->isModal()
-                               && QApplication::activeModalWidget() == fenster;
-                const QPoint d = fenster->frameGeometry().center() - startRahmen.center();
-                zentriert = std::abs(d.x()) <= 2 && std::abs(d.y()) <= 2;
-                fenster->menSchliessen()->trigger();
-            });
-            const int vorher = fenster->aktivierungen;
-            const int gemaltVorher = gemalt;
-            start.MenuePunkt(name)->trigger();
-            EXPECT_TRUE(startVersteckt) << name.toStdString();
-            EXPECT_TRUE(fensterModal) << name.toStdString();
-            EXPECT_TRUE(zentriert) << name.toStdString();
-            EXPECT_EQ(fenster->aktivierungen, vorher + 1);
-            EXPECT_FALSE(fenster->isVisible());
-            EXPECT_TRUE(start.isVisible()) << "start window shown again";
-            EXPECT_TRUE(QTest::qWaitFor([&] { return gemalt > gemaltVorher; }, 2000)) << "and repainted";
-        }
+    const std::tuple<QString, LeeresFenster*, bool> faelle[] = {
+        {QStringLiteral("menArten"), &arten, true},  {QStringLiteral("menInformation"), &info, true},
+        {QStringLiteral("menArten"), &arten, false}, {QStringLiteral("menInformation"), &info, false}};
+    for (const auto& [name, fenster, perMenue] : faelle) {
+        SCOPED_TRACE(name.toStdString() + (perMenue ? " by its menu" : " by its close box"));
+        bool startVersteckt = false, fensterModal = false, zentriert = false;
+        const QRect startRahmen = start.frameGeometry();
+        QTimer::singleShot(0, [&, fenster = fenster, perMenue = perMenue] {
+            startVersteckt = !start.isVisible();
+            fensterModal = fenster->isVisible() && fenster->isModal() && QApplication::activeModalWidget() == fenster;
+            const QPoint d = fenster->frameGeometry().center() - startRahmen.center();
+            zentriert = std::abs(d.x()) <= 2 && std::abs(d.y()) <= 2;
+            perMenue ? fenster->menSchliessen()->trigger() : void(fenster->close());
+        });
+        const int vorher = fenster->aktivierungen, gemaltVorher = gemalt;
+        start.MenuePunkt(name)->trigger();
+        EXPECT_TRUE(startVersteckt);
+        EXPECT_TRUE(fensterModal);
+        EXPECT_TRUE(zentriert);
+        EXPECT_EQ(fenster->aktivierungen, vorher + 1);
+        EXPECT_FALSE(fenster->isVisible());
+        EXPECT_TRUE(start.isVisible()) << "start window shown again";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return gemalt > gemaltVorher; }, 2000)) << "and repainted";
     }
 }
 
@@ -333,16 +335,4 @@ TEST(StartFenster, SchliessenEinesInhaltsfenstersBeendetDasProgrammNicht)
     QObject::disconnect(verbindung);
     EXPECT_TRUE(zurueck);
     EXPECT_FALSE(programmEnde) << "closing a content window must not end the program";
-}
-
-TEST(StartFenster, SchliessfeldDesInhaltsfenstersKehrtAuchZurueck)
-{
-    TfrmStart start;
-    LeeresFenster fenster(QStringLiteral("Spiegeln"));
-    start.SetzeFenster(QStringLiteral("menSpiegeln"), &fenster);
-    start.show();
-    QTimer::singleShot(0, [&] { fenster.close(); });
-    start.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger();
-    EXPECT_TRUE(start.isVisible());
-    EXPECT_FALSE(fenster.isVisible());
 }

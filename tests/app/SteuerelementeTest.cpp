@@ -7,6 +7,7 @@
 #include "app/Steuerelemente.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -310,4 +311,36 @@ TEST(RadioGroup, KlickMeldetNurEineAenderungSetzenBleibtStill)
     EXPECT_FALSE(grp->Knopf(0)->isChecked());
     EXPECT_FALSE(grp->Knopf(1)->isChecked());
     EXPECT_EQ(klicks, 1);
+}
+
+TEST(Bildlaufleiste, PfeileUmEinsBildtastenUmDieGrosseAenderungPos1UndEndeAnDieEnden)
+{
+    TBildlaufleiste leiste(nullptr, QRect(0, 0, 200, 20), 0, 360, 100, 10);
+    const std::pair<Qt::Key, int> tasten[] = {{Qt::Key_Right, 101},   {Qt::Key_Down, 102},   {Qt::Key_Left, 101},
+                                              {Qt::Key_Up, 100},      {Qt::Key_PageDown, 110}, {Qt::Key_PageUp, 100},
+                                              {Qt::Key_Home, 0},      {Qt::Key_PageUp, 0},   {Qt::Key_End, 360},
+                                              {Qt::Key_PageDown, 360}, {Qt::Key_Right, 360}};
+    for (auto [taste, wert] : tasten) {
+        QTest::keyClick(&leiste, taste);
+        EXPECT_EQ(leiste.value(), wert) << QKeySequence(taste).toString().toStdString();
+    }
+}
+
+// Typed, pasted and dropped text alike: the digits stay, with the cursor
+// behind the same ones; more digits than allowed refuse the change untouched.
+TEST(ZiffernFilter, NurZiffernUndHoechstensDreiDavon)
+{
+    const TZiffernFilter filter(3);
+    const std::tuple<QString, int, QValidator::State, QString, int> faelle[] = {
+        {"", 0, QValidator::Acceptable, "", 0},         {"045", 3, QValidator::Acceptable, "045", 3},
+        {"3-a ,b", 6, QValidator::Acceptable, "3", 1},  {"a1b2", 3, QValidator::Acceptable, "12", 1},
+        {" 2x7 ", 5, QValidator::Acceptable, "27", 2},  {"+1.8", 4, QValidator::Acceptable, "18", 2},
+        {"-1 5", 2, QValidator::Acceptable, "15", 1},   {"1234", 4, QValidator::Invalid, "1234", 4},
+        {"1e9999", 6, QValidator::Invalid, "1e9999", 6}, {"4294967296", 3, QValidator::Invalid, "4294967296", 3}};
+    for (auto [text, pos, zustand, danach, posDanach] : faelle) {
+        SCOPED_TRACE(text.toStdString());
+        QString t = text;
+        EXPECT_EQ(filter.validate(t, pos), zustand);
+        EXPECT_EQ(std::pair(t, pos), std::pair(danach, posDanach));
+    }
 }

@@ -22,36 +22,35 @@ float AbstandZurGeraden(Punkt x, Punkt p, Punkt q)
 
 } // namespace
 
+// Both intersections of two lines, each given by a point and a normal: the
+// foundation's and the vector module's. A refused pair leaves x and y alone.
 TEST(Schnitt, GeradeGerade)
 {
-    float x = kMarke, y = kMarke;
-    EXPECT_TRUE(SchnittGeradeGerade(0, 0, 0, 1, 2, 5, 1, 0, x, y));
-    EXPECT_FLOAT_EQ(x, 2.0f);
-    EXPECT_FLOAT_EQ(y, 0.0f);
-
-    // The meeting point lies on both lines and agrees with Schnittpunkt.
-    const float f[][8] = {{1, 2, 1, 1, 3, -1, 2, -1}, {-4, 0.5f, 0.3f, -2, 6, 7, 5, 1},
-                          {0, 0, 1, 0.001f, 10, 10, 1, -0.001f}};
-    for (const auto& g : f) {
-        ASSERT_TRUE(SchnittGeradeGerade(g[0], g[1], g[2], g[3], g[4], g[5], g[6], g[7], x, y));
-        EXPECT_NEAR(g[2] * (x - g[0]) + g[3] * (y - g[1]), 0.0f, 1e-4f);
-        EXPECT_NEAR(g[6] * (x - g[4]) + g[7] * (y - g[5]), 0.0f, 1e-4f);
-        float sx = 0, sy = 0;
-        ASSERT_TRUE(Schnittpunkt(g[0], g[1], g[2], g[3], g[4], g[5], g[6], g[7], sx, sy));
-        EXPECT_NEAR(x, sx, 1e-4f);
-        EXPECT_NEAR(y, sy, 1e-4f);
-    }
-}
-
-TEST(Schnitt, GeradeGeradeOhneSchnitt)
-{
-    float x = kMarke, y = kMarke;
-    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 1, 1, 5, 1, 2, 2, x, y));  // parallel
-    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 1, 1, 0, 0, 1, 1, x, y));  // the same line
-    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 0, 0, 5, 1, 1, 0, x, y));  // no normal
-    EXPECT_FALSE(SchnittGeradeGerade(0, 0, 1, 0, 1e30f, 0, 1, 1e-40f, x, y)); // beyond float range
-    EXPECT_EQ(x, kMarke);
-    EXPECT_EQ(y, kMarke);
+    struct Fall {
+        float g[8];
+        bool schnitt;
+        double x, y;
+    };
+    const Fall faelle[] = {
+        {{0, 0, 0, 1, 2, 5, 1, 0}, true, 2, 0},                        // the x axis and x = 2
+        {{0, 1, -1, 1, 3, 0, 2, 1}, true, 5.0 / 3, 8.0 / 3},           // normals of (1, 1) and (1, -2)
+        {{1, 2, 1, 1, 3, -1, 2, -1}, true, 10.0 / 3, -1.0 / 3},
+        {{-4, 0.5f, 0.3f, -2, 6, 7, 5, 1}, true, 71.8 / 10.3, 37 - 5 * 71.8 / 10.3},
+        {{0, 0, 1, 0.001f, 10, 10, 1, -0.001f}, true, 4.995, -4995},   // nearly parallel
+        {{0, 0, 1, 1, 5, 1, 2, 2}, false, 0, 0},                       // parallel
+        {{0, 0, 1, 1, 0, 0, 1, 1}, false, 0, 0},                       // the same line
+        {{0, 0, 0, 0, 5, 1, 1, 0}, false, 0, 0},                       // no normal
+        {{0, 0, 1, 0, 1e30f, 0, 1, 1e-40f}, false, 0, 0},              // beyond float range
+    };
+    for (auto schneide : {SchnittGeradeGerade, Schnittpunkt})
+        for (const Fall& f : faelle) {
+            SCOPED_TRACE(testing::Message() << f.g[0] << " " << f.g[1] << " " << f.g[4] << " " << f.g[5]);
+            const float* g = f.g;
+            float x = kMarke, y = kMarke;
+            ASSERT_EQ(schneide(g[0], g[1], g[2], g[3], g[4], g[5], g[6], g[7], x, y), f.schnitt);
+            EXPECT_NEAR(x, f.schnitt ? f.x : kMarke, 1e-6 * std::max(1.0, std::fabs(f.x)));
+            EXPECT_NEAR(y, f.schnitt ? f.y : kMarke, 2e-6 * std::max(1.0, std::fabs(f.y)));
+        }
 }
 
 TEST(Schnitt, Lotfusspunkt)

@@ -36,6 +36,26 @@ std::pair<int, int> zeilenMit(const QImage& b, unsigned rgb, QRect bereich)
     return {erste, letzte};
 }
 
+// The same picture drawn by hand: each piece at its pixel in its own font.
+struct Stueck {
+    TSchrift schrift;
+    int x, y;
+    QString text;
+};
+QImage VonHand(std::initializer_list<Stueck> stuecke)
+{
+    QImage bild = WeissesBild(300, 120);
+    QPainter p(&bild);
+    Leinwand lw(&p);
+    lw.pinsel.stil = bsClear;
+    for (const Stueck& s : stuecke) {
+        lw.schrift = s.schrift;
+        lw.TextOut(s.x, s.y, s.text);
+    }
+    p.end();
+    return bild;
+}
+
 class SchriftBild : public testing::Test {
 protected:
     QImage bild = WeissesBild(300, 120);
@@ -90,17 +110,8 @@ TEST_F(SchriftBild, SubscriptIsDrawnLowerBySmallSize)
     const int w = breiteVon("h", 12) + breiteVon("c", 9);
     const int links = 150 - w / 2;
     const int grenze = links + breiteVon("h", 12);
-    // The same picture drawn by hand: h at size 12, then c at size 9 nine pixels lower.
-    QImage vergleich = WeissesBild(300, 120);
-    QPainter p(&vergleich);
-    Leinwand direkt(&p);
-    direkt.pinsel.stil = bsClear;
-    direkt.schrift = {"Arial", 12, true, clRed};
-    direkt.TextOut(links, 60, "h");
-    direkt.schrift.groesse = 9;
-    direkt.TextOut(grenze, 60 + 9, "c");
-    p.end();
-    EXPECT_EQ(b, vergleich);
+    // h at size 12, then c at size 9 nine pixels lower.
+    EXPECT_EQ(b, VonHand({{{"Arial", 12, true, clRed}, links, 60, "h"}, {{"Arial", 9, true, clRed}, grenze, 69, "c"}}));
     EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 0, links - 1, 120)), 0) << "centred by the marked-up width";
 }
 
@@ -129,12 +140,12 @@ TEST_F(SchriftBild, HashInsideAMarkerKeepsTheMarker)
 TEST_F(SchriftBild, TimesOnlyForTheCharacterAfterTheTilde)
 {
     SchreibeTimesText(lw, "~I.", 10, 10, 24, true, clBlack);
-    const QImage b = fertig();
-    const int wi = breiteVon("I", 24, true, "Times New Roman");
-    EXPECT_NE(wi, breiteVon("I", 24)) << "Times and Arial differ for I";
-    const auto punkt = zeilenMit(b, 0, QRect(10 + wi, 0, breiteVon(".", 24), 120));
-    EXPECT_GE(punkt.first, 0) << "the full stop follows at the Times width";
     EXPECT_EQ(lw.schrift.name, "Arial");
+    // "I" in Times, the full stop in Arial right after it.
+    const int wi = breiteVon("I", 24, true, "Times New Roman");
+    ASSERT_NE(wi, breiteVon("I", 24)) << "Times and Arial differ for I";
+    EXPECT_EQ(fertig(), VonHand({{{"Times New Roman", 24, true, clBlack}, 10, 10, "I"},
+                                 {{"Arial", 24, true, clBlack}, 10 + wi, 10, "."}}));
 }
 
 TEST_F(SchriftBild, SymbolTextDrawsGreekCentredByArialWidths)
@@ -146,14 +157,7 @@ TEST_F(SchriftBild, SymbolTextDrawsGreekCentredByArialWidths)
     const int links = 150 - w / 2;
     EXPECT_EQ(ZaehleNichtWeiss(b, QRect(0, 0, links, 120)), 0);
     // The alpha is what appears: compare with the Greek letter drawn directly.
-    QImage vergleich = WeissesBild(300, 120);
-    QPainter p(&vergleich);
-    Leinwand direkt(&p);
-    direkt.pinsel.stil = bsClear;
-    direkt.schrift = {"Symbol", 24, true, clBlue};
-    direkt.TextOut(links, 58, "a");
-    p.end();
-    EXPECT_EQ(b, vergleich);
+    EXPECT_EQ(b, VonHand({{{"Symbol", 24, true, clBlue}, links, 58, "a"}}));
 }
 
 TEST_F(SchriftBild, GreekSubscriptWithStar)
@@ -169,14 +173,18 @@ TEST_F(SchriftBild, GreekSubscriptWithStar)
 
 TEST_F(SchriftBild, CentredTextDependsOnTheFontLeftBehind)
 {
+    // The text, drawn at size 12, starts half its width in the font left behind
+    // left of the centre: the first inked column.
     SetzeWeltfenster(0, 300, 0, 120, -15, 15, -6, 6);
-    lw.schrift.groesse = 8;
-    TextZentriert(lw, "Wm", clBlack, true, 12, 0, 0);
-    const QImage erstes = bild.copy();
-    bild.fill(Qt::white);
-    lw.schrift.groesse = 30;
-    TextZentriert(lw, "Wm", clBlack, true, 12, 0, 0);
-    EXPECT_NE(fertig(), erstes);
+    for (int zurueck : {8, 30}) {
+        bild.fill(Qt::white);
+        lw.schrift = {"Arial", zurueck, true, clBlack};
+        TextZentriert(lw, "Wm", clBlack, true, 12, 0, 0);
+        int erste = 0;
+        while (erste < 300 && ZaehleNichtWeiss(bild, QRect(erste, 0, 1, 120)) == 0)
+            ++erste;
+        EXPECT_NEAR(erste, 150 - breiteVon("Wm", zurueck) / 2, 1) << zurueck;
+    }
 }
 
 TEST_F(SchriftBild, ColourTextCentredWithoutHashesAndPenCleared)

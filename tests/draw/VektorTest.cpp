@@ -160,31 +160,6 @@ TEST(Vektor, Halbierende)
     EXPECT_FLOAT_EQ(y, -1.0f);
 }
 
-TEST(Vektor, Schnittpunkt)
-{
-    float x = kMarke, y = kMarke;
-    // The x axis and the vertical x = 2.
-    EXPECT_TRUE(Schnittpunkt(0, 0, 0, 1, 2, 5, 1, 0, x, y));
-    EXPECT_FLOAT_EQ(x, 2.0f);
-    EXPECT_FLOAT_EQ(y, 0.0f);
-    // A line given by point and direction uses the normal of the direction.
-    float n1x, n1y, n2x, n2y;
-    Normale(1, 1, n1x, n1y);
-    Normale(1, -2, n2x, n2y);
-    EXPECT_TRUE(Schnittpunkt(0, 1, n1x, n1y, 3, 0, n2x, n2y, x, y));
-    EXPECT_FLOAT_EQ(x, 5.0f / 3.0f);
-    EXPECT_FLOAT_EQ(y, 8.0f / 3.0f);
-
-    x = kMarke;
-    y = kMarke;
-    EXPECT_FALSE(Schnittpunkt(0, 0, 1, 1, 5, 1, 2, 2, x, y));
-    EXPECT_FALSE(Schnittpunkt(0, 0, 0, 0, 5, 1, 2, 2, x, y));
-    // Nearly parallel lines meeting beyond float range.
-    EXPECT_FALSE(Schnittpunkt(0, 0, 1, 0, 1e30f, 0, 1, 1e-40f, x, y));
-    EXPECT_EQ(x, kMarke);
-    EXPECT_EQ(y, kMarke);
-}
-
 TEST(Vektor, PunktImAbstand)
 {
     float x = 0, y = 0;

@@ -75,8 +75,6 @@ TMitte Mitten(const TDreieck& d)
     return m;
 }
 
-TPunkt Von(TPunkt p, TPunkt q) { return {q.x - p.x, q.y - p.y}; }
-float Kreuz(TPunkt v, TPunkt w) { return v.x * w.y - v.y * w.x; }
 // The angle at `ecke` between the rays to P and to Q.
 float Winkel(TPunkt ecke, TPunkt p, TPunkt q)
 {
@@ -94,6 +92,33 @@ TPunkt Polar(TPunkt v, long double w, float r)
     PolarZuKartesisch(float(w), r, p.x, p.y);
     Summe(v.x, v.y, p.x, p.y, p.x, p.y);
     return p;
+}
+
+// The foot of R on the line through P and Q.
+TPunkt Fuss(TPunkt p, TPunkt q, TPunkt r)
+{
+    const long double dx = q.x - p.x, dy = q.y - p.y, t = ((r.x - p.x) * dx + (r.y - p.y) * dy) / (dx * dx + dy * dy);
+    return {float(p.x + t * dx), float(p.y + t * dy)};
+}
+
+// Where the ray from V through Q leaves the square -18..18.
+TPunkt AmRand(TPunkt v, TPunkt q)
+{
+    const long double dx = q.x - v.x, dy = q.y - v.y;
+    const long double t = std::min((dx > 0 ? 18 - v.x : -18 - v.x) / dx, (dy > 0 ? 18 - v.y : -18 - v.y) / dy);
+    return {float(v.x + t * dx), float(v.y + t * dy)};
+}
+
+// The texts, each where it should stand within a float's rounding.
+void ErwarteTexte(const std::vector<TText>& texte, std::vector<TText> soll)
+{
+    ASSERT_EQ(texte.size(), soll.size());
+    for (std::size_t k = 0; k < soll.size(); ++k) {
+        EXPECT_NEAR(texte[k].ort.x, soll[k].ort.x, 1e-4) << k;
+        EXPECT_NEAR(texte[k].ort.y, soll[k].ort.y, 1e-4) << k;
+        soll[k].ort = texte[k].ort;
+        EXPECT_EQ(texte[k], soll[k]);
+    }
 }
 
 class Dreieck2Bild : public ::testing::Test {
@@ -161,8 +186,7 @@ TEST_F(Dreieck2Bild, SchrittNullUndJederSchrittBautAuf)
 TEST_F(Dreieck2Bild, HoehenAmSpitzwinkligenStartdreieck)
 {
     const TDreieck& d = startDreieck;
-    TPunkt fc, fa, fb;
-    ASSERT_TRUE(Hoehenfusspunkte(d, fc, fa, fb));
+    const TPunkt fc = Fuss(d.A, d.B, d.C), fa = Fuss(d.B, d.C, d.A), fb = Fuss(d.A, d.C, d.B);
     const TPunkt h = Mitten(d).H;
     const TFarbe v = farbeViolett;
     const TBild bild = SchrittBild(hoehen, 4, true, true, d);
@@ -201,10 +225,9 @@ TEST_F(Dreieck2Bild, HoehenAmSpitzwinkligenStartdreieck)
 TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
 {
     const TFarbe v = farbeViolett;
-    TPunkt fc, fa, fb;
     {
         const TDreieck& d = stumpfBeiA; // F_c = (-12, -12) left of A, H = (-12, -16)
-        ASSERT_TRUE(Hoehenfusspunkte(d, fc, fa, fb));
+        const TPunkt fc = Fuss(d.A, d.B, d.C), fb = Fuss(d.A, d.C, d.B);
         const TPunkt h = Mitten(d).H;
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
         EXPECT_EQ(Linien(bild, clBlack, liniePunktiert),
@@ -220,7 +243,7 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
     }
     {
         const TDreieck& d = stumpfBeiB; // F_c = (12, -12) right of B, H = (12, -16)
-        ASSERT_TRUE(Hoehenfusspunkte(d, fc, fa, fb));
+        const TPunkt fc = Fuss(d.A, d.B, d.C), fa = Fuss(d.B, d.C, d.A);
         const TPunkt h = Mitten(d).H;
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
         EXPECT_EQ(Linien(bild, clBlack, liniePunktiert),
@@ -245,10 +268,11 @@ TEST_F(Dreieck2Bild, SeitensymmetralenUndUmkreis)
     ASSERT_EQ(linien.size(), 3u);
     EXPECT_EQ(linien[0], (TLinie{1, f, {0, -18}, {0, 18}, linieStrichPunkt})); // the y axis
     const TPunkt mitten[] = {{0, -10}, {-10, 2}, {4, 2}};
-    EXPECT_EQ(Alle<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "s!A!B", f, 12, linien[0].von},
-                                                     {TTextArt::Zentriert, "s!A!C", f, 12, linien[1].von},
-                                                     {TTextArt::Zentriert, "U", f, 15, {0.8f, float(u.y - 0.8L)}},
-                                                     {TTextArt::Zentriert, "s!B!C", f, 12, linien[2].von}}));
+    // Each name at its bisector's left end on the square's border (the lower end of the upright one).
+    const auto art = TTextArt::Zentriert;
+    ErwarteTexte(Alle<TText>(bild), {{art, "s!A!B", f, 12, {0, -18}}, {art, "s!A!C", f, 12, {-18, 14.0f / 3}},
+                                     {art, "U", f, 15, {0.8f, float(u.y - 0.8L)}},
+                                     {art, "s!B!C", f, 12, {-18, -49.0f / 3}}});
     EXPECT_EQ(Alle<TRechtwinkelMarke>(bild),
               (std::vector<TRechtwinkelMarke>{{f, {28, 0}, mitten[0], 'L'}, {f, {-8, -24}, mitten[1], 'L'},
                                               {f, {-20, 24}, mitten[2], 'R'}}));
@@ -262,7 +286,11 @@ TEST_F(Dreieck2Bild, SeitensymmetralenUndUmkreis)
 TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
 {
     const TDreieck& d = startDreieck;
-    const TPunkt i = Mitten(d).I;
+    // The incentre weighs each vertex by the opposite side; the radius is its distance from AB.
+    const long double la = std::hypot(20.0L, 24.0L), lb = std::hypot(8.0L, 24.0L), lc = 28, u = la + lb + lc;
+    const TPunkt i{float((la * d.A.x + lb * d.B.x + lc * d.C.x) / u),
+                   float((la * d.A.y + lb * d.B.y + lc * d.C.y) / u)};
+    const float rho = float(i.y - d.A.y);
     const TFarbe f = farbeOliv;
     const long double a = Winkel(d.A, d.B, d.C), b = Winkel(d.B, d.A, d.C), g = Winkel(d.C, d.A, d.B);
     const TBild bild = SchrittBild(winkelsymmetralen, 5, true, true, d);
@@ -276,23 +304,25 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
                                         {"~b", Polar(d.B, 180 - b / 4, 6)}, {"~b", Polar(d.B, 180 - 3 * b / 4, 6.5f)},
                                         {"~g", Polar(d.C, 180 + a + g / 4, 6)},
                                         {"~g", Polar(d.C, 180 + a + 3 * g / 4, 6)}}));
-    const std::vector<TText> texte = Alle<TText>(bild);
-    ASSERT_EQ(texte.size(), 5u);
-    EXPECT_EQ(texte[0], (TText{TTextArt::Symbol, "w*a", f, 12, linien[0].von}));
-    EXPECT_EQ(texte[1], (TText{TTextArt::Symbol, "w*b", f, 12, linien[1].bis}));
-    EXPECT_EQ(texte[2], (TText{TTextArt::Times, "~I", f, 15, {float(i.x + 0.8L), float(i.y - 0.8L)}}));
-    EXPECT_EQ(texte[3], (TText{TTextArt::Symbol, "w*g", f, 12, linien[2].von}));
-    // The radii to the touching points, "ρ" 0.6 right of the one to BC, the incircle.
+    // Each name beyond its vertex, where the bisector from I through the vertex leaves the square.
+    // "ρ" 0.6 right of the middle of the radius to BC.
+    const TPunkt t = Fuss(d.B, d.C, i), r{t.x - i.x, t.y - i.y};
+    const float n = 0.6f / std::hypot(r.x, r.y);
+    const auto s = TTextArt::Symbol;
+    ErwarteTexte(Alle<TText>(bild), {{s, "w*a", f, 12, AmRand(i, d.A)}, {s, "w*b", f, 12, AmRand(i, d.B)},
+                                     {TTextArt::Times, "~I", f, 15, {i.x + 0.8f, i.y - 0.8f}},
+                                     {s, "w*g", f, 12, AmRand(i, d.C)},
+                                     {s, "~r", f, 12, {(i.x + t.x) / 2 + n * r.y, (i.y + t.y) / 2 - n * r.x}}});
+    // The radii to the touching points and the incircle.
     const auto radien = Linien(bild, clBlack, liniePunktiert);
     ASSERT_EQ(radien.size(), 3u);
-    const float rho = Abstand(i.x, i.y, radien[0].bis.x, radien[0].bis.y);
-    EXPECT_EQ(Alle<TKreisLinie>(bild), (std::vector<TKreisLinie>{{2, f, i, rho}}));
+    const auto kreis = Alle<TKreisLinie>(bild);
+    ASSERT_EQ(kreis.size(), 1u);
+    EXPECT_NEAR(kreis[0].radius, rho, 1e-4);
+    EXPECT_NEAR(Abstand(kreis[0].mitte.x, kreis[0].mitte.y, i.x, i.y), 0, 1e-4);
     for (const TLinie& r : radien)
-        EXPECT_TRUE(r.von == i && r.breite == 2 && std::fabs(Abstand(i.x, i.y, r.bis.x, r.bis.y) - rho) < 1e-4f);
-    EXPECT_EQ(texte[4].text, QStringLiteral("~r"));
-    EXPECT_NEAR(Abstand((i.x + radien[2].bis.x) / 2, (i.y + radien[2].bis.y) / 2, texte[4].ort.x, texte[4].ort.y),
-                0.6f, 1e-5);
-    EXPECT_LT(Kreuz(Von(i, radien[2].bis), Von(i, texte[4].ort)), 0);
+        EXPECT_TRUE(Abstand(r.von.x, r.von.y, i.x, i.y) < 1e-4f && r.breite == 2
+                    && std::fabs(Abstand(i.x, i.y, r.bis.x, r.bis.y) - rho) < 1e-4f);
 
     // Back at step 4 the circle and ρ are gone, the bisectors stay.
     const TBild vier = SchrittBild(winkelsymmetralen, 4, true, true, d);

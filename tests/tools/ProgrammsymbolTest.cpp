@@ -2,6 +2,8 @@
 // that the files shipped under packaging/icons are what the drawing code makes.
 #include "Symbol.h"
 
+#include "TestHilfen.h"
+
 #include "draw/GlobalU.h"
 
 #include <QFile>
@@ -125,7 +127,8 @@ TEST(Programmsymbol, SmallSizesDropDetailAndKeepLinesReadable)
 TEST(Programmsymbol, PictureIsTheSheetWithTheFigureOnATransparentGround)
 {
     SetzeFarben();
-    const QImage bild = SymbolBild(Programmsymbol(48), 48);
+    const TSymbol s = Programmsymbol(48);
+    const QImage bild = SymbolBild(s, 48);
     ASSERT_EQ(bild.size(), QSize(48, 48));
     // 1.5 pixels per unit: the corners lie outside the rounded sheet.
     for (QPoint ecke : {QPoint(0, 0), QPoint(47, 0), QPoint(0, 47), QPoint(47, 47), QPoint(3, 3)})
@@ -136,7 +139,8 @@ TEST(Programmsymbol, PictureIsTheSheetWithTheFigureOnATransparentGround)
     const QRgb basis = bild.pixel(24, 37);
     EXPECT_LT(qRed(basis) + qGreen(basis) + qBlue(basis), 200);
     // The orthocentre's dot is violet.
-    const auto* h = std::get_if<TSymbolPunkt>(&Programmsymbol(48).teile.back());
+    const auto* h = std::get_if<TSymbolPunkt>(&s.teile.back());
+    ASSERT_NE(h, nullptr);
     const QRgb mitte = bild.pixel(int(h->x * 1.5f), int(48 - h->y * 1.5f));
     EXPECT_GT(qBlue(mitte), 200);
     EXPECT_LT(qGreen(mitte), 120);
@@ -187,19 +191,10 @@ TEST(Programmsymbol, ShippedFilesAreWhatTheDrawingCodeMakes)
 
     for (int groesse : symbolGroessen) {
         SCOPED_TRACE(groesse);
-        QImage gespeichert(Quelle(SymbolPfad(groesse)));
-        ASSERT_FALSE(gespeichert.isNull());
-        gespeichert = gespeichert.convertToFormat(QImage::Format_ARGB32);
+        const QImage gespeichert(Quelle(SymbolPfad(groesse)));
         const QImage neu = SymbolBild(Programmsymbol(groesse), groesse);
         ASSERT_EQ(gespeichert.size(), neu.size());
-        int groessteAbweichung = 0;
-        for (int y = 0; y < neu.height(); ++y)
-            for (int x = 0; x < neu.width(); ++x) {
-                const QRgb a = gespeichert.pixel(x, y), b = neu.pixel(x, y);
-                groessteAbweichung = std::max({groessteAbweichung, std::abs(qRed(a) - qRed(b)),
-                                               std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b)),
-                                               std::abs(qAlpha(a) - qAlpha(b))});
-            }
-        EXPECT_LE(groessteAbweichung, 8) << "run tools/Programmsymbol to draw packaging/icons anew";
+        EXPECT_LE(testhilfen::GroessteAbweichung(gespeichert, neu), 8)
+            << "run tools/Programmsymbol to draw packaging/icons anew";
     }
 }

@@ -13,3 +13,7 @@ QImage Infobild2(); //  77 x 113: a pair of compasses over faint formulas
 QImage Infobild3(); // 123 x 131: old philosopher in a robe, pointing upwards
 QImage Infobild4(); // 110 x 131: engraving of a scholar in a cap with compasses
 QImage Infobild5(); // 117 x 130: bearded man in a fur cap
+
+// The JPEG quality a picture is written with: line drawings keep crisper
+// edges at a higher quality.
+inline int JpegQualitaet(const QImage& bild) { return bild.width() > 200 ? 95 : 92; }

@@ -62,9 +62,7 @@ int main(int argc, char** argv)
             return 1;
         }
         const QString pfad = ziel.filePath(QString::fromLatin1(a.datei));
-        // Line drawings keep crisper edges at a higher quality.
-        const int qualitaet = bild.width() > 200 ? 95 : 92;
-        if (!bild.save(pfad, "JPG", qualitaet)) {
+        if (!bild.save(pfad, "JPG", JpegQualitaet(bild))) {
             fehler << pfad << " lässt sich nicht schreiben.\n";
             return 1;
         }
