@@ -110,11 +110,21 @@ QImage TPaintBox::Abbild()
     bild.fill(QtFarbe(clBtnFace));
     if (OnPaint) {
         QPainter p(&bild);
-        Canvas.Binde(&p);
-        OnPaint();
-        Canvas.Loese();
+        Abbild(p);
     }
     return bild;
+}
+
+void TPaintBox::Abbild(QPainter& maler)
+{
+    if (!OnPaint)
+        return;
+    maler.save();
+    maler.setClipRect(rect(), Qt::IntersectClip);
+    Canvas.Binde(&maler);
+    OnPaint();
+    Canvas.Loese();
+    maler.restore();
 }
 
 QPoint TPaintBox::begrenzt(QPointF lokal) const

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QVarLengthArray>
 #include <QtMath>
@@ -89,6 +90,27 @@ bool musterAn(const Muster& m, int index)
         pos -= m.teile[i];
     }
     return false;
+}
+
+// A one-pixel line as a real line: through the pixel centres, with flat ends
+// and shifted back by half a pixel, so that it covers the pixels from the
+// start up to the end pixel, which stays unset as on screen.
+void vektorLinie(QPainter& maler, int x0, int y0, int x1, int y1, TFarbe farbe, const Muster* muster)
+{
+    const qreal dx = x1 - x0, dy = y1 - y0;
+    const qreal laenge = std::hypot(dx, dy);
+    if (laenge == 0)
+        return;
+    const qreal ux = dx / laenge * 0.5, uy = dy / laenge * 0.5;
+    QPen pen(QtFarbe(farbe), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (muster) {
+        QList<qreal> striche;
+        for (int i = 0; i < muster->laenge; ++i)
+            striche << muster->teile[i];
+        pen.setDashPattern(striche);
+    }
+    maler.setPen(pen);
+    maler.drawLine(QPointF(x0 + 0.5 - ux, y0 + 0.5 - uy), QPointF(x1 + 0.5 - ux, y1 + 0.5 - uy));
 }
 
 } // namespace
@@ -211,6 +233,10 @@ void Leinwand::LineTo(int x, int y)
         maler_->drawLine(x0, y0, x, y);
         return;
     }
+    if (zeichnetVektoren()) {
+        vektorLinie(*maler_, x0, y0, x, y, stift.farbe, musterFuer(stift.stil));
+        return;
+    }
     // One-pixel lines are rasterised here so that the end pixel stays unset and
     // the dash pattern runs pixel by pixel along the line. Pixels that follow each
     // other along the major axis are filled as one run.
@@ -256,10 +282,22 @@ void Leinwand::LineTo(int x, int y)
     fuelleLauf();
 }
 
+bool Leinwand::zeichnetVektoren() const
+{
+    const QPaintEngine* motor = maler_->paintEngine();
+    return (motor && motor->type() != QPaintEngine::Raster) || maler_->transform().type() > QTransform::TxTranslate;
+}
+
 void Leinwand::Punkte(const QPoint* punkte, int anzahl, TFarbe farbe)
 {
     if (!maler_ || anzahl <= 0)
         return;
+    if (zeichnetVektoren()) {
+        // A point of zero length vanishes in vector output: a pixel-sized square instead.
+        for (int i = 0; i < anzahl; ++i)
+            maler_->fillRect(QRect(punkte[i], QSize(1, 1)), QtFarbe(farbe));
+        return;
+    }
     maler_->setPen(QPen(QtFarbe(farbe), 1));
     maler_->drawPoints(punkte, anzahl);
 }
@@ -319,6 +357,10 @@ void Leinwand::Pixel(int x, int y, TFarbe farbe)
 {
     if (!maler_)
         return;
+    if (zeichnetVektoren()) {
+        maler_->fillRect(QRect(x, y, 1, 1), QtFarbe(farbe));
+        return;
+    }
     maler_->setPen(QPen(QtFarbe(farbe), 1));
     maler_->drawPoint(x, y);
 }
