@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -108,7 +109,12 @@ QByteArray BildAlsSvg(const TBildInhalt& inhalt, const QString& titel)
     QPainter maler(&svg);
     ZeichneBild(inhalt, maler);
     maler.end();
-    return daten;
+    // The generator gives the size in millimetres, which readers turn back into
+    // pixels at differing resolutions; in pixels it is 1:1 everywhere.
+    static const QRegularExpression masse(QStringLiteral(R"(<svg width="[0-9.]+mm" height="[0-9.]+mm")"));
+    QString text = QString::fromUtf8(daten);
+    text.replace(masse, QStringLiteral(R"(<svg width="%1" height="%2")").arg(inhalt.groesse.width()).arg(inhalt.groesse.height()));
+    return text.toUtf8();
 }
 
 QMimeData* BildAlsMimeDaten(const TBildInhalt& inhalt, const QString& titel)

@@ -230,7 +230,10 @@ void Leinwand::LineTo(int x, int y)
         return;
     if (stift.breite > 1) {
         setzeStift(true);
-        maler_->drawLine(x0, y0, x, y);
+        if (zeichnetVektoren()) // through the pixel centres, where the screen puts the line
+            maler_->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x + 0.5, y + 0.5));
+        else
+            maler_->drawLine(x0, y0, x, y);
         return;
     }
     if (zeichnetVektoren()) {
@@ -308,7 +311,10 @@ void Leinwand::Ellipse(int l, int t, int r, int b)
         return;
     setzeStift(true);
     setzePinsel();
-    maler_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    if (zeichnetVektoren())
+        maler_->drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    else
+        maler_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
 }
 
 void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
@@ -383,7 +389,10 @@ void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFa
     const Qt::PenStyle qtStil = (stil >= 0 && stil <= 3) ? stile[stil] : Qt::SolidLine;
     QPen pen(QBrush(QtFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
     maler_->setPen(pen);
-    maler_->drawLine(x1, y1, x2, y2);
+    if (zeichnetVektoren())
+        maler_->drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    else
+        maler_->drawLine(x1, y1, x2, y2);
     penX_ = x2;
     penY_ = y2;
 }
