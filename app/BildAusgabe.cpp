@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QHash>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
@@ -27,6 +28,68 @@ constexpr int anweisungPunkte = 11;
 constexpr int anweisungZeilen = 4;
 
 int PunkteAufGeraet(int punkte, qreal dpi) { return qMax(1, qRound(punkte * dpi / 72.0)); }
+
+// A drawing has few colours: lines, fills and text, and the blends at the
+// edges of the text. With at most 256 of them the image is written with an
+// exact colour table, several times smaller and faster to compress than
+// 32-bit pixels. With more, an exact image stays as it is; otherwise (the
+// 3-fold picture for print) the 256 most frequent colours are kept exactly
+// and each rarer blend takes the nearest of them.
+QImage MitFarbtabelle(const QImage& bild, bool genau)
+{
+    QHash<QRgb, int> anzahl;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        for (int x = 0; x < bild.width();) {
+            int lauf = 1; // long runs of one colour, mostly white
+            while (x + lauf < bild.width() && zeile[x + lauf] == zeile[x])
+                ++lauf;
+            anzahl[zeile[x]] += lauf;
+            x += lauf;
+        }
+        if (genau && anzahl.size() > 256)
+            return bild;
+    }
+    QList<QRgb> farben = anzahl.keys();
+    std::sort(farben.begin(), farben.end(), [&](QRgb a, QRgb b) { return anzahl[a] > anzahl[b]; });
+    const QList<QRgb> tabelle = farben.mid(0, 256);
+    QHash<QRgb, uchar> index;
+    for (int i = 0; i < int(farben.size()); ++i) {
+        int beste = std::min(i, 255);
+        if (i >= 256) {
+            const auto abstand = [&](QRgb t) {
+                const int r = qRed(t) - qRed(farben[i]), g = qGreen(t) - qGreen(farben[i]);
+                const int b = qBlue(t) - qBlue(farben[i]);
+                return r * r + g * g + b * b;
+            };
+            beste = int(std::min_element(tabelle.begin(), tabelle.end(),
+                                         [&](QRgb a, QRgb b) { return abstand(a) < abstand(b); })
+                        - tabelle.begin());
+        }
+        index.insert(farben[i], uchar(beste));
+    }
+    QImage palette(bild.size(), QImage::Format_Indexed8);
+    palette.setColorTable(tabelle);
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        uchar* ziel = palette.scanLine(y);
+        QRgb letzte = zeile[0];
+        uchar i = index.value(letzte);
+        for (int x = 0; x < bild.width(); ++x) {
+            if (zeile[x] != letzte) {
+                letzte = zeile[x];
+                i = index.value(letzte);
+            }
+            ziel[x] = i;
+        }
+    }
+    return palette;
+}
+
+bool SchreibePng(const QImage& bild, QIODevice& ziel, bool genau = true)
+{
+    return MitFarbtabelle(bild, genau).save(&ziel, "PNG");
+}
 
 } // namespace
 
@@ -88,7 +151,7 @@ QByteArray BildAlsPng(const TBildInhalt& inhalt, int faktor)
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    BildAlsRaster(inhalt, faktor).save(&puffer, "PNG");
+    SchreibePng(BildAlsRaster(inhalt, faktor), puffer);
     return daten;
 }
 
@@ -113,7 +176,9 @@ QByteArray BildAlsSvg(const TBildInhalt& inhalt, const QString& titel)
     // pixels at differing resolutions; in pixels it is 1:1 everywhere.
     static const QRegularExpression masse(QStringLiteral(R"(<svg width="[0-9.]+mm" height="[0-9.]+mm")"));
     QString text = QString::fromUtf8(daten);
-    text.replace(masse, QStringLiteral(R"(<svg width="%1" height="%2")").arg(inhalt.groesse.width()).arg(inhalt.groesse.height()));
+    text.replace(masse, QStringLiteral(R"(<svg width="%1" height="%2")")
+                            .arg(inhalt.groesse.width())
+                            .arg(inhalt.groesse.height()));
     return text.toUtf8();
 }
 
@@ -125,7 +190,7 @@ QMimeData* BildAlsMimeDaten(const TBildInhalt& inhalt, const QString& titel)
     QByteArray png;
     QBuffer puffer(&png);
     puffer.open(QIODevice::WriteOnly);
-    bild.save(&puffer, "PNG");
+    SchreibePng(bild, puffer);
     daten->setData(QStringLiteral("image/png"), png);
     daten->setData(QStringLiteral("image/svg+xml"), BildAlsSvg(inhalt, titel));
     return daten;
@@ -182,8 +247,20 @@ void ZeichneSeite(QPainter& maler, QRectF flaeche, qreal dpi, const TBildInhalt&
 
 QStringList BildFilter()
 {
-    return {QStringLiteral("PNG-Bild, Bildschirmgröße (*.png)"), QStringLiteral("PNG-Bild, dreifache Größe für den Druck (*.png)"),
+    return {QStringLiteral("PNG-Bild, Bildschirmgröße (*.png)"),
+            QStringLiteral("PNG-Bild, dreifache Größe für den Druck (*.png)"),
             QStringLiteral("SVG-Vektorgrafik (*.svg)"), QStringLiteral("PDF-Dokument (*.pdf)")};
+}
+
+QString MitEndung(const QString& datei, TBildFormat format)
+{
+    static const char* const endungen[] = {"png", "png", "svg", "pdf"};
+    const QString endung = QLatin1String(endungen[int(format)]);
+    const QString alt = QFileInfo(datei).suffix().toLower();
+    const bool bekannt = alt == QLatin1String("png") || alt == QLatin1String("svg") || alt == QLatin1String("pdf");
+    if (bekannt && !QFileInfo(datei).completeBaseName().isEmpty())
+        return datei.left(datei.size() - alt.size()) + endung;
+    return datei + QLatin1Char('.') + endung;
 }
 
 TBildFormat FormatFuerDatei(QString& datei, int filterIndex)
@@ -196,8 +273,7 @@ TBildFormat FormatFuerDatei(QString& datei, int filterIndex)
         return TBildFormat::Pdf;
     if (endung == QLatin1String("png"))
         return gewaehlt == TBildFormat::Png3 ? TBildFormat::Png3 : TBildFormat::Png;
-    static const char* const endungen[] = {".png", ".png", ".svg", ".pdf"};
-    datei += QLatin1String(endungen[int(gewaehlt)]);
+    datei = MitEndung(datei, gewaehlt);
     return gewaehlt;
 }
 
@@ -225,7 +301,8 @@ bool SchreibeInhalt(QSaveFile& datei, const TBildInhalt& inhalt, TBildFormat for
     switch (format) {
     case TBildFormat::Png:
     case TBildFormat::Png3:
-        return BildAlsRaster(inhalt, format == TBildFormat::Png3 ? 3 : 1).save(&datei, "PNG");
+        return SchreibePng(BildAlsRaster(inhalt, format == TBildFormat::Png3 ? 3 : 1), datei,
+                           format == TBildFormat::Png);
     case TBildFormat::Svg: {
         const QByteArray svg = BildAlsSvg(inhalt, titel);
         return !svg.isEmpty() && datei.write(svg) == svg.size();

@@ -67,6 +67,9 @@ enum class TBildFormat { Png, Png3, Svg, Pdf };
 
 // The name filters of the save dialog, in the order of TBildFormat.
 QStringList BildFilter();
+// `datei` with the extension of `format`: a picture extension it has is
+// replaced, otherwise the extension is appended.
+QString MitEndung(const QString& datei, TBildFormat format);
 // The format a chosen file name asks for: its extension decides, a ".png" the
 // chosen filter (1:1 or 3-fold); without a known extension the filter's
 // extension is appended to `datei`.

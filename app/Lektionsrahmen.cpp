@@ -107,14 +107,20 @@ void TLektionsFenster::menBildSpeichernClick()
             ordner = QDir::homePath();
     }
     const QStringList filter = BildFilter();
-    static const char* const endungen[] = {".png", ".png", ".svg", ".pdf"};
     QFileDialog dialog(this, QStringLiteral("Bild speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filter);
     dialog.selectNameFilter(filter.at(filterIndex));
     dialog.setDirectory(ordner);
-    dialog.selectFile(BildTitel() + QLatin1String(endungen[filterIndex]));
+    dialog.selectFile(MitEndung(BildTitel(), TBildFormat(filterIndex)));
+    // Another type changes the extension of the name being typed.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filter](const QString& gewaehlt) {
+        const int index = filter.indexOf(gewaehlt);
+        auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (feld && index >= 0 && !feld->text().isEmpty())
+            feld->setText(MitEndung(feld->text(), TBildFormat(index)));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     filterIndex = qMax(0, filter.indexOf(dialog.selectedNameFilter()));

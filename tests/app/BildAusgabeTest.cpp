@@ -144,7 +144,8 @@ TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
     for (int y = 0; y < raster.height(); ++y)
         for (int x = 0; x < raster.width(); ++x) {
             const QColor a = raster.pixelColor(x, y), b = zurueck.pixelColor(x, y);
-            if (nah(a, b) || (ZwischenNachbarn(raster, x, y, b, toleranz) && ZwischenNachbarn(zurueck, x, y, a, toleranz)))
+            if (nah(a, b)
+                || (ZwischenNachbarn(raster, x, y, b, toleranz) && ZwischenNachbarn(zurueck, x, y, a, toleranz)))
                 ++gleich;
             ++imRaster[a.rgb()];
             // The colour somewhere next to it in the SVG's picture, too.
@@ -229,7 +230,8 @@ TEST(BildSpeichern, JedesFormatErgibtGenauEineDatei)
         QTemporaryDir ordner;
         const QString datei = ordner.filePath(QString::fromLatin1(fall.name));
         ASSERT_TRUE(fenster->SpeichereBildUnter(datei, fall.format));
-        EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QString::fromLatin1(fall.name)});
+        EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QString::fromLatin1(fall.name)});
         QFile f(datei);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray inhalt = f.readAll();
@@ -336,7 +338,8 @@ TEST(BildSeite, AufteilungInnerhalbDerRaender)
         }
         // As large as fits: the picture touches the sides or the texts.
         const qreal frei = (fall.anweisung ? a.anweisung.top() : fall.flaeche.bottom()) - a.titel.bottom();
-        EXPECT_TRUE(std::abs(a.bild.width() - fall.flaeche.width()) < 1e-6 || a.bild.height() >= frei - fall.dpi / 2.54 - 1e-6);
+        EXPECT_TRUE(std::abs(a.bild.width() - fall.flaeche.width()) < 1e-6
+                    || a.bild.height() >= frei - fall.dpi / 2.54 - 1e-6);
         EXPECT_EQ(a.titelPixel, qRound(16 * fall.dpi / 72));
     }
 }
