@@ -13,12 +13,12 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
-#include <QPrinter>
-#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QStandardPaths>
 
 TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int clientBreite,
                                    int clientHoehe)
