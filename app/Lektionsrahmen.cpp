@@ -1,5 +1,6 @@
 #include "app/Lektionsrahmen.h"
 
+#include "app/BildAusgabe.h"
 #include "app/Plattform.h"
 #include "app/Vorlesen.h"
 #include "draw/GlobalU.h"
@@ -7,12 +8,18 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QStandardPaths>
 
 TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int clientBreite,
                                    int clientHoehe)
@@ -28,6 +35,8 @@ TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int 
     SetzeClient(client_, clientBreite, clientHoehe);
 }
 
+TLektionsFenster::~TLektionsFenster() = default;
+
 QAction* TLektionsFenster::NeuerMenuePunkt(const QString& caption) { return MainMenu1()->addAction(caption); }
 
 QMenu* TLektionsFenster::NeuesMenue(const QString& caption) { return MainMenu1()->addMenu(caption); }
@@ -39,8 +48,105 @@ void TLektionsFenster::Aktivieren()
     // Qt composes every repaint off screen already; nothing to switch on.
     const QList<TUpDown*> alle = findChildren<TUpDown*>();
     seitenUpDown_ = alle.size() == 1 ? alle.first() : nullptr;
+    if (!menBild_)
+        baueBildMenue();
     FormActivate();
     BenenneEingabefelder(this);
+}
+
+// ---------------------------------------------------------------- picture
+
+void TLektionsFenster::baueBildMenue()
+{
+    menBild_ = MainMenu1()->addMenu(QStringLiteral("Bild"));
+    menBildKopieren_ = menBild_->addAction(QStringLiteral("Kopieren"));
+    menBildKopieren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    menBildSpeichern_ = menBild_->addAction(QStringLiteral("Speichern unter …"));
+    menBildSpeichern_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    menBildDrucken_ = menBild_->addAction(QStringLiteral("Drucken …"));
+    menBildDrucken_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(menBildKopieren_, &QAction::triggered, this, [this] { menBildKopierenClick(); });
+    connect(menBildSpeichern_, &QAction::triggered, this, [this] { menBildSpeichernClick(); });
+    connect(menBildDrucken_, &QAction::triggered, this, [this] { menBildDruckenClick(); });
+}
+
+QString TLektionsFenster::BildTitel() const
+{
+    QString titel = windowTitle();
+    int sichtbar = 0, schritt = 0;
+    for (const TUpDown* ud : findChildren<TUpDown*>())
+        if (ud->isVisibleTo(this)) {
+            ++sichtbar;
+            schritt = ud->Position();
+        }
+    if (sichtbar == 1)
+        titel += QStringLiteral(" – Schritt %1").arg(schritt);
+    return titel;
+}
+
+QString TLektionsFenster::AktuelleAnweisung() const
+{
+    QStringList texte;
+    for (const QPointer<QLabel>& lbl : anweisungen_)
+        if (lbl && lbl->isVisibleTo(this) && !lbl->text().trimmed().isEmpty())
+            texte << lbl->text().simplified();
+    return texte.join(QLatin1Char('\n'));
+}
+
+void TLektionsFenster::menBildKopierenClick()
+{
+    QApplication::clipboard()->setMimeData(BildAlsMimeDaten(BildInhalt(this), BildTitel()));
+}
+
+void TLektionsFenster::menBildSpeichernClick()
+{
+    // Folder and type of the last save are remembered while the program runs.
+    static QString ordner;
+    static int filterIndex = 0;
+    if (ordner.isEmpty() || !QDir(ordner).exists()) {
+        ordner = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QDir(ordner).exists())
+            ordner = QDir::homePath();
+    }
+    const QStringList filter = BildFilter();
+    QFileDialog dialog(this, QStringLiteral("Bild speichern unter"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filter);
+    dialog.selectNameFilter(filter.at(filterIndex));
+    dialog.setDirectory(ordner);
+    dialog.selectFile(MitEndung(BildTitel(), TBildFormat(filterIndex)));
+    // Another type changes the extension of the name being typed.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filter](const QString& gewaehlt) {
+        const int index = filter.indexOf(gewaehlt);
+        auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (feld && index >= 0 && !feld->text().isEmpty())
+            feld->setText(MitEndung(feld->text(), TBildFormat(index)));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    filterIndex = qMax(0, filter.indexOf(dialog.selectedNameFilter()));
+    QString datei = dialog.selectedFiles().first();
+    ordner = QFileInfo(datei).absolutePath();
+    const TBildFormat format = FormatFuerDatei(datei, filterIndex);
+    SpeichereBildUnter(datei, format);
+}
+
+bool TLektionsFenster::SpeichereBildUnter(QString datei, TBildFormat format)
+{
+    const QString fehler = SpeichereBild(BildInhalt(this), datei, format, BildTitel(), AktuelleAnweisung());
+    if (!fehler.isEmpty())
+        MessageDlg(this, fehler);
+    return fehler.isEmpty();
+}
+
+void TLektionsFenster::menBildDruckenClick()
+{
+    if (!drucker_) {
+        drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        RichteDruckerEin(*drucker_);
+    }
+    LasseAusBild(this, *drucker_, BildInhalt(this), BildTitel(), AktuelleAnweisung());
 }
 
 namespace {
@@ -107,7 +213,9 @@ QLabel* TLektionsFenster::TitelLabel(TPanel* panel, QRect geometrie)
 
 QLabel* TLektionsFenster::StatusLabel(TPanel* panel, QRect geometrie)
 {
-    return NeuesLabel(panel, geometrie, QString(), 16, true, clNavy);
+    QLabel* lbl = NeuesLabel(panel, geometrie, QString(), 16, true, clNavy);
+    anweisungen_.append(lbl);
+    return lbl;
 }
 
 TBevel* TLektionsFenster::NeuerBevel(QRect geometrie) { return new TBevel(client_, geometrie); }

@@ -8,10 +8,14 @@
 #include "app/Steuerelemente.h"
 
 #include <QGroupBox>
+#include <QPointer>
 #include <QPushButton>
+#include <memory>
 
 class QAction;
 class QMenu;
+class QPrinter;
+enum class TBildFormat;
 
 // The step group: caption, up-down control, label with the current step.
 struct TSchrittGruppe {
@@ -61,6 +65,7 @@ public:
     // A window with the given caption and client size (1016 x 714 unless a lesson differs).
     TLektionsFenster(const QString& caption, QWidget* eltern = nullptr, int clientBreite = 1016,
                      int clientHoehe = 714);
+    ~TLektionsFenster() override;
 
     // The client area below the menu bar; controls are placed on it by pixel.
     QWidget* Client() const { return client_; }
@@ -73,6 +78,25 @@ public:
 
     // Finds the window's step control for the page keys, then runs the lesson's activation.
     void Aktivieren() override;
+
+    // The menu "Bild" after the lesson's own menus: copy, save and print the
+    // drawing. Made at the first opening, when the lesson's menus exist.
+    QMenu* menBild() const { return menBild_; }
+    QAction* menBildKopieren() const { return menBildKopieren_; }
+    QAction* menBildSpeichern() const { return menBildSpeichern_; }
+    QAction* menBildDrucken() const { return menBildDrucken_; }
+    void menBildKopierenClick();
+    void menBildSpeichernClick();
+    void menBildDruckenClick();
+    // Saves the picture; a failure is reported to the user and changes nothing else.
+    bool SpeichereBildUnter(QString datei, TBildFormat format);
+
+    // The window's caption, with the step where the window shows one
+    // ("Dreieckskonstruktionen – Schritt 4"): title of the page, name of the file.
+    QString BildTitel() const;
+    // The instruction the window shows now, printed below the picture; empty
+    // where there is none. By default the texts of the instruction labels.
+    virtual QString AktuelleAnweisung() const;
 
 protected:
     // The lesson's activation: texts, state reset, controls reset.
@@ -109,7 +133,14 @@ protected:
 private:
     TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status, const QString& name);
     void gibZeigerFrei();
+    void baueBildMenue();
 
     QWidget* client_;
+    QList<QPointer<QLabel>> anweisungen_; // the instruction labels made by StatusLabel
+    QMenu* menBild_ = nullptr;
+    QAction* menBildKopieren_ = nullptr;
+    QAction* menBildSpeichern_ = nullptr;
+    QAction* menBildDrucken_ = nullptr;
+    std::unique_ptr<QPrinter> drucker_; // keeps the user's printer and page choices for the run
     TUpDown* seitenUpDown_ = nullptr; // the window's only step control, if it has exactly one
 };

@@ -132,13 +132,7 @@ void TPaintBox::paintEvent(QPaintEvent*)
     if (!OnPaint)
         return;
     QPainter p(this);
-    // Every painting starts with the pen, brush and font of a new canvas: a
-    // label centred by the font the painting before left would stand a pixel
-    // or two elsewhere depending on what was shown before.
-    Canvas.Zuruecksetzen();
-    Canvas.Binde(&p);
-    OnPaint();
-    Canvas.Loese();
+    Abbild(p);
 }
 
 QImage TPaintBox::Abbild()
@@ -147,12 +141,25 @@ QImage TPaintBox::Abbild()
     bild.fill(QtFarbe(clBtnFace));
     if (OnPaint) {
         QPainter p(&bild);
-        Canvas.Zuruecksetzen();
-        Canvas.Binde(&p);
-        OnPaint();
-        Canvas.Loese();
+        Abbild(p);
     }
     return bild;
+}
+
+void TPaintBox::Abbild(QPainter& maler)
+{
+    if (!OnPaint)
+        return;
+    maler.save();
+    maler.setClipRect(rect(), Qt::IntersectClip);
+    // Every painting starts with the pen, brush and font of a new canvas: a
+    // label centred by the font the painting before left would stand a pixel
+    // or two elsewhere depending on what was shown before.
+    Canvas.Zuruecksetzen();
+    Canvas.Binde(&maler);
+    OnPaint();
+    Canvas.Loese();
+    maler.restore();
 }
 
 QPoint TPaintBox::begrenzt(QPointF lokal) const

@@ -68,6 +68,12 @@ public:
 
     // Runs the paint handler into an image of the box's size (tests, pictures, benchmarks).
     QImage Abbild();
+    // Runs the paint handler onto any device: the painter's origin is the box's
+    // top-left corner and its clip is the box.
+    void Abbild(QPainter& maler);
+    // Belongs to the window's picture (copy, save, print). A legend beside a
+    // control belongs to the control and is left out.
+    bool ImBild = true;
 
     // What a screen reader gets: the area's name (accessibleName, "Zeichnung
     // links"), whether it is a drawing or a box of painted text, and what it

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QVarLengthArray>
 #include <QtMath>
@@ -89,6 +90,27 @@ bool musterAn(const Muster& m, int index)
         pos -= m.teile[i];
     }
     return false;
+}
+
+// A one-pixel line as a real line: through the pixel centres, with flat ends
+// and shifted back by half a pixel, so that it covers the pixels from the
+// start up to the end pixel, which stays unset as on screen.
+void vektorLinie(QPainter& maler, int x0, int y0, int x1, int y1, TFarbe farbe, const Muster* muster)
+{
+    const qreal dx = x1 - x0, dy = y1 - y0;
+    const qreal laenge = std::hypot(dx, dy);
+    if (laenge == 0)
+        return;
+    const qreal ux = dx / laenge * 0.5, uy = dy / laenge * 0.5;
+    QPen pen(QtFarbe(farbe), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (muster) {
+        QList<qreal> striche;
+        for (int i = 0; i < muster->laenge; ++i)
+            striche << muster->teile[i];
+        pen.setDashPattern(striche);
+    }
+    maler.setPen(pen);
+    maler.drawLine(QPointF(x0 + 0.5 - ux, y0 + 0.5 - uy), QPointF(x1 + 0.5 - ux, y1 + 0.5 - uy));
 }
 
 } // namespace
@@ -208,7 +230,14 @@ void Leinwand::LineTo(int x, int y)
         return;
     if (stift.breite > 1) {
         setzeStift(true);
-        maler_->drawLine(x0, y0, x, y);
+        if (zeichnetVektoren()) // through the pixel centres, where the screen puts the line
+            maler_->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x + 0.5, y + 0.5));
+        else
+            maler_->drawLine(x0, y0, x, y);
+        return;
+    }
+    if (zeichnetVektoren()) {
+        vektorLinie(*maler_, x0, y0, x, y, stift.farbe, musterFuer(stift.stil));
         return;
     }
     // One-pixel lines are rasterised here so that the end pixel stays unset and
@@ -256,10 +285,22 @@ void Leinwand::LineTo(int x, int y)
     fuelleLauf();
 }
 
+bool Leinwand::zeichnetVektoren() const
+{
+    const QPaintEngine* motor = maler_->paintEngine();
+    return (motor && motor->type() != QPaintEngine::Raster) || maler_->transform().type() > QTransform::TxTranslate;
+}
+
 void Leinwand::Punkte(const QPoint* punkte, int anzahl, TFarbe farbe)
 {
     if (!maler_ || anzahl <= 0)
         return;
+    if (zeichnetVektoren()) {
+        // A point of zero length vanishes in vector output: a pixel-sized square instead.
+        for (int i = 0; i < anzahl; ++i)
+            maler_->fillRect(QRect(punkte[i], QSize(1, 1)), QtFarbe(farbe));
+        return;
+    }
     maler_->setPen(QPen(QtFarbe(farbe), 1));
     maler_->drawPoints(punkte, anzahl);
 }
@@ -270,7 +311,10 @@ void Leinwand::Ellipse(int l, int t, int r, int b)
         return;
     setzeStift(true);
     setzePinsel();
-    maler_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    if (zeichnetVektoren())
+        maler_->drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    else
+        maler_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
 }
 
 void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
@@ -329,6 +373,10 @@ void Leinwand::Pixel(int x, int y, TFarbe farbe)
 {
     if (!maler_)
         return;
+    if (zeichnetVektoren()) {
+        maler_->fillRect(QRect(x, y, 1, 1), QtFarbe(farbe));
+        return;
+    }
     maler_->setPen(QPen(QtFarbe(farbe), 1));
     maler_->drawPoint(x, y);
 }
@@ -351,7 +399,10 @@ void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFa
     const Qt::PenStyle qtStil = (stil >= 0 && stil <= 3) ? stile[stil] : Qt::SolidLine;
     QPen pen(QBrush(QtFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
     maler_->setPen(pen);
-    maler_->drawLine(x1, y1, x2, y2);
+    if (zeichnetVektoren())
+        maler_->drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    else
+        maler_->drawLine(x1, y1, x2, y2);
     penX_ = x2;
     penY_ = y2;
 }

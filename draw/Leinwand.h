@@ -146,6 +146,10 @@ private:
     QString sichtbarerText(const QString& text) const;
     void setzeStift(bool mitStift) const;
     void setzePinsel() const;
+    // True on devices that keep lines as lines (SVG, PDF, printer) and under a
+    // scaling transform; there the pixel-exact rasterisation would turn every
+    // line into a staircase of little squares.
+    bool zeichnetVektoren() const;
 
     QPainter* maler_ = nullptr;
     mutable TSchriftMass mass_[4];

@@ -95,6 +95,7 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
         auto* grp = new QGroupBox(caption, Client());
         grp->setGeometry(geometrie);
         legende = new TPaintBox(grp, QRect(2, 21, 180, 40)); // first, so that the boxes lie above it
+        legende->ImBild = false;
         a = new QCheckBox(grp);
         b = new QCheckBox(grp);
         c = new QCheckBox(grp);

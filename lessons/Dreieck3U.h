@@ -80,6 +80,9 @@ public:
     void pntWPaint();
     void pntSWPaint();
 
+    // The instruction is the caption of the status panel.
+    QString AktuelleAnweisung() const override { return pnlStatus->Caption(); }
+
 protected:
     void FormActivate() override;
 

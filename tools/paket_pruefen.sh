@@ -110,8 +110,10 @@ feld() { dpkg-deb --field "$deb" "$1"; }
 
 # Dependencies: computed from the binary, plus the fonts, Qt's platform
 # plugins and its translations; nothing but the C and C++ runtime, Qt and the fonts.
+# SVG and print support come with the menu "Bild".
 abhaengig="$(feld Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)"
-for muss in fonts-liberation qt6-qpa-plugins qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6; do
+for muss in fonts-liberation qt6-qpa-plugins qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6 \
+    libqt6svg6 libqt6printsupport6; do
     grep -qx "$muss" <<<"$abhaengig" || fehler ".deb does not depend on $muss (Depends: $(feld Depends))"
 done
 fremd="$(grep -Ev '^(libc6|libgcc-s1|libstdc\+\+6|libqt6[a-z0-9-]*|qt6-qpa-plugins|qt6-translations-l10n|fonts-liberation)$' <<<"$abhaengig" || true)"

@@ -21,7 +21,7 @@ sichere_pakete() {
     fi
 }
 
-GEOMETRIE_PAKETE=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation)
+GEOMETRIE_PAKETE=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation)
 # Building and checking the Debian package (test command and package command):
 # dpkg-shlibdeps, file, the validators of the desktop entry and the AppStream
 # metadata, groff for the manual page.

@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractPrintDialog>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -649,6 +651,19 @@ void TAffe::BehandlePopup(QWidget* w)
             }
             if (zeiger && zeiger->isVisible())
                 zeiger->close();
+        });
+        return;
+    }
+    if (qobject_cast<QFileDialog*>(w) || qobject_cast<QAbstractPrintDialog*>(w)) {
+        // "Speichern unter …" and "Drucken …" of the menu "Bild": the pupil
+        // cancels them; nothing is written or printed. Rejecting ends the
+        // dialog's modal loop whatever state it is in.
+        ++dialoge_;
+        Ergaenze(QStringLiteral("%1 \"%2\" abgebrochen").arg(art, w->windowTitle()));
+        QPointer<QDialog> zeiger(static_cast<QDialog*>(w));
+        QTimer::singleShot(0, w, [zeiger] {
+            if (zeiger)
+                zeiger->reject();
         });
         return;
     }

@@ -55,6 +55,8 @@ public:
     std::uint64_t Fingerabdruck() const { return fingerabdruck_; }
     int Meldungen() const { return meldungen_; }
     int Oeffnungen() const { return oeffnungen_; }
+    // File and print dialogs opened (and cancelled) from the menu "Bild".
+    int Dialoge() const { return dialoge_; }
 
     // Where a failing run is repeated from: the test's name for the filter.
     void SetzeTestName(const QString& name) { testName_ = name; }
@@ -121,6 +123,7 @@ private:
     int nummer_ = 0;
     int oeffnungen_ = 0;
     int meldungen_ = 0;
+    int dialoge_ = 0;
     QString fehler_;
     std::uint64_t fingerabdruck_ = 1469598103934665603ull;
 

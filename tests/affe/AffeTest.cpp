@@ -6,6 +6,7 @@
 //   GEOMETRIE_AFFE_KEIM=12345         this seed instead of the two fixed ones
 #include "Affe.h"
 
+#include "app/Lektionsrahmen.h"
 #include "app/Sprache.h"
 
 #include <QAction>
@@ -84,6 +85,11 @@ TEST_P(Affentest, Fenster)
     RecordProperty("Ereignisse", Ereignisse());
     RecordProperty("Oeffnungen", affe.Oeffnungen());
     RecordProperty("Meldungen", affe.Meldungen());
+    RecordProperty("Dialoge", affe.Dialoge());
+    // A lesson window's run reaches the file and print dialogs of its menu "Bild".
+    if (qobject_cast<TLektionsFenster*>(programm.frmStart.Fenster(GetParam().menuePunkt)) && Ereignisse() >= 2000) {
+        EXPECT_GT(affe.Dialoge(), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Affentest, ::testing::ValuesIn(Faelle()),

@@ -1,0 +1,347 @@
+// The teacher's copies of a drawing: the picture of every lesson window in the
+// states of the picture tool, as PNG (1:1 and 3-fold), SVG and PDF, on the
+// clipboard, in a file, on a page.
+#include "TestHilfen.h"
+
+#include "Zustaende.h"
+#include "app/BildAusgabe.h"
+#include "app/Lektionsrahmen.h"
+#include "app/Plattform.h"
+#include "app/Steuerelemente.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+struct FensterWeg {
+    void operator()(QWidget* w) const
+    {
+        w->close();
+        delete w;
+    }
+};
+using Fenster = std::unique_ptr<QWidget, FensterWeg>;
+
+Fenster OeffneZustand(const std::string& name)
+{
+    for (const Zustand& z : Zustaende())
+        if (z.name.toStdString() == name)
+            return Fenster(z.bereite());
+    return nullptr;
+}
+
+// Every state of a lesson window (the start and information windows have no picture).
+std::vector<std::string> LektionsZustaende()
+{
+    std::vector<std::string> namen;
+    for (const Zustand& z : Zustaende())
+        if (z.name != QLatin1String("Start") && z.name != QLatin1String("Information"))
+            namen.push_back(z.name.toStdString());
+    return namen;
+}
+
+QImage Rgb32(const QImage& bild) { return bild.convertToFormat(QImage::Format_RGB32); }
+
+class BildJeZustand : public ::testing::TestWithParam<std::string> {};
+
+// 1:1 is the screen: each area's pixels as its own paint event leaves them,
+// white between the areas, and the 3-fold picture covers the same ground.
+TEST_P(BildJeZustand, RasterGleichtDenZeichenflaechen)
+{
+    Fenster f = OeffneZustand(GetParam());
+    ASSERT_TRUE(f);
+    const TBildInhalt inhalt = BildInhalt(f.get());
+    ASSERT_FALSE(inhalt.teile.isEmpty());
+    const QImage bild = BildAlsRaster(inhalt, 1);
+    ASSERT_EQ(bild.size(), inhalt.groesse);
+    QImage rest = bild;
+    for (const TBildTeil& teil : inhalt.teile) {
+        // An instruction box lets its panel's face show through; the picture
+        // puts it on white, so the panel shows white for the comparison.
+        if (auto* panel = qobject_cast<TPanel*>(teil.box->parentWidget())) {
+            QPalette weiss = panel->palette();
+            weiss.setColor(QPalette::Window, Qt::white);
+            panel->setPalette(weiss);
+        }
+        const QImage bildschirm = Rgb32(teil.box->grab().toImage());
+        ASSERT_EQ(bildschirm.size(), teil.lage.size());
+        EXPECT_TRUE(Rgb32(bild.copy(teil.lage)) == bildschirm) << teil.box->objectName().toStdString()
+                                                             << " at " << teil.lage.x() << "," << teil.lage.y();
+        QPainter(&rest).fillRect(teil.lage, Qt::white);
+    }
+    EXPECT_EQ(testhilfen::ZaehleNichtWeiss(rest), 0) << "something drawn between the areas";
+    EXPECT_EQ(BildAlsRaster(inhalt, 3).size(), inhalt.groesse * 3);
+}
+
+// Whether `farbe` lies, channel by channel and within `toleranz`, between the
+// darkest and lightest of the 3 x 3 pixels around (x, y): a blend of
+// neighbouring colours, as anti-aliasing makes at an edge.
+bool ZwischenNachbarn(const QImage& bild, int x, int y, QColor farbe, int toleranz)
+{
+    int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint p(std::clamp(x + dx, 0, bild.width() - 1), std::clamp(y + dy, 0, bild.height() - 1));
+            const QColor c = bild.pixelColor(p);
+            const int k[3] = {c.red(), c.green(), c.blue()};
+            for (int i = 0; i < 3; ++i) {
+                lo[i] = std::min(lo[i], k[i]);
+                hi[i] = std::max(hi[i], k[i]);
+            }
+        }
+    const int f[3] = {farbe.red(), farbe.green(), farbe.blue()};
+    for (int i = 0; i < 3; ++i)
+        if (f[i] < lo[i] - toleranz || f[i] > hi[i] + toleranz)
+            return false;
+    return true;
+}
+
+// SVG rendered back differs only by anti-aliasing, which the SVG renderer
+// applies to every edge: a pixel counts as equal when it is within a small
+// tolerance of the raster's, or when each picture's pixel is a blend of the
+// other's neighbours. Every colour of the drawing keeps at least a third of its
+// pixels, so a line drawn in the wrong colour or not at all is noticed.
+TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
+{
+    Fenster f = OeffneZustand(GetParam());
+    ASSERT_TRUE(f);
+    const TBildInhalt inhalt = BildInhalt(f.get());
+    const QImage raster = BildAlsRaster(inhalt, 1);
+    QSvgRenderer svg(BildAlsSvg(inhalt, QStringLiteral("Probe")));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.defaultSize(), inhalt.groesse);
+    QImage zurueck(inhalt.groesse, QImage::Format_RGB32);
+    zurueck.fill(Qt::white);
+    {
+        QPainter maler(&zurueck);
+        svg.render(&maler);
+    }
+    const int toleranz = 24;
+    const auto nah = [&](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) <= toleranz && std::abs(a.green() - b.green()) <= toleranz
+               && std::abs(a.blue() - b.blue()) <= toleranz;
+    };
+    long gleich = 0;
+    const long alle = long(raster.width()) * raster.height();
+    QHash<QRgb, int> imRaster, wiederGefunden;
+    for (int y = 0; y < raster.height(); ++y)
+        for (int x = 0; x < raster.width(); ++x) {
+            const QColor a = raster.pixelColor(x, y), b = zurueck.pixelColor(x, y);
+            if (nah(a, b)
+                || (ZwischenNachbarn(raster, x, y, b, toleranz) && ZwischenNachbarn(zurueck, x, y, a, toleranz)))
+                ++gleich;
+            ++imRaster[a.rgb()];
+            // The colour somewhere next to it in the SVG's picture, too.
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (zurueck.valid(x + dx, y + dy) && nah(a, zurueck.pixelColor(x + dx, y + dy))) {
+                        ++wiederGefunden[a.rgb()];
+                        dy = dx = 2;
+                    }
+        }
+    EXPECT_GE(double(gleich) / double(alle), 0.99) << (alle - gleich) << " of " << alle << " pixels differ";
+    for (auto it = imRaster.cbegin(); it != imRaster.cend(); ++it)
+        if (it.value() >= 100) {
+            EXPECT_GE(wiederGefunden.value(it.key()), it.value() / 3)
+                << "colour " << QColor(it.key()).name().toStdString() << " on " << it.value() << " pixels";
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, BildJeZustand, ::testing::ValuesIn(LektionsZustaende()),
+                         [](const auto& info) {
+                             std::string n = info.param;
+                             for (char& c : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return n;
+                         });
+
+// The menu, the title with the step, the clipboard after Ctrl+C.
+TEST(BildMenue, KopierenLegtPngUndSvgAb)
+{
+    struct Fall {
+        const char* zustand;
+        const char* titel;
+    };
+    const Fall faelle[] = {
+        {"Winkel1-90", "Arten von Winkeln"},
+        {"Dreieck1-SsW-zwei-Schritt4", "Dreieckskonstruktionen – Schritt 4"},
+        {"Dreieck3-Thales90", "Dynamische Geometrie"},
+        {"Symmetrie1-5Punkte-Schritt4", "Spiegeln – Schritt 4"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.zustand);
+        Fenster f = OeffneZustand(fall.zustand);
+        auto* fenster = qobject_cast<TLektionsFenster*>(f.get());
+        ASSERT_TRUE(fenster);
+        EXPECT_EQ(fenster->BildTitel(), QString::fromUtf8(fall.titel));
+        const QList<QAction*> titel = fenster->MainMenu1()->actions();
+        ASSERT_EQ(titel.last()->menu(), fenster->menBild());
+        EXPECT_EQ(titel.last()->text(), QStringLiteral("Bild"));
+        EXPECT_EQ(titel.first(), fenster->menSchliessen());
+
+        QApplication::clipboard()->clear();
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+        QTest::keyClick(fenster, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* daten = QApplication::clipboard()->mimeData();
+        ASSERT_TRUE(daten);
+        EXPECT_TRUE(daten->hasFormat(QStringLiteral("image/png")));
+        EXPECT_TRUE(daten->hasFormat(QStringLiteral("image/svg+xml")));
+        QImage png;
+        ASSERT_TRUE(png.loadFromData(daten->data(QStringLiteral("image/png")), "PNG"));
+        EXPECT_TRUE(Rgb32(png) == BildAlsRaster(BildInhalt(fenster), 1));
+    }
+}
+
+// Every format into a fresh folder: the file and nothing else, readable as its type.
+TEST(BildSpeichern, JedesFormatErgibtGenauEineDatei)
+{
+    Fenster f = OeffneZustand("Dreieck2-Hoehen-Schritt4");
+    auto* fenster = qobject_cast<TLektionsFenster*>(f.get());
+    ASSERT_TRUE(fenster);
+    const QSize groesse = BildInhalt(fenster).groesse;
+    struct Fall {
+        TBildFormat format;
+        const char* name;
+        QByteArray anfang;
+    };
+    const Fall faelle[] = {{TBildFormat::Png, "a.png", "\x89PNG"}, {TBildFormat::Png3, "b.png", "\x89PNG"},
+                           {TBildFormat::Svg, "c.svg", "<?xml"}, {TBildFormat::Pdf, "d.pdf", "%PDF"}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QString::fromLatin1(fall.name));
+        ASSERT_TRUE(fenster->SpeichereBildUnter(datei, fall.format));
+        EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QString::fromLatin1(fall.name)});
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = f.readAll();
+        EXPECT_TRUE(inhalt.startsWith(fall.anfang));
+        if (fall.format == TBildFormat::Png || fall.format == TBildFormat::Png3) {
+            EXPECT_EQ(QImage::fromData(inhalt).size(), groesse * (fall.format == TBildFormat::Png3 ? 3 : 1));
+        }
+        if (fall.format == TBildFormat::Pdf) {
+            // One page, A4 landscape (842 x 595 points), the texts as text.
+            EXPECT_EQ(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r") + inhalt.count("/Type /Page "), 1);
+            const QRegularExpression box(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"));
+            const auto m = box.match(QString::fromLatin1(inhalt));
+            ASSERT_TRUE(m.hasMatch());
+            EXPECT_NEAR(m.captured(1).toDouble(), 841.9, 1.0);
+            EXPECT_NEAR(m.captured(2).toDouble(), 595.3, 1.0);
+        }
+    }
+}
+
+// A folder that cannot be written: the German message, no file, nothing else
+// changes; an existing file under an unwritable name stays as it was.
+TEST(BildSpeichern, FehlerMeldetSichUndHinterlaesstNichts)
+{
+    Fenster f = OeffneZustand("Winkel2-Addition-Schritt6");
+    auto* fenster = qobject_cast<TLektionsFenster*>(f.get());
+    ASSERT_TRUE(fenster);
+    QTemporaryDir ordner;
+    // A path below a file: no folder there, whoever runs the test (root too).
+    const QString keinOrdner = ordner.filePath(QStringLiteral("datei"));
+    QFile(keinOrdner).open(QIODevice::WriteOnly);
+    QStringList meldungen;
+    SetzeMeldungsHaken([&](const QString& text) { meldungen << text; });
+    const QImage vorher = BildAlsRaster(BildInhalt(fenster), 1);
+    const QString titelVorher = fenster->BildTitel();
+    for (TBildFormat format : {TBildFormat::Png, TBildFormat::Png3, TBildFormat::Svg, TBildFormat::Pdf}) {
+        meldungen.clear();
+        EXPECT_FALSE(fenster->SpeichereBildUnter(keinOrdner + QStringLiteral("/bild.png"), format));
+        ASSERT_EQ(meldungen.size(), 1);
+        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("„bild.png“")));
+        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("nicht gespeichert")));
+    }
+    SetzeMeldungsHaken({});
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("datei")});
+    EXPECT_EQ(QFileInfo(keinOrdner).size(), 0);
+    EXPECT_TRUE(BildAlsRaster(BildInhalt(fenster), 1) == vorher);
+    EXPECT_EQ(fenster->BildTitel(), titelVorher);
+    EXPECT_TRUE(fenster->isVisible());
+}
+
+TEST(BildSpeichern, FormatAusEndungUndFilter)
+{
+    struct Fall {
+        const char* datei;
+        int filter;
+        TBildFormat format;
+        const char* danach;
+    };
+    const Fall faelle[] = {
+        {"/a/x.png", 0, TBildFormat::Png, "/a/x.png"},   {"/a/x.png", 1, TBildFormat::Png3, "/a/x.png"},
+        {"/a/x.PNG", 2, TBildFormat::Png, "/a/x.PNG"},   {"/a/x.svg", 1, TBildFormat::Svg, "/a/x.svg"},
+        {"/a/x.pdf", 0, TBildFormat::Pdf, "/a/x.pdf"},   {"/a/x", 3, TBildFormat::Pdf, "/a/x.pdf"},
+        {"/a/x", 1, TBildFormat::Png3, "/a/x.png"},      {"/a/Schritt 4.", 2, TBildFormat::Svg, "/a/Schritt 4..svg"},
+        {"/a/x.jpg", 7, TBildFormat::Png, "/a/x.jpg.png"},
+    };
+    for (const Fall& fall : faelle) {
+        QString datei = QString::fromUtf8(fall.datei);
+        EXPECT_EQ(FormatFuerDatei(datei, fall.filter), fall.format) << fall.datei << " " << fall.filter;
+        EXPECT_EQ(datei, QString::fromUtf8(fall.danach));
+    }
+}
+
+// The page: title on top, picture centred below it at its proportions inside
+// the printable area, instruction at the bottom, nothing overlapping.
+TEST(BildSeite, AufteilungInnerhalbDerRaender)
+{
+    struct Fall {
+        QRectF flaeche;
+        qreal dpi;
+        QSize bild;
+        bool anweisung;
+    };
+    const Fall faelle[] = {
+        {QRectF(0, 0, 3154, 2126), 300, QSize(1000, 620), true},  // A4 landscape, 15 mm margins
+        {QRectF(0, 0, 3154, 2126), 300, QSize(1000, 565), false},
+        {QRectF(0, 0, 2126, 3154), 300, QSize(1000, 480), true},  // portrait
+        {QRectF(50, 40, 3154, 2126), 1200, QSize(1000, 300), true}, // offset, fine printer
+        {QRectF(0, 0, 1000, 700), 72, QSize(300, 1000), false},   // tall picture
+    };
+    for (const Fall& fall : faelle) {
+        const TSeitenAufteilung a = SeitenAufteilung(fall.flaeche, fall.dpi, fall.bild, fall.anweisung);
+        SCOPED_TRACE(fall.dpi);
+        ASSERT_GT(a.massstab, 0);
+        const qreal eps = 1e-6;
+        EXPECT_TRUE(fall.flaeche.adjusted(-eps, -eps, eps, eps).contains(a.bild));
+        EXPECT_TRUE(fall.flaeche.adjusted(-eps, -eps, eps, eps).contains(a.titel));
+        EXPECT_GE(a.bild.top(), a.titel.bottom());
+        EXPECT_NEAR(a.bild.width() / a.bild.height(), qreal(fall.bild.width()) / fall.bild.height(), 1e-9);
+        EXPECT_NEAR(a.bild.center().x(), fall.flaeche.center().x(), 1e-6);
+        EXPECT_EQ(a.anweisung.isEmpty(), !fall.anweisung);
+        if (fall.anweisung) {
+            EXPECT_LE(a.bild.bottom(), a.anweisung.top());
+            EXPECT_NEAR(a.anweisung.bottom(), fall.flaeche.bottom(), 1e-6);
+        }
+        // As large as fits: the picture touches the sides or the texts.
+        const qreal frei = (fall.anweisung ? a.anweisung.top() : fall.flaeche.bottom()) - a.titel.bottom();
+        EXPECT_TRUE(std::abs(a.bild.width() - fall.flaeche.width()) < 1e-6
+                    || a.bild.height() >= frei - fall.dpi / 2.54 - 1e-6);
+        EXPECT_EQ(a.titelPixel, qRound(16 * fall.dpi / 72));
+    }
+}
+
+} // namespace
