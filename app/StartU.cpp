@@ -1,6 +1,7 @@
 #include "app/StartU.h"
 
 #include "app/Plattform.h"
+#include "app/Tastatur.h"
 
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
@@ -117,6 +118,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck3"), QStringLiteral("Dynamisch verändern"));
 
     oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
+    RichteTastaturEin(this, leiste);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
