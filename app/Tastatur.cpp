@@ -82,7 +82,7 @@ void OeffneMenueleiste(QMenuBar* leiste)
         return;
     // The menu bar opens itself for the keys when Alt is tapped; F10 taps it for the pupil.
     QWidget* fenster = leiste->window();
-    QKeyEvent druck(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
     QCoreApplication::sendEvent(fenster, &druck);
     QKeyEvent los(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
     QCoreApplication::sendEvent(fenster, &los);
