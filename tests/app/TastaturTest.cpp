@@ -261,6 +261,7 @@ void Durchlaufe(TProgramm& p, const Fenster& z, QDialog* f)
 
     // Every step control to its last step and back.
     for (TUpDown* ud : f->findChildren<TUpDown*>()) {
+        EXPECT_TRUE(ud->isVisible() && ud->isEnabled()) << "a step control out of reach";
         if (!ud->isVisible() || !ud->isEnabled())
             continue;
         ASSERT_TRUE(TabBis(ud));
