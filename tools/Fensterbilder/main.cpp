@@ -78,8 +78,8 @@ int main(int argc, char** argv)
         if (!fenster->isVisible())
             fenster->show();
         Verarbeite();
-        // Pictures show the window as designed: no focus frame, no keyboard
-        // pointer, unless the state asks for them.
+        // Pictures show no focus frame and no keyboard pointer unless the
+        // state asks for them.
         if (!zustand.mitFokus)
             if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == fenster.get())
                 fokus->clearFocus();
