@@ -136,7 +136,8 @@ TEST(Programmsymbol, PictureIsTheSheetWithTheFigureOnATransparentGround)
     const QRgb basis = bild.pixel(24, 37);
     EXPECT_LT(qRed(basis) + qGreen(basis) + qBlue(basis), 200);
     // The orthocentre's dot is violet.
-    const auto* h = std::get_if<TSymbolPunkt>(&Programmsymbol(48).teile.back());
+    const TSymbol symbol = Programmsymbol(48); // kept: the dot is read from it below
+    const auto* h = std::get_if<TSymbolPunkt>(&symbol.teile.back());
     const QRgb mitte = bild.pixel(int(h->x * 1.5f), int(48 - h->y * 1.5f));
     EXPECT_GT(qBlue(mitte), 200);
     EXPECT_LT(qGreen(mitte), 120);
