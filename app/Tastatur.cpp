@@ -26,11 +26,17 @@ void TFokusRahmen::folge(QWidget* neu)
         neu = nullptr; // another window's focus, or none of a control
     if (neu == ziel_)
         return;
-    if (ziel_)
+    if (ziel_) {
         ziel_->removeEventFilter(this);
+        ziel_->disconnect(this);
+    }
     ziel_ = neu;
-    if (ziel_)
+    if (ziel_) {
         ziel_->installEventFilter(this);
+        // In the menu bar the keys go to one item, and the style marks it only once its menu is open.
+        if (auto* leiste = qobject_cast<QMenuBar*>(ziel_.data()))
+            connect(leiste, &QMenuBar::hovered, this, &TFokusRahmen::lege);
+    }
     lege();
 }
 
@@ -56,8 +62,13 @@ void TFokusRahmen::lege()
         hide();
         return;
     }
-    const QRect r(ziel_->mapTo(parentWidget(), QPoint(0, 0)), ziel_->size());
-    setGeometry(r.adjusted(-breite, -breite, breite, breite));
+    QRect r(ziel_->mapTo(parentWidget(), QPoint(0, 0)), ziel_->size());
+    auto* leiste = qobject_cast<QMenuBar*>(ziel_.data());
+    if (leiste && leiste->activeAction()) // round the item itself, where the window's edge cannot clip it
+        r = leiste->actionGeometry(leiste->activeAction()).translated(r.topLeft());
+    else
+        r.adjust(-breite, -breite, breite, breite);
+    setGeometry(r);
     raise();
     show();
     update();

@@ -16,7 +16,7 @@ constexpr TFarbe fokusFarbe = RGB(0, 70, 200);
 // A frame `breite` pixels wide just outside the control that has the focus in
 // one window, drawn over everything around it and never taking a click. It
 // follows the focus and the control's place, and hides while the focus is
-// elsewhere.
+// elsewhere. In the menu bar it frames the item the keys are on.
 class TFokusRahmen : public QWidget {
     Q_OBJECT
 public:

@@ -82,6 +82,11 @@ void WaehleMenuepunkt(QMenuBar* leiste, int index)
     Taste(Qt::Key_F10);
     ASSERT_EQ(leiste->activeAction(), leiste->actions().value(0)) << "F10 did not open the menu bar";
     Taste(Qt::Key_Right, Qt::NoModifier, index);
+    // The focus frame shows the item the keys are on.
+    const auto* rahmen = leiste->window()->findChild<TFokusRahmen*>();
+    const QRect punkt = leiste->actionGeometry(leiste->activeAction());
+    EXPECT_EQ(rahmen->geometry(), punkt.translated(leiste->mapTo(leiste->window(), QPoint(0, 0))));
+    EXPECT_TRUE(rahmen->isVisible());
     Taste(Qt::Key_Return);
 }
 
