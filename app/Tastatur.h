@@ -43,7 +43,9 @@ void OeffneMenueleiste(QMenuBar* leiste);
 void RichteTastaturEin(QWidget* fenster, QMenuBar* leiste);
 
 // The controls that Tab reaches, in reading order: rows from top to bottom
-// (controls whose heights overlap share a row), left to right in a row.
+// (controls whose heights overlap share a row), left to right in a row; where
+// a tall control stands beside several rows (a drawing beside its check
+// boxes), the rows split into columns, each read top to bottom.
 QList<QWidget*> Lesefolge(QWidget* fenster);
 
 // Sets the window's Tab order to the reading order and returns the first
