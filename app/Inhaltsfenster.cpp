@@ -2,6 +2,7 @@
 
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "app/Tastatur.h"
 #include "draw/GlobalU.h"
 
 #include <QAction>
@@ -31,7 +32,10 @@ TInhaltsFenster::TInhaltsFenster(const QString& caption, QWidget* eltern)
     spalte_->setMenuBar(menue_);
     menSchliessen_ = menue_->addAction(QStringLiteral("Schließen"));
     menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    // Ctrl+W as the menu item, never Escape: closing throws the pupil's work away.
+    menSchliessen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(menSchliessen_, &QAction::triggered, this, &QWidget::close);
+    RichteTastaturEin(this, menue_);
 }
 
 void TInhaltsFenster::SetzeClient(QWidget* client, int breite, int hoehe)
@@ -51,6 +55,9 @@ void TInhaltsFenster::showEvent(QShowEvent* e)
     if (maximiert)
         FensterLinksOben(this);
     Aktivieren();
+    // The keys start at the first control in reading order, whatever had them last time.
+    if (QWidget* erstes = OrdneTabfolge(this))
+        erstes->setFocus(Qt::OtherFocusReason);
 }
 
 void TInhaltsFenster::keineStandardKnoepfe()

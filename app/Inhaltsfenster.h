@@ -2,7 +2,9 @@
 // modally, a menu bar whose first item "Schließen" closes it, and an activation
 // that runs every time it is opened. The lesson windows and the information
 // window are built on it. A content window has no default button: Return
-// presses a push button only while that button has the focus.
+// presses a push button only while that button has the focus. Ctrl+W closes
+// it as "Schließen" does, F10 opens its menu bar, and on opening the focus is
+// on its first control in reading order.
 #pragma once
 
 #include <QDialog>

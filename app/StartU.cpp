@@ -3,6 +3,7 @@
 #include "app/Vorlesen.h"
 
 #include "app/Plattform.h"
+#include "app/Tastatur.h"
 
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
@@ -129,6 +130,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck3"), QStringLiteral("Dynamisch verändern"));
 
     oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
+    RichteTastaturEin(this, leiste);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();

@@ -131,8 +131,14 @@ void TPaintBox::paintEvent(QPaintEvent*)
 {
     if (!OnPaint)
         return;
-    QPainter p(this);
-    Abbild(p);
+    {
+        QPainter p(this);
+        Abbild(p);
+    }
+    if (hasFocus() && NimmtEingaben()) {
+        QPainter p(this); // fresh: nothing of the figure's pen, brush or clip
+        zeichneTastenZeiger(p);
+    }
 }
 
 QImage TPaintBox::Abbild()
@@ -172,13 +178,22 @@ QPoint TPaintBox::begrenzt(QPointF lokal) const
 
 void TPaintBox::mousePressEvent(QMouseEvent* e)
 {
+    if (tasteGedrueckt_)
+        return; // the keyboard holds the button
     const QPoint p = begrenzt(e->position());
+    if (hasFocus()) {
+        tastenZeiger_ = p; // the keyboard goes on where the mouse acted
+        update();
+    }
     if (OnMouseDown)
         OnMouseDown(e->button(), e->modifiers(), p.x(), p.y());
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* e)
 {
+    // While the keyboard drags, a mouse that the confinement moved must not drag too.
+    if (tasteGedrueckt_)
+        return;
     const QPoint p = begrenzt(e->position());
     if (OnMouseMove)
         OnMouseMove(e->modifiers(), p.x(), p.y());
@@ -186,6 +201,8 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* e)
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
 {
+    if (tasteGedrueckt_)
+        return;
     const QPoint p = begrenzt(e->position());
     if (OnMouseUp)
         OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
@@ -204,6 +221,144 @@ void TPaintBox::leaveEvent(QEvent* e)
     if (QGuiApplication::mouseButtons() == Qt::NoButton)
         SetzeBildschirmCursor(crDefault);
     QWidget::leaveEvent(e);
+}
+
+// ---------------------------------------------------------------- TPaintBox: keyboard pointer
+
+bool TPaintBox::event(QEvent* e)
+{
+    // The handlers are set in the window's constructor, before the first showing.
+    if (e->type() == QEvent::Polish)
+        setFocusPolicy(NimmtEingaben() ? Qt::TabFocus : Qt::NoFocus);
+    return QWidget::event(e);
+}
+
+void TPaintBox::showEvent(QShowEvent* e)
+{
+    // Each opening of the window starts with the pointer in the middle.
+    if (!e->spontaneous() && !tasteGedrueckt_)
+        tastenZeiger_ = QPoint(width() / 2, height() / 2);
+    QWidget::showEvent(e);
+}
+
+void TPaintBox::keyPressEvent(QKeyEvent* e)
+{
+    const Qt::KeyboardModifiers tasten = e->modifiers() & ~Qt::KeypadModifier;
+    const int schritt = (tasten & Qt::ShiftModifier) ? 1 : 10;
+    if (!NimmtEingaben() || (tasten & ~Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(e); // Ctrl and Alt combinations belong to the window
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Left:
+        bewegeTastenZeiger(-schritt, 0, tasten);
+        break;
+    case Qt::Key_Right:
+        bewegeTastenZeiger(schritt, 0, tasten);
+        break;
+    case Qt::Key_Up:
+        bewegeTastenZeiger(0, -schritt, tasten);
+        break;
+    case Qt::Key_Down:
+        bewegeTastenZeiger(0, schritt, tasten);
+        break;
+    case Qt::Key_Space:
+        if (!e->isAutoRepeat()) {
+            if (tasteGedrueckt_)
+                loeseTaste(tasten);
+            else
+                drueckeTaste(tasten);
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A click; with the button held it only releases it.
+        if (!e->isAutoRepeat()) {
+            if (!tasteGedrueckt_)
+                drueckeTaste(tasten);
+            if (tasteGedrueckt_)
+                loeseTaste(tasten);
+        }
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
+
+void TPaintBox::bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten)
+{
+    QPoint neu(std::clamp(tastenZeiger_.x() + dx, 0, std::max(0, width() - 1)),
+               std::clamp(tastenZeiger_.y() + dy, 0, std::max(0, height() - 1)));
+    // A confined drag holds the pointer in its band, as it holds the mouse.
+    neu = begrenzt(QPointF(neu));
+    tastenZeiger_ = neu;
+    if (OnMouseMove)
+        OnMouseMove(tasten, neu.x(), neu.y());
+    update();
+}
+
+void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)
+{
+    // Pressed first: a handler that opens a message takes the focus, and the
+    // focus loss must find the button down to let it go again.
+    tasteGedrueckt_ = true;
+    update();
+    if (OnMouseDown)
+        OnMouseDown(Qt::LeftButton, tasten, tastenZeiger_.x(), tastenZeiger_.y());
+    // A refused press (a message came up) leaves nothing to hold.
+    if (!hasFocus() && tasteGedrueckt_)
+        loeseTaste(tasten);
+}
+
+void TPaintBox::loeseTaste(Qt::KeyboardModifiers tasten)
+{
+    tasteGedrueckt_ = false;
+    const QPoint p = begrenzt(QPointF(tastenZeiger_));
+    if (OnMouseUp)
+        OnMouseUp(Qt::LeftButton, tasten, p.x(), p.y());
+    if (CursorBegrenzt())
+        ClipCursor(nullptr);
+    SetzeBildschirmCursor(crDefault);
+    update();
+}
+
+void TPaintBox::focusInEvent(QFocusEvent* e)
+{
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void TPaintBox::focusOutEvent(QFocusEvent* e)
+{
+    // The button never stays down, nor the hand, once the keys go elsewhere.
+    if (tasteGedrueckt_)
+        loeseTaste(Qt::NoModifier);
+    else if (QGuiApplication::mouseButtons() == Qt::NoButton && !underMouse())
+        SetzeBildschirmCursor(crDefault);
+    update();
+    QWidget::focusOutEvent(e);
+}
+
+void TPaintBox::zeichneTastenZeiger(QPainter& p) const
+{
+    // Black on a white halo: visible on the white drawing and on every figure colour.
+    const QPoint m = tastenZeiger_;
+    const int a = zeigerArm;
+    for (const auto& [farbe, breite] : {std::pair{QColor(Qt::white), 3}, std::pair{QColor(Qt::black), 1}}) {
+        p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(m.x() - a, m.y(), m.x() - 2, m.y());
+        p.drawLine(m.x() + 2, m.y(), m.x() + a, m.y());
+        p.drawLine(m.x(), m.y() - a, m.x(), m.y() - 2);
+        p.drawLine(m.x(), m.y() + 2, m.x(), m.y() + a);
+    }
+    if (tasteGedrueckt_) {
+        // The held button: a ring round the centre.
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(m, 4, 4);
+    }
 }
 
 // ---------------------------------------------------------------- TUpDown

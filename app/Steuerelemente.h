@@ -89,17 +89,41 @@ public:
     void update();
     void repaint();
 
+    // The keyboard pointer. A box that takes clicks (it has OnMouseDown) is in
+    // the Tab order; while it has the focus a small cross-hair stands in it.
+    // Arrow keys move it by 10 pixels, with Shift by 1; Space presses the left
+    // button at it and releases it again, Return clicks (press and release).
+    // Everything goes through the mouse handlers, with the same confinement.
+    bool NimmtEingaben() const { return bool(OnMouseDown); }
+    QPoint TastenZeiger() const { return tastenZeiger_; }
+    bool TasteGedrueckt() const { return tasteGedrueckt_; }
+    // Pointer arms reach this many pixels from its centre.
+    static constexpr int zeigerArm = 7;
+
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     QPoint begrenzt(QPointF lokal) const;
     void meldeBeschreibung();
     QString gemeldet_; // the description a screen reader was last told of
+
+    void bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten);
+    void drueckeTaste(Qt::KeyboardModifiers tasten);
+    void loeseTaste(Qt::KeyboardModifiers tasten);
+    void zeichneTastenZeiger(QPainter& p) const;
+
+    QPoint tastenZeiger_;
+    bool tasteGedrueckt_ = false;
 };
 
 // Horizontal up-down control: two arrow buttons side by side. The left arrow

@@ -270,6 +270,9 @@ TEST_F(Winkel1, TabErreichtLeisteUndFeld)
     ASSERT_EQ(QApplication::focusWidget(), fenster.scrWinkel1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), fenster.edtWinkel1);
+    // The drawing whose leg turns by drag is in the Tab order too, above both.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), fenster.pntGrafik2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), fenster.scrWinkel1);
 }

@@ -34,6 +34,7 @@
 #include "lessons/Winkel3U.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
@@ -169,6 +170,20 @@ const std::vector<Zustand>& Zustaende()
              f->scrWinkel1->setValue(200);
              return f;
          }},
+        {"Winkel1-Tastatur", // the leg dragged by keys, the button still held
+         [] {
+             auto* f = Oeffne<TfrmWinkel1>();
+             QApplication::setActiveWindow(f);
+             f->pntGrafik2->setFocus(Qt::TabFocusReason);
+             for (int i = 0; i < 8; ++i)
+                 QTest::keyClick(f->pntGrafik2, Qt::Key_Right);
+             QTest::keyClick(f->pntGrafik2, Qt::Key_Space);
+             for (int i = 0; i < 6; ++i)
+                 QTest::keyClick(f->pntGrafik2, Qt::Key_Up);
+             Verarbeite();
+             return f;
+         },
+         true},
 
         {"Winkel2", [] { return Oeffne<TfrmWinkel2>(); }},
         {"Winkel2-Addition-Schritt6", [] {

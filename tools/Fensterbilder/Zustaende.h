@@ -15,6 +15,8 @@ struct Zustand {
     // Opens the window, brings it into the state and returns the widget to
     // picture. The tool takes the window over: it grabs, closes and deletes it.
     std::function<QWidget*()> bereite;
+    // Keeps the focus where the state left it (focus frame, keyboard pointer).
+    bool mitFokus = false;
 };
 
 // All states in the order they are rendered.

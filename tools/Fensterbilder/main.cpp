@@ -78,6 +78,12 @@ int main(int argc, char** argv)
         if (!fenster->isVisible())
             fenster->show();
         Verarbeite();
+        // Pictures show no focus frame and no keyboard pointer unless the
+        // state asks for them.
+        if (!zustand.mitFokus)
+            if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == fenster.get())
+                fokus->clearFocus();
+        Verarbeite();
 
         const QPixmap bild = fenster->grab();
         fenster->close();

@@ -1,0 +1,191 @@
+#include "app/Tastatur.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QShortcut>
+
+#include <algorithm>
+
+// ---------------------------------------------------------------- focus frame
+
+TFokusRahmen::TFokusRahmen(QWidget* fenster) : QWidget(fenster)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) { folge(neu); });
+}
+
+void TFokusRahmen::folge(QWidget* neu)
+{
+    if (neu && (neu->window() != parentWidget() || neu == parentWidget()))
+        neu = nullptr; // another window's focus, or none of a control
+    if (neu == ziel_)
+        return;
+    if (ziel_) {
+        ziel_->removeEventFilter(this);
+        ziel_->disconnect(this);
+    }
+    ziel_ = neu;
+    if (ziel_) {
+        ziel_->installEventFilter(this);
+        // In the menu bar the keys go to one item, and the style marks it only once its menu is open.
+        if (auto* leiste = qobject_cast<QMenuBar*>(ziel_.data()))
+            connect(leiste, &QMenuBar::hovered, this, &TFokusRahmen::lege);
+    }
+    lege();
+}
+
+bool TFokusRahmen::eventFilter(QObject* o, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+        if (o == ziel_)
+            lege();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void TFokusRahmen::lege()
+{
+    if (!ziel_ || !ziel_->isVisible()) {
+        hide();
+        return;
+    }
+    QRect r(ziel_->mapTo(parentWidget(), QPoint(0, 0)), ziel_->size());
+    auto* leiste = qobject_cast<QMenuBar*>(ziel_.data());
+    if (leiste && leiste->activeAction()) // round the item itself, where the window's edge cannot clip it
+        r = leiste->actionGeometry(leiste->activeAction()).translated(r.topLeft());
+    else
+        r.adjust(-breite, -breite, breite, breite);
+    setGeometry(r);
+    raise();
+    show();
+    update();
+}
+
+void TFokusRahmen::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QColor farbe = QtFarbe(fokusFarbe);
+    const int w = width(), h = height();
+    p.fillRect(0, 0, w, breite, farbe);
+    p.fillRect(0, h - breite, w, breite, farbe);
+    p.fillRect(0, 0, breite, h, farbe);
+    p.fillRect(w - breite, 0, breite, h, farbe);
+}
+
+// ---------------------------------------------------------------- menu bar
+
+void OeffneMenueleiste(QMenuBar* leiste)
+{
+    if (!leiste || !leiste->isVisible())
+        return;
+    // The menu bar opens itself for the keys when Alt is tapped; F10 taps it for the pupil.
+    QWidget* fenster = leiste->window();
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(fenster, &druck);
+    QKeyEvent los(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(fenster, &los);
+}
+
+void RichteTastaturEin(QWidget* fenster, QMenuBar* leiste)
+{
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), fenster);
+    QObject::connect(f10, &QShortcut::activated, fenster, [leiste] { OeffneMenueleiste(leiste); });
+    new TFokusRahmen(fenster);
+}
+
+// ---------------------------------------------------------------- Tab order
+
+namespace {
+
+struct Platz {
+    QWidget* w;
+    QRect r;
+};
+
+// Splits the places into bands along one axis: a band grows while the next
+// place (in order of its start) begins before the band's far edge.
+std::vector<std::vector<Platz>> Baender(std::vector<Platz> plaetze, bool zeilen)
+{
+    auto anfang = [zeilen](const Platz& p) { return zeilen ? p.r.top() : p.r.left(); };
+    auto ende = [zeilen](const Platz& p) { return zeilen ? p.r.bottom() : p.r.right(); };
+    std::stable_sort(plaetze.begin(), plaetze.end(),
+                     [&](const Platz& a, const Platz& b) { return anfang(a) < anfang(b); });
+    std::vector<std::vector<Platz>> baender;
+    int rand = 0;
+    for (const Platz& p : plaetze) {
+        if (baender.empty() || anfang(p) > rand) {
+            baender.emplace_back();
+            rand = ende(p);
+        }
+        rand = std::max(rand, ende(p));
+        baender.back().push_back(p);
+    }
+    return baender;
+}
+
+// Rows top to bottom; a row that stands beside a taller control splits into
+// columns left to right, and so on down.
+void Ordne(const std::vector<Platz>& plaetze, bool zeilen, bool gewechselt, QList<QWidget*>& folge)
+{
+    const auto baender = Baender(plaetze, zeilen);
+    if (baender.size() == 1 && plaetze.size() > 1) {
+        if (!gewechselt) {
+            Ordne(plaetze, !zeilen, true, folge);
+            return;
+        }
+        // Overlapping both ways: top left first.
+        std::vector<Platz> rest = plaetze;
+        std::stable_sort(rest.begin(), rest.end(), [](const Platz& a, const Platz& b) {
+            return a.r.top() != b.r.top() ? a.r.top() < b.r.top() : a.r.left() < b.r.left();
+        });
+        for (const Platz& p : rest)
+            folge.append(p.w);
+        return;
+    }
+    for (const auto& band : baender) {
+        if (band.size() == 1)
+            folge.append(band.front().w);
+        else
+            Ordne(band, !zeilen, false, folge);
+    }
+}
+
+} // namespace
+
+QList<QWidget*> Lesefolge(QWidget* fenster)
+{
+    std::vector<Platz> plaetze;
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        if (w->window() != fenster || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus
+            || qobject_cast<QMenuBar*>(w) || w->focusProxy())
+            continue;
+        plaetze.push_back({w, QRect(w->mapTo(fenster, QPoint(0, 0)), w->size())});
+    }
+    QList<QWidget*> folge;
+    Ordne(plaetze, true, false, folge);
+    return folge;
+}
+
+QWidget* OrdneTabfolge(QWidget* fenster)
+{
+    const QList<QWidget*> folge = Lesefolge(fenster);
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        QWidget::setTabOrder(folge[i - 1], folge[i]);
+    for (QWidget* w : folge)
+        if (w->isVisibleTo(fenster) && w->isEnabled())
+            return w;
+    return nullptr;
+}
