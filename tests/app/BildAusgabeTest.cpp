@@ -31,11 +31,7 @@
 namespace {
 
 struct FensterWeg {
-    void operator()(QWidget* w) const
-    {
-        w->close();
-        delete w;
-    }
+    void operator()(QWidget* w) const { w->close(), delete w; }
 };
 using Fenster = std::unique_ptr<QWidget, FensterWeg>;
 
@@ -46,6 +42,8 @@ Fenster OeffneZustand(const std::string& name)
             return Fenster(z.bereite());
     return nullptr;
 }
+
+TLektionsFenster* Lektion(const Fenster& f) { return qobject_cast<TLektionsFenster*>(f.get()); }
 
 // Every state of a lesson window (the start and information windows have no picture).
 std::vector<std::string> LektionsZustaende()
@@ -58,6 +56,14 @@ std::vector<std::string> LektionsZustaende()
 }
 
 QImage Rgb32(const QImage& bild) { return bild.convertToFormat(QImage::Format_RGB32); }
+int Kanal(QRgb farbe, int i) { return int(farbe >> (16 - 8 * i) & 0xFF); } // red, green, blue
+bool Nah(QRgb a, QRgb b, int toleranz)
+{
+    for (int i = 0; i < 3; ++i)
+        if (std::abs(Kanal(a, i) - Kanal(b, i)) > toleranz)
+            return false;
+    return true;
+}
 
 class BildJeZustand : public ::testing::TestWithParam<std::string> {};
 
@@ -96,23 +102,19 @@ TEST_P(BildJeZustand, RasterGleichtDenZeichenflaechen)
 // Whether `farbe` lies, channel by channel and within `toleranz`, between the
 // darkest and lightest of the 3 x 3 pixels around (x, y): a blend of
 // neighbouring colours, as anti-aliasing makes at an edge.
-bool ZwischenNachbarn(const QImage& bild, int x, int y, QColor farbe, int toleranz)
+bool ZwischenNachbarn(const QImage& bild, int x, int y, QRgb farbe, int toleranz)
 {
-    int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const QPoint p(std::clamp(x + dx, 0, bild.width() - 1), std::clamp(y + dy, 0, bild.height() - 1));
-            const QColor c = bild.pixelColor(p);
-            const int k[3] = {c.red(), c.green(), c.blue()};
-            for (int i = 0; i < 3; ++i) {
-                lo[i] = std::min(lo[i], k[i]);
-                hi[i] = std::max(hi[i], k[i]);
+    for (int i = 0; i < 3; ++i) {
+        int lo = 255, hi = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int k = Kanal(bild.pixel(std::clamp(x + dx, 0, bild.width() - 1),
+                                               std::clamp(y + dy, 0, bild.height() - 1)), i);
+                lo = std::min(lo, k), hi = std::max(hi, k);
             }
-        }
-    const int f[3] = {farbe.red(), farbe.green(), farbe.blue()};
-    for (int i = 0; i < 3; ++i)
-        if (f[i] < lo[i] - toleranz || f[i] > hi[i] + toleranz)
+        if (Kanal(farbe, i) < lo - toleranz || Kanal(farbe, i) > hi + toleranz)
             return false;
+    }
     return true;
 }
 
@@ -130,32 +132,26 @@ TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
     QSvgRenderer svg(BildAlsSvg(inhalt, QStringLiteral("Probe")));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.defaultSize(), inhalt.groesse);
-    QImage zurueck(inhalt.groesse, QImage::Format_RGB32);
-    zurueck.fill(Qt::white);
-    {
-        QPainter maler(&zurueck);
-        svg.render(&maler);
-    }
+    QImage zurueck = testhilfen::WeissesBild(inhalt.groesse.width(), inhalt.groesse.height());
+    QPainter maler(&zurueck);
+    svg.render(&maler);
+    maler.end();
     const int toleranz = 24;
-    const auto nah = [&](QColor a, QColor b) {
-        return std::abs(a.red() - b.red()) <= toleranz && std::abs(a.green() - b.green()) <= toleranz
-               && std::abs(a.blue() - b.blue()) <= toleranz;
-    };
     long gleich = 0;
     const long alle = long(raster.width()) * raster.height();
     QHash<QRgb, int> imRaster, wiederGefunden;
     for (int y = 0; y < raster.height(); ++y)
         for (int x = 0; x < raster.width(); ++x) {
-            const QColor a = raster.pixelColor(x, y), b = zurueck.pixelColor(x, y);
-            if (nah(a, b)
+            const QRgb a = raster.pixel(x, y), b = zurueck.pixel(x, y);
+            if (Nah(a, b, toleranz)
                 || (ZwischenNachbarn(raster, x, y, b, toleranz) && ZwischenNachbarn(zurueck, x, y, a, toleranz)))
                 ++gleich;
-            ++imRaster[a.rgb()];
+            ++imRaster[a];
             // The colour somewhere next to it in the SVG's picture, too.
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
-                    if (zurueck.valid(x + dx, y + dy) && nah(a, zurueck.pixelColor(x + dx, y + dy))) {
-                        ++wiederGefunden[a.rgb()];
+                    if (zurueck.valid(x + dx, y + dy) && Nah(a, zurueck.pixel(x + dx, y + dy), toleranz)) {
+                        ++wiederGefunden[a];
                         dy = dx = 2;
                     }
         }
@@ -170,9 +166,7 @@ TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
 INSTANTIATE_TEST_SUITE_P(Fenster, BildJeZustand, ::testing::ValuesIn(LektionsZustaende()),
                          [](const auto& info) {
                              std::string n = info.param;
-                             for (char& c : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
+                             std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(c); }, '_');
                              return n;
                          });
 
@@ -192,7 +186,7 @@ TEST(BildMenue, KopierenLegtPngUndSvgAb)
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.zustand);
         Fenster f = OeffneZustand(fall.zustand);
-        auto* fenster = qobject_cast<TLektionsFenster*>(f.get());
+        TLektionsFenster* fenster = Lektion(f);
         ASSERT_TRUE(fenster);
         EXPECT_EQ(fenster->BildTitel(), QString::fromUtf8(fall.titel));
         const QList<QAction*> titel = fenster->MainMenu1()->actions();
@@ -218,7 +212,7 @@ TEST(BildMenue, KopierenLegtPngUndSvgAb)
 TEST(BildSpeichern, JedesFormatErgibtGenauEineDatei)
 {
     Fenster f = OeffneZustand("Dreieck2-Hoehen-Schritt4");
-    auto* fenster = qobject_cast<TLektionsFenster*>(f.get());
+    TLektionsFenster* fenster = Lektion(f);
     ASSERT_TRUE(fenster);
     const QSize groesse = BildInhalt(fenster).groesse;
     struct Fall {
@@ -259,7 +253,7 @@ TEST(BildSpeichern, JedesFormatErgibtGenauEineDatei)
 TEST(BildSpeichern, FehlerMeldetSichUndHinterlaesstNichts)
 {
     Fenster f = OeffneZustand("Winkel2-Addition-Schritt6");
-    auto* fenster = qobject_cast<TLektionsFenster*>(f.get());
+    TLektionsFenster* fenster = Lektion(f);
     ASSERT_TRUE(fenster);
     QTemporaryDir ordner;
     // A path below a file: no folder there, whoever runs the test (root too).
@@ -273,8 +267,7 @@ TEST(BildSpeichern, FehlerMeldetSichUndHinterlaesstNichts)
         meldungen.clear();
         EXPECT_FALSE(fenster->SpeichereBildUnter(keinOrdner + QStringLiteral("/bild.png"), format));
         ASSERT_EQ(meldungen.size(), 1);
-        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("„bild.png“")));
-        EXPECT_TRUE(meldungen.first().contains(QStringLiteral("nicht gespeichert")));
+        EXPECT_TRUE(meldungen[0].contains(QStringLiteral("„bild.png“")) && meldungen[0].contains(QStringLiteral("nicht gespeichert")));
     }
     SetzeMeldungsHaken({});
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
