@@ -92,14 +92,9 @@ QStringList GemalteZahlen(TPaintBox* box)
 
 bool IstSteuerelement(QAccessible::Role r)
 {
-    switch (r) {
-    case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
-    case QAccessible::ScrollBar: case QAccessible::SpinBox: case QAccessible::EditableText:
-    case QAccessible::Grouping: case QAccessible::ButtonMenu: case QAccessible::Slider:
-        return true;
-    default:
-        return false;
-    }
+    using enum QAccessible::Role;
+    return QList{PushButton, CheckBox, RadioButton, ScrollBar, SpinBox, EditableText, Grouping, ButtonMenu, Slider}
+        .contains(r);
 }
 
 // Walks the tree below `knoten` and collects every fault with where it was found.
