@@ -249,9 +249,9 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
          QAccessible::DescriptionChanged, -1, 2},
     };
     SetzeLeserHaken([&gemeldet](QAccessibleEvent* e) {
-        const bool wert = e->type() == QAccessible::ValueChanged;
+        const bool wertAenderung = e->type() == QAccessible::ValueChanged;
         gemeldet.append({e->object(), e->type(),
-                         wert ? static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt() : -1});
+                         wertAenderung ? static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt() : -1});
     });
     for (const TFall& f : faelle) {
         f.fenster->show();

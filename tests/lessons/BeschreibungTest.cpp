@@ -48,10 +48,14 @@ TEST(BeschreibungTest, SagtWasDieZeichnungZeigt)
          QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten. Markiert: oranger Winkel "
                         "links oben bei S: 135,00°; hellblauer Winkel rechts unten bei S: 135,00°.")},
         {"ungleichseitiges Dreieck",
-         [] { return dreieck0::DreieckBeschreibung(1, dreieck0::einteilungSeiten, {.c = 22.4f, .a = 17.0f, .b = 23.0f}); },
+         [] {
+             return dreieck0::DreieckBeschreibung(1, dreieck0::einteilungSeiten, {.c = 22.4f, .a = 17.0f, .b = 23.0f});
+         },
          QStringLiteral("Ungleichseitiges Dreieck ABC: AB = 22, BC = 17, AC = 23; Seiten a, b, c beschriftet.")},
         {"gleichseitiges zeigt dreimal AB",
-         [] { return dreieck0::TextBeschreibung(3, dreieck0::einteilungSeiten, {.c = 20.0f, .a = 20.1f, .b = 19.9f}); },
+         [] {
+             return dreieck0::TextBeschreibung(3, dreieck0::einteilungSeiten, {.c = 20.0f, .a = 20.1f, .b = 19.9f});
+         },
          QStringLiteral("Alle drei Seiten sind gleich lang: AB = 20, BC = 20, AC = 20")},
         {"Spiegeln beim Markieren", [&punkte] { return TfrmSymmetrie1::Beschreibung(3, punkte, 2, 0); },
          QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). 2 von 3 Punkten im rot punktierten Rahmen "

@@ -259,9 +259,9 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
     }
 }
 
-// Every prolonged height reaches H and half a unit past it: obtuse at A with H
-// 6.75 below AB, its mirror image, the deepest H the heights' rule lets through
-// (7.92 below AB), and the acute start triangle.
+// Every height reaches H, prolonged half a unit past it where H lies outside the
+// triangle: obtuse at A with H 6.75 below AB, its mirror image, the deepest H the
+// heights' rule lets through (7.92 below AB), and the acute start triangle.
 TEST_F(Dreieck2Bild, VerlaengerteHoehenReichenUeberH)
 {
     for (const TDreieck& d : {TDreieck{{-8, -10}, {14, -10}, {-13, 10}}, TDreieck{{-14, -10}, {8, -10}, {13, 10}},
