@@ -21,25 +21,16 @@
 namespace {
 
 // A paint device that keeps the texts a paint handler draws, with their places.
+// Lines, shapes and images all end in the polygon and pixmap calls, which draw nothing.
 class TTextMitschrift : public QPaintEngine {
 public:
-    struct TEintrag {
-        QPointF ort;
-        QString text;
-    };
-    QList<TEintrag> eintraege;
+    QList<std::pair<QPointF, QString>> eintraege;
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPath(const QPainterPath&) override {}
-    void drawLines(const QLineF*, int) override {}
-    void drawRects(const QRectF*, int) override {}
-    void drawEllipse(const QRectF&) override {}
-    void drawPoints(const QPointF*, int) override {}
-    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
     void drawTextItem(const QPointF& p, const QTextItem& t) override { eintraege.append({p, t.text()}); }
     Type type() const override { return User; }
 };
@@ -90,27 +81,20 @@ QStringList GemalteZahlen(TPaintBox* box)
     }
     QString alles;
     QPointF vorher(-1000, -1000);
-    for (const auto& e : geraet.maschine.eintraege) {
-        const bool weiter =
-            std::abs(e.ort.y() - vorher.y()) < 14 && e.ort.x() > vorher.x() && e.ort.x() - vorher.x() < 40;
-        if (!weiter)
+    for (const auto& [ort, text] : geraet.maschine.eintraege) {
+        if (std::abs(ort.y() - vorher.y()) >= 14 || ort.x() <= vorher.x() || ort.x() - vorher.x() >= 40)
             alles += QLatin1Char('|');
-        alles += e.text;
-        vorher = e.ort;
+        alles += text;
+        vorher = ort;
     }
     return Zahlen(alles);
 }
 
 bool IstSteuerelement(QAccessible::Role r)
 {
-    switch (r) {
-    case QAccessible::PushButton: case QAccessible::CheckBox: case QAccessible::RadioButton:
-    case QAccessible::ScrollBar: case QAccessible::SpinBox: case QAccessible::EditableText:
-    case QAccessible::Grouping: case QAccessible::ButtonMenu: case QAccessible::Slider:
-        return true;
-    default:
-        return false;
-    }
+    using enum QAccessible::Role;
+    return QList{PushButton, CheckBox, RadioButton, ScrollBar, SpinBox, EditableText, Grouping, ButtonMenu, Slider}
+        .contains(r);
 }
 
 // Walks the tree below `knoten` and collects every fault with where it was found.
@@ -144,8 +128,7 @@ void Pruefe(QAccessibleInterface* knoten, const QString& wo, QStringList& fehler
 
 void PruefeFenster(QWidget* fenster, const QString& zustand, QStringList& fehler)
 {
-    Pruefe(QAccessible::queryAccessibleInterface(fenster), fenster->windowTitle() + QStringLiteral(", ") + zustand,
-           fehler);
+    Pruefe(QAccessible::queryAccessibleInterface(fenster), fenster->windowTitle() + ", " + zustand, fehler);
 }
 
 // Every step control of the window to its last step, as the arrows do it.
@@ -222,25 +205,6 @@ TEST(VorlesenTest, JedesFensterIstInJedemZustandVorlesbar)
     EXPECT_TRUE(fehler.isEmpty()) << fehler.join(QLatin1Char('\n')).toStdString();
 }
 
-namespace {
-
-struct TGemeldet {
-    QObject* objekt;
-    QAccessible::Event art;
-    int wert;
-};
-QList<TGemeldet> gemeldet;
-
-void Mitschreiben(QAccessibleEvent* e)
-{
-    int wert = -1;
-    if (e->type() == QAccessible::ValueChanged)
-        wert = static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt();
-    gemeldet.append({e->object(), e->type(), wert});
-}
-
-} // namespace
-
 // A reader hears of each change from the handler that made it, once per change.
 TEST(VorlesenTest, AenderungenWerdenGemeldet)
 {
@@ -254,6 +218,12 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
         int wert; // the value a step control reports, -1 for others
         int anzahl;
     };
+    struct TGemeldet {
+        QObject* objekt;
+        QAccessible::Event art;
+        int wert;
+    };
+    QList<TGemeldet> gemeldet;
     TfrmWinkel1& w1 = p.frmWinkel1;
     TfrmDreieck1& d1 = p.frmDreieck1;
     const auto bisZumEnde = [&] {
@@ -278,7 +248,11 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
          [&] { p.frmWinkel3.menArt2->trigger(), p.frmWinkel3.UpDown1->KlickRechts(); }, p.frmWinkel3.pntGrafik1,
          QAccessible::DescriptionChanged, -1, 2},
     };
-    SetzeLeserHaken(Mitschreiben);
+    SetzeLeserHaken([&gemeldet](QAccessibleEvent* e) {
+        const bool wertAenderung = e->type() == QAccessible::ValueChanged;
+        gemeldet.append({e->object(), e->type(),
+                         wertAenderung ? static_cast<QAccessibleValueChangeEvent*>(e)->value().toInt() : -1});
+    });
     for (const TFall& f : faelle) {
         f.fenster->show();
         gemeldet.clear();

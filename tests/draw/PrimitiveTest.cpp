@@ -3,10 +3,13 @@
 #include "TestHilfen.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace testhilfen;
 
@@ -211,4 +214,45 @@ TEST(Palette, ColoursOfTheCourse)
     EXPECT_EQ(farbeOrange, RGB(255, 102, 0));
     EXPECT_EQ(farbeMagenta, RGB(204, 51, 153));
     EXPECT_EQ(farbeHimmelblau, RGB(0, 204, 255));
+}
+
+// Arc ends on scales that are not square lie on the rays from the centre through
+// the pixel images of their points, in every quadrant and on the axes: 25 x 24
+// (constructions), 12.5 x 12 (special lines) and two steeper scales.
+TEST(BogenEnden, LiegenAufIhrenStrahlen)
+{
+    for (QSize groesse : {QSize(500, 480), QSize(250, 240), QSize(200, 240), QSize(480, 500)})
+        for (float start = 0; start < 360; start += 22.5f) {
+            SCOPED_TRACE(testing::Message() << groesse.width() << " x " << groesse.height() << " from " << start);
+            QImage b = WeissesBild(groesse.width() + 1, groesse.height() + 1);
+            QPainter maler(&b);
+            Leinwand lw(&maler);
+            SetzeWeltfenster(0, groesse.width(), 0, groesse.height(), -10, 10, -10, 10);
+            Bogen(lw, 1, clBlue, 0, 0, 8, start, start + 25);
+            maler.end();
+            int mx, my, ex[2], ey[2];
+            WeltZuPixel(0, 0, mx, my);
+            for (int i = 0; i < 2; ++i) {
+                float x, y;
+                PolarZuKartesisch(start + 25 * i, 8, x, y);
+                WeltZuPixel(x, y, ex[i], ey[i]);
+            }
+            // The drawn pixels furthest back and furthest on, by direction from the start ray.
+            QPoint ende[2];
+            double grenze[2] = {1e9, -1e9};
+            for (int y = 0; y < b.height(); ++y)
+                for (int x = 0; x < b.width(); ++x)
+                    if (Farbe(b, x, y) == 0x0000FFu) {
+                        const double w = std::remainder(
+                            std::atan2(my - y, x - mx) - std::atan2(my - ey[0], ex[0] - mx), 2 * M_PI);
+                        if (w < grenze[0])
+                            grenze[0] = w, ende[0] = QPoint(x, y);
+                        if (w > grenze[1])
+                            grenze[1] = w, ende[1] = QPoint(x, y);
+                    }
+            for (int i = 0; i < 2; ++i) {
+                const double dx = ex[i] - mx, dy = ey[i] - my, px = ende[i].x() - mx, py = ende[i].y() - my;
+                EXPECT_LE(std::fabs(dx * py - dy * px) / std::hypot(dx, dy), 1.0) << (i ? "end" : "start");
+            }
+        }
 }

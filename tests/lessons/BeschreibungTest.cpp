@@ -5,8 +5,8 @@
 #include "lessons/Symmetrie1U.h"
 #include "lessons/Winkel1U.h"
 #include "lessons/Winkel2U.h"
-#include "draw/GlobalU.h"
 #include "lessons/Winkel3U.h"
+#include "draw/GlobalU.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +17,6 @@ struct TFall {
     std::function<QString()> beschreibung;
     QString erwartet;
 };
-
-dreieck0::TDreieckMasse Seiten(float c, float a, float b)
-{
-    dreieck0::TDreieckMasse m;
-    m.c = c, m.a = a, m.b = b;
-    return m;
-}
-
-TKreuzung Kreuzung(float alpha)
-{
-    TKreuzung k;
-    k.alpha = alpha;
-    k.beta = 180.0f - alpha;
-    return k;
-}
 
 } // namespace
 
@@ -56,14 +41,21 @@ TEST(BeschreibungTest, SagtWasDieZeichnungZeigt)
                         "Scheitel des 1. Winkels, Kreisbogen um den Scheitel des 2. Winkels, Sehne beim 1. "
                         "Kreisbogen, Sehne beim 2. Kreisbogen abgetragen, neuer Schenkel, Differenz 15°.")},
         {"Scheitelwinkel",
-         [] { return Winkel3Beschreibung(1, Kreuzung(45.0f), LinkesWinkelBild(1, 2, 0, Kreuzung(45.0f))); },
+         [] {
+             const TKreuzung k{.alpha = 45.0f, .beta = 135.0f};
+             return Winkel3Beschreibung(1, k, LinkesWinkelBild(1, 2, 0, k));
+         },
          QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten. Markiert: oranger Winkel "
                         "links oben bei S: 135,00°; hellblauer Winkel rechts unten bei S: 135,00°.")},
         {"ungleichseitiges Dreieck",
-         [] { return dreieck0::DreieckBeschreibung(1, dreieck0::einteilungSeiten, Seiten(22.4f, 17.0f, 23.0f)); },
+         [] {
+             return dreieck0::DreieckBeschreibung(1, dreieck0::einteilungSeiten, {.c = 22.4f, .a = 17.0f, .b = 23.0f});
+         },
          QStringLiteral("Ungleichseitiges Dreieck ABC: AB = 22, BC = 17, AC = 23; Seiten a, b, c beschriftet.")},
         {"gleichseitiges zeigt dreimal AB",
-         [] { return dreieck0::TextBeschreibung(3, dreieck0::einteilungSeiten, Seiten(20.0f, 20.1f, 19.9f)); },
+         [] {
+             return dreieck0::TextBeschreibung(3, dreieck0::einteilungSeiten, {.c = 20.0f, .a = 20.1f, .b = 19.9f});
+         },
          QStringLiteral("Alle drei Seiten sind gleich lang: AB = 20, BC = 20, AC = 20")},
         {"Spiegeln beim Markieren", [&punkte] { return TfrmSymmetrie1::Beschreibung(3, punkte, 2, 0); },
          QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). 2 von 3 Punkten im rot punktierten Rahmen "

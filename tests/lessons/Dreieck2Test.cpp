@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace dreieck2;
@@ -255,6 +256,36 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
         EXPECT_EQ(hoehenLinien[1], (TLinie{1, v, fc, Weiter(fc, h, 6), linieVoll}));
         EXPECT_EQ(hoehenLinien[3], (TLinie{1, v, fa, Weiter(fa, h, 6), linieVoll}));
         EXPECT_EQ(hoehenLinien[5], (TLinie{1, v, d.B, Weiter(d.B, h, 6), linieVoll}));
+    }
+}
+
+// Every height reaches H, prolonged half a unit past it where H lies outside the
+// triangle: obtuse at A with H 6.75 below AB, its mirror image, the deepest H the
+// heights' rule lets through (7.92 below AB), and the acute start triangle.
+TEST_F(Dreieck2Bild, VerlaengerteHoehenReichenUeberH)
+{
+    for (const TDreieck& d : {TDreieck{{-8, -10}, {14, -10}, {-13, 10}}, TDreieck{{-14, -10}, {8, -10}, {13, 10}},
+                              TDreieck{{-13, -10}, {14, -10}, {-19, 15}}, startDreieck}) {
+        SCOPED_TRACE(testing::Message() << d.A.x << " " << d.B.x << " " << d.C.x << " " << d.C.y);
+        ASSERT_TRUE(DreieckZulaessig(hoehen, d));
+        const TPunkt h = Mitten(d).H;
+        const std::vector<TLinie> linien = Linien(SchrittBild(hoehen, 4, true, true, d), farbeViolett, linieVoll);
+        for (const auto& [ecke, fuss] : {std::pair{d.A, Fuss(d.B, d.C, d.A)}, std::pair{d.B, Fuss(d.A, d.C, d.B)},
+                                         std::pair{d.C, Fuss(d.A, d.B, d.C)}}) {
+            // Along the height: t from the vertex towards the foot, and the distance off it.
+            const double l = std::hypot(fuss.x - ecke.x, fuss.y - ecke.y);
+            const double ux = (fuss.x - ecke.x) / l, uy = (fuss.y - ecke.y) / l;
+            const auto t = [&](TPunkt p) { return (p.x - ecke.x) * ux + (p.y - ecke.y) * uy; };
+            const auto ab = [&](TPunkt p) { return std::fabs((p.x - ecke.x) * uy - (p.y - ecke.y) * ux); };
+            const double tH = t(h), weiter = tH > l ? tH + 0.5 : tH < 0 ? tH - 0.5 : tH;
+            const auto gedeckt = [&](double w) {
+                return std::any_of(linien.begin(), linien.end(), [&](const TLinie& li) {
+                    return ab(li.von) <= 1e-3 && ab(li.bis) <= 1e-3 && w >= std::min(t(li.von), t(li.bis)) - 1e-3
+                           && w <= std::max(t(li.von), t(li.bis)) + 1e-3;
+                });
+            };
+            EXPECT_TRUE(gedeckt(tH) && gedeckt(weiter)) << "height from " << ecke.x << "|" << ecke.y;
+        }
     }
 }
 
@@ -585,4 +616,23 @@ TEST_F(Dreieck2Fenster, BildpunkteJeSchrittUndSchalter)
     Schritte(-1);
     EXPECT_FALSE(Hat(inkreis, oliv));
     EXPECT_GT(ZaehleFarbe(f.pntGrafik->Abbild(), oliv), 300);
+}
+
+// A step painted right after the step before it looks as after the one after it.
+TEST_F(Dreieck2Fenster, BildHaengtNurVomZustandAb)
+{
+    const auto nach = [this](TPaintBox* box, int vorher, int schritt) {
+        f.Schritt = vorher;
+        box->Abbild();
+        f.Schritt = schritt;
+        return box->Abbild();
+    };
+    for (QAction* thema : {f.menEigen1, f.menEigen2, f.menEigen3, f.menEigen4}) {
+        thema->trigger();
+        for (int s = 1; s < f.MaxSchritt; ++s) {
+            SCOPED_TRACE(testing::Message() << thema->text().toStdString() << ", step " << s);
+            EXPECT_TRUE(nach(f.pntGrafik, s - 1, s) == nach(f.pntGrafik, s + 1, s));
+            EXPECT_TRUE(nach(f.pntStatus, s - 1, s) == nach(f.pntStatus, s + 1, s));
+        }
+    }
 }

@@ -258,10 +258,6 @@ TEST_F(Dreieck3, AufbauUndJedesOeffnenVonVorn)
     EXPECT_FALSE(fenster.grpWinkel->isVisible());
     EXPECT_EQ(fenster.pnlStatus->Caption(), QStringLiteral(
         "Ziehe die Eckpunkte des Dreiecks mit gedrückter linker Maustaste. Kleinster Abstand ca. 2 cm."));
-    // The legends stand on the group's face, right of their boxes.
-    const QImage legende = fenster.pntH->Abbild();
-    EXPECT_GT(ZaehleFarbe(legende, clBlack, QRect(25, 0, 30, 40)), 0);
-    EXPECT_EQ(ZaehleFarbe(legende, clWhite), 0);
 
     AlleAn();
     Druecke(::Pixel(A0));
@@ -462,4 +458,78 @@ TEST_F(Dreieck3, VerborgeneKontrollkaestchenNehmenKeineTasten)
     EXPECT_EQ(geschaltet(), vorher);
     QWidget* fokus = fenster.focusWidget();
     EXPECT_TRUE(!fokus || fokus->isVisible()) << fokus->metaObject()->className();
+}
+
+// The hand within 3 pixels of each vertex in every direction, and for the whole
+// drag: 5 pixels a move, the pointer never within 3 pixels of where A stood.
+TEST_F(Dreieck3, HandRingsUmJedeEckeUndDenGanzenZug)
+{
+    const std::pair<QPoint, bool> faelle[] = {{{0, 3}, true},  {{0, -3}, true}, {{3, 0}, true},  {{-3, 0}, true},
+                                              {{2, -2}, true}, {{0, 4}, false}, {{-4, 0}, false}, {{3, 1}, false}};
+    for (TWeltPunkt ecke : {fenster.A, fenster.B, fenster.C})
+        for (const auto& [versatz, hand] : faelle) {
+            Bewege(fenster.pntGrafik, ::Pixel(ecke) + versatz);
+            EXPECT_EQ(BildschirmCursor(), hand ? crHandPoint : crDefault)
+                << ecke.x << " | " << ecke.y << " + " << versatz.x() << ", " << versatz.y();
+        }
+    Druecke(::Pixel(A0));
+    for (int i = 1; i <= 6; ++i) {
+        Ziehe(::Pixel(A0) + QPoint(5 * i, 0));
+        EXPECT_EQ(BildschirmCursor(), crHandPoint) << "move " << i;
+    }
+}
+
+// Pushed vertices stay inside the confinement and 4 from the others, so each
+// can be grabbed again, during the drag and after a flick released at once.
+TEST_F(Dreieck3, AbgestosseneEckeBleibtGreifbar)
+{
+    const auto greifbar = [this] {
+        const TWeltPunkt e[] = {fenster.A, fenster.B, fenster.C};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(TfrmDreieck3::ZiehBereichImBild(1).contains(::Pixel(e[i]))) << e[i].x << " | " << e[i].y;
+            EXPECT_GE(Abstand(e[i].x, e[i].y, e[(i + 1) % 3].x, e[(i + 1) % 3].y), 4.0f) << i;
+        }
+    };
+    const auto schnipse = [this](TWeltPunkt von, QPoint bis) { Druecke(::Pixel(von)), Ziehe(bis), Loese(bis); };
+    // B at the right edge, A pushed on beyond it: 4.2 further right A would
+    // stand outside the drawing.
+    schnipse(fenster.B, ::Pixel({36.8f, 0}));
+    Druecke(::Pixel(fenster.A));
+    Ziehe(::Pixel({38, 0}));
+    Ziehe(::Pixel({30, 0}));
+    EXPECT_NEAR(Abstand(fenster.A.x, fenster.A.y, fenster.B.x, fenster.B.y), 4.2f, 1e-3);
+    greifbar();
+    Loese(::Pixel({30, 0}));
+    // C into the corner, then B and A flicked onto it.
+    schnipse(fenster.C, ::Pixel({36.9f, 24.2f}));
+    schnipse(fenster.B, ::Pixel(fenster.C));
+    greifbar();
+    schnipse(fenster.A, ::Pixel(fenster.C));
+    greifbar();
+    EXPECT_FALSE(fenster.ziehenA || fenster.ziehenB || fenster.ziehenC);
+}
+
+// Each legend on the grey face: nothing under its box, its label right of it.
+TEST_F(Dreieck3, LegendenRechtsVomKaestchenAufGrau)
+{
+    TfrmDreieck3& f = fenster;
+    const std::pair<TPaintBox*, std::array<QCheckBox*, 3>> legenden[] = {{f.pntH, {f.chkHA, f.chkHB, f.chkHC}},
+                                                                         {f.pntS, {f.chkSA, f.chkSB, f.chkSC}},
+                                                                         {f.pntW, {f.chkWA, f.chkWB, f.chkWC}},
+                                                                         {f.pntSW, {f.chkSWA, f.chkSWB, f.chkSWC}}};
+    for (const auto& [box, kaestchen] : legenden) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        const QImage bild = box->Abbild();
+        EXPECT_EQ(ZaehleFarbe(bild, 0xFFFFFFu), 0) << "white under the letters";
+        // Pixels off the face in the columns [von, bis).
+        const auto beschriftet = [&bild](int von, int bis) {
+            return (bis - von) * bild.height() - ZaehleFarbe(bild, 0xF0F0F0u, QRect(von, 0, bis - von, bild.height()));
+        };
+        for (int i = 0; i < 3; ++i) {
+            const QRect k = kaestchen[i]->geometry().translated(-box->pos());
+            const int naechstes = i < 2 ? kaestchen[i + 1]->x() - box->x() : box->width();
+            EXPECT_EQ(beschriftet(k.left(), k.right() + 1), 0) << "under box " << i;
+            EXPECT_GT(beschriftet(k.right() + 1, naechstes), 20) << "label " << i;
+        }
+    }
 }
