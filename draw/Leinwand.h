@@ -47,11 +47,13 @@ struct TStift {
     TFarbe farbe = clBlack;
     int breite = 1;
     TPenStyle stil = psSolid;
+    bool operator==(const TStift&) const = default;
 };
 
 struct TPinsel {
     TFarbe farbe = clWhite;
     TBrushStyle stil = bsSolid;
+    bool operator==(const TPinsel&) const = default;
 };
 
 struct TSchrift {
@@ -59,6 +61,7 @@ struct TSchrift {
     int groesse = 12; // points; drawn at MulDiv(groesse, 96, 72) pixels
     bool fett = true;
     TFarbe farbe = clBlack;
+    bool operator==(const TSchrift&) const = default;
 };
 
 // Font size in points to pixels at 96 dots per inch, rounded like MulDiv.

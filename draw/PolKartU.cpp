@@ -1,4 +1,5 @@
 #include "draw/PolKartU.h"
+#include "draw/VektorU.h"
 
 #include <cmath>
 
@@ -37,4 +38,18 @@ float Richtungswinkel(float vx, float vy)
     const float ergebnis = static_cast<float>(winkel);
     // Just below the positive x axis 360 - q can round up to 360 itself.
     return ergebnis >= 360.0f ? 0.0f : ergebnis;
+}
+
+TWeltPunkt Polar(TWeltPunkt m, float winkel, float r)
+{
+    TWeltPunkt v, e;
+    PolarZuKartesisch(winkel, r, v.x, v.y);
+    Summe(m.x, m.y, v.x, v.y, e.x, e.y);
+    return e;
+}
+
+float Richtung(TWeltPunkt p, TWeltPunkt q)
+{
+    const TWeltPunkt v = Von(p, q);
+    return Richtungswinkel(v.x, v.y);
 }

@@ -118,3 +118,31 @@ void PunktImAbstand(float x1, float y1, float x2, float y2, float d, float& x, f
     Skalieren(d, ex, ey, sx, sy);
     Summe(x2, y2, sx, sy, x, y);
 }
+
+TWeltPunkt Von(TWeltPunkt p, TWeltPunkt q)
+{
+    TWeltPunkt v;
+    Differenz(p.x, p.y, q.x, q.y, v.x, v.y);
+    return v;
+}
+
+TWeltPunkt Mittelpunkt(TWeltPunkt p, TWeltPunkt q)
+{
+    TWeltPunkt m;
+    Mitte(p.x, p.y, q.x, q.y, m.x, m.y);
+    return m;
+}
+
+TWeltPunkt Weiter(TWeltPunkt p, TWeltPunkt q, float abstand)
+{
+    TWeltPunkt e;
+    PunktImAbstand(p.x, p.y, q.x, q.y, abstand, e.x, e.y);
+    return e;
+}
+
+TWeltPunkt Versetzt(TWeltPunkt p, long double dx, long double dy)
+{
+    return {static_cast<float>(p.x + dx), static_cast<float>(p.y + dy)};
+}
+
+float Abstand(TWeltPunkt p, TWeltPunkt q) { return Abstand(p.x, p.y, q.x, q.y); }

@@ -2,6 +2,8 @@
 // extended precision and rounds every result to float.
 #pragma once
 
+#include "draw/KoordU.h"
+
 float Skalarprodukt(float ax, float ay, float bx, float by);
 // Angle between a and b in degrees, 0..180; 0 when either vector is zero.
 float Zwischenwinkel(float ax, float ay, float bx, float by);
@@ -24,3 +26,15 @@ bool Schnittpunkt(float px, float py, float ux, float uy, float qx, float qy, fl
                   float& x, float& y);
 // P2 + d * unit(P2 - P1): the point on line P1P2 at distance d beyond P2.
 void PunktImAbstand(float x1, float y1, float x2, float y2, float d, float& x, float& y);
+
+// The same on world points, as values.
+
+// The vector from p to q (Differenz).
+TWeltPunkt Von(TWeltPunkt p, TWeltPunkt q);
+// The midpoint of pq (Mitte).
+TWeltPunkt Mittelpunkt(TWeltPunkt p, TWeltPunkt q);
+// The point `abstand` beyond q on the ray from p through q (PunktImAbstand).
+TWeltPunkt Weiter(TWeltPunkt p, TWeltPunkt q, float abstand);
+// p + (dx, dy), added in extended precision and rounded once (as Summe does).
+TWeltPunkt Versetzt(TWeltPunkt p, long double dx, long double dy);
+float Abstand(TWeltPunkt p, TWeltPunkt q);

@@ -1,0 +1,102 @@
+// The picture value and its one painter: every item kind lands where its
+// primitive puts it, in its own colour, whatever an earlier drawing left on
+// the canvas; differing pictures name their first differing item.
+#include "TestHilfen.h"
+#include "draw/Bild.h"
+#include "draw/KoordU.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace bild;
+using namespace testhilfen;
+
+namespace {
+
+constexpr TFarbe rot = RGB(255, 0, 0), gruen = RGB(0, 128, 0), blau = RGB(0, 0, 255);
+
+struct TFall {
+    const char* name;
+    TBildTeil teil;
+    TWeltPunkt probe; // a world point the item paints in its colour (within 2 px)
+    TFarbe farbe;
+};
+
+// 480 x 480 pixels for -10..10: 24 pixels per unit, origin at (240, 240).
+const TFall faelle[] = {
+    {"Strecke", TStrecke{{-5, 0}, {5, 0}, 2, rot, linieVoll}, {3, 0}, rot},
+    {"dicke Strecke", TStrecke{{0, -5}, {0, 5}, 4, blau, dickVoll, true}, {0, -4}, blau},
+    {"Gerade", TGerade{{0, 1}, {1, 2}, 10, 10, 1, gruen, linieVoll}, {-9, -8}, gruen},
+    {"Rechteck", TRechteck{{-4, -4}, {4, 4}, 1, rot, linieVoll}, {-4, 2}, rot},
+    {"Doppelpfeil", TDoppelpfeil{-6, 6, -3, 1, blau, 'B'}, {-5.9f, -3}, blau},
+    {"Kreis gefüllt", TKreis{{2, 2}, 1, 1, rot, int(gruen)}, {2, 2}, gruen},
+    {"Kreis punktiert", TKreis{{0, 0}, 5, 1, blau, keineFuellung, psDot}, {5, 0}, blau},
+    {"Bogen", TBogen{{0, 0}, 6, 80, 100, 2, rot}, {0, 6}, rot},
+    {"rechter Winkel", TRechterWinkel{{1, 0}, {0, 0}, 2, 1, gruen, 'L'}, {0.7f, 0.7f}, gruen},
+    {"Text", TText{TTextArt::Zentriert, QStringLiteral("W"), {-3, 3}, blau}, {-3, 3}, blau},
+    {"Text im Kasten", TText{TTextArt::ImKasten, QStringLiteral("W"), {3, -3}, rot}, {3, -3}, rot},
+    {"Pixeltext", TPixelText{TSchreibArt::Symbol, QStringLiteral("~a"), 100, 100, rot}, {-5.6f, 5.3f}, rot},
+    {"schlichter Text", TSchlichtText{QStringLiteral("M"), 300, 300, {QStringLiteral("Arial"), 12, true, gruen}},
+     {2.8f, -2.8f}, gruen},
+    {"Fläche", TFlaeche{10, 10, 30, 30, gruen}, {-9.2f, 9.2f}, gruen},
+    {"Eckenname", TEckenName{QStringLiteral("W"), {0, 0}, {0, -1}, 2, true, rot}, {0, 2}, rot},
+    {"Streckenname", TStreckenName{QStringLiteral("W"), {-2, -6}, {2, -6}, blau}, {0, -6.4f}, blau},
+    {"Seitenname", TSeitenName{QStringLiteral("W"), {-6, 0}, {6, 0}, {0, 0}, 1, rot}, {-3, 1.5f}, rot},
+    {"Bruch", TBruch{QStringLiteral("a"), QStringLiteral("2"), {0, 0}, 10, true, gruen}, {0, -0.3f}, gruen},
+};
+
+QImage Gemalt(const TBild& bild, bool verschmiert)
+{
+    QImage bildpunkte = WeissesBild(481, 481);
+    QPainter maler(&bildpunkte);
+    Leinwand lw(&maler);
+    SetzeWeltfenster(0, 480, 0, 480, -10, 10, -10, 10);
+    if (verschmiert) { // what a careless earlier drawing could leave behind
+        lw.stift = {RGB(9, 9, 9), 7, psDashDot};
+        lw.pinsel = {RGB(200, 0, 200), bsSolid};
+        lw.schrift = {QStringLiteral("Times New Roman"), 30, false, RGB(1, 2, 3)};
+    }
+    Zeichne(lw, bild);
+    maler.end();
+    return bildpunkte;
+}
+
+TEST(Bild, JedesTeilMaltSeinePrimitiveUnabhaengigVomLeinwandZustand)
+{
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TBild bild;
+        bild << f.teil;
+        const QImage sauber = Gemalt(bild, false);
+        int px, py;
+        WeltZuPixel(f.probe.x, f.probe.y, px, py);
+        EXPECT_TRUE(FarbeNahe(sauber, px, py, f.farbe, 2)) << Text(f.teil);
+        EXPECT_EQ(GroessteAbweichung(sauber, Gemalt(bild, true)), 0) << Text(f.teil);
+    }
+}
+
+TEST(Bild, EinTeilHaengtNichtVomVorigenAb)
+{
+    // A label drawn after a large Times text is measured in its own font.
+    TBild allein, danach;
+    const TText name{TTextArt::Zentriert, QStringLiteral("ABC"), {0, 0}};
+    allein << name;
+    danach << TText{TTextArt::Links, QStringLiteral("x"), {-9, 9}, clBlack, 30} << name;
+    const QImage a = Gemalt(allein, false), b = Gemalt(danach, false);
+    EXPECT_EQ(GroessteAbweichung(a.copy(100, 200, 280, 80), b.copy(100, 200, 280, 80)), 0);
+}
+
+TEST(Bild, UnterschiedNenntDasErsteAbweichendeTeil)
+{
+    TBild a, b;
+    a << TStrecke{{0, 0}, {1, 1}} << TKreis{{0, 0}, 1};
+    b << TStrecke{{0, 0}, {1, 1}} << TKreis{{0, 0}, 2};
+    EXPECT_EQ(ErsterUnterschied(a, a), "");
+    EXPECT_EQ(ErsterUnterschied(a, b), "Teil 1: erwartet Kreis (0|0) r 1 breite 1 farbe #000000 fuellung keine "
+                                       "stil 0, gezeichnet Kreis (0|0) r 2 breite 1 farbe #000000 fuellung keine "
+                                       "stil 0");
+    b.teile.pop_back();
+    EXPECT_EQ(ErsterUnterschied(a, b).substr(0, 13), "Teil 1: fehlt");
+}
+
+} // namespace
