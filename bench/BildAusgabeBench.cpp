@@ -2,13 +2,10 @@
 // their instruction box (1003 x 618 pixels), SsW with two solutions at the last
 // step. Copying to the clipboard, and saving as 3-fold PNG, SVG and PDF, each
 // through the temporary file and rename a real save does.
-#include "lessons/Dreieck1U.h"
-
+#include "Dreieck1Gross.h"
 #include "Messen.h"
 #include "app/BildAusgabe.h"
-#include "draw/ZufallU.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -17,25 +14,9 @@
 
 namespace {
 
-// The busiest state of the largest window, opened and stepped to its end.
-struct GrossesBild {
-    TfrmDreieck1 fenster;
-    GrossesBild()
-    {
-        fenster.show();
-        QApplication::processEvents();
-        fenster.menSatz4->trigger();
-        fenster.grpLoesungen->SetzeItemIndex(1);
-        SetzeZufallsKeim(7);
-        fenster.grpLoesungenClick();
-        BisZumLetztenSchritt(fenster.UpDown);
-    }
-    ~GrossesBild() { fenster.close(); }
-};
-
 void BildKopieren(benchmark::State& state)
 {
-    GrossesBild g;
+    TDreieck1Gross g;
     for (auto _ : state)
         QApplication::clipboard()->setMimeData(BildAlsMimeDaten(BildInhalt(&g.fenster), g.fenster.BildTitel()));
     const QSize groesse = BildInhalt(&g.fenster).groesse;
@@ -45,7 +26,7 @@ void BildKopieren(benchmark::State& state)
 
 void BildSpeichern(benchmark::State& state, TBildFormat format, const char* name)
 {
-    GrossesBild g;
+    TDreieck1Gross g;
     QTemporaryDir ordner;
     const QString datei = ordner.filePath(QString::fromLatin1(name));
     for (auto _ : state) {

@@ -16,26 +16,6 @@ namespace {
 
 long double L(float wert) { return static_cast<long double>(wert); }
 
-// p moved by (dx, dy).
-TPunkt Versetzt(TPunkt p, long double dx, long double dy) { return {float(L(p.x) + dx), float(L(p.y) + dy)}; }
-
-// m + the vector of length r in direction `winkel`.
-TPunkt Polar(TPunkt m, float winkel, float r)
-{
-    float vx = 0.0f, vy = 0.0f, x = 0.0f, y = 0.0f;
-    PolarZuKartesisch(winkel, r, vx, vy);
-    Summe(m.x, m.y, vx, vy, x, y);
-    return {x, y};
-}
-
-// Direction of p→q in degrees, 0..360.
-float Richtung(TPunkt p, TPunkt q)
-{
-    float dx = 0.0f, dy = 0.0f;
-    Differenz(p.x, p.y, q.x, q.y, dx, dy);
-    return Richtungswinkel(dx, dy);
-}
-
 float Laenge(TPunkt p, TPunkt q) { return Abstand(p.x, p.y, q.x, q.y); }
 
 // An angle plus some degrees, as a float.

@@ -15,47 +15,6 @@ namespace dreieck2 {
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Point helpers over the foundation's routines (each result rounded to float).
-
-// Q - P.
-TPunkt Von(TPunkt p, TPunkt q)
-{
-    TPunkt v;
-    Differenz(p.x, p.y, q.x, q.y, v.x, v.y);
-    return v;
-}
-
-TPunkt Mittelpunkt(TPunkt p, TPunkt q)
-{
-    TPunkt m;
-    Mitte(p.x, p.y, q.x, q.y, m.x, m.y);
-    return m;
-}
-
-// The point `abstand` beyond Q on the ray from P through Q.
-TPunkt Weiter(TPunkt p, TPunkt q, float abstand)
-{
-    TPunkt e;
-    PunktImAbstand(p.x, p.y, q.x, q.y, abstand, e.x, e.y);
-    return e;
-}
-
-// M + polar(winkel, r).
-TPunkt Polar(TPunkt m, float winkel, float r)
-{
-    TPunkt v, e;
-    PolarZuKartesisch(winkel, r, v.x, v.y);
-    Summe(m.x, m.y, v.x, v.y, e.x, e.y);
-    return e;
-}
-
-// P + (dx, dy), computed in extended precision.
-TPunkt Versetzt(TPunkt p, long double dx, long double dy)
-{
-    return {static_cast<float>(p.x + dx), static_cast<float>(p.y + dy)};
-}
-
 float Winkel(long double w) { return static_cast<float>(w); }
 
 // ---------------------------------------------------------------------------

@@ -81,12 +81,6 @@ float Winkel(TPunkt ecke, TPunkt p, TPunkt q)
 {
     return Zwischenwinkel(p.x - ecke.x, p.y - ecke.y, q.x - ecke.x, q.y - ecke.y);
 }
-TPunkt Weiter(TPunkt p, TPunkt q, float d)
-{
-    TPunkt e;
-    PunktImAbstand(p.x, p.y, q.x, q.y, d, e.x, e.y);
-    return e;
-}
 TPunkt Polar(TPunkt v, long double w, float r)
 {
     TPunkt p;

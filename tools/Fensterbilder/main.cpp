@@ -8,6 +8,8 @@
 //   Fensterbilder --liste               the names
 #include "Zustaende.h"
 
+#include "draw/ZufallU.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImageReader>
@@ -69,6 +71,9 @@ int main(int argc, char** argv)
     for (const Zustand& zustand : Zustaende()) {
         if (!gewuenscht.isEmpty() && !gewuenscht.contains(zustand.name))
             continue;
+        // A window that seeds its generator from the clock when it opens shows
+        // the same figures in every run, and whichever states are asked for.
+        FesteZufallsUhr(1);
         std::unique_ptr<QWidget> fenster(zustand.bereite());
         if (!fenster) {
             fehler << zustand.name << ": kein Fenster\n";
