@@ -56,16 +56,27 @@ private:
     TPaintBox* box() const { return static_cast<TPaintBox*>(widget()); }
 };
 
-// The step control: a spin box whose value is the step shown.
-class TUpDownZugang : public QAccessibleWidget, public QAccessibleValueInterface {
+// A control that carries a value a reader can read and set: the widget it
+// stands for is `W`.
+template <class W>
+class TWertZugang : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit TUpDownZugang(TUpDown* u) : QAccessibleWidget(u, QAccessible::SpinBox) {}
+    TWertZugang(W* w, QAccessible::Role rolle) : QAccessibleWidget(w, rolle) {}
     void* interface_cast(QAccessible::InterfaceType t) override
     {
         if (t == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
+
+protected:
+    W* steuer() const { return static_cast<W*>(widget()); }
+};
+
+// The step control: a spin box whose value is the step shown.
+class TUpDownZugang : public TWertZugang<TUpDown> {
+public:
+    explicit TUpDownZugang(TUpDown* u) : TWertZugang(u, QAccessible::SpinBox) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && updown()->accessibleName().isEmpty()) {
@@ -91,7 +102,7 @@ public:
     QVariant minimumStepSize() const override { return 1; }
 
 private:
-    TUpDown* updown() const { return static_cast<TUpDown*>(widget()); }
+    TUpDown* updown() const { return steuer(); }
 };
 
 // A panel: static text with its caption, or a plain pane around its labels.
@@ -127,15 +138,9 @@ public:
 };
 
 // A scroll bar with the caption of its group as name and value and unit as text.
-class TLeistenZugang : public QAccessibleWidget, public QAccessibleValueInterface {
+class TLeistenZugang : public TWertZugang<TBildlaufleiste> {
 public:
-    explicit TLeistenZugang(TBildlaufleiste* l) : QAccessibleWidget(l, QAccessible::ScrollBar) {}
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit TLeistenZugang(TBildlaufleiste* l) : TWertZugang(l, QAccessible::ScrollBar) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && leiste()->accessibleName().isEmpty())
@@ -151,7 +156,7 @@ public:
     QVariant minimumStepSize() const override { return leiste()->singleStep(); }
 
 private:
-    TBildlaufleiste* leiste() const { return static_cast<TBildlaufleiste*>(widget()); }
+    TBildlaufleiste* leiste() const { return steuer(); }
 };
 
 QAccessibleInterface* Fabrik(const QString&, QObject* objekt)
