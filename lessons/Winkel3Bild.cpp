@@ -40,97 +40,65 @@ void BerechneKreuzung(float ux, float uy, float ox, float oy, float hoehe, TKreu
 
 TWinkelMarken LinkeMarken(int modus, int variante, int schritt, const TKreuzung& k)
 {
-    TWinkelMarken bild;
-    const float a = k.alpha;
+    // Variant 1 marks the angle right above a crossing and the one opposite it,
+    // variant 2 the angle left above and the one opposite it.
+    const bool v1 = variante == 1;
+    const auto erster = v1 ? RechtsOben : LinksOben;
+    const auto zweiter = v1 ? LinksUnten : RechtsUnten;
+    const TFarbe eins = v1 ? farbeBraun : farbeOrange;
+    const TFarbe zwei = v1 ? clGreen : farbeHimmelblau;
+    const float wert = v1 ? k.alpha : k.beta;
+    TWinkelMarken m;
     if (modus == 1) {
         // Vertical angles at S.
-        if (variante == 1) {
-            bild.boegen.push_back(RechtsOben(k.sX, k.sY, a, farbeBraun));
-            bild.boegen.push_back(LinksUnten(k.sX, k.sY, a, clGreen));
-            bild.panel1 = TPanelWert{a, farbeBraun};
-            bild.panel2 = TPanelWert{a, clGreen};
-        } else {
-            bild.boegen.push_back(LinksOben(k.sX, k.sY, a, farbeOrange));
-            bild.boegen.push_back(RechtsUnten(k.sX, k.sY, a, farbeHimmelblau));
-            bild.panel1 = TPanelWert{k.beta, farbeOrange};
-            bild.panel2 = TPanelWert{k.beta, farbeHimmelblau};
-        }
-        return bild;
+        m.boegen = {erster(k.sX, k.sY, k.alpha, eins), zweiter(k.sX, k.sY, k.alpha, zwei)};
+        m.panel1 = TPanelWert{wert, eins};
+        m.panel2 = TPanelWert{wert, zwei};
+        return m;
     }
     // Equal angles at the parallels, one more with each step.
-    if (variante == 1) {
-        bild.boegen.push_back(RechtsOben(k.s1X, k.s1Y, a, farbeBraun));
-        bild.panel1 = TPanelWert{a, farbeBraun};
-        if (schritt >= 1) {
-            bild.boegen.push_back(LinksUnten(k.s1X, k.s1Y, a, clGreen));
-            bild.panel2 = TPanelWert{a, clGreen};
-        }
-        if (schritt >= 2)
-            bild.boegen.push_back(RechtsOben(k.s2X, k.s2Y, a, farbeBraun));
-        if (schritt >= 3)
-            bild.boegen.push_back(LinksUnten(k.s2X, k.s2Y, a, clGreen));
-    } else {
-        bild.boegen.push_back(LinksOben(k.s1X, k.s1Y, a, farbeOrange));
-        bild.panel1 = TPanelWert{k.beta, farbeOrange};
-        if (schritt >= 1) {
-            bild.boegen.push_back(RechtsUnten(k.s1X, k.s1Y, a, farbeHimmelblau));
-            bild.panel2 = TPanelWert{k.beta, farbeHimmelblau};
-        }
-        if (schritt >= 2)
-            bild.boegen.push_back(LinksOben(k.s2X, k.s2Y, a, farbeOrange));
-        if (schritt >= 3)
-            bild.boegen.push_back(RechtsUnten(k.s2X, k.s2Y, a, farbeHimmelblau));
+    m.boegen.push_back(erster(k.s1X, k.s1Y, k.alpha, eins));
+    m.panel1 = TPanelWert{wert, eins};
+    if (schritt >= 1) {
+        m.boegen.push_back(zweiter(k.s1X, k.s1Y, k.alpha, zwei));
+        m.panel2 = TPanelWert{wert, zwei};
     }
-    return bild;
+    if (schritt >= 2)
+        m.boegen.push_back(erster(k.s2X, k.s2Y, k.alpha, eins));
+    if (schritt >= 3)
+        m.boegen.push_back(zweiter(k.s2X, k.s2Y, k.alpha, zwei));
+    return m;
 }
 
 TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung& k)
 {
-    TWinkelMarken bild;
-    const float a = k.alpha;
-    if (modus == 1) {
-        // Adjacent angles at S.
-        if (variante == 1) {
-            bild.boegen.push_back(RechtsOben(k.sX, k.sY, a, farbeBraun));
-            bild.boegen.push_back(LinksOben(k.sX, k.sY, a, clGreen));
-            bild.panel1 = TPanelWert{a, farbeBraun};
-            bild.panel2 = TPanelWert{k.beta, clGreen};
-        } else {
-            bild.boegen.push_back(LinksUnten(k.sX, k.sY, a, farbeOrange));
-            bild.boegen.push_back(RechtsUnten(k.sX, k.sY, a, farbeHimmelblau));
-            bild.panel1 = TPanelWert{a, farbeOrange};
-            bild.panel2 = TPanelWert{k.beta, farbeHimmelblau};
-        }
-        return bild;
-    }
-
-    // Angles adding up to 180°. Steps 0 and 1 show a pair of adjacent angles at
-    // S1 (and S2), steps 2 and 3 replace them by the pair across the segment,
-    // step 4 shows both pairs together at both crossings.
-    const TFarbe eins = variante == 1 ? farbeBraun : farbeOrange;
-    const TFarbe zwei = variante == 1 ? clGreen : farbeHimmelblau;
+    // A pair of adjacent angles at a crossing: variant 1 the angles above the
+    // line, variant 2 those below it. The second pair lies left of the segment
+    // (variant 1) or right of it (variant 2).
+    const bool v1 = variante == 1;
+    const TFarbe eins = v1 ? farbeBraun : farbeOrange;
+    const TFarbe zwei = v1 ? clGreen : farbeHimmelblau;
+    TWinkelMarken m;
     const auto erstesPaar = [&](float cx, float cy) {
-        if (variante == 1) {
-            bild.boegen.push_back(RechtsOben(cx, cy, a, eins));
-            bild.boegen.push_back(LinksOben(cx, cy, a, zwei));
-        } else {
-            bild.boegen.push_back(LinksUnten(cx, cy, a, eins));
-            bild.boegen.push_back(RechtsUnten(cx, cy, a, zwei));
-        }
+        m.boegen.push_back((v1 ? RechtsOben : LinksUnten)(cx, cy, k.alpha, eins));
+        m.boegen.push_back((v1 ? LinksOben : RechtsUnten)(cx, cy, k.alpha, zwei));
     };
     const auto zweitesPaar = [&](float cx, float cy) {
-        if (variante == 1) {
-            bild.boegen.push_back(LinksOben(cx, cy, a, zwei));
-            bild.boegen.push_back(LinksUnten(cx, cy, a, eins));
-        } else {
-            bild.boegen.push_back(RechtsUnten(cx, cy, a, zwei));
-            bild.boegen.push_back(RechtsOben(cx, cy, a, eins));
-        }
+        m.boegen.push_back((v1 ? LinksOben : RechtsUnten)(cx, cy, k.alpha, zwei));
+        m.boegen.push_back((v1 ? LinksUnten : RechtsOben)(cx, cy, k.alpha, eins));
     };
-    if (schritt <= 1 || schritt == 4) {
-        bild.panel1 = TPanelWert{a, eins};
-        bild.panel2 = TPanelWert{k.beta, zwei};
+    if (modus == 1 || schritt <= 1 || schritt == 4) {
+        m.panel1 = TPanelWert{k.alpha, eins};
+        m.panel2 = TPanelWert{k.beta, zwei};
     }
+    if (modus == 1) {
+        // Adjacent angles at S.
+        erstesPaar(k.sX, k.sY);
+        return m;
+    }
+    // Angles adding up to 180°. Steps 0 and 1 show the first pair at S1 (and
+    // S2), steps 2 and 3 replace it by the second pair, step 4 shows both pairs
+    // together at both crossings.
     switch (schritt) {
     case 0:
         erstesPaar(k.s1X, k.s1Y);
@@ -153,7 +121,7 @@ TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung
         zweitesPaar(k.s2X, k.s2Y);
         break;
     }
-    return bild;
+    return m;
 }
 
 QString PanelText(float wert)
