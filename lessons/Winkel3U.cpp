@@ -21,6 +21,22 @@ const QString textStrecken = QStringLiteral(
 
 constexpr float naheAbstand = 0.2f;
 
+// A group " Winkel " with two white panels for the values of a drawing.
+void NeueWinkelGruppe(QWidget* eltern, int links, QGroupBox*& grp, TPanel*& p1, TPanel*& p2)
+{
+    grp = new QGroupBox(QStringLiteral(" Winkel "), eltern);
+    grp->setGeometry(links, 575, 240, 75);
+    p1 = new TPanel(grp, QRect(15, 24, 100, 41));
+    p2 = new TPanel(grp, QRect(125, 24, 100, 41));
+    for (TPanel* p : {p1, p2}) {
+        p->setAutoFillBackground(true);
+        QPalette farben = p->palette();
+        farben.setColor(QPalette::Window, Qt::white);
+        p->setPalette(farben);
+        p->SetzeCaption(QStringLiteral("0"));
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -41,21 +57,8 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     pnlStatus1->setGeometry(6, 655, 1007, 55);
     lblStatus1->setGeometry(12, 2, 983, 51);
 
-    const auto winkelGruppe = [this](int links, QGroupBox*& grp, TPanel*& p1, TPanel*& p2) {
-        grp = new QGroupBox(QStringLiteral(" Winkel "), Client());
-        grp->setGeometry(links, 575, 240, 75);
-        p1 = new TPanel(grp, QRect(15, 24, 100, 41));
-        p2 = new TPanel(grp, QRect(125, 24, 100, 41));
-        for (TPanel* p : {p1, p2}) {
-            p->setAutoFillBackground(true);
-            QPalette farben = p->palette();
-            farben.setColor(QPalette::Window, Qt::white);
-            p->setPalette(farben);
-            p->SetzeCaption(QStringLiteral("0"));
-        }
-    };
-    winkelGruppe(5, grpW1, pnlLW1, pnlLW2);
-    winkelGruppe(525, grpW2, pnlRW1, pnlRW2);
+    NeueWinkelGruppe(Client(), 5, grpW1, pnlLW1, pnlLW2);
+    NeueWinkelGruppe(Client(), 525, grpW2, pnlRW1, pnlRW2);
 
     const QStringList varianten{QStringLiteral("Variante 1"), QStringLiteral("Variante 2")};
     grpV1 = new TRadioGroup(Client(), QRect(250, 575, 130, 75), QStringLiteral(" Art "), varianten);
@@ -63,18 +66,17 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     grpV2 = new TRadioGroup(Client(), QRect(770, 575, 130, 75), QStringLiteral(" Art "), varianten);
     grpV2->SetzeItemIndex(0);
 
-    const TSchrittGruppe schritte1 =
-        NeueSchrittGruppe(QRect(385, 575, 108, 75), QStringLiteral(" Schritte "), 3, QRect(10, 25, 85, 25));
-    grpSchritt1 = schritte1.grp;
-    UpDown1 = schritte1.UpDown;
-    lblSchritte1 = schritte1.lblSchritte;
-    grpSchritt1->hide();
-    const TSchrittGruppe schritte2 =
-        NeueSchrittGruppe(QRect(905, 575, 108, 75), QStringLiteral(" Schritte "), 4, QRect(10, 25, 85, 25));
-    grpSchritt2 = schritte2.grp;
-    UpDown2 = schritte2.UpDown;
-    lblSchritte2 = schritte2.lblSchritte;
-    grpSchritt2->hide();
+    // The steps of mode 2, hidden in mode 1.
+    const auto schrittGruppe = [this](int links, int max, QGroupBox*& grp, TUpDown*& ud, QLabel*& lbl) {
+        const TSchrittGruppe g =
+            NeueSchrittGruppe(QRect(links, 575, 108, 75), QStringLiteral(" Schritte "), max, QRect(10, 25, 85, 25));
+        grp = g.grp;
+        ud = g.UpDown;
+        lbl = g.lblSchritte;
+        grp->hide();
+    };
+    schrittGruppe(385, 3, grpSchritt1, UpDown1, lblSchritte1);
+    schrittGruppe(905, 4, grpSchritt2, UpDown2, lblSchritte2);
 
     menArt1 = NeuerMenuePunkt(QStringLiteral("Scheitelwinkel / Nebenwinkel"));
     menArt2 = NeuerMenuePunkt(QStringLiteral("Gleich groß / Ergängung auf 180!"));
@@ -86,24 +88,23 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     UpDown1->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
     UpDown2->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
 
-    pntGrafik1->OnPaint = [this] { pntGrafik1Paint(); };
-    pntGrafik1->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik1MouseDown(b, m, x, y);
-    };
-    pntGrafik1->OnMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { pntGrafik1MouseMove(m, x, y); };
-    pntGrafik1->OnMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik1MouseUp(b, m, x, y);
-    };
-    pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
+    VerbindeZeichnung(pntGrafik1, &TfrmWinkel3::pntGrafik1Paint, &TfrmWinkel3::pntGrafik1MouseDown,
+                      &TfrmWinkel3::pntGrafik1MouseMove, &TfrmWinkel3::pntGrafik1MouseUp);
+    VerbindeZeichnung(pntGrafik2, &TfrmWinkel3::pntGrafik2Paint, &TfrmWinkel3::pntGrafik2MouseDown,
+                      &TfrmWinkel3::pntGrafik2MouseMove, &TfrmWinkel3::pntGrafik2MouseUp);
     pntGrafik1->OnBeschreibung = [this] { return Winkel3Beschreibung(modus, kreuzung1, Marken(1)); };
     pntGrafik2->OnBeschreibung = [this] { return Winkel3Beschreibung(modus, kreuzung2, Marken(2)); };
-    pntGrafik2->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik2MouseDown(b, m, x, y);
+}
+
+void TfrmWinkel3::VerbindeZeichnung(TPaintBox* box, void (TfrmWinkel3::*paint)(), TMausKnopf down,
+                                    TMausZug move, TMausKnopf up)
+{
+    box->OnPaint = [this, paint] { (this->*paint)(); };
+    box->OnMouseDown = [this, down](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        (this->*down)(b, m, x, y);
     };
-    pntGrafik2->OnMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { pntGrafik2MouseMove(m, x, y); };
-    pntGrafik2->OnMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik2MouseUp(b, m, x, y);
-    };
+    box->OnMouseMove = [this, move](Qt::KeyboardModifiers m, int x, int y) { (this->*move)(m, x, y); };
+    box->OnMouseUp = [this, up](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { (this->*up)(b, m, x, y); };
 }
 
 void TfrmWinkel3::FormActivate()
@@ -156,22 +157,16 @@ void TfrmWinkel3::menSchliessenClick()
 void TfrmWinkel3::menArtClick(QObject* sender)
 {
     SchritteAufNull();
-    if (sender == menArt1) {
-        modus = 1;
-        lblUeb1->setText(QStringLiteral("Scheitelwinkel"));
-        lblUeb2->setText(QStringLiteral("Nebenwinkel"));
-        grpSchritt1->hide();
-        grpSchritt2->hide();
-        pnlLW2->show();
-        lblStatus1->setText(textStrecke);
-    } else if (sender == menArt2) {
-        modus = 2;
-        lblUeb1->setText(QStringLiteral("Gleich große Winkel"));
-        lblUeb2->setText(QStringLiteral("Winkel ergänzen einander auf 180°"));
-        grpSchritt1->show();
-        grpSchritt2->show();
-        pnlLW2->hide();
-        lblStatus1->setText(textStrecken);
+    if (sender == menArt1 || sender == menArt2) {
+        modus = sender == menArt1 ? 1 : 2;
+        const bool parallelen = modus == 2;
+        lblUeb1->setText(parallelen ? QStringLiteral("Gleich große Winkel") : QStringLiteral("Scheitelwinkel"));
+        lblUeb2->setText(parallelen ? QStringLiteral("Winkel ergänzen einander auf 180°")
+                                    : QStringLiteral("Nebenwinkel"));
+        grpSchritt1->setVisible(parallelen);
+        grpSchritt2->setVisible(parallelen);
+        pnlLW2->setVisible(!parallelen);
+        lblStatus1->setText(parallelen ? textStrecken : textStrecke);
     }
     variante1 = 1;
     grpV1->SetzeItemIndex(0);
@@ -266,32 +261,34 @@ TfrmWinkel3::TSeite TfrmWinkel3::Seite(int zeichnung)
     return {pntGrafik2, &Q1X, &Q1Y, &Q2X, &Q2Y, &hoehe2, &maus2X, &maus2Y, &kreuzung2, 2};
 }
 
-void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
+void TfrmWinkel3::Zeiger(const TSeite& s, int x, int y)
 {
     SetzeWeltfenster(s.box->width(), s.box->height(), weltWinkel3);
     PixelZuWelt(x, y, *s.mausX, *s.mausY);
-    // Nearness from where the button went down, also when no move came before.
     nahe1 = Abstand(*s.mausX, *s.mausY, *s.untenX, *s.untenY) <= naheAbstand;
     nahe2 = Abstand(*s.mausX, *s.mausY, *s.obenX, *s.obenY) <= naheAbstand;
+}
+
+void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
+{
+    // Nearness from where the button went down, also when no move came before.
+    Zeiger(s, x, y);
+    // An end near the pointer is taken up; it jumps to the pointer and the
+    // pointer is kept in the end's band only on the end's side of the line.
+    const auto nimm = [&](bool nahe, bool& ziehen, bool obererPunkt, float* endeX, float* endeY) {
+        if (!nahe)
+            return;
+        ziehen = true;
+        if (obererPunkt ? *s.mausY > *s.hoehe : *s.mausY < *s.hoehe) {
+            const QRect bereich = ZiehBereich(s.nummer, modus, obererPunkt);
+            ClipCursor(&bereich);
+            *endeX = *s.mausX;
+            *endeY = *s.mausY;
+        }
+    };
     if (modus == 1 || modus == 2) {
-        if (nahe1) {
-            ziehen1 = true;
-            if (*s.mausY < *s.hoehe) {
-                const QRect bereich = ZiehBereich(s.nummer, modus, false);
-                ClipCursor(&bereich);
-                *s.untenX = *s.mausX;
-                *s.untenY = *s.mausY;
-            }
-        }
-        if (nahe2) {
-            ziehen2 = true;
-            if (*s.mausY > *s.hoehe) {
-                const QRect bereich = ZiehBereich(s.nummer, modus, true);
-                ClipCursor(&bereich);
-                *s.obenX = *s.mausX;
-                *s.obenY = *s.mausY;
-            }
-        }
+        nimm(nahe1, ziehen1, false, s.untenX, s.untenY);
+        nimm(nahe2, ziehen2, true, s.obenX, s.obenY);
     }
     BerechneKreuzung(*s.untenX, *s.untenY, *s.obenX, *s.obenY, *s.hoehe, *s.kreuzung);
     Neuzeichnen(s.nummer);
@@ -299,10 +296,7 @@ void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
 
 void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
 {
-    SetzeWeltfenster(s.box->width(), s.box->height(), weltWinkel3);
-    PixelZuWelt(x, y, *s.mausX, *s.mausY);
-    nahe1 = Abstand(*s.mausX, *s.mausY, *s.untenX, *s.untenY) <= naheAbstand;
-    nahe2 = Abstand(*s.mausX, *s.mausY, *s.obenX, *s.obenY) <= naheAbstand;
+    Zeiger(s, x, y);
     SetzeBildschirmCursor(nahe1 || nahe2 ? crHandPoint : crDefault);
     if (modus == 1 || modus == 2) {
         // An end never crosses to the other side of the line.
@@ -332,24 +326,24 @@ void TfrmWinkel3::pntGrafik1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
     MausDown(Seite(1), x, y);
 }
 
-void TfrmWinkel3::pntGrafik1MouseMove(Qt::KeyboardModifiers, int x, int y)
-{
-    MausMove(Seite(1), x, y);
-}
-
-void TfrmWinkel3::pntGrafik1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
-{
-    MausUp(Seite(1));
-}
-
 void TfrmWinkel3::pntGrafik2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     MausDown(Seite(2), x, y);
 }
 
+void TfrmWinkel3::pntGrafik1MouseMove(Qt::KeyboardModifiers, int x, int y)
+{
+    MausMove(Seite(1), x, y);
+}
+
 void TfrmWinkel3::pntGrafik2MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
     MausMove(Seite(2), x, y);
+}
+
+void TfrmWinkel3::pntGrafik1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    MausUp(Seite(1));
 }
 
 void TfrmWinkel3::pntGrafik2MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)

@@ -97,9 +97,16 @@ private:
         int nummer;
     };
     TSeite Seite(int zeichnung);
+    // The pointer's world position and whether it is near either end.
+    void Zeiger(const TSeite& s, int x, int y);
     void MausDown(const TSeite& s, int x, int y);
     void MausMove(const TSeite& s, int x, int y);
     void MausUp(const TSeite& s);
+    // Hands a drawing's events to its handlers.
+    using TMausKnopf = void (TfrmWinkel3::*)(Qt::MouseButton, Qt::KeyboardModifiers, int, int);
+    using TMausZug = void (TfrmWinkel3::*)(Qt::KeyboardModifiers, int, int);
+    void VerbindeZeichnung(TPaintBox* box, void (TfrmWinkel3::*paint)(), TMausKnopf down, TMausZug move,
+                           TMausKnopf up);
 
     // Shows drawing 1 or 2 anew after a change: its panels, then its picture.
     void Neuzeichnen(int zeichnung);
