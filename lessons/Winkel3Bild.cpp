@@ -179,7 +179,6 @@ QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelMarken& 
     return text;
 }
 
-
 // ---------------------------------------------------------------------------
 // Picture
 
