@@ -3,7 +3,6 @@
 #include "app/Plattform.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
-#include "draw/SchriftU.h"
 #include "draw/VektorU.h"
 
 #include <QAction>
@@ -20,212 +19,25 @@ const QString textStrecken = QStringLiteral(
     "Klicke auf die Endpunkte der schrägen Strecke und ziehe diese mit gedrückter linker Maustaste, "
     "um die Winkel zu verändern.");
 
-constexpr float markenRadius = 1.5f;
 constexpr float naheAbstand = 0.2f;
-constexpr float parallele = 3.0f; // the parallels of mode 2 lie at y = 3 and y = -3
 
-// The four angles at a crossing, as arcs counter-clockwise.
-TWinkelBogen RechtsOben(float cx, float cy, float a, TFarbe f) { return {cx, cy, 0.0f, a, f}; }
-TWinkelBogen LinksOben(float cx, float cy, float a, TFarbe f) { return {cx, cy, a, 180.0f, f}; }
-TWinkelBogen LinksUnten(float cx, float cy, float a, TFarbe f)
+// A group " Winkel " with two white panels for the values of a drawing.
+void NeueWinkelGruppe(QWidget* eltern, int links, QGroupBox*& grp, TPanel*& p1, TPanel*& p2)
 {
-    return {cx, cy, 180.0f, float(180.0L + a), f};
-}
-TWinkelBogen RechtsUnten(float cx, float cy, float a, TFarbe f)
-{
-    return {cx, cy, float(180.0L + a), 360.0f, f};
+    grp = new QGroupBox(QStringLiteral(" Winkel "), eltern);
+    grp->setGeometry(links, 575, 240, 75);
+    p1 = new TPanel(grp, QRect(15, 24, 100, 41));
+    p2 = new TPanel(grp, QRect(125, 24, 100, 41));
+    for (TPanel* p : {p1, p2}) {
+        p->setAutoFillBackground(true);
+        QPalette farben = p->palette();
+        farben.setColor(QPalette::Window, Qt::white);
+        p->setPalette(farben);
+        p->SetzeCaption(QStringLiteral("0"));
+    }
 }
 
 } // namespace
-
-// ---------------------------------------------------------------------------
-// Geometry
-
-void BerechneKreuzung(float ux, float uy, float ox, float oy, float hoehe, TKreuzung& k)
-{
-    float dx = 0.0f, dy = 0.0f, nx = 0.0f, ny = 0.0f;
-    Differenz(ux, uy, ox, oy, dx, dy);
-    Normale(dx, dy, nx, ny);
-    // A horizontal line has the normal (0, -1); parallel lines leave the points as they were.
-    Schnittpunkt(ux, uy, nx, ny, 0.0f, hoehe, 0.0f, -1.0f, k.sX, k.sY);
-    Schnittpunkt(ux, uy, nx, ny, 0.0f, parallele, 0.0f, -1.0f, k.s1X, k.s1Y);
-    Schnittpunkt(ux, uy, nx, ny, 0.0f, -parallele, 0.0f, -1.0f, k.s2X, k.s2Y);
-    k.alpha = Zwischenwinkel(dx, dy, 1.0f, 0.0f);
-    k.beta = float(180.0L - k.alpha);
-}
-
-TWinkelBild LinkesWinkelBild(int modus, int variante, int schritt, const TKreuzung& k)
-{
-    TWinkelBild bild;
-    const float a = k.alpha;
-    if (modus == 1) {
-        // Vertical angles at S.
-        if (variante == 1) {
-            bild.boegen.push_back(RechtsOben(k.sX, k.sY, a, farbeBraun));
-            bild.boegen.push_back(LinksUnten(k.sX, k.sY, a, clGreen));
-            bild.panel1 = TPanelWert{a, farbeBraun};
-            bild.panel2 = TPanelWert{a, clGreen};
-        } else {
-            bild.boegen.push_back(LinksOben(k.sX, k.sY, a, farbeOrange));
-            bild.boegen.push_back(RechtsUnten(k.sX, k.sY, a, farbeHimmelblau));
-            bild.panel1 = TPanelWert{k.beta, farbeOrange};
-            bild.panel2 = TPanelWert{k.beta, farbeHimmelblau};
-        }
-        return bild;
-    }
-    // Equal angles at the parallels, one more with each step.
-    if (variante == 1) {
-        bild.boegen.push_back(RechtsOben(k.s1X, k.s1Y, a, farbeBraun));
-        bild.panel1 = TPanelWert{a, farbeBraun};
-        if (schritt >= 1) {
-            bild.boegen.push_back(LinksUnten(k.s1X, k.s1Y, a, clGreen));
-            bild.panel2 = TPanelWert{a, clGreen};
-        }
-        if (schritt >= 2)
-            bild.boegen.push_back(RechtsOben(k.s2X, k.s2Y, a, farbeBraun));
-        if (schritt >= 3)
-            bild.boegen.push_back(LinksUnten(k.s2X, k.s2Y, a, clGreen));
-    } else {
-        bild.boegen.push_back(LinksOben(k.s1X, k.s1Y, a, farbeOrange));
-        bild.panel1 = TPanelWert{k.beta, farbeOrange};
-        if (schritt >= 1) {
-            bild.boegen.push_back(RechtsUnten(k.s1X, k.s1Y, a, farbeHimmelblau));
-            bild.panel2 = TPanelWert{k.beta, farbeHimmelblau};
-        }
-        if (schritt >= 2)
-            bild.boegen.push_back(LinksOben(k.s2X, k.s2Y, a, farbeOrange));
-        if (schritt >= 3)
-            bild.boegen.push_back(RechtsUnten(k.s2X, k.s2Y, a, farbeHimmelblau));
-    }
-    return bild;
-}
-
-TWinkelBild RechtesWinkelBild(int modus, int variante, int schritt, const TKreuzung& k)
-{
-    TWinkelBild bild;
-    const float a = k.alpha;
-    if (modus == 1) {
-        // Adjacent angles at S.
-        if (variante == 1) {
-            bild.boegen.push_back(RechtsOben(k.sX, k.sY, a, farbeBraun));
-            bild.boegen.push_back(LinksOben(k.sX, k.sY, a, clGreen));
-            bild.panel1 = TPanelWert{a, farbeBraun};
-            bild.panel2 = TPanelWert{k.beta, clGreen};
-        } else {
-            bild.boegen.push_back(LinksUnten(k.sX, k.sY, a, farbeOrange));
-            bild.boegen.push_back(RechtsUnten(k.sX, k.sY, a, farbeHimmelblau));
-            bild.panel1 = TPanelWert{a, farbeOrange};
-            bild.panel2 = TPanelWert{k.beta, farbeHimmelblau};
-        }
-        return bild;
-    }
-
-    // Angles adding up to 180°. Steps 0 and 1 show a pair of adjacent angles at
-    // S1 (and S2), steps 2 and 3 replace them by the pair across the segment,
-    // step 4 shows both pairs together at both crossings.
-    const TFarbe eins = variante == 1 ? farbeBraun : farbeOrange;
-    const TFarbe zwei = variante == 1 ? clGreen : farbeHimmelblau;
-    const auto erstesPaar = [&](float cx, float cy) {
-        if (variante == 1) {
-            bild.boegen.push_back(RechtsOben(cx, cy, a, eins));
-            bild.boegen.push_back(LinksOben(cx, cy, a, zwei));
-        } else {
-            bild.boegen.push_back(LinksUnten(cx, cy, a, eins));
-            bild.boegen.push_back(RechtsUnten(cx, cy, a, zwei));
-        }
-    };
-    const auto zweitesPaar = [&](float cx, float cy) {
-        if (variante == 1) {
-            bild.boegen.push_back(LinksOben(cx, cy, a, zwei));
-            bild.boegen.push_back(LinksUnten(cx, cy, a, eins));
-        } else {
-            bild.boegen.push_back(RechtsUnten(cx, cy, a, zwei));
-            bild.boegen.push_back(RechtsOben(cx, cy, a, eins));
-        }
-    };
-    if (schritt <= 1 || schritt == 4) {
-        bild.panel1 = TPanelWert{a, eins};
-        bild.panel2 = TPanelWert{k.beta, zwei};
-    }
-    switch (schritt) {
-    case 0:
-        erstesPaar(k.s1X, k.s1Y);
-        break;
-    case 1:
-        erstesPaar(k.s1X, k.s1Y);
-        erstesPaar(k.s2X, k.s2Y);
-        break;
-    case 2:
-        zweitesPaar(k.s1X, k.s1Y);
-        break;
-    case 3:
-        zweitesPaar(k.s1X, k.s1Y);
-        zweitesPaar(k.s2X, k.s2Y);
-        break;
-    default:
-        erstesPaar(k.s1X, k.s1Y);
-        zweitesPaar(k.s1X, k.s1Y);
-        erstesPaar(k.s2X, k.s2Y);
-        zweitesPaar(k.s2X, k.s2Y);
-        break;
-    }
-    return bild;
-}
-
-QString PanelText(float wert)
-{
-    return ZahlText(wert, 2) + QStringLiteral("°");
-}
-
-namespace {
-
-QString Farbname(TFarbe f)
-{
-    if (f == farbeBraun)
-        return QStringLiteral("brauner");
-    if (f == clGreen)
-        return QStringLiteral("grüner");
-    if (f == farbeOrange)
-        return QStringLiteral("oranger");
-    if (f == farbeHimmelblau)
-        return QStringLiteral("hellblauer");
-    return QString();
-}
-
-// The quarter an arc marks, from the way the arcs are built about a crossing.
-QString Lage(const TWinkelBogen& b)
-{
-    if (b.von == 0.0f)
-        return QStringLiteral("rechts oben");
-    if (b.bis == 360.0f)
-        return QStringLiteral("rechts unten");
-    if (b.von == 180.0f)
-        return QStringLiteral("links unten");
-    return QStringLiteral("links oben");
-}
-
-} // namespace
-
-QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelBild& bild)
-{
-    QString text = modus == 1
-        ? QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten.")
-        : QStringLiteral("Zwei parallele Geraden, von einer schrägen Strecke in S1 und S2 geschnitten.");
-    QStringList winkel;
-    for (const TWinkelBogen& b : bild.boegen) {
-        const QString punkt = modus == 1 ? QStringLiteral("S")
-            : b.cy == k.s1Y              ? QStringLiteral("S1")
-                                         : QStringLiteral("S2");
-        const QString eintrag = QStringLiteral("%1 Winkel %2 bei %3: %4")
-                                    .arg(Farbname(b.farbe), Lage(b), punkt,
-                                         PanelText(float(static_cast<long double>(b.bis) - b.von)));
-        if (!winkel.contains(eintrag)) // the last step marks one angle from both pairs
-            winkel << eintrag;
-    }
-    if (!winkel.isEmpty())
-        text += QStringLiteral(" Markiert: ") + winkel.join(QStringLiteral("; ")) + QStringLiteral(".");
-    return text;
-}
 
 // ---------------------------------------------------------------------------
 // Window
@@ -245,21 +57,8 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     pnlStatus1->setGeometry(6, 655, 1007, 55);
     lblStatus1->setGeometry(12, 2, 983, 51);
 
-    const auto winkelGruppe = [this](int links, QGroupBox*& grp, TPanel*& p1, TPanel*& p2) {
-        grp = new QGroupBox(QStringLiteral(" Winkel "), Client());
-        grp->setGeometry(links, 575, 240, 75);
-        p1 = new TPanel(grp, QRect(15, 24, 100, 41));
-        p2 = new TPanel(grp, QRect(125, 24, 100, 41));
-        for (TPanel* p : {p1, p2}) {
-            p->setAutoFillBackground(true);
-            QPalette farben = p->palette();
-            farben.setColor(QPalette::Window, Qt::white);
-            p->setPalette(farben);
-            p->SetzeCaption(QStringLiteral("0"));
-        }
-    };
-    winkelGruppe(5, grpW1, pnlLW1, pnlLW2);
-    winkelGruppe(525, grpW2, pnlRW1, pnlRW2);
+    NeueWinkelGruppe(Client(), 5, grpW1, pnlLW1, pnlLW2);
+    NeueWinkelGruppe(Client(), 525, grpW2, pnlRW1, pnlRW2);
 
     const QStringList varianten{QStringLiteral("Variante 1"), QStringLiteral("Variante 2")};
     grpV1 = new TRadioGroup(Client(), QRect(250, 575, 130, 75), QStringLiteral(" Art "), varianten);
@@ -267,18 +66,17 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     grpV2 = new TRadioGroup(Client(), QRect(770, 575, 130, 75), QStringLiteral(" Art "), varianten);
     grpV2->SetzeItemIndex(0);
 
-    const TSchrittGruppe schritte1 =
-        NeueSchrittGruppe(QRect(385, 575, 108, 75), QStringLiteral(" Schritte "), 3, QRect(10, 25, 85, 25));
-    grpSchritt1 = schritte1.grp;
-    UpDown1 = schritte1.UpDown;
-    lblSchritte1 = schritte1.lblSchritte;
-    grpSchritt1->hide();
-    const TSchrittGruppe schritte2 =
-        NeueSchrittGruppe(QRect(905, 575, 108, 75), QStringLiteral(" Schritte "), 4, QRect(10, 25, 85, 25));
-    grpSchritt2 = schritte2.grp;
-    UpDown2 = schritte2.UpDown;
-    lblSchritte2 = schritte2.lblSchritte;
-    grpSchritt2->hide();
+    // The steps of mode 2, hidden in mode 1.
+    const auto schrittGruppe = [this](int links, int max, QGroupBox*& grp, TUpDown*& ud, QLabel*& lbl) {
+        const TSchrittGruppe g =
+            NeueSchrittGruppe(QRect(links, 575, 108, 75), QStringLiteral(" Schritte "), max, QRect(10, 25, 85, 25));
+        grp = g.grp;
+        ud = g.UpDown;
+        lbl = g.lblSchritte;
+        grp->hide();
+    };
+    schrittGruppe(385, 3, grpSchritt1, UpDown1, lblSchritte1);
+    schrittGruppe(905, 4, grpSchritt2, UpDown2, lblSchritte2);
 
     menArt1 = NeuerMenuePunkt(QStringLiteral("Scheitelwinkel / Nebenwinkel"));
     menArt2 = NeuerMenuePunkt(QStringLiteral("Gleich groß / Ergängung auf 180!"));
@@ -290,28 +88,23 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     UpDown1->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
     UpDown2->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
 
-    pntGrafik1->OnPaint = [this] { pntGrafik1Paint(); };
-    pntGrafik1->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik1MouseDown(b, m, x, y);
+    VerbindeZeichnung(pntGrafik1, &TfrmWinkel3::pntGrafik1Paint, &TfrmWinkel3::pntGrafik1MouseDown,
+                      &TfrmWinkel3::pntGrafik1MouseMove, &TfrmWinkel3::pntGrafik1MouseUp);
+    VerbindeZeichnung(pntGrafik2, &TfrmWinkel3::pntGrafik2Paint, &TfrmWinkel3::pntGrafik2MouseDown,
+                      &TfrmWinkel3::pntGrafik2MouseMove, &TfrmWinkel3::pntGrafik2MouseUp);
+    pntGrafik1->OnBeschreibung = [this] { return Winkel3Beschreibung(modus, kreuzung1, Marken(1)); };
+    pntGrafik2->OnBeschreibung = [this] { return Winkel3Beschreibung(modus, kreuzung2, Marken(2)); };
+}
+
+void TfrmWinkel3::VerbindeZeichnung(TPaintBox* box, void (TfrmWinkel3::*paint)(), TMausKnopf down,
+                                    TMausZug move, TMausKnopf up)
+{
+    box->OnPaint = [this, paint] { (this->*paint)(); };
+    box->OnMouseDown = [this, down](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+        (this->*down)(b, m, x, y);
     };
-    pntGrafik1->OnMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { pntGrafik1MouseMove(m, x, y); };
-    pntGrafik1->OnMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik1MouseUp(b, m, x, y);
-    };
-    pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
-    pntGrafik1->OnBeschreibung = [this] {
-        return Winkel3Beschreibung(modus, kreuzung1, LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1));
-    };
-    pntGrafik2->OnBeschreibung = [this] {
-        return Winkel3Beschreibung(modus, kreuzung2, RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2));
-    };
-    pntGrafik2->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik2MouseDown(b, m, x, y);
-    };
-    pntGrafik2->OnMouseMove = [this](Qt::KeyboardModifiers m, int x, int y) { pntGrafik2MouseMove(m, x, y); };
-    pntGrafik2->OnMouseUp = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        pntGrafik2MouseUp(b, m, x, y);
-    };
+    box->OnMouseMove = [this, move](Qt::KeyboardModifiers m, int x, int y) { (this->*move)(m, x, y); };
+    box->OnMouseUp = [this, up](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) { (this->*up)(b, m, x, y); };
 }
 
 void TfrmWinkel3::FormActivate()
@@ -345,8 +138,8 @@ void TfrmWinkel3::FormActivate()
         p->SetzeSchriftFarbe(clBlack);
         p->SetzeCaption(QStringLiteral("0"));
     }
-    ZeigeWerte(LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1), pnlLW1, pnlLW2);
-    ZeigeWerte(RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2), pnlRW1, pnlRW2);
+    ZeigeWerte(Marken(1), pnlLW1, pnlLW2);
+    ZeigeWerte(Marken(2), pnlRW1, pnlRW2);
 
     // A window closed in the middle of a drag opens with the pointer free.
     SetzeBildschirmCursor(crDefault);
@@ -364,22 +157,16 @@ void TfrmWinkel3::menSchliessenClick()
 void TfrmWinkel3::menArtClick(QObject* sender)
 {
     SchritteAufNull();
-    if (sender == menArt1) {
-        modus = 1;
-        lblUeb1->setText(QStringLiteral("Scheitelwinkel"));
-        lblUeb2->setText(QStringLiteral("Nebenwinkel"));
-        grpSchritt1->hide();
-        grpSchritt2->hide();
-        pnlLW2->show();
-        lblStatus1->setText(textStrecke);
-    } else if (sender == menArt2) {
-        modus = 2;
-        lblUeb1->setText(QStringLiteral("Gleich große Winkel"));
-        lblUeb2->setText(QStringLiteral("Winkel ergänzen einander auf 180°"));
-        grpSchritt1->show();
-        grpSchritt2->show();
-        pnlLW2->hide();
-        lblStatus1->setText(textStrecken);
+    if (sender == menArt1 || sender == menArt2) {
+        modus = sender == menArt1 ? 1 : 2;
+        const bool parallelen = modus == 2;
+        lblUeb1->setText(parallelen ? QStringLiteral("Gleich große Winkel") : QStringLiteral("Scheitelwinkel"));
+        lblUeb2->setText(parallelen ? QStringLiteral("Winkel ergänzen einander auf 180°")
+                                    : QStringLiteral("Nebenwinkel"));
+        grpSchritt1->setVisible(parallelen);
+        grpSchritt2->setVisible(parallelen);
+        pnlLW2->setVisible(!parallelen);
+        lblStatus1->setText(parallelen ? textStrecken : textStrecke);
     }
     variante1 = 1;
     grpV1->SetzeItemIndex(0);
@@ -474,32 +261,34 @@ TfrmWinkel3::TSeite TfrmWinkel3::Seite(int zeichnung)
     return {pntGrafik2, &Q1X, &Q1Y, &Q2X, &Q2Y, &hoehe2, &maus2X, &maus2Y, &kreuzung2, 2};
 }
 
-void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
+void TfrmWinkel3::Zeiger(const TSeite& s, int x, int y)
 {
     SetzeWeltfenster(s.box->width(), s.box->height(), weltWinkel3);
     PixelZuWelt(x, y, *s.mausX, *s.mausY);
-    // Nearness from where the button went down, also when no move came before.
     nahe1 = Abstand(*s.mausX, *s.mausY, *s.untenX, *s.untenY) <= naheAbstand;
     nahe2 = Abstand(*s.mausX, *s.mausY, *s.obenX, *s.obenY) <= naheAbstand;
+}
+
+void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
+{
+    // Nearness from where the button went down, also when no move came before.
+    Zeiger(s, x, y);
+    // An end near the pointer is taken up; it jumps to the pointer and the
+    // pointer is kept in the end's band only on the end's side of the line.
+    const auto nimm = [&](bool nahe, bool& ziehen, bool obererPunkt, float* endeX, float* endeY) {
+        if (!nahe)
+            return;
+        ziehen = true;
+        if (obererPunkt ? *s.mausY > *s.hoehe : *s.mausY < *s.hoehe) {
+            const QRect bereich = ZiehBereich(s.nummer, modus, obererPunkt);
+            ClipCursor(&bereich);
+            *endeX = *s.mausX;
+            *endeY = *s.mausY;
+        }
+    };
     if (modus == 1 || modus == 2) {
-        if (nahe1) {
-            ziehen1 = true;
-            if (*s.mausY < *s.hoehe) {
-                const QRect bereich = ZiehBereich(s.nummer, modus, false);
-                ClipCursor(&bereich);
-                *s.untenX = *s.mausX;
-                *s.untenY = *s.mausY;
-            }
-        }
-        if (nahe2) {
-            ziehen2 = true;
-            if (*s.mausY > *s.hoehe) {
-                const QRect bereich = ZiehBereich(s.nummer, modus, true);
-                ClipCursor(&bereich);
-                *s.obenX = *s.mausX;
-                *s.obenY = *s.mausY;
-            }
-        }
+        nimm(nahe1, ziehen1, false, s.untenX, s.untenY);
+        nimm(nahe2, ziehen2, true, s.obenX, s.obenY);
     }
     BerechneKreuzung(*s.untenX, *s.untenY, *s.obenX, *s.obenY, *s.hoehe, *s.kreuzung);
     Neuzeichnen(s.nummer);
@@ -507,10 +296,7 @@ void TfrmWinkel3::MausDown(const TSeite& s, int x, int y)
 
 void TfrmWinkel3::MausMove(const TSeite& s, int x, int y)
 {
-    SetzeWeltfenster(s.box->width(), s.box->height(), weltWinkel3);
-    PixelZuWelt(x, y, *s.mausX, *s.mausY);
-    nahe1 = Abstand(*s.mausX, *s.mausY, *s.untenX, *s.untenY) <= naheAbstand;
-    nahe2 = Abstand(*s.mausX, *s.mausY, *s.obenX, *s.obenY) <= naheAbstand;
+    Zeiger(s, x, y);
     SetzeBildschirmCursor(nahe1 || nahe2 ? crHandPoint : crDefault);
     if (modus == 1 || modus == 2) {
         // An end never crosses to the other side of the line.
@@ -540,24 +326,24 @@ void TfrmWinkel3::pntGrafik1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
     MausDown(Seite(1), x, y);
 }
 
-void TfrmWinkel3::pntGrafik1MouseMove(Qt::KeyboardModifiers, int x, int y)
-{
-    MausMove(Seite(1), x, y);
-}
-
-void TfrmWinkel3::pntGrafik1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
-{
-    MausUp(Seite(1));
-}
-
 void TfrmWinkel3::pntGrafik2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
     MausDown(Seite(2), x, y);
 }
 
+void TfrmWinkel3::pntGrafik1MouseMove(Qt::KeyboardModifiers, int x, int y)
+{
+    MausMove(Seite(1), x, y);
+}
+
 void TfrmWinkel3::pntGrafik2MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
     MausMove(Seite(2), x, y);
+}
+
+void TfrmWinkel3::pntGrafik1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    MausUp(Seite(1));
 }
 
 void TfrmWinkel3::pntGrafik2MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
@@ -568,68 +354,50 @@ void TfrmWinkel3::pntGrafik2MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TfrmWinkel3::ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, float uy, float ox, float oy,
-                               float hoehe, const TWinkelBild& bild, TPanel* panel1, TPanel* panel2)
+TWinkelMarken TfrmWinkel3::Marken(int zeichnung) const
 {
-    Leinwand& lw = box->Canvas;
-    BeginneZeichnung(lw, box->width(), box->height(), weltWinkel3);
-
-    if (modus == 1) {
-        Strecke(lw, 2, clBlack, -10.0f, hoehe, 10.0f, hoehe, linieVoll);
-        Strecke(lw, 2, clBlack, ux, uy, ox, oy, linieVoll);
-        TextZentriert(lw, QStringLiteral("S"), clBlack, true, 12, k.sX + 0.4f, k.sY - 0.4f);
-    } else {
-        Strecke(lw, 2, clBlack, -10.0f, parallele, 10.0f, parallele, linieVoll);
-        Strecke(lw, 2, clBlack, -10.0f, -parallele, 10.0f, -parallele, linieVoll);
-        Strecke(lw, 2, clBlack, ux, uy, ox, oy, linieVoll);
-        TextZentriert(lw, QStringLiteral("S!1"), clBlack, true, 12, k.s1X + 0.4f, k.s1Y - 0.4f);
-        TextZentriert(lw, QStringLiteral("S!2"), clBlack, true, 12, k.s2X + 0.4f, k.s2Y - 0.4f);
-    }
-
-    for (const TWinkelBogen& b : bild.boegen)
-        Bogen(lw, 3, b.farbe, b.cx, b.cy, markenRadius, b.von, b.bis);
-
-    ZeigeWerte(bild, panel1, panel2);
+    if (zeichnung == 1)
+        return LinkeMarken(modus, variante1, Schritt1, kreuzung1);
+    return RechteMarken(modus, variante2, Schritt2, kreuzung2);
 }
 
 void TfrmWinkel3::Neuzeichnen(int zeichnung)
 {
-    // The panels change with the state here, so that a reader hears of it from
-    // the handler; the paint handler shows the same values again.
+    // The panels follow the state here, in the handler that changed it, so
+    // that a reader hears of it at once; painting only draws.
     if (zeichnung == 1) {
-        ZeigeWerte(LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1), pnlLW1, pnlLW2);
+        ZeigeWerte(Marken(1), pnlLW1, pnlLW2);
         pntGrafik1->repaint();
     } else {
-        ZeigeWerte(RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2), pnlRW1, pnlRW2);
+        ZeigeWerte(Marken(2), pnlRW1, pnlRW2);
         pntGrafik2->repaint();
     }
 }
 
-void TfrmWinkel3::ZeigeWerte(const TWinkelBild& bild, TPanel* panel1, TPanel* panel2)
+void TfrmWinkel3::ZeigeWerte(const TWinkelMarken& marken, TPanel* panel1, TPanel* panel2)
 {
     // A reader hears the colour with the value, as the drawing's description names the arcs.
-    if (bild.panel1) {
-        panel1->SetzeSchriftFarbe(bild.panel1->farbe);
-        if (panel1->accessibleDescription() != Farbname(bild.panel1->farbe) + QStringLiteral(" Winkel"))
-            panel1->setAccessibleDescription(Farbname(bild.panel1->farbe) + QStringLiteral(" Winkel"));
-        panel1->SetzeCaption(PanelText(bild.panel1->wert));
-    }
-    if (bild.panel2) {
-        panel2->SetzeSchriftFarbe(bild.panel2->farbe);
-        if (panel2->accessibleDescription() != Farbname(bild.panel2->farbe) + QStringLiteral(" Winkel"))
-            panel2->setAccessibleDescription(Farbname(bild.panel2->farbe) + QStringLiteral(" Winkel"));
-        panel2->SetzeCaption(PanelText(bild.panel2->wert));
-    }
+    const auto zeige = [](const std::optional<TPanelWert>& wert, TPanel* panel) {
+        if (!wert)
+            return;
+        const QString beschreibung = Farbname(wert->farbe) + QStringLiteral(" Winkel");
+        panel->SetzeSchriftFarbe(wert->farbe);
+        if (panel->accessibleDescription() != beschreibung)
+            panel->setAccessibleDescription(beschreibung);
+        panel->SetzeCaption(PanelText(wert->wert));
+    };
+    zeige(marken.panel1, panel1);
+    zeige(marken.panel2, panel2);
 }
 
 void TfrmWinkel3::pntGrafik1Paint()
 {
-    ZeichneFigur(pntGrafik1, kreuzung1, P1X, P1Y, P2X, P2Y, hoehe1,
-                 LinkesWinkelBild(modus, variante1, Schritt1, kreuzung1), pnlLW1, pnlLW2);
+    BeginneZeichnung(pntGrafik1->Canvas, pntGrafik1->width(), pntGrafik1->height(), weltWinkel3);
+    Zeichne(pntGrafik1->Canvas, Winkel3Bild(modus, {P1X, P1Y}, {P2X, P2Y}, hoehe1, kreuzung1, Marken(1)));
 }
 
 void TfrmWinkel3::pntGrafik2Paint()
 {
-    ZeichneFigur(pntGrafik2, kreuzung2, Q1X, Q1Y, Q2X, Q2Y, hoehe2,
-                 RechtesWinkelBild(modus, variante2, Schritt2, kreuzung2), pnlRW1, pnlRW2);
+    BeginneZeichnung(pntGrafik2->Canvas, pntGrafik2->width(), pntGrafik2->height(), weltWinkel3);
+    Zeichne(pntGrafik2->Canvas, Winkel3Bild(modus, {Q1X, Q1Y}, {Q2X, Q2Y}, hoehe2, kreuzung2, Marken(2)));
 }

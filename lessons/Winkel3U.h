@@ -6,55 +6,11 @@
 #pragma once
 
 #include "app/Lektionsrahmen.h"
+#include "lessons/Winkel3Bild.h"
 
 #include <QGroupBox>
-#include <optional>
-#include <vector>
 
 class QAction;
-
-// Where the slanted segment crosses the line(s), and its angle.
-struct TKreuzung {
-    float sX = 0.0f, sY = 0.0f;    // with the line y = height (mode 1)
-    float s1X = 0.0f, s1Y = 3.0f;  // with the upper parallel y = 3
-    float s2X = 0.0f, s2Y = -3.0f; // with the lower parallel y = -3
-    float alpha = 0.0f;            // between the line's right half and the segment's upper half
-    float beta = 180.0f;           // 180 - alpha
-};
-
-// Updates the crossings of the segment from (ux, uy) to (ox, oy). A horizontal
-// segment meets no line; its crossings stay where they were.
-void BerechneKreuzung(float ux, float uy, float ox, float oy, float hoehe, TKreuzung& k);
-
-// One angle mark: arc about (cx, cy) counter-clockwise from `von` to `bis`.
-struct TWinkelBogen {
-    float cx, cy, von, bis;
-    TFarbe farbe;
-};
-
-// What a panel shows: a value and the colour of its arc.
-struct TPanelWert {
-    float wert;
-    TFarbe farbe;
-};
-
-// Everything a drawing marks: its arcs and what its two panels show (panels
-// without a value keep their last caption).
-struct TWinkelBild {
-    std::vector<TWinkelBogen> boegen;
-    std::optional<TPanelWert> panel1, panel2;
-};
-
-// The marks of the left and the right drawing for mode, variant and step.
-TWinkelBild LinkesWinkelBild(int modus, int variante, int schritt, const TKreuzung& k);
-TWinkelBild RechtesWinkelBild(int modus, int variante, int schritt, const TKreuzung& k);
-
-// "49,40°"
-QString PanelText(float wert);
-
-// What a drawing shows, for a screen reader: the line(s), the crossing(s) and
-// every marked angle with its place, colour and size as the panels show it.
-QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelBild& bild);
 
 class TfrmWinkel3 : public TLektionsFenster {
     Q_OBJECT
@@ -141,15 +97,22 @@ private:
         int nummer;
     };
     TSeite Seite(int zeichnung);
+    // The pointer's world position and whether it is near either end.
+    void Zeiger(const TSeite& s, int x, int y);
     void MausDown(const TSeite& s, int x, int y);
     void MausMove(const TSeite& s, int x, int y);
     void MausUp(const TSeite& s);
+    // Hands a drawing's events to its handlers.
+    using TMausKnopf = void (TfrmWinkel3::*)(Qt::MouseButton, Qt::KeyboardModifiers, int, int);
+    using TMausZug = void (TfrmWinkel3::*)(Qt::KeyboardModifiers, int, int);
+    void VerbindeZeichnung(TPaintBox* box, void (TfrmWinkel3::*paint)(), TMausKnopf down, TMausZug move,
+                           TMausKnopf up);
 
     // Shows drawing 1 or 2 anew after a change: its panels, then its picture.
     void Neuzeichnen(int zeichnung);
     void SetzeStrecken();
     void SchritteAufNull();
-    void ZeichneFigur(TPaintBox* box, const TKreuzung& k, float ux, float uy, float ox, float oy, float hoehe,
-                      const TWinkelBild& bild, TPanel* panel1, TPanel* panel2);
-    static void ZeigeWerte(const TWinkelBild& bild, TPanel* panel1, TPanel* panel2);
+    // The marks of drawing 1 or 2 as its state has them now.
+    TWinkelMarken Marken(int zeichnung) const;
+    static void ZeigeWerte(const TWinkelMarken& marken, TPanel* panel1, TPanel* panel2);
 };

@@ -43,7 +43,7 @@ TEST(BeschreibungTest, SagtWasDieZeichnungZeigt)
         {"Scheitelwinkel",
          [] {
              const TKreuzung k{.alpha = 45.0f, .beta = 135.0f};
-             return Winkel3Beschreibung(1, k, LinkesWinkelBild(1, 2, 0, k));
+             return Winkel3Beschreibung(1, k, LinkeMarken(1, 2, 0, k));
          },
          QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten. Markiert: oranger Winkel "
                         "links oben bei S: 135,00°; hellblauer Winkel rechts unten bei S: 135,00°.")},

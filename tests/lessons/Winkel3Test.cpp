@@ -1,6 +1,6 @@
 // The angle-pairs window: the angle of the slanted segment and its panels,
 // dragging its ends within their bands, the two modes with their variants and
-// steps, and a fresh start at every opening.
+// steps, a fresh start at every opening, and the drawings as pictures.
 #include "lessons/Winkel3U.h"
 
 #include "TestHilfen.h"
@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -344,4 +345,69 @@ TEST(Winkel3Geometrie, WaagrechteStreckeBehaeltDenSchnittpunkt)
     EXPECT_NEAR(k.sX, -1.0f, 1e-5);
     EXPECT_EQ(k.alpha, 0.0f);
     EXPECT_EQ(k.beta, 180.0f);
+}
+
+namespace {
+
+// A drawing's picture painted as its paint box paints it.
+QImage Gemalt(const TBild& bild)
+{
+    QImage bildpunkte(480, 480, QImage::Format_RGB32);
+    QPainter maler(&bildpunkte);
+    Leinwand lw(&maler);
+    BeginneZeichnung(lw, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f});
+    Zeichne(lw, bild);
+    maler.end();
+    return bildpunkte;
+}
+
+} // namespace
+
+TEST(Winkel3Bild, GeradenStreckeNamenUndBoegen)
+{
+    using namespace bild;
+    TKreuzung k;
+    BerechneKreuzung(-7, -7, 5, 7, 0, k);
+    const float a = k.alpha, a180 = float(180.0L + a);
+    const auto linie = [](TWeltPunkt p, TWeltPunkt q) { return TStrecke{p, q, 2, clBlack, linieVoll}; };
+    const auto name = [](const char* text, float x, float y) {
+        return TText{TTextArt::Zentriert, QString::fromUtf8(text), {x + 0.4f, y - 0.4f}, clBlack, 12, true};
+    };
+    const auto bogen = [](float x, float y, float von, float bis, TFarbe farbe) {
+        return TBogen{{x, y}, 1.5f, von, bis, 3, farbe};
+    };
+    const TStrecke strecke = linie({-7, -7}, {5, 7});
+
+    TBild scheitel; // mode 1, left, variant 1
+    scheitel << linie({-10, 0}, {10, 0}) << strecke << name("S", k.sX, k.sY)
+             << bogen(k.sX, k.sY, 0, a, farbeBraun) << bogen(k.sX, k.sY, 180, a180, clGreen);
+    TBild parallelen; // mode 2, right, variant 2, step 1: one pair at each crossing
+    parallelen << linie({-10, 3}, {10, 3}) << linie({-10, -3}, {10, -3}) << strecke << name("S!1", k.s1X, k.s1Y)
+               << name("S!2", k.s2X, k.s2Y) << bogen(k.s1X, 3, 180, a180, farbeOrange)
+               << bogen(k.s1X, 3, a180, 360, farbeHimmelblau) << bogen(k.s2X, -3, 180, a180, farbeOrange)
+               << bogen(k.s2X, -3, a180, 360, farbeHimmelblau);
+
+    EXPECT_EQ(ErsterUnterschied(scheitel, Winkel3Bild(1, {-7, -7}, {5, 7}, 0, k, LinkeMarken(1, 1, 0, k))), "");
+    EXPECT_EQ(ErsterUnterschied(parallelen, Winkel3Bild(2, {-7, -7}, {5, 7}, 0, k, RechteMarken(2, 2, 1, k))), "");
+}
+
+TEST_F(Winkel3, ZeichnungenZeigenIhrBildUndLassenDiePanelsInRuhe)
+{
+    fenster.menArt2->trigger();
+    Schritt(fenster.UpDown1, 2);
+    Schritt(fenster.UpDown2, 3);
+    Ziehe(fenster.pntGrafik1, Pixel(5, 7), Pixel(2, 8));
+    Ziehe(fenster.pntGrafik2, Pixel(-7, -7), Pixel(-3, -6));
+    const TfrmWinkel3& f = fenster;
+    const TBild links = Winkel3Bild(2, {f.P1X, f.P1Y}, {f.P2X, f.P2Y}, 0, f.kreuzung1,
+                                    LinkeMarken(2, 1, 2, f.kreuzung1));
+    const TBild rechts = Winkel3Bild(2, {f.Q1X, f.Q1Y}, {f.Q2X, f.Q2Y}, 0, f.kreuzung2,
+                                     RechteMarken(2, 1, 3, f.kreuzung2));
+    EXPECT_EQ(GroessteAbweichung(fenster.pntGrafik1->Abbild(), Gemalt(links)), 0);
+    EXPECT_EQ(GroessteAbweichung(fenster.pntGrafik2->Abbild(), Gemalt(rechts)), 0);
+
+    // Painting only draws: the panels were set by the handlers.
+    fenster.pnlLW1->SetzeCaption(QStringLiteral("x"));
+    fenster.pntGrafik1->repaint();
+    EXPECT_EQ(fenster.pnlLW1->Caption(), QStringLiteral("x"));
 }
