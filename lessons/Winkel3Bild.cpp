@@ -3,6 +3,8 @@
 #include "draw/GlobalU.h"
 #include "draw/VektorU.h"
 
+#include <utility>
+
 namespace {
 
 constexpr float markenRadius = 1.5f;
@@ -99,27 +101,19 @@ TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung
     // Angles adding up to 180°. Steps 0 and 1 show the first pair at S1 (and
     // S2), steps 2 and 3 replace it by the second pair, step 4 shows both pairs
     // together at both crossings.
-    switch (schritt) {
-    case 0:
-        erstesPaar(k.s1X, k.s1Y);
-        break;
-    case 1:
-        erstesPaar(k.s1X, k.s1Y);
-        erstesPaar(k.s2X, k.s2Y);
-        break;
-    case 2:
-        zweitesPaar(k.s1X, k.s1Y);
-        break;
-    case 3:
-        zweitesPaar(k.s1X, k.s1Y);
-        zweitesPaar(k.s2X, k.s2Y);
-        break;
-    default:
-        erstesPaar(k.s1X, k.s1Y);
-        zweitesPaar(k.s1X, k.s1Y);
-        erstesPaar(k.s2X, k.s2Y);
-        zweitesPaar(k.s2X, k.s2Y);
-        break;
+    struct TPaare {
+        bool erstes, zweites, beideKreuzungen;
+    };
+    static constexpr TPaare jeSchritt[] = {
+        {true, false, false}, {true, false, true}, {false, true, false}, {false, true, true}};
+    const TPaare paare = schritt >= 0 && schritt <= 3 ? jeSchritt[schritt] : TPaare{true, true, true};
+    for (const auto& [x, y] : {std::pair{k.s1X, k.s1Y}, std::pair{k.s2X, k.s2Y}}) {
+        if (paare.erstes)
+            erstesPaar(x, y);
+        if (paare.zweites)
+            zweitesPaar(x, y);
+        if (!paare.beideKreuzungen)
+            break;
     }
     return m;
 }
