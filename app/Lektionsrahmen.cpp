@@ -39,6 +39,13 @@ TLektionsFenster::~TLektionsFenster() = default;
 
 QAction* TLektionsFenster::NeuerMenuePunkt(const QString& caption) { return MainMenu1()->addAction(caption); }
 
+QAction* TLektionsFenster::NeuerMenuePunkt(const QString& caption, const std::function<void(QAction*)>& beiKlick)
+{
+    QAction* punkt = NeuerMenuePunkt(caption);
+    connect(punkt, &QAction::triggered, this, [punkt, beiKlick] { beiKlick(punkt); });
+    return punkt;
+}
+
 QMenu* TLektionsFenster::NeuesMenue(const QString& caption) { return MainMenu1()->addMenu(caption); }
 
 int TLektionsFenster::RahmenHoehe() const { return frameGeometry().height() - client_->height(); }

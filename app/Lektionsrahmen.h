@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -71,6 +72,9 @@ public:
     QWidget* Client() const { return client_; }
     // A further top-level item (or submenu) in the menu bar after "Schließen".
     QAction* NeuerMenuePunkt(const QString& caption);
+    // The same item, calling beiKlick with itself when chosen (lessons pass one
+    // handler for all their menu items).
+    QAction* NeuerMenuePunkt(const QString& caption, const std::function<void(QAction*)>& beiKlick);
     QMenu* NeuesMenue(const QString& caption);
 
     // Outer window height minus client height: caption, menu bar and borders.

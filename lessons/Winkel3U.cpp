@@ -78,11 +78,9 @@ TfrmWinkel3::TfrmWinkel3(QWidget* eltern) : TLektionsFenster(QStringLiteral("Par
     schrittGruppe(385, 3, grpSchritt1, UpDown1, lblSchritte1);
     schrittGruppe(905, 4, grpSchritt2, UpDown2, lblSchritte2);
 
-    menArt1 = NeuerMenuePunkt(QStringLiteral("Scheitelwinkel / Nebenwinkel"));
-    menArt2 = NeuerMenuePunkt(QStringLiteral("Gleich groß / Ergängung auf 180!"));
-
-    connect(menArt1, &QAction::triggered, this, [this] { menArtClick(menArt1); });
-    connect(menArt2, &QAction::triggered, this, [this] { menArtClick(menArt2); });
+    const auto art = [this](QAction* punkt) { menArtClick(punkt); };
+    menArt1 = NeuerMenuePunkt(QStringLiteral("Scheitelwinkel / Nebenwinkel"), art);
+    menArt2 = NeuerMenuePunkt(QStringLiteral("Gleich groß / Ergängung auf 180!"), art);
     grpV1->OnClick = [this] { grpV1Click(); };
     grpV2->OnClick = [this] { grpV2Click(); };
     UpDown1->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
