@@ -49,8 +49,8 @@ bool BerechneMittelpunkte(TGroessen& g)
     g.alpha = Zwischenwinkel(ab.x, ab.y, ac.x, ac.y);
     g.beta = Zwischenwinkel(ba.x, ba.y, bc.x, bc.y);
     g.gamma = Zwischenwinkel(ca.x, ca.y, cb.x, cb.y);
-    g.rU = Abstand(g.U.x, g.U.y, d.C.x, d.C.y);
-    g.rho = Abstand(g.I.x, g.I.y, g.Tab.x, g.Tab.y);
+    g.rU = Abstand(g.U, d.C);
+    g.rho = Abstand(g.I, g.Tab);
     return true;
 }
 
@@ -151,7 +151,7 @@ bild::TStrecke Verlaengerung(const TGroessen& g, TPunkt von, TPunkt bis) { retur
 // one unit.
 float BisUeberH(const TGroessen& g, TPunkt fuss)
 {
-    const long double bisH = Abstand(fuss.x, fuss.y, g.H.x, g.H.y);
+    const long double bisH = Abstand(fuss, g.H);
     return static_cast<float>(std::max(6.0L, bisH + 1.0L));
 }
 
@@ -540,7 +540,7 @@ bool Beruehrpunkte(const TDreieck& d, TPunkt i, TPunkt& tab, TPunkt& tbc, TPunkt
 
 TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftungAn, const TDreieck& d)
 {
-    TBild bild;
+    TBild zeichnung;
     TGroessen g;
     g.d = d;
     g.winkelAn = winkelAn;
@@ -549,14 +549,14 @@ TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftung
     g.Mab = Mittelpunkt(d.A, d.B);
     g.Mac = Mittelpunkt(d.A, d.C);
     g.Mbc = Mittelpunkt(d.B, d.C);
-    ZeichneDreieck(g, bild);
+    ZeichneDreieck(g, zeichnung);
     if (GueltigeEigenschaft(eigenschaft) && schritt > 0 && BerechneMittelpunkte(g)) {
         const std::vector<TZeile>& zeilen = schrittZeilen[eigenschaft];
         for (int s = 1; s <= schritt && s <= int(zeilen.size()); ++s)
-            zeilen[s - 1](g, bild);
+            zeilen[s - 1](g, zeichnung);
     }
-    SetzeMessschriften(bild);
-    return bild;
+    SetzeMessschriften(zeichnung);
+    return zeichnung;
 }
 
 TBild Anweisung(int eigenschaft, int schritt)
@@ -573,8 +573,8 @@ TBild Anweisung(int eigenschaft, int schritt)
 
 bool DreieckZulaessig(int eigenschaft, const TDreieck& d)
 {
-    const float c = Abstand(d.A.x, d.A.y, d.B.x, d.B.y);
-    const float b = Abstand(d.A.x, d.A.y, d.C.x, d.C.y);
+    const float c = Abstand(d.A, d.B);
+    const float b = Abstand(d.A, d.C);
     if (!(c > 20 && b > 20))
         return false;
     if (eigenschaft != hoehen)

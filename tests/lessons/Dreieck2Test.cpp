@@ -90,13 +90,6 @@ float Winkel(TPunkt ecke, TPunkt p, TPunkt q)
 {
     return Zwischenwinkel(p.x - ecke.x, p.y - ecke.y, q.x - ecke.x, q.y - ecke.y);
 }
-TPunkt Polar(TPunkt v, long double w, float r)
-{
-    TPunkt p;
-    PolarZuKartesisch(float(w), r, p.x, p.y);
-    Summe(v.x, v.y, p.x, p.y, p.x, p.y);
-    return p;
-}
 
 // The foot of R on the line through P and Q.
 TPunkt Fuss(TPunkt p, TPunkt q, TPunkt r)
