@@ -5,7 +5,6 @@
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
-#include "draw/SchriftU.h"
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
@@ -14,6 +13,8 @@
 namespace dreieck2 {
 
 namespace {
+
+using bild::TTextArt;
 
 float Winkel(long double w) { return static_cast<float>(w); }
 
@@ -48,8 +49,8 @@ bool BerechneMittelpunkte(TGroessen& g)
     g.alpha = Zwischenwinkel(ab.x, ab.y, ac.x, ac.y);
     g.beta = Zwischenwinkel(ba.x, ba.y, bc.x, bc.y);
     g.gamma = Zwischenwinkel(ca.x, ca.y, cb.x, cb.y);
-    g.rU = Abstand(g.U.x, g.U.y, d.C.x, d.C.y);
-    g.rho = Abstand(g.I.x, g.I.y, g.Tab.x, g.Tab.y);
+    g.rU = Abstand(g.U, d.C);
+    g.rho = Abstand(g.I, g.Tab);
     return true;
 }
 
@@ -57,17 +58,19 @@ bool BerechneMittelpunkte(TGroessen& g)
 
 void Linie(TBild& b, int breite, TFarbe farbe, TPunkt von, TPunkt bis, int stil = linieVoll)
 {
-    b.elemente.push_back(TLinie{breite, farbe, von, bis, stil});
+    b << bild::TStrecke{von, bis, breite, farbe, stil};
 }
 
+// A right angle's mark: pen width 1, radius 2.
 void Rechtwinkel(TBild& b, TFarbe farbe, TPunkt richtung, TPunkt scheitel, char seite)
 {
-    b.elemente.push_back(TRechtwinkelMarke{farbe, richtung, scheitel, seite});
+    b << bild::TRechterWinkel{richtung, scheitel, 2, 1, farbe, seite};
 }
 
+// Every label of the lesson is bold.
 void Text(TBild& b, TTextArt art, const QString& text, TFarbe farbe, int groesse, TPunkt ort)
 {
-    b.elemente.push_back(TText{art, text, farbe, groesse, ort});
+    b << bild::TText{art, text, ort, farbe, groesse, true};
 }
 
 // A centre's letter, size 15.
@@ -78,7 +81,7 @@ void Mittelpunktname(TBild& b, TTextArt art, const QString& text, TFarbe farbe, 
 
 void Seitenname(TBild& b, const QString& text, TFarbe farbe, TPunkt a, TPunkt bis, TPunkt k, float abstand)
 {
-    b.elemente.push_back(TSeitenName{text, farbe, a, bis, k, abstand});
+    b << bild::TSeitenName{text, a, bis, k, abstand, farbe};
 }
 
 // The line through P and Q inside the square -18..18; false if there is none.
@@ -97,7 +100,7 @@ void ZeichneDreieck(const TGroessen& g, TBild& b)
     Linie(b, 2, clBlack, d.A, d.C);
     Linie(b, 2, clBlack, d.B, d.C);
     const auto name = [&b](bool vor, const char* text, TPunkt p, TPunkt q, float abstand) {
-        b.elemente.push_back(TEckenName{vor, QString::fromLatin1(text), p, q, abstand});
+        b << bild::TEckenName{QString::fromLatin1(text), p, q, abstand, vor};
     };
     name(true, "A", d.A, g.Mbc, 1);
     name(false, "a", d.A, g.Mbc, 1);
@@ -121,7 +124,7 @@ struct THoehe {
     bool markieren;
     TPunkt richtung;
     char seite;
-    std::vector<TLinie> beiStumpfemAlpha, beiStumpfemBeta;
+    std::vector<bild::TStrecke> beiStumpfemAlpha, beiStumpfemBeta;
 };
 
 void Hoehe(const TGroessen& g, TBild& b, const THoehe& h)
@@ -132,21 +135,23 @@ void Hoehe(const TGroessen& g, TBild& b, const THoehe& h)
     if (g.winkelAn && h.markieren)
         Rechtwinkel(b, g.farbe, h.richtung, h.fuss, h.seite);
     if (g.alpha > 90.0f)
-        b.elemente.insert(b.elemente.end(), h.beiStumpfemAlpha.begin(), h.beiStumpfemAlpha.end());
+        for (const bild::TStrecke& s : h.beiStumpfemAlpha)
+            b << s;
     if (g.beta > 90.0f)
-        b.elemente.insert(b.elemente.end(), h.beiStumpfemBeta.begin(), h.beiStumpfemBeta.end());
+        for (const bild::TStrecke& s : h.beiStumpfemBeta)
+            b << s;
 }
 
 // A side prolonged, dotted black; a height prolonged, in the topic's colour.
-TLinie Seite(TPunkt von, TPunkt bis) { return {1, clBlack, von, bis, liniePunktiert}; }
-TLinie Verlaengerung(const TGroessen& g, TPunkt von, TPunkt bis) { return {1, g.farbe, von, bis, linieVoll}; }
+bild::TStrecke Seite(TPunkt von, TPunkt bis) { return {von, bis, 1, clBlack, liniePunktiert}; }
+bild::TStrecke Verlaengerung(const TGroessen& g, TPunkt von, TPunkt bis) { return {von, bis, 1, g.farbe, linieVoll}; }
 
 // How far a height is prolonged past its foot when H lies beyond that foot:
 // 6 units, or further where H does, so that the line reaches H and goes on by
 // one unit.
 float BisUeberH(const TGroessen& g, TPunkt fuss)
 {
-    const long double bisH = Abstand(fuss.x, fuss.y, g.H.x, g.H.y);
+    const long double bisH = Abstand(fuss, g.H);
     return static_cast<float>(std::max(6.0L, bisH + 1.0L));
 }
 
@@ -226,7 +231,7 @@ void SymmetraleBC(const TGroessen& g, TBild& b)
 
 void Umkreis(const TGroessen& g, TBild& b)
 {
-    b.elemente.push_back(TKreisLinie{2, g.farbe, g.U, g.rU});
+    b << bild::TKreis{g.U, g.rU, 2, g.farbe};
 }
 
 // ---- Topic 3: angle bisectors through the incentre, each angle marked by an
@@ -248,11 +253,12 @@ void Winkelsymmetrale(const TGroessen& g, TBild& b, TPunkt v, const THalbierung&
         return;
     Linie(b, 1, g.farbe, e1, e2, linieStrichPunkt);
     if (g.beschriftungAn)
-        Text(b, TTextArt::Symbol, h.name, g.farbe, 12, h.nameBeiE1 ? e1 : e2);
+        Text(b, TTextArt::SymbolMitte, h.name, g.farbe, 12, h.nameBeiE1 ? e1 : e2);
     if (g.winkelAn) {
-        b.elemente.push_back(TWinkelMarke{v, 4, h.von, h.bis});
-        b.elemente.push_back(THalbwinkel{h.winkel, Polar(v, h.bruch1, 6)});
-        b.elemente.push_back(THalbwinkel{h.winkel, Polar(v, h.bruch2, h.abstand2)});
+        // The arc black and thin; each half as the Greek name over "2".
+        b << bild::TBogen{v, 4, h.von, h.bis, 1, clBlack};
+        b << bild::TBruch{h.winkel, QStringLiteral("2"), Polar(v, h.bruch1, 6), 10, true, clBlack};
+        b << bild::TBruch{h.winkel, QStringLiteral("2"), Polar(v, h.bruch2, h.abstand2), 10, true, clBlack};
     }
 }
 
@@ -275,7 +281,7 @@ void HalbiereBeta(const TGroessen& g, TBild& b)
 
 void Inkreismittelpunkt(const TGroessen& g, TBild& b)
 {
-    Mittelpunktname(b, TTextArt::Times, QStringLiteral("~I"), g.farbe, Versetzt(g.I, 0.8L, -0.8L));
+    Mittelpunktname(b, TTextArt::TimesMitte, QStringLiteral("~I"), g.farbe, Versetzt(g.I, 0.8L, -0.8L));
 }
 
 void HalbiereGamma(const TGroessen& g, TBild& b)
@@ -295,8 +301,8 @@ void Inkreis(const TGroessen& g, TBild& b)
     const TPunkt m = Mittelpunkt(g.I, g.Tbc);
     TPunkt ort;
     NormalVersatz(g.I.x, g.I.y, g.Tbc.x, g.Tbc.y, m.x, m.y, 0.6f, ort.x, ort.y);
-    Text(b, TTextArt::Symbol, QStringLiteral("~r"), g.farbe, 12, ort);
-    b.elemente.push_back(TKreisLinie{2, g.farbe, g.I, g.rho});
+    Text(b, TTextArt::SymbolMitte, QStringLiteral("~r"), g.farbe, 12, ort);
+    b << bild::TKreis{g.I, g.rho, 2, g.farbe};
 }
 
 // ---- Topic 4: medians from the midpoints to the opposite vertices.
@@ -350,7 +356,7 @@ constexpr TZeilenVorlage keine{TTextArt::Zentriert, 0, 0, nullptr};
 constexpr TZeilenVorlage einzeln(const char* text) { return {TTextArt::Zentriert, 0, 0.5f, text}; }
 constexpr TZeilenVorlage oben(const char* text) { return {TTextArt::Zentriert, 0, 1.3f, text}; }
 constexpr TZeilenVorlage unten(const char* text, float x = 0) { return {TTextArt::Zentriert, x, -0.7f, text}; }
-constexpr TZeilenVorlage griechisch(const char* text, float y = 0.8f) { return {TTextArt::Symbol, 0, y, text}; }
+constexpr TZeilenVorlage griechisch(const char* text, float y = 0.8f) { return {TTextArt::SymbolMitte, 0, y, text}; }
 
 constexpr TAnweisungsVorlage schritt0{einzeln("Zeichne das Dreieck ABC und beschrifte es entsprechend."), keine};
 
@@ -388,7 +394,7 @@ const std::vector<TAnweisungsVorlage> anweisungen[5] = {
     {
         {griechisch("Halbiere den Winkel ~a beim Punkt A, um die Winkelsymmetrale w*a zu erhalten."), keine},
         {griechisch("Halbiere den Winkel ~b beim Punkt B, um die Winkelsymmetrale w*b zu erhalten."), keine},
-        {{TTextArt::Times, 0, 0.5f,
+        {{TTextArt::TimesMitte, 0, 0.5f,
           "Der Schnittpunkt der beiden Winkelsymmetralen heißt Inkreismittelpunkt ~I."},
          keine},
         {griechisch("Halbiere den Winkel ~g beim Punkt C, um die Winkelsymmetrale w*g zu erhalten.", 1.6f),
@@ -437,10 +443,49 @@ const TRegel zufallsRegeln[5] = {
     {{14, 1, -14}, {7, -1, -10}, {14, 1, 1}, {34, 1, -17}, {7, 1, 10}}, // medians, as angle bisectors
 };
 
-void FuegeZeile(std::vector<TText>& zeilen, const TZeilenVorlage& z)
+void FuegeZeile(TBild& b, const TZeilenVorlage& z)
 {
     if (z.text)
-        zeilen.push_back({z.art, QString::fromUtf8(z.text), clNavy, 12, {z.x, z.y}});
+        b << bild::TText{z.art, QString::fromUtf8(z.text), {z.x, z.y}, clNavy, 12, true};
+}
+
+// ---------------------------------------------------------------------------
+// A centred label (a vertex or side name, the name of a line or a centre, an
+// instruction line) is centred by the size of its whole text in the font that
+// the label before it left on the canvas: "h!b" after the large "H" is placed
+// as if it were written large. Each centred label carries that font.
+
+const QString arial = QStringLiteral("Arial");
+
+// The font a label leaves on the canvas: Arial in its size and colour, but
+// Symbol where a Greek label ends in a Greek letter.
+TSchrift SchriftNach(const bild::TText& t)
+{
+    const QString& s = t.text;
+    const auto marke = [](QChar c) { return QStringLiteral("!^~*").contains(c); };
+    const bool griechisch = t.art == TTextArt::SymbolMitte && s.size() >= 2 && !marke(s.back())
+        && (s[s.size() - 2] == QLatin1Char('~') || s[s.size() - 2] == QLatin1Char('*'));
+    return {griechisch ? QStringLiteral("Symbol") : arial, t.groesse, t.fett, t.farbe};
+}
+
+void SetzeMessschriften(TBild& b)
+{
+    TSchrift schrift; // what a canvas starts with
+    for (TBildTeil& teil : b.teile) {
+        if (auto* t = std::get_if<bild::TText>(&teil)) {
+            if (t->art == TTextArt::Zentriert)
+                t->mass = schrift;
+            schrift = SchriftNach(*t);
+        } else if (auto* e = std::get_if<bild::TEckenName>(&teil)) {
+            e->mass = schrift;
+            schrift = {arial, 12, true, e->farbe};
+        } else if (auto* n = std::get_if<bild::TSeitenName>(&teil)) {
+            n->mass = schrift;
+            schrift = {arial, 12, true, n->farbe};
+        } else if (const auto* br = std::get_if<bild::TBruch>(&teil)) {
+            schrift = {arial, br->groesse, br->fett, br->farbe}; // as the denominator leaves it
+        }
+    }
 }
 
 } // namespace
@@ -495,7 +540,7 @@ bool Beruehrpunkte(const TDreieck& d, TPunkt i, TPunkt& tab, TPunkt& tbc, TPunkt
 
 TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftungAn, const TDreieck& d)
 {
-    TBild bild;
+    TBild zeichnung;
     TGroessen g;
     g.d = d;
     g.winkelAn = winkelAn;
@@ -504,30 +549,32 @@ TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftung
     g.Mab = Mittelpunkt(d.A, d.B);
     g.Mac = Mittelpunkt(d.A, d.C);
     g.Mbc = Mittelpunkt(d.B, d.C);
-    ZeichneDreieck(g, bild);
-    if (!GueltigeEigenschaft(eigenschaft) || schritt <= 0 || !BerechneMittelpunkte(g))
-        return bild;
-    const std::vector<TZeile>& zeilen = schrittZeilen[eigenschaft];
-    for (int s = 1; s <= schritt && s <= int(zeilen.size()); ++s)
-        zeilen[s - 1](g, bild);
-    return bild;
+    ZeichneDreieck(g, zeichnung);
+    if (GueltigeEigenschaft(eigenschaft) && schritt > 0 && BerechneMittelpunkte(g)) {
+        const std::vector<TZeile>& zeilen = schrittZeilen[eigenschaft];
+        for (int s = 1; s <= schritt && s <= int(zeilen.size()); ++s)
+            zeilen[s - 1](g, zeichnung);
+    }
+    SetzeMessschriften(zeichnung);
+    return zeichnung;
 }
 
-std::vector<TText> Anweisung(int eigenschaft, int schritt)
+TBild Anweisung(int eigenschaft, int schritt)
 {
     const TAnweisungsVorlage* vorlage = &schritt0;
     if (GueltigeEigenschaft(eigenschaft) && schritt >= 1 && schritt <= int(anweisungen[eigenschaft].size()))
         vorlage = &anweisungen[eigenschaft][schritt - 1];
-    std::vector<TText> zeilen;
+    TBild zeilen;
     FuegeZeile(zeilen, vorlage->erste);
     FuegeZeile(zeilen, vorlage->zweite);
+    SetzeMessschriften(zeilen);
     return zeilen;
 }
 
 bool DreieckZulaessig(int eigenschaft, const TDreieck& d)
 {
-    const float c = Abstand(d.A.x, d.A.y, d.B.x, d.B.y);
-    const float b = Abstand(d.A.x, d.A.y, d.C.x, d.C.y);
+    const float c = Abstand(d.A, d.B);
+    const float b = Abstand(d.A, d.C);
     if (!(c > 20 && b > 20))
         return false;
     if (eigenschaft != hoehen)
@@ -555,99 +602,39 @@ TDreieck ZufallsDreieck(int eigenschaft)
     return d;
 }
 
-// ---------------------------------------------------------------------------
-
-void Zeichne(Leinwand& lw, const TText& t)
-{
-    switch (t.art) {
-    case TTextArt::Zentriert: TextZentriert(lw, t.text, t.farbe, true, t.groesse, t.ort.x, t.ort.y); break;
-    case TTextArt::Symbol: SymbolTextMitte(lw, t.text, t.farbe, true, t.groesse, t.ort.x, t.ort.y); break;
-    case TTextArt::Times: TimesTextMitte(lw, t.text, t.farbe, true, t.groesse, t.ort.x, t.ort.y); break;
-    }
-}
-
-namespace {
-
-void ZeichneElement(Leinwand& lw, const TLinie& e)
-{
-    Strecke(lw, e.breite, e.farbe, e.von.x, e.von.y, e.bis.x, e.bis.y, e.stil);
-}
-
-void ZeichneElement(Leinwand& lw, const TRechtwinkelMarke& e)
-{
-    RechterWinkel(lw, 1, e.farbe, e.richtung.x, e.richtung.y, e.scheitel.x, e.scheitel.y, 2, e.seite);
-}
-
-void ZeichneElement(Leinwand& lw, const TKreisLinie& e)
-{
-    Kreis(lw, e.breite, e.farbe, e.mitte.x, e.mitte.y, e.radius, keineFuellung);
-}
-
-void ZeichneElement(Leinwand& lw, const TWinkelMarke& e)
-{
-    Bogen(lw, 1, clBlack, e.scheitel.x, e.scheitel.y, e.radius, e.von, e.bis);
-}
-
-void ZeichneElement(Leinwand& lw, const THalbwinkel& e)
-{
-    Bruch(lw, e.zaehler, QStringLiteral("2"), true, 10, clBlack, e.ort.x, e.ort.y);
-}
-
-void ZeichneElement(Leinwand& lw, const TText& e) { Zeichne(lw, e); }
-
-void ZeichneElement(Leinwand& lw, const TEckenName& e)
-{
-    if (e.vor)
-        EckenNameVor(lw, e.text, clBlack, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
-    else
-        EckenNameNach(lw, e.text, clBlack, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
-}
-
-void ZeichneElement(Leinwand& lw, const TSeitenName& e)
-{
-    SeitenName(lw, e.text, e.farbe, e.a.x, e.a.y, e.b.x, e.b.y, e.k.x, e.k.y, e.abstand);
-}
-
-} // namespace
-
-void Zeichne(Leinwand& lw, const TBild& bild)
-{
-    for (const TElement& element : bild.elemente)
-        std::visit([&lw](const auto& e) { ZeichneElement(lw, e); }, element);
-}
-
 QString AnweisungsText(int eigenschaft, int schritt)
 {
     QStringList zeilen;
-    for (const TText& zeile : Anweisung(eigenschaft, schritt))
-        zeilen << Klartext(zeile.text);
+    for (const TBildTeil& teil : Anweisung(eigenschaft, schritt).teile)
+        if (const auto* zeile = std::get_if<bild::TText>(&teil))
+            zeilen << Klartext(zeile->text);
     return zeilen.join(QLatin1Char(' '));
 }
 
 QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
                             const TDreieck& d)
 {
-    const TBild bild = SchrittBild(eigenschaft, schritt, winkelAn, beschriftungAn, d);
+    const TBild zeichnung = SchrittBild(eigenschaft, schritt, winkelAn, beschriftungAn, d);
     QStringList beschriftet;
     QString mittelpunkt, kreis;
     const auto neu = [&beschriftet](const QString& t) {
         if (!t.isEmpty() && !beschriftet.contains(t))
             beschriftet << t;
     };
-    for (const TElement& e : bild.elemente) {
-        if (const auto* t = std::get_if<TText>(&e)) {
+    for (const TBildTeil& e : zeichnung.teile) {
+        if (const auto* t = std::get_if<bild::TText>(&e)) {
             const QString name = Klartext(t->text);
             neu(name);
             // A centre's name is drawn larger than every other label.
             if (t->groesse == 15)
                 mittelpunkt = name;
-        } else if (const auto* n = std::get_if<TEckenName>(&e)) {
+        } else if (const auto* n = std::get_if<bild::TEckenName>(&e)) {
             neu(Klartext(n->text));
-        } else if (const auto* n = std::get_if<TSeitenName>(&e)) {
+        } else if (const auto* n = std::get_if<bild::TSeitenName>(&e)) {
             neu(Klartext(n->text));
-        } else if (const auto* h = std::get_if<THalbwinkel>(&e)) {
+        } else if (const auto* h = std::get_if<bild::TBruch>(&e)) {
             neu(Klartext(h->zaehler) + QStringLiteral("/2"));
-        } else if (const auto* k = std::get_if<TKreisLinie>(&e)) {
+        } else if (const auto* k = std::get_if<bild::TKreis>(&e)) {
             kreis = QStringLiteral("Kreis um %1 mit dem Radius %2")
                         .arg(PunktText(QString(), k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius));
         }

@@ -5,12 +5,9 @@
 // handlers only draw what these functions return.
 #pragma once
 
-#include "draw/KoordU.h"
-#include "draw/Leinwand.h"
+#include "draw/Bild.h"
 
 #include <QString>
-#include <variant>
-#include <vector>
 
 namespace dreieck2 {
 
@@ -39,83 +36,6 @@ TFarbe Farbe(int eigenschaft);
 constexpr TDreieck startDreieck{{-14, -10}, {14, -10}, {-6, 14}};
 
 // ---------------------------------------------------------------------------
-// What a picture consists of. Each element is drawn by the foundation routine
-// named beside it, in the order of the list: the order matters, since a label
-// is centred with the font the drawing before it left on the canvas.
-
-// Strecke.
-struct TLinie {
-    int breite;
-    TFarbe farbe;
-    TPunkt von, bis;
-    int stil;
-    bool operator==(const TLinie&) const = default;
-};
-// RechterWinkel, pen width 1, radius 2: the mark at `scheitel` beside the leg
-// along `richtung`, on side 'L' or 'R'.
-struct TRechtwinkelMarke {
-    TFarbe farbe;
-    TPunkt richtung, scheitel;
-    char seite;
-    bool operator==(const TRechtwinkelMarke&) const = default;
-};
-// Kreis, not filled.
-struct TKreisLinie {
-    int breite;
-    TFarbe farbe;
-    TPunkt mitte;
-    float radius;
-    bool operator==(const TKreisLinie&) const = default;
-};
-// Bogen, pen width 1, black: the mark of an angle, counter-clockwise.
-struct TWinkelMarke {
-    TPunkt scheitel;
-    float radius, von, bis;
-    bool operator==(const TWinkelMarke&) const = default;
-};
-// Bruch: the Greek name over "2", black, size 10, bold.
-struct THalbwinkel {
-    QString zaehler;
-    TPunkt ort;
-    bool operator==(const THalbwinkel&) const = default;
-};
-// Bold text at a point: TextZentriert (centred both ways), SymbolTextMitte or
-// TimesTextMitte (centred across, top at the point).
-enum class TTextArt { Zentriert, Symbol, Times };
-struct TText {
-    TTextArt art;
-    QString text;
-    TFarbe farbe;
-    int groesse;
-    TPunkt ort;
-    bool operator==(const TText&) const = default;
-};
-// EckenNameVor (beyond P, away from Q) or EckenNameNach (beyond Q, away from P), black.
-struct TEckenName {
-    bool vor;
-    QString text;
-    TPunkt p, q;
-    float abstand;
-    bool operator==(const TEckenName&) const = default;
-};
-// SeitenName: beside the longer of the pieces A-K and K-B.
-struct TSeitenName {
-    QString text;
-    TFarbe farbe;
-    TPunkt a, b, k;
-    float abstand;
-    bool operator==(const TSeitenName&) const = default;
-};
-
-using TElement = std::variant<TLinie, TRechtwinkelMarke, TKreisLinie, TWinkelMarke, THalbwinkel, TText,
-                              TEckenName, TSeitenName>;
-
-struct TBild {
-    std::vector<TElement> elemente;
-    bool operator==(const TBild&) const = default;
-};
-
-// ---------------------------------------------------------------------------
 // Geometry.
 
 // Feet of the heights: F_c on AB from C, F_a on BC from A, F_b on AC from B.
@@ -132,9 +52,9 @@ bool Beruehrpunkte(const TDreieck& d, TPunkt i, TPunkt& tab, TPunkt& tbc, TPunkt
 // intersection.
 TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftungAn, const TDreieck& d);
 
-// The instruction of a step: one or two lines in the instruction panel's world
-// (x -20..20, y -2..2), navy, size 12.
-std::vector<TText> Anweisung(int eigenschaft, int schritt);
+// The instruction of a step: one or two lines of text in the instruction
+// panel's world (x -20..20, y -2..2), navy, size 12.
+TBild Anweisung(int eigenschaft, int schritt);
 
 // What the drawing shows at a step, for a screen reader: the triangle with its
 // vertices, the topic, the step's instruction, what is switched on, the labels
@@ -153,11 +73,5 @@ bool DreieckZulaessig(int eigenschaft, const TDreieck& d);
 // Draws whole-number triangles by the topic's rule from the program's random
 // generator until one is accepted. The generator is not seeded here.
 TDreieck ZufallsDreieck(int eigenschaft);
-
-// ---------------------------------------------------------------------------
-// Drawing.
-
-void Zeichne(Leinwand& lw, const TText& text);
-void Zeichne(Leinwand& lw, const TBild& bild);
 
 } // namespace dreieck2

@@ -194,8 +194,6 @@ void TfrmDreieck2::pntGrafikPaint()
 // The instruction is written straight onto the panel's face: no fill, no grid.
 void TfrmDreieck2::pntStatusPaint()
 {
-    Leinwand& lw = pntStatus->Canvas;
     SetzeWeltfenster(statusBreite, statusHoehe, weltStatus);
-    for (const TText& zeile : Anweisung(Eigenschaft, Schritt))
-        Zeichne(lw, zeile);
+    Zeichne(pntStatus->Canvas, Anweisung(Eigenschaft, Schritt));
 }

@@ -20,6 +20,15 @@
 #include <cmath>
 
 using namespace dreieck2;
+using bild::TBogen;
+using bild::TBruch;
+using bild::TEckenName;
+using bild::TKreis;
+using bild::TRechterWinkel;
+using bild::TSeitenName;
+using bild::TStrecke;
+using bild::TText;
+using bild::TTextArt;
 using testhilfen::FarbeNahe;
 using testhilfen::ZaehleFarbe;
 
@@ -37,16 +46,16 @@ template <class T>
 std::vector<T> Alle(const TBild& bild)
 {
     std::vector<T> alle;
-    for (const TElement& e : bild.elemente)
+    for (const TBildTeil& e : bild.teile)
         if (const T* t = std::get_if<T>(&e))
             alle.push_back(*t);
     return alle;
 }
 
-std::vector<TLinie> Linien(const TBild& bild, TFarbe farbe, int stil)
+std::vector<TStrecke> Linien(const TBild& bild, TFarbe farbe, int stil)
 {
-    std::vector<TLinie> linien;
-    for (const TLinie& l : Alle<TLinie>(bild))
+    std::vector<TStrecke> linien;
+    for (const TStrecke& l : Alle<TStrecke>(bild))
         if (l.farbe == farbe && l.stil == stil)
             linien.push_back(l);
     return linien;
@@ -56,7 +65,7 @@ std::vector<TLinie> Linien(const TBild& bild, TFarbe farbe, int stil)
 std::vector<QString> Texte(const TBild& bild)
 {
     std::vector<QString> texte;
-    for (const TElement& e : bild.elemente) {
+    for (const TBildTeil& e : bild.teile) {
         if (const TText* t = std::get_if<TText>(&e))
             texte.push_back(t->text);
         if (const TSeitenName* t = std::get_if<TSeitenName>(&e))
@@ -80,13 +89,6 @@ TMitte Mitten(const TDreieck& d)
 float Winkel(TPunkt ecke, TPunkt p, TPunkt q)
 {
     return Zwischenwinkel(p.x - ecke.x, p.y - ecke.y, q.x - ecke.x, q.y - ecke.y);
-}
-TPunkt Polar(TPunkt v, long double w, float r)
-{
-    TPunkt p;
-    PolarZuKartesisch(float(w), r, p.x, p.y);
-    Summe(v.x, v.y, p.x, p.y, p.x, p.y);
-    return p;
 }
 
 // The foot of R on the line through P and Q.
@@ -115,6 +117,10 @@ void ErwarteTexte(const std::vector<TText>& texte, std::vector<TText> soll)
         EXPECT_EQ(texte[k], soll[k]);
     }
 }
+
+// A label's font as another label leaves it on the canvas: the centred labels
+// are measured in it.
+TSchrift Arial(int groesse, TFarbe farbe) { return {QStringLiteral("Arial"), groesse, true, farbe}; }
 
 class Dreieck2Bild : public ::testing::Test {
 protected:
@@ -153,11 +159,11 @@ TEST_F(Dreieck2Bild, SchrittNullUndJederSchrittBautAuf)
 {
     const TDreieck& d = startDreieck;
     const TPunkt mab{0, -10}, mac{-10, 2}, mbc{4, 2};
-    const TBild null{{TLinie{2, clBlack, d.A, d.B, linieVoll}, TLinie{2, clBlack, d.A, d.C, linieVoll},
-                      TLinie{2, clBlack, d.B, d.C, linieVoll}, TEckenName{true, "A", d.A, mbc, 1},
-                      TEckenName{false, "a", d.A, mbc, 1}, TEckenName{true, "B", d.B, mac, 1},
-                      TEckenName{false, "b", d.B, mac, 1}, TEckenName{true, "C", d.C, mab, 1.5f},
-                      TEckenName{false, "c", d.C, mab, 1}}};
+    const TBild null{{TStrecke{d.A, d.B, 2, clBlack, linieVoll}, TStrecke{d.A, d.C, 2, clBlack, linieVoll},
+                      TStrecke{d.B, d.C, 2, clBlack, linieVoll}, TEckenName{"A", d.A, mbc, 1, true},
+                      TEckenName{"a", d.A, mbc, 1, false}, TEckenName{"B", d.B, mac, 1, true},
+                      TEckenName{"b", d.B, mac, 1, false}, TEckenName{"C", d.C, mab, 1.5f, true},
+                      TEckenName{"c", d.C, mab, 1, false}}};
     for (int e = 0; e <= 5; ++e)
         EXPECT_EQ(SchrittBild(e, e == 0 || e == 5 ? 3 : 0, true, true, d), null) << e;
 
@@ -169,8 +175,8 @@ TEST_F(Dreieck2Bild, SchrittNullUndJederSchrittBautAuf)
                 for (int s = 0; s < letzter; ++s) {
                     const TBild vorher = SchrittBild(e, s, winkel, beschriftung, dr);
                     const TBild nachher = SchrittBild(e, s + 1, winkel, beschriftung, dr);
-                    ASSERT_GT(nachher.elemente.size(), vorher.elemente.size());
-                    EXPECT_TRUE(std::equal(vorher.elemente.begin(), vorher.elemente.end(), nachher.elemente.begin()))
+                    ASSERT_GT(nachher.teile.size(), vorher.teile.size());
+                    EXPECT_TRUE(std::equal(vorher.teile.begin(), vorher.teile.end(), nachher.teile.begin()))
                         << "topic " << e << " step " << s;
                 }
                 EXPECT_EQ(SchrittBild(e, letzter + 1, winkel, beschriftung, dr),
@@ -185,24 +191,30 @@ TEST_F(Dreieck2Bild, HoehenAmSpitzwinkligenStartdreieck)
     const TPunkt h = Mitten(d).H;
     const TFarbe v = farbeViolett;
     const TBild bild = SchrittBild(hoehen, 4, true, true, d);
-    EXPECT_EQ(Linien(bild, v, linieVoll), (std::vector<TLinie>{{1, v, d.C, fc, linieVoll}, {1, v, d.A, fa, linieVoll},
-                                                               {1, v, d.B, fb, linieVoll}}));
+    EXPECT_EQ(Linien(bild, v, linieVoll), (std::vector<TStrecke>{{d.C, fc, 1, v, linieVoll},
+                                                                 {d.A, fa, 1, v, linieVoll},
+                                                                 {d.B, fb, 1, v, linieVoll}}));
     EXPECT_TRUE(Linien(bild, clBlack, liniePunktiert).empty()); // acute: nothing prolonged
-    EXPECT_EQ(Alle<TRechtwinkelMarke>(bild),
-              (std::vector<TRechtwinkelMarke>{{v, {28, 0}, fc, 'L'}, {v, {-20, 24}, fa, 'L'}, {v, {-8, -24}, fb, 'R'}}));
-    EXPECT_EQ(Alle<TSeitenName>(bild), (std::vector<TSeitenName>{{"h!c", v, d.C, fc, h, 1.2f},
-                                                                 {"h!a", v, d.A, fa, h, 1.2f},
-                                                                 {"h!b", v, d.B, fb, h, 1.1f}}));
-    EXPECT_EQ(Alle<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "H", v, 15,
-                                                      {float(h.x + 0.8L), float(h.y - 0.8L)}}}));
-    // Each switch removes its own things only; H stays.
+    EXPECT_EQ(Alle<TRechterWinkel>(bild),
+              (std::vector<TRechterWinkel>{{{28, 0}, fc, 2, 1, v, 'L'}, {{-20, 24}, fa, 2, 1, v, 'L'},
+                                           {{-8, -24}, fb, 2, 1, v, 'R'}}));
+    // Each name is measured in the font the label before it left: "h!b" in the large one of "H".
+    EXPECT_EQ(Alle<TSeitenName>(bild), (std::vector<TSeitenName>{{"h!c", d.C, fc, h, 1.2f, v, TSchrift{}},
+                                                                 {"h!a", d.A, fa, h, 1.2f, v, Arial(12, v)},
+                                                                 {"h!b", d.B, fb, h, 1.1f, v, Arial(15, v)}}));
+    EXPECT_EQ(Alle<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "H", {float(h.x + 0.8L), float(h.y - 0.8L)},
+                                                      v, 15, true, clBlack, Arial(12, v)}}));
+    // Each switch removes its own things only; H stays, measured after the vertex names.
     EXPECT_EQ(Texte(SchrittBild(hoehen, 4, true, false, d)), std::vector<QString>{"H"});
-    EXPECT_EQ(Alle<TRechtwinkelMarke>(SchrittBild(hoehen, 4, true, false, d)).size(), 3u);
+    EXPECT_EQ(Alle<TText>(SchrittBild(hoehen, 4, true, false, d))[0].mass, TSchrift{});
+    EXPECT_EQ(Alle<TRechterWinkel>(SchrittBild(hoehen, 4, true, false, d)).size(), 3u);
     EXPECT_EQ(Texte(SchrittBild(hoehen, 4, false, true, d)).size(), 4u);
-    EXPECT_TRUE(Alle<TRechtwinkelMarke>(SchrittBild(hoehen, 4, false, true, d)).empty());
+    EXPECT_TRUE(Alle<TRechterWinkel>(SchrittBild(hoehen, 4, false, true, d)).empty());
 
     // A right angle at A is marked once, at step 1; one at B only at step 2.
-    const auto marken = [](const TDreieck& r, int s) { return Alle<TRechtwinkelMarke>(SchrittBild(hoehen, s, true, true, r)); };
+    const auto marken = [](const TDreieck& r, int s) {
+        return Alle<TRechterWinkel>(SchrittBild(hoehen, s, true, true, r));
+    };
     ASSERT_EQ(Winkel(rechtBeiA.A, rechtBeiA.B, rechtBeiA.C), 90.0f);
     ASSERT_EQ(marken(rechtBeiA, 1).size(), 1u);
     EXPECT_EQ(marken(rechtBeiA, 1)[0].scheitel, rechtBeiA.A);
@@ -226,14 +238,14 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
         const TPunkt h = Mitten(d).H;
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
         EXPECT_EQ(Linien(bild, clBlack, liniePunktiert),
-                  (std::vector<TLinie>{{1, clBlack, d.A, {-18, -12}, liniePunktiert},
-                                       {1, clBlack, d.A, Weiter(d.A, fb, 6), liniePunktiert}}));
-        const std::vector<TLinie> hoehenLinien = Linien(bild, v, linieVoll);
+                  (std::vector<TStrecke>{{d.A, {-18, -12}, 1, clBlack, liniePunktiert},
+                                         {d.A, Weiter(d.A, fb, 6), 1, clBlack, liniePunktiert}}));
+        const std::vector<TStrecke> hoehenLinien = Linien(bild, v, linieVoll);
         ASSERT_EQ(hoehenLinien.size(), 6u);
-        EXPECT_EQ(hoehenLinien[1], (TLinie{1, v, fc, {-12, -18}, linieVoll}));
-        EXPECT_EQ(hoehenLinien[3], (TLinie{1, v, d.A, Weiter(d.A, h, 6), linieVoll}));
-        EXPECT_EQ(hoehenLinien[5], (TLinie{1, v, fb, Weiter(d.B, fb, 6), linieVoll}));
-        EXPECT_EQ(Alle<TRechtwinkelMarke>(bild)[0].seite, 'R');
+        EXPECT_EQ(hoehenLinien[1], (TStrecke{fc, {-12, -18}, 1, v, linieVoll}));
+        EXPECT_EQ(hoehenLinien[3], (TStrecke{d.A, Weiter(d.A, h, 6), 1, v, linieVoll}));
+        EXPECT_EQ(hoehenLinien[5], (TStrecke{fb, Weiter(d.B, fb, 6), 1, v, linieVoll}));
+        EXPECT_EQ(Alle<TRechterWinkel>(bild)[0].seite, 'R');
         EXPECT_EQ(Alle<TText>(bild)[0].ort, (TPunkt{float(h.x - 1.2L), float(h.y - 0.8L)})); // H left of A
     }
     {
@@ -242,14 +254,14 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
         const TPunkt h = Mitten(d).H;
         const TBild bild = SchrittBild(hoehen, 4, true, true, d);
         EXPECT_EQ(Linien(bild, clBlack, liniePunktiert),
-                  (std::vector<TLinie>{{1, clBlack, d.A, {18, -12}, liniePunktiert},
-                                       {1, clBlack, d.B, Weiter(d.B, fa, 6), liniePunktiert}}));
-        const std::vector<TLinie> hoehenLinien = Linien(bild, v, linieVoll);
+                  (std::vector<TStrecke>{{d.A, {18, -12}, 1, clBlack, liniePunktiert},
+                                         {d.B, Weiter(d.B, fa, 6), 1, clBlack, liniePunktiert}}));
+        const std::vector<TStrecke> hoehenLinien = Linien(bild, v, linieVoll);
         ASSERT_EQ(hoehenLinien.size(), 6u);
         EXPECT_NEAR(hoehenLinien[1].bis.y, -22, 1e-5);
-        EXPECT_EQ(hoehenLinien[1], (TLinie{1, v, fc, Weiter(fc, h, 6), linieVoll}));
-        EXPECT_EQ(hoehenLinien[3], (TLinie{1, v, fa, Weiter(fa, h, 6), linieVoll}));
-        EXPECT_EQ(hoehenLinien[5], (TLinie{1, v, d.B, Weiter(d.B, h, 6), linieVoll}));
+        EXPECT_EQ(hoehenLinien[1], (TStrecke{fc, Weiter(fc, h, 6), 1, v, linieVoll}));
+        EXPECT_EQ(hoehenLinien[3], (TStrecke{fa, Weiter(fa, h, 6), 1, v, linieVoll}));
+        EXPECT_EQ(hoehenLinien[5], (TStrecke{d.B, Weiter(d.B, h, 6), 1, v, linieVoll}));
     }
 }
 
@@ -263,7 +275,7 @@ TEST_F(Dreieck2Bild, VerlaengerteHoehenReichenUeberH)
         SCOPED_TRACE(testing::Message() << d.A.x << " " << d.B.x << " " << d.C.x << " " << d.C.y);
         ASSERT_TRUE(DreieckZulaessig(hoehen, d));
         const TPunkt h = Mitten(d).H;
-        const std::vector<TLinie> linien = Linien(SchrittBild(hoehen, 4, true, true, d), farbeViolett, linieVoll);
+        const std::vector<TStrecke> linien = Linien(SchrittBild(hoehen, 4, true, true, d), farbeViolett, linieVoll);
         for (const auto& [ecke, fuss] : {std::pair{d.A, Fuss(d.B, d.C, d.A)}, std::pair{d.B, Fuss(d.A, d.C, d.B)},
                                          std::pair{d.C, Fuss(d.A, d.B, d.C)}}) {
             // Along the height: t from the vertex towards the foot, and the distance off it.
@@ -273,7 +285,7 @@ TEST_F(Dreieck2Bild, VerlaengerteHoehenReichenUeberH)
             const auto ab = [&](TPunkt p) { return std::fabs((p.x - ecke.x) * uy - (p.y - ecke.y) * ux); };
             const double tH = t(h), weiter = tH > l ? tH + 0.5 : tH < 0 ? tH - 0.5 : tH;
             const auto gedeckt = [&](double w) {
-                return std::any_of(linien.begin(), linien.end(), [&](const TLinie& li) {
+                return std::any_of(linien.begin(), linien.end(), [&](const TStrecke& li) {
                     return ab(li.von) <= 1e-3 && ab(li.bis) <= 1e-3 && w >= std::min(t(li.von), t(li.bis)) - 1e-3
                            && w <= std::max(t(li.von), t(li.bis)) + 1e-3;
                 });
@@ -289,23 +301,26 @@ TEST_F(Dreieck2Bild, SeitensymmetralenUndUmkreis)
     const TPunkt u = Mitten(d).U;
     const TFarbe f = farbeBraun;
     const TBild bild = SchrittBild(seitensymmetralen, 5, true, true, d);
-    const std::vector<TLinie> linien = Linien(bild, f, linieStrichPunkt);
+    const std::vector<TStrecke> linien = Linien(bild, f, linieStrichPunkt);
     ASSERT_EQ(linien.size(), 3u);
-    EXPECT_EQ(linien[0], (TLinie{1, f, {0, -18}, {0, 18}, linieStrichPunkt})); // the y axis
+    EXPECT_EQ(linien[0], (TStrecke{{0, -18}, {0, 18}, 1, f, linieStrichPunkt})); // the y axis
     const TPunkt mitten[] = {{0, -10}, {-10, 2}, {4, 2}};
     // Each name at its bisector's left end on the square's border (the lower end of the upright one).
     const auto art = TTextArt::Zentriert;
-    ErwarteTexte(Alle<TText>(bild), {{art, "s!A!B", f, 12, {0, -18}}, {art, "s!A!C", f, 12, {-18, 14.0f / 3}},
-                                     {art, "U", f, 15, {0.8f, float(u.y - 0.8L)}},
-                                     {art, "s!B!C", f, 12, {-18, -49.0f / 3}}});
-    EXPECT_EQ(Alle<TRechtwinkelMarke>(bild),
-              (std::vector<TRechtwinkelMarke>{{f, {28, 0}, mitten[0], 'L'}, {f, {-8, -24}, mitten[1], 'L'},
-                                              {f, {-20, 24}, mitten[2], 'R'}}));
+    // Each measured in the font of the label before it: "s!B!C" in the large one of "U".
+    ErwarteTexte(Alle<TText>(bild),
+                 {{art, "s!A!B", {0, -18}, f, 12, true, clBlack, TSchrift{}},
+                  {art, "s!A!C", {-18, 14.0f / 3}, f, 12, true, clBlack, Arial(12, f)},
+                  {art, "U", {0.8f, float(u.y - 0.8L)}, f, 15, true, clBlack, Arial(12, f)},
+                  {art, "s!B!C", {-18, -49.0f / 3}, f, 12, true, clBlack, Arial(15, f)}});
+    EXPECT_EQ(Alle<TRechterWinkel>(bild),
+              (std::vector<TRechterWinkel>{{{28, 0}, mitten[0], 2, 1, f, 'L'}, {{-8, -24}, mitten[1], 2, 1, f, 'L'},
+                                           {{-20, 24}, mitten[2], 2, 1, f, 'R'}}));
     EXPECT_FLOAT_EQ(u.y, -4.0f / 3.0f);
-    EXPECT_EQ(Alle<TKreisLinie>(bild), (std::vector<TKreisLinie>{{2, f, u, Abstand(u.x, u.y, d.C.x, d.C.y)}}));
+    EXPECT_EQ(Alle<TKreis>(bild), (std::vector<TKreis>{{u, Abstand(u, d.C), 2, f}}));
     const TBild nackt = SchrittBild(seitensymmetralen, 5, false, false, d);
     EXPECT_EQ(Texte(nackt), std::vector<QString>{"U"});
-    EXPECT_TRUE(Alle<TRechtwinkelMarke>(nackt).empty());
+    EXPECT_TRUE(Alle<TRechterWinkel>(nackt).empty());
 }
 
 TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
@@ -319,44 +334,47 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
     const TFarbe f = farbeOliv;
     const long double a = Winkel(d.A, d.B, d.C), b = Winkel(d.B, d.A, d.C), g = Winkel(d.C, d.A, d.B);
     const TBild bild = SchrittBild(winkelsymmetralen, 5, true, true, d);
-    const std::vector<TLinie> linien = Linien(bild, f, linieStrichPunkt);
+    const std::vector<TStrecke> linien = Linien(bild, f, linieStrichPunkt);
     ASSERT_EQ(linien.size(), 3u);
-    EXPECT_EQ(Alle<TWinkelMarke>(bild),
-              (std::vector<TWinkelMarke>{{d.A, 4, 0, float(a)}, {d.B, 4, float(180 - b), 180},
+    EXPECT_EQ(Alle<TBogen>(bild),
+              (std::vector<TBogen>{{d.A, 4, 0, float(a)}, {d.B, 4, float(180 - b), 180},
                                          {d.C, 4, float(180 + a), float(180 + a + g)}}));
-    EXPECT_EQ(Alle<THalbwinkel>(bild),
-              (std::vector<THalbwinkel>{{"~a", Polar(d.A, a / 4, 6)}, {"~a", Polar(d.A, 3 * a / 4, 6.5f)},
-                                        {"~b", Polar(d.B, 180 - b / 4, 6)}, {"~b", Polar(d.B, 180 - 3 * b / 4, 6.5f)},
-                                        {"~g", Polar(d.C, 180 + a + g / 4, 6)},
-                                        {"~g", Polar(d.C, 180 + a + 3 * g / 4, 6)}}));
+    // Each half: the Greek name over "2", black, size 10.
+    const auto halb = [](const char* name, TPunkt ort) { return TBruch{name, "2", ort}; };
+    EXPECT_EQ(Alle<TBruch>(bild),
+              (std::vector<TBruch>{halb("~a", Polar(d.A, a / 4, 6)), halb("~a", Polar(d.A, 3 * a / 4, 6.5f)),
+                                   halb("~b", Polar(d.B, 180 - b / 4, 6)),
+                                   halb("~b", Polar(d.B, 180 - 3 * b / 4, 6.5f)),
+                                   halb("~g", Polar(d.C, 180 + a + g / 4, 6)),
+                                   halb("~g", Polar(d.C, 180 + a + 3 * g / 4, 6))}));
     // Each name beyond its vertex, where the bisector from I through the vertex leaves the square.
     // "ρ" 0.6 right of the middle of the radius to BC.
     const TPunkt t = Fuss(d.B, d.C, i), r{t.x - i.x, t.y - i.y};
     const float n = 0.6f / std::hypot(r.x, r.y);
-    const auto s = TTextArt::Symbol;
-    ErwarteTexte(Alle<TText>(bild), {{s, "w*a", f, 12, AmRand(i, d.A)}, {s, "w*b", f, 12, AmRand(i, d.B)},
-                                     {TTextArt::Times, "~I", f, 15, {i.x + 0.8f, i.y - 0.8f}},
-                                     {s, "w*g", f, 12, AmRand(i, d.C)},
-                                     {s, "~r", f, 12, {(i.x + t.x) / 2 + n * r.y, (i.y + t.y) / 2 - n * r.x}}});
+    const auto s = TTextArt::SymbolMitte;
+    ErwarteTexte(Alle<TText>(bild), {{s, "w*a", AmRand(i, d.A), f, 12}, {s, "w*b", AmRand(i, d.B), f, 12},
+                                     {TTextArt::TimesMitte, "~I", {i.x + 0.8f, i.y - 0.8f}, f, 15},
+                                     {s, "w*g", AmRand(i, d.C), f, 12},
+                                     {s, "~r", {(i.x + t.x) / 2 + n * r.y, (i.y + t.y) / 2 - n * r.x}, f, 12}});
     // The radii to the touching points and the incircle.
     const auto radien = Linien(bild, clBlack, liniePunktiert);
     ASSERT_EQ(radien.size(), 3u);
-    const auto kreis = Alle<TKreisLinie>(bild);
+    const auto kreis = Alle<TKreis>(bild);
     ASSERT_EQ(kreis.size(), 1u);
     EXPECT_NEAR(kreis[0].radius, rho, 1e-4);
     EXPECT_NEAR(Abstand(kreis[0].mitte.x, kreis[0].mitte.y, i.x, i.y), 0, 1e-4);
-    for (const TLinie& r : radien)
+    for (const TStrecke& r : radien)
         EXPECT_TRUE(Abstand(r.von.x, r.von.y, i.x, i.y) < 1e-4f && r.breite == 2
                     && std::fabs(Abstand(i.x, i.y, r.bis.x, r.bis.y) - rho) < 1e-4f);
 
     // Back at step 4 the circle and ρ are gone, the bisectors stay.
     const TBild vier = SchrittBild(winkelsymmetralen, 4, true, true, d);
-    EXPECT_TRUE(Alle<TKreisLinie>(vier).empty());
+    EXPECT_TRUE(Alle<TKreis>(vier).empty());
     EXPECT_EQ(Texte(vier), (std::vector<QString>{"w*a", "w*b", "~I", "w*g"}));
     EXPECT_EQ(Linien(vier, f, linieStrichPunkt), linien);
     // Switched off: no arcs, fractions or bisector names; "~I" and "~r" stay.
     const TBild nackt = SchrittBild(winkelsymmetralen, 5, false, false, d);
-    EXPECT_TRUE(Alle<TWinkelMarke>(nackt).empty() && Alle<THalbwinkel>(nackt).empty());
+    EXPECT_TRUE(Alle<TBogen>(nackt).empty() && Alle<TBruch>(nackt).empty());
     EXPECT_EQ(Texte(nackt), (std::vector<QString>{"~I", "~r"}));
 }
 
@@ -366,12 +384,14 @@ TEST_F(Dreieck2Bild, Schwerlinien)
     const TPunkt s{-2, -2}, mab{0, -10}, mac{-10, 2}, mbc{4, 2};
     const TFarbe f = farbeMagenta;
     const TBild bild = SchrittBild(schwerlinien, 4, true, true, d);
-    EXPECT_EQ(Linien(bild, f, linieVoll), (std::vector<TLinie>{{1, f, mab, d.C, linieVoll}, {1, f, mac, d.B, linieVoll},
-                                                               {1, f, mbc, d.A, linieVoll}}));
-    EXPECT_EQ(Alle<TSeitenName>(bild), (std::vector<TSeitenName>{{"s!C", f, mab, d.C, s, 0.8f},
-                                                                 {"s!B", f, mac, d.B, s, 0.8f},
-                                                                 {"s!A", f, mbc, d.A, s, 0.8f}}));
-    EXPECT_EQ(Alle<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "S", f, 15, {-1.2f, -2.8f}}}));
+    EXPECT_EQ(Linien(bild, f, linieVoll), (std::vector<TStrecke>{{mab, d.C, 1, f, linieVoll},
+                                                                 {mac, d.B, 1, f, linieVoll},
+                                                                 {mbc, d.A, 1, f, linieVoll}}));
+    EXPECT_EQ(Alle<TSeitenName>(bild), (std::vector<TSeitenName>{{"s!C", mab, d.C, s, 0.8f, f, TSchrift{}},
+                                                                 {"s!B", mac, d.B, s, 0.8f, f, Arial(12, f)},
+                                                                 {"s!A", mbc, d.A, s, 0.8f, f, Arial(15, f)}}));
+    EXPECT_EQ(Alle<TText>(bild),
+              (std::vector<TText>{{TTextArt::Zentriert, "S", {-1.2f, -2.8f}, f, 15, true, clBlack, Arial(12, f)}}));
     EXPECT_EQ(SchrittBild(schwerlinien, 4, false, true, d), bild); // no marks to switch
 }
 
@@ -384,14 +404,23 @@ TEST_F(Dreieck2Bild, OhneMittelpunkteNurDasDreieck)
             EXPECT_EQ(SchrittBild(e, schritteJeEigenschaft[e], true, true, d), SchrittBild(e, 0, true, true, d));
 }
 
+namespace {
+
+// The lines of an instruction.
+std::vector<TText> Zeilen(int e, int s) { return Alle<TText>(Anweisung(e, s)); }
+
+} // namespace
+
 TEST(Dreieck2Anweisung, TexteJeThemaUndSchritt)
 {
     // One or two lines per step, with the texts' own spellings.
     const char* zeilen[] = {"1", "11112", "111121", "111121", "11112"};
     for (int e = 1; e <= 4; ++e)
         for (int s = 0; s <= schritteJeEigenschaft[e]; ++s)
-            EXPECT_EQ(Anweisung(e, s).size(), size_t(zeilen[e][s] - '0')) << e << "/" << s;
-    const auto text = [](int e, int s, size_t z) { return Anweisung(e, s)[z].text; };
+            EXPECT_TRUE(Anweisung(e, s).teile.size() == size_t(zeilen[e][s] - '0')
+                        && Zeilen(e, s).size() == Anweisung(e, s).teile.size())
+                << e << "/" << s;
+    const auto text = [](int e, int s, size_t z) { return Zeilen(e, s)[z].text; };
     EXPECT_EQ(text(2, 0, 0), QStringLiteral("Zeichne das Dreieck ABC und beschrifte es entsprechend."));
     EXPECT_EQ(text(1, 1, 0), QStringLiteral("Zeichne eine Normale vom Eckpunkt C zur gegenüberligenden Seite AB, "
                                             "um die Höhe h!c zu erhalten."));
@@ -405,17 +434,20 @@ TEST(Dreieck2Anweisung, TexteJeThemaUndSchritt)
               QStringLiteral("Halbiere den Winkel ~g beim Punkt C, um die Winkelsymmetrale w*g zu erhalten."));
     EXPECT_EQ(text(4, 3, 0), QStringLiteral("Der Schnittpunkt der beiden Schwelinien heißt Schwerpunkt S."));
     // Where and with which letters, navy.
-    const auto zeile = [](int e, int s, size_t z) { return std::pair(Anweisung(e, s)[z].art, Anweisung(e, s)[z].ort); };
+    const auto zeile = [](int e, int s, size_t z) { return std::pair(Zeilen(e, s)[z].art, Zeilen(e, s)[z].ort); };
     using A = TTextArt;
     EXPECT_EQ(zeile(1, 1, 0), std::pair(A::Zentriert, TPunkt{0, 0.5f}));
     EXPECT_EQ(zeile(1, 4, 0), std::pair(A::Zentriert, TPunkt{0, 1.3f}));
     EXPECT_EQ(zeile(1, 4, 1), std::pair(A::Zentriert, TPunkt{0, -0.7f}));
     EXPECT_EQ(zeile(2, 4, 1), std::pair(A::Zentriert, TPunkt{1, -0.7f}));
     for (int s : {1, 2, 5})
-        EXPECT_EQ(zeile(3, s, 0), std::pair(A::Symbol, TPunkt{0, 0.8f}));
-    EXPECT_EQ(zeile(3, 3, 0), std::pair(A::Times, TPunkt{0, 0.5f}));
-    EXPECT_EQ(zeile(3, 4, 0), std::pair(A::Symbol, TPunkt{0, 1.6f}));
-    EXPECT_EQ(Anweisung(4, 4)[1].farbe, clNavy);
+        EXPECT_EQ(zeile(3, s, 0), std::pair(A::SymbolMitte, TPunkt{0, 0.8f}));
+    EXPECT_EQ(zeile(3, 3, 0), std::pair(A::TimesMitte, TPunkt{0, 0.5f}));
+    EXPECT_EQ(zeile(3, 4, 0), std::pair(A::SymbolMitte, TPunkt{0, 1.6f}));
+    EXPECT_EQ(Zeilen(4, 4)[1].farbe, clNavy);
+    // The second line is centred by its size in the font the first left on the panel.
+    EXPECT_EQ(Zeilen(1, 4)[0].mass, TSchrift{});
+    EXPECT_EQ(Zeilen(1, 4)[1].mass, Arial(12, clNavy));
 }
 
 // ---------------------------------------------------------------------------
