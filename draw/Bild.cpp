@@ -66,7 +66,17 @@ struct TMaler {
             break;
         case TTextArt::Zentriert: TextZentriert(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
         case TTextArt::ImKasten: TextImKasten(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
+        case TTextArt::Schlicht: SchlichtZentriert(t); break;
         }
+    }
+    void SchlichtZentriert(const TText& t) const
+    {
+        lw.schrift.farbe = t.farbe;
+        lw.pinsel.stil = bsClear;
+        int px, py;
+        WeltZuPixel(t.ort.x, t.ort.y, px, py);
+        const QSize mass = lw.TextExtent(t.text);
+        lw.TextOut(px - mass.width() / 2, py - mass.height() / 2, t.text);
     }
     void operator()(const TPixelText& t) const
     {

@@ -107,6 +107,8 @@ enum class TTextArt {
     FarbLinksMittig, // FarbTextLinksMittig: left edge at the point, centred up and down
     Zentriert,       // TextZentriert: centred on the point both ways
     ImKasten,        // TextImKasten: centred on a white box of its own
+    Schlicht,        // no markup: the whole text in the font `mass`, coloured `farbe`,
+                     // centred on the point both ways (halves rounded towards zero)
 };
 
 // Text at a world point. `mass` is the font the canvas holds before the text

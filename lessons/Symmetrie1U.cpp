@@ -7,10 +7,6 @@
 #include "app/Steuerelemente.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
-#include "draw/SchriftU.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -216,97 +212,9 @@ void TfrmSymmetrie1::setzeWeltfenster()
     SetzeWeltfenster(pntGrafik->width(), pntGrafik->height(), weltSpiegeln);
 }
 
-void TfrmSymmetrie1::zeichneFigur(TFarbe farbe, bool gespiegelt)
-{
-    Leinwand& lw = pntGrafik->Canvas;
-    const float s = gespiegelt ? -1.0f : 1.0f;
-    const int n = anzahlPunkte;
-    const int kanten = n == 2 ? 1 : n; // a segment, or a polygon closed back to the first point
-    for (int i = 1; i <= kanten; ++i) {
-        const TMarkierPunkt& p = punkte[i];
-        const TMarkierPunkt& q = punkte[i % n + 1];
-        Strecke(lw, 2, farbe, s * p.x, p.y, s * q.x, q.y, linieVoll);
-    }
-}
-
 void TfrmSymmetrie1::pntGrafikPaint()
 {
-    Leinwand& lw = pntGrafik->Canvas;
-    const int n = anzahlPunkte;
-
-    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltSpiegeln);
-
-    // The mirror axis with its name above it.
-    Strecke(lw, 3, clBlack, 0, -9, 0, 9, linieVoll);
-    TextMitte(lw, QStringLiteral("Spiegelachse"), clBlack, true, 12, 0, 10);
-
-    if (markiert < n)
-        Rechteck(lw, 1, clRed, -rahmenX, -rahmenY, rahmenX, rahmenY, liniePunktiert);
-
-    if (markiert == n) {
-        zeichneFigur(linienFarbe1, false);
-
-        // Steps 1 to 3: the normals to the axis, dotted, to the far edge of the frame.
-        if (Schritt >= 1 && Schritt <= 3) {
-            for (int i = 1; i <= n; ++i) {
-                const TMarkierPunkt& p = punkte[i];
-                const float ende = p.x <= 0 ? rahmenX : -rahmenX;
-                Strecke(lw, 1, clRed, p.x, p.y, ende, p.y, liniePunktiert);
-            }
-        }
-
-        // Steps 2 and 3: the distance from the axis, taken into the compass.
-        if (Schritt == 2 || Schritt == 3) {
-            for (int i = 1; i <= n; ++i) {
-                const TMarkierPunkt& p = punkte[i];
-                const float yMass = p.y - 0.3f;
-                if (std::fabs(p.x) >= 1.0f)
-                    Doppelpfeil(lw, 3, clRed, std::min(p.x, 0.0f), std::max(p.x, 0.0f), yMass, 'B');
-                else if (p.x != 0)
-                    Strecke(lw, 3, clRed, p.x, yMass, 0, yMass, linieVoll);
-                Strecke(lw, 2, clBlack, p.x, p.y, p.x, p.y - 0.5f, linieVoll);
-            }
-        }
-
-        // Step 3: the same distance marked off beyond the axis, with the compass arc
-        // about the foot of the normal.
-        if (Schritt == 3) {
-            for (int i = 1; i <= n; ++i) {
-                const TMarkierPunkt& p = punkte[i];
-                const float bx = -p.x;
-                const float yMass = p.y - 0.3f;
-                if (std::fabs(p.x) >= 1.0f) {
-                    Doppelpfeil(lw, 3, clBlack, std::min(bx, 0.0f), std::max(bx, 0.0f), yMass, 'B');
-                } else {
-                    if (p.x != 0)
-                        Strecke(lw, 3, clBlack, bx, yMass, 0, yMass, linieVoll);
-                    Strecke(lw, 2, clBlack, bx, p.y, bx, p.y - 0.5f, linieVoll);
-                }
-                // A point on the axis is its own image: no arc of radius 0.
-                if (p.x < 0)
-                    Bogen(lw, 2, clBlack, 0, p.y, -p.x, -10, 10);
-                else if (p.x > 0)
-                    Bogen(lw, 2, clBlack, 0, p.y, p.x, 170, 190);
-            }
-        }
-
-        // Step 4: the joins to the images and the mirrored figure replace the
-        // construction lines.
-        if (Schritt >= 4) {
-            for (int i = 1; i <= n; ++i) {
-                const TMarkierPunkt& p = punkte[i];
-                if (p.x != 0)
-                    Strecke(lw, 1, clBlack, p.x, p.y, -p.x, p.y, liniePunktiert);
-            }
-            zeichneFigur(linienFarbe2, true);
-        }
-    }
-
-    // The marked dots while the figure is incomplete.
-    if (!alleMarkiert) {
-        for (int i = 1; i <= 5; ++i) {
-            if (punkte[i].gesetzt)
-                Kreis(lw, 1, clBlack, punkte[i].x, punkte[i].y, 0.15f, int(linienFarbe1));
-        }
-    }
+    BeginneZeichnung(pntGrafik->Canvas, pntGrafik->width(), pntGrafik->height(), weltSpiegeln);
+    Zeichne(pntGrafik->Canvas, symmetrie1::Symmetrie1Bild(anzahlPunkte, punkte, markiert, alleMarkiert, Schritt,
+                                                          linienFarbe1, linienFarbe2));
 }

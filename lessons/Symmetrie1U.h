@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Lektionsrahmen.h"
+#include "lessons/Symmetrie1Bild.h"
 
 class TRadioGroup;
 
@@ -33,8 +34,8 @@ public:
     int Schritt = 0;             // 0..4
 
     // The drawing's world window: x -20..20, y -10..10 on the paint box.
-    static constexpr float rahmenX = 19; // marking frame: |x| < 19, |y| < 9
-    static constexpr float rahmenY = 9;
+    static constexpr float rahmenX = symmetrie1::rahmenX; // marking frame: |x| < 19, |y| < 9
+    static constexpr float rahmenY = symmetrie1::rahmenY;
     static constexpr int letzterSchritt = 4;
 
     // Handlers.
@@ -55,6 +56,4 @@ protected:
 
 private:
     void setzeWeltfenster();
-    // Draws the figure through the given points (a segment for two, else a closed polygon).
-    void zeichneFigur(TFarbe farbe, bool gespiegelt);
 };

@@ -1,5 +1,5 @@
-// "Einteilung der Dreiecke": what the boxes show for a fixed triangle (exact
-// label points, pixel probes), and the window driven through its menu and
+// "Einteilung der Dreiecke": the pictures of the boxes for a fixed triangle
+// (label points, the whole picture, the text box), pixel probes, and the window driven through its menu and
 // buttons: switching classifications, one box per button, a fresh start at
 // every opening.
 #include "lessons/Dreieck0U.h"
@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <variant>
+#include <vector>
 
 using namespace testhilfen;
 using namespace dreieck0;
@@ -40,11 +44,31 @@ QPoint Pixel(float x, float y)
     return {px, py};
 }
 
-void ErwartePunkt(const TBeschriftung& b, const char* text, float x, float y)
+// The items of one kind in a picture, in drawing order.
+template <class T>
+std::vector<T> Teile(const TBild& bild)
 {
-    EXPECT_EQ(b.text, QString::fromLatin1(text));
-    EXPECT_NEAR(b.x, x, 1e-5);
-    EXPECT_NEAR(b.y, y, 1e-5);
+    std::vector<T> teile;
+    for (const TBildTeil& teil : bild.teile)
+        if (const T* t = std::get_if<T>(&teil))
+            teile.push_back(*t);
+    return teile;
+}
+
+std::vector<bild::TText> Texte(const TBild& bild, bild::TTextArt art)
+{
+    std::vector<bild::TText> texte;
+    for (const bild::TText& t : Teile<bild::TText>(bild))
+        if (t.art == art)
+            texte.push_back(t);
+    return texte;
+}
+
+void ErwartePunkt(const bild::TText& t, const char* text, float x, float y)
+{
+    EXPECT_EQ(t.text, QString::fromLatin1(text));
+    EXPECT_NEAR(t.ort.x, x, 1e-5);
+    EXPECT_NEAR(t.ort.y, y, 1e-5);
 }
 
 } // namespace
@@ -52,11 +76,13 @@ void ErwartePunkt(const TBeschriftung& b, const char* text, float x, float y)
 TEST(Dreieck0Bild, SeitenbeschriftungenJeSpitze)
 {
     // Each label stands off the side's midpoint on the outward normal.
-    const TDreieckBild ungleich = DreieckBild(1, einteilungSeiten, spitzeC, rechtwinkelig);
-    ErwartePunkt(ungleich.seiten[0], "a", float(1.5 / std::sqrt(2.0)), float(1.5 / std::sqrt(2.0)));
-    ErwartePunkt(ungleich.seiten[1], "b", -11.5f, 0);
-    ErwartePunkt(ungleich.seiten[2], "c", 0, -11.5f);
-    EXPECT_FALSE(ungleich.mitWinkeln);
+    const TBild ungleich = DreieckBild(1, einteilungSeiten, spitzeC, rechtwinkelig);
+    const std::vector<bild::TText> seiten = Texte(ungleich, bild::TTextArt::Schlicht);
+    ASSERT_EQ(seiten.size(), 3u);
+    ErwartePunkt(seiten[0], "a", float(1.5 / std::sqrt(2.0)), float(1.5 / std::sqrt(2.0)));
+    ErwartePunkt(seiten[1], "b", -11.5f, 0);
+    ErwartePunkt(seiten[2], "c", 0, -11.5f);
+    EXPECT_TRUE(Teile<bild::TBogen>(ungleich).empty());
 
     // Sides b (CA, at x = -10) and c (AB, at y = -10) in the isosceles and equilateral boxes.
     const struct {
@@ -68,40 +94,72 @@ TEST(Dreieck0Bild, SeitenbeschriftungenJeSpitze)
                   {2, spitzeA, "b=c", "c", 1.5f, 1.8f},
                   {3, spitzeA, "b=a", "c=a", 1.8f, 1.8f}};
     for (const auto& f : faelle) {
-        const TDreieckBild bild = DreieckBild(f.box, einteilungSeiten, f.spitze, rechtwinkelig);
-        ErwartePunkt(bild.seiten[1], f.b, -10 - f.abstandB, 0);
-        ErwartePunkt(bild.seiten[2], f.c, 0, -10 - f.abstandC);
+        const auto texte = Texte(DreieckBild(f.box, einteilungSeiten, f.spitze, rechtwinkelig), bild::TTextArt::Schlicht);
+        ASSERT_EQ(texte.size(), 3u);
+        ErwartePunkt(texte[1], f.b, -10 - f.abstandB, 0);
+        ErwartePunkt(texte[2], f.c, 0, -10 - f.abstandC);
     }
 
     // Vertex names beyond their vertices, away from the midpoint of the opposite side.
-    EXPECT_EQ(ungleich.ecken[0].text, QStringLiteral("C"));
-    EXPECT_EQ(ungleich.ecken[0].abstand, 1.4f);
-    EXPECT_EQ(ungleich.ecken[0].qx, 0.0f);
-    EXPECT_EQ(ungleich.ecken[0].qy, -10.0f);
-    EXPECT_EQ(ungleich.ecken[2].text, QStringLiteral("A"));
-    EXPECT_EQ(ungleich.ecken[2].abstand, 0.8f);
+    const std::vector<bild::TEckenName> ecken = Teile<bild::TEckenName>(ungleich);
+    ASSERT_EQ(ecken.size(), 3u);
+    EXPECT_EQ(ecken[0].text, QStringLiteral("C"));
+    EXPECT_EQ(ecken[0].abstand, 1.4f);
+    EXPECT_EQ(ecken[0].q, (TWeltPunkt{0, -10}));
+    EXPECT_EQ(ecken[2].text, QStringLiteral("A"));
+    EXPECT_EQ(ecken[2].abstand, 0.8f);
+}
+
+TEST(Dreieck0Bild, DasGanzeDreieckNachSeiten)
+{
+    // The side labels are written whole in the font the vertex names leave behind.
+    using namespace bild;
+    const TWeltPunkt a{-10, -10}, b{10, -10}, c{-10, 10};
+    const auto seite = [](TWeltPunkt p, TWeltPunkt q) { return TStrecke{p, q, 2, clBlack, linieVoll}; };
+    const auto ecke = [](const char* name, TWeltPunkt p, TWeltPunkt q, float abstand) {
+        return TEckenName{QString::fromLatin1(name), p, q, abstand, true, clBlack};
+    };
+    const TSchrift arial{QStringLiteral("Arial"), 12, true, clBlack};
+    const auto label = [&](const char* text, float abstand) {
+        const QString s = QString::fromLatin1(text);
+        return TText{TTextArt::Schlicht, s, SeitenPunkt(s, rechtwinkelig, abstand), clBlack, 12, true, clBlack, arial};
+    };
+    TBild erwartet;
+    erwartet << seite(a, b) << seite(b, c) << seite(c, a) << ecke("C", c, {0, -10}, 1.4f)
+             << ecke("B", b, {-10, 0}, 0.8f) << ecke("A", a, {0, 0}, 0.8f) << label("a", 1.5f)
+             << label("b=c", 1.5f) << label("c", 1.8f);
+    EXPECT_EQ(ErsterUnterschied(erwartet, DreieckBild(2, einteilungSeiten, spitzeA, rechtwinkelig)), "");
 }
 
 TEST(Dreieck0Bild, WinkelBoegenUndNamen)
 {
-    const TDreieckBild bild = DreieckBild(3, einteilungWinkel, spitzeB, rechtwinkelig);
-    ASSERT_TRUE(bild.mitWinkeln);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(bild.seiten[i].text.size(), 1); // plain a, b, c in every box
-    ErwartePunkt(bild.seiten[1], "b", -11.5f, 0);
-    EXPECT_EQ(bild.boegen[0].von, 0.0f);
-    EXPECT_EQ(bild.boegen[0].bis, 90.0f);
-    EXPECT_FLOAT_EQ(bild.boegen[1].von, 135.0f);
-    EXPECT_EQ(bild.boegen[1].bis, 180.0f);
-    EXPECT_EQ(bild.boegen[2].von, 270.0f);
-    EXPECT_FLOAT_EQ(bild.boegen[2].bis, 315.0f);
+    const TBild bild = DreieckBild(3, einteilungWinkel, spitzeB, rechtwinkelig);
+    const std::vector<bild::TText> seiten = Texte(bild, bild::TTextArt::Schlicht);
+    ASSERT_EQ(seiten.size(), 3u);
+    for (const bild::TText& s : seiten)
+        EXPECT_EQ(s.text.size(), 1); // plain a, b, c in every box
+    ErwartePunkt(seiten[1], "b", -11.5f, 0);
+    // Names first, then the arcs of radius 4 about A, B, C, drawn last.
+    const std::vector<bild::TBogen> boegen = Teile<bild::TBogen>(bild);
+    ASSERT_EQ(boegen.size(), 3u);
+    EXPECT_TRUE(std::holds_alternative<bild::TBogen>(bild.teile.back()));
+    EXPECT_EQ(boegen[0].mitte, (TWeltPunkt{-10, -10}));
+    EXPECT_EQ(boegen[0].radius, 4.0f);
+    EXPECT_EQ(boegen[0].von, 0.0f);
+    EXPECT_EQ(boegen[0].bis, 90.0f);
+    EXPECT_FLOAT_EQ(boegen[1].von, 135.0f);
+    EXPECT_EQ(boegen[1].bis, 180.0f);
+    EXPECT_EQ(boegen[2].von, 270.0f);
+    EXPECT_FLOAT_EQ(boegen[2].bis, 315.0f);
     // 2.8 along the middle direction, then shifted by (0.3, 1.0) / (0.3, 0.9) / (0.4, 1.0).
+    const std::vector<bild::TText> namen = Texte(bild, bild::TTextArt::SymbolMitte);
+    ASSERT_EQ(namen.size(), 3u);
     const float h = float(2.8 / std::sqrt(2.0));
-    ErwartePunkt(bild.winkelNamen[0], "~a", -10 + h + 0.3f, -10 + h + 1.0f);
+    ErwartePunkt(namen[0], "~a", -10 + h + 0.3f, -10 + h + 1.0f);
     const float bx = float(2.8 * std::cos(157.5 * M_PI / 180)), by = float(2.8 * std::sin(157.5 * M_PI / 180));
-    ErwartePunkt(bild.winkelNamen[1], "~b", 10 + bx + 0.3f, -10 + by + 0.9f);
+    ErwartePunkt(namen[1], "~b", 10 + bx + 0.3f, -10 + by + 0.9f);
     const float cx = float(2.8 * std::cos(292.5 * M_PI / 180)), cy = float(2.8 * std::sin(292.5 * M_PI / 180));
-    ErwartePunkt(bild.winkelNamen[2], "~g", -10 + cx + 0.4f, 10 + cy + 1.0f);
+    ErwartePunkt(namen[2], "~g", -10 + cx + 0.4f, 10 + cy + 1.0f);
 }
 
 TEST(Dreieck0Bild, TextboxWerte)
@@ -110,21 +168,35 @@ TEST(Dreieck0Bild, TextboxWerte)
     m.c = 16.4f, m.a = 16.6f, m.b = 16.55f;
     m.alpha = 89.9999f, m.beta = 45.4f, m.gamma = 44.6f;
 
-    const auto erwarte = [](const TTextBild& bild, const QString& ueberschrift, TFarbe farbe,
-                            const QStringList& werte) {
-        EXPECT_EQ(bild.ueberschrift, ueberschrift);
-        EXPECT_EQ(bild.farbe, farbe);
-        EXPECT_EQ(bild.griechisch, farbe == clMaroon);
-        EXPECT_EQ(QStringList(std::begin(bild.werte), std::end(bild.werte)), werte);
+    // The headline centred at the top, the values in three columns below it;
+    // by angles in maroon through the Symbol renderer.
+    using bild::TTextArt;
+    const struct {
+        int box, einteilung;
+        const char* ueberschrift;
+        TTextArt art;
+        TFarbe farbe;
+        const char* werte[3];
+    } faelle[] = {
+        {1, einteilungSeiten, "Alle drei Seiten sind verschieden lang", TTextArt::Mitte, clNavy,
+         {"AB = 16", "BC = 17", "AC = 17"}},
+        // The near-equilateral triangle shows the length of AB three times.
+        {3, einteilungSeiten, "Alle drei Seiten sind gleich lang", TTextArt::Mitte, clNavy,
+         {"AB = 16", "BC = 16", "AC = 16"}},
+        {3, einteilungWinkel, "Ein Winkel ist ein rechter", TTextArt::SymbolMitte, clMaroon,
+         {"~a = 90°", "~b = 45°", "~g = 45°"}},
+        {2, einteilungWinkel, "Ein Winkel ist stumpf", TTextArt::SymbolMitte, clMaroon,
+         {"~a = 90°", "~b = 45°", "~g = 45°"}},
     };
-    erwarte(TextBild(1, einteilungSeiten, m), QStringLiteral("Alle drei Seiten sind verschieden lang"), clNavy,
-            {QStringLiteral("AB = 16"), QStringLiteral("BC = 17"), QStringLiteral("AC = 17")});
-    // The near-equilateral triangle shows the length of AB three times.
-    erwarte(TextBild(3, einteilungSeiten, m), QStringLiteral("Alle drei Seiten sind gleich lang"), clNavy,
-            {QStringLiteral("AB = 16"), QStringLiteral("BC = 16"), QStringLiteral("AC = 16")});
-    erwarte(TextBild(3, einteilungWinkel, m), QStringLiteral("Ein Winkel ist ein rechter"), clMaroon,
-            {QStringLiteral("~a = 90°"), QStringLiteral("~b = 45°"), QStringLiteral("~g = 45°")});
-    EXPECT_EQ(TextBild(2, einteilungWinkel, m).ueberschrift, QStringLiteral("Ein Winkel ist stumpf"));
+    for (const auto& f : faelle) {
+        const auto text = [&](TTextArt art, const char* s, TWeltPunkt ort) {
+            return bild::TText{art, QString::fromUtf8(s), ort, f.farbe, 12, true};
+        };
+        TBild erwartet;
+        erwartet << text(TTextArt::Mitte, f.ueberschrift, {0, 2}) << text(f.art, f.werte[0], {-11, -1.5f})
+                 << text(f.art, f.werte[1], {0, -1.5f}) << text(f.art, f.werte[2], {11, -1.5f});
+        EXPECT_EQ(ErsterUnterschied(erwartet, TextBild(f.box, f.einteilung, m)), "") << f.ueberschrift;
+    }
 }
 
 class Dreieck0 : public ::testing::Test {

@@ -1,5 +1,6 @@
 // "Spiegeln": the real window on the offscreen platform, driven by mouse clicks
-// on its drawing and its controls; the drawing is checked pixel by pixel.
+// on its drawing and its controls; the drawing is checked pixel by pixel, and
+// as the picture computed for a few states.
 #include "lessons/Symmetrie1U.h"
 
 #include "TestHilfen.h"
@@ -275,4 +276,54 @@ TEST_F(Symmetrie1Test, PunktAufDerAchseIstSeinEigenesBild)
     EXPECT_EQ(ZaehleFarbe(w->pntGrafik->Abbild(), rot), 0);
     EXPECT_TRUE(Nahe(5, -1.5f, oliv));
     EXPECT_EQ(ZaehleFarbe(w->pntGrafik->Abbild(), schwarz, QRect(p.x() + 4, p.y() - 1, 40, 3)), 0);
+}
+
+namespace {
+
+using namespace bild;
+
+TStrecke Linie(TWeltPunkt p, TWeltPunkt q, int breite, TFarbe farbe, int stil = linieVoll)
+{
+    return TStrecke{p, q, breite, farbe, stil};
+}
+
+// What every state shows: the axis with its name above it.
+TBild Achse()
+{
+    TBild b;
+    b << Linie({0, -9}, {0, 9}, 3, schwarz) << TText{TTextArt::Mitte, QStringLiteral("Spiegelachse"), {0, 10}};
+    return b;
+}
+
+} // namespace
+
+TEST(Symmetrie1Bild, MarkierenSchrittDreiUndSchrittVier)
+{
+    // Two points: one left of the axis, one closer to it than a unit.
+    TMarkierPunkt punkte[6] = {{}, {-8, 4, true}, {0.5f, -2, true}};
+    const TStrecke figur = Linie({-8, 4}, {0.5f, -2}, 2, violett);
+
+    // While marking: the dotted frame and the dots, ringed with the frame's dotted pen.
+    TBild markieren = Achse();
+    markieren << TRechteck{{-19, -9}, {19, 9}, 1, rot, liniePunktiert}
+              << TKreis{{-8, 4}, 0.15f, 1, schwarz, int(violett), psDot}
+              << TKreis{{0.5f, -2}, 0.15f, 1, schwarz, int(violett), psDot};
+    EXPECT_EQ(ErsterUnterschied(markieren, symmetrie1::Symmetrie1Bild(3, punkte, 2, false, 0, violett, oliv)), "");
+
+    // Step 3: normals to the far edge of the frame, the distances (an arrow, or
+    // a bar near the axis) with ticks, the same beyond the axis with the arcs.
+    TBild schritt3 = Achse();
+    schritt3 << figur << Linie({-8, 4}, {19, 4}, 1, rot, liniePunktiert)
+             << Linie({0.5f, -2}, {-19, -2}, 1, rot, liniePunktiert) << TDoppelpfeil{-8, 0, 3.7f, 3, rot, 'B'}
+             << Linie({-8, 4}, {-8, 3.5f}, 2, schwarz) << Linie({0.5f, -2.3f}, {0, -2.3f}, 3, rot)
+             << Linie({0.5f, -2}, {0.5f, -2.5f}, 2, schwarz) << TDoppelpfeil{0, 8, 3.7f, 3, schwarz, 'B'}
+             << TBogen{{0, 4}, 8, -10, 10, 2, schwarz} << Linie({-0.5f, -2.3f}, {0, -2.3f}, 3, schwarz)
+             << Linie({-0.5f, -2}, {-0.5f, -2.5f}, 2, schwarz) << TBogen{{0, -2}, 0.5f, 170, 190, 2, schwarz};
+    EXPECT_EQ(ErsterUnterschied(schritt3, symmetrie1::Symmetrie1Bild(2, punkte, 2, true, 3, violett, oliv)), "");
+
+    // Step 4: the joins and the mirrored figure instead of the construction.
+    TBild schritt4 = Achse();
+    schritt4 << figur << Linie({-8, 4}, {8, 4}, 1, schwarz, liniePunktiert)
+             << Linie({0.5f, -2}, {-0.5f, -2}, 1, schwarz, liniePunktiert) << Linie({8, 4}, {-0.5f, -2}, 2, oliv);
+    EXPECT_EQ(ErsterUnterschied(schritt4, symmetrie1::Symmetrie1Bild(2, punkte, 2, true, 4, violett, oliv)), "");
 }

@@ -1,0 +1,21 @@
+// What "Spiegeln" draws, computed from its state: the axis with its name, the
+// marking frame and the marked dots while points are missing, then the figure,
+// the construction of the step and at last the mirrored figure.
+#pragma once
+
+#include "app/Lektionsrahmen.h"
+#include "draw/Bild.h"
+
+namespace symmetrie1 {
+
+// The marking frame: a point counts only strictly inside |x| < 19, |y| < 9.
+constexpr float rahmenX = 19;
+constexpr float rahmenY = 9;
+
+// The drawing for a figure of `anzahl` points of which `markiert` are marked,
+// in punkte[1..anzahl] (punkte[1..5] are looked at for dots), at step
+// `schritt`: the figure in `figurFarbe`, its image in `bildFarbe`.
+TBild Symmetrie1Bild(int anzahl, const TMarkierPunkt* punkte, int markiert, bool alleMarkiert, int schritt,
+                     TFarbe figurFarbe, TFarbe bildFarbe);
+
+} // namespace symmetrie1
