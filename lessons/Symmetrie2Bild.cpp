@@ -59,7 +59,10 @@ TWeltPunkt Ort(const TMarkierPunkt& p) { return {p.x, p.y}; }
 TText Name(const QString& text, TWeltPunkt ort) { return {TTextArt::Zentriert, text, ort, clBlack, 12, true}; }
 
 // The frame the points must lie in, while points are missing.
-TRechteck MarkierRahmen() { return {{-rahmen, -rahmen}, {rahmen, rahmen}, 1, clRed, liniePunktiert}; }
+TBild MarkierRahmen()
+{
+    return TBild() << TRechteck{{-rahmen, -rahmen}, {rahmen, rahmen}, 1, clRed, liniePunktiert};
+}
 
 // The dots of the marked points 1..n. They show only together with the frame
 // and keep the dotted outline of the pen it leaves behind.
@@ -236,22 +239,15 @@ float WinkelRadius(const TMarkierPunkt& p1, const TMarkierPunkt& v, const TMarki
 TBild StreckensymmetraleBild(const TMarkierPunkt* punkte, int markiert, int schritt, float radius,
                              TFarbe punktFarbe)
 {
-    TBild bild;
-    if (markiert < 2)
-        bild << MarkierRahmen();
-    else
-        bild << StreckenKonstruktion(Ort(punkte[1]), Ort(punkte[2]), schritt, radius);
-    return bild << MarkierPunkte(punkte, 2, punktFarbe);
+    return (markiert < 2 ? MarkierRahmen()
+                         : StreckenKonstruktion(Ort(punkte[1]), Ort(punkte[2]), schritt, radius))
+        << MarkierPunkte(punkte, 2, punktFarbe);
 }
 
 TBild WinkelsymmetraleBild(const TMarkierPunkt* punkte, int markiert, int schritt, TFarbe punktFarbe)
 {
-    TBild bild;
-    if (markiert < 3)
-        bild << MarkierRahmen();
-    else
-        bild << WinkelKonstruktion(Winkel(punkte), schritt);
-    return bild << MarkierPunkte(punkte, 3, punktFarbe);
+    return (markiert < 3 ? MarkierRahmen() : WinkelKonstruktion(Winkel(punkte), schritt))
+        << MarkierPunkte(punkte, 3, punktFarbe);
 }
 
 QString StreckenBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt)

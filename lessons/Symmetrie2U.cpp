@@ -146,16 +146,25 @@ void TfrmSymmetrie2::pntGrafik2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers,
     MarkierePunkt2(p.x, p.y);
 }
 
-void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
+// The checks every click passes first: inside the frame, and a point still
+// missing (a click on a complete figure only repaints it).
+bool TfrmSymmetrie2::nochOffen(float x, float y, int markiert, int anzahl, TPaintBox* box)
 {
     if (ausserhalbRahmen(x, y)) {
         MessageDlg(this, textAusserhalb);
-        return;
+        return false;
     }
-    if (markiert1 >= anzahlPunkte1) {
-        pntGrafik1->repaint();
-        return;
+    if (markiert >= anzahl) {
+        box->repaint();
+        return false;
     }
+    return true;
+}
+
+void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
+{
+    if (!nochOffen(x, y, markiert1, anzahlPunkte1, pntGrafik1))
+        return;
     if (markiert1 == 1 && Abstand(x, y, punkte1[1].x, punkte1[1].y) < mindestAbstand) {
         MessageDlg(this, textAbstand1);
         return;
@@ -176,14 +185,8 @@ void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
 
 void TfrmSymmetrie2::MarkierePunkt2(float x, float y)
 {
-    if (ausserhalbRahmen(x, y)) {
-        MessageDlg(this, textAusserhalb);
+    if (!nochOffen(x, y, markiert2, anzahlPunkte2, pntGrafik2))
         return;
-    }
-    if (markiert2 >= anzahlPunkte2) {
-        pntGrafik2->repaint();
-        return;
-    }
 
     const int k = markiert2 + 1;
     const TMarkierPunkt& p1 = punkte2[1];

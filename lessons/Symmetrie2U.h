@@ -86,6 +86,7 @@ private:
     void baueSchritte(int links, int letzter, QGroupBox*& grp, TUpDown*& upDown, QLabel*& lbl);
     void baueNeuerVersuch(int links, const QString& caption, QGroupBox*& grp, QPushButton*& btn);
     static TWeltPunkt geklickt(const TPaintBox* box, int px, int py);
+    bool nochOffen(float x, float y, int markiert, int anzahl, TPaintBox* box);
     static void zeigeSchritt(const TSeite& seite, int schritt, int letzter, const QString& anleitung);
     static void vonVorn(const TSeite& seite, int& schritt, int& markiert, std::span<TMarkierPunkt> punkte);
     static void beginneZeichnung(TPaintBox* box);
