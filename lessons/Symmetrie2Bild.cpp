@@ -11,8 +11,6 @@
 #include <cmath>
 
 using namespace bild;
-using symmetrie2::letzterSchritt1;
-using symmetrie2::letzterSchritt2;
 using symmetrie2::rahmen;
 
 namespace {
@@ -34,22 +32,22 @@ const QString anleitungen2[] = {
     QStringLiteral("Lege durch den Scheitel und den Schnittpunkt der Kreise die Winkelsymmetrale."),
 };
 
+// A step's instruction; step 0's for any step out of range.
 template <int n>
 QString ausTabelle(const QString (&anleitungen)[n], int schritt)
 {
     return schritt >= 1 && schritt < n ? anleitungen[schritt] : anleitungen[0];
 }
 
-// A description, then the step with its instruction and what its steps have
-// drawn (one entry of `gezeichnet` per step); the description alone at step 0.
-QString mitSchritt(const QString& text, int schritt, int letzter, const QString& anleitung,
-                   const QStringList& gezeichnet)
+// A description, then the step with its instruction and what the steps up to
+// it have drawn (one entry of `gezeichnet` per step); the description alone at step 0.
+QString mitSchritt(const QString& text, int schritt, const QString& anleitung, const QStringList& gezeichnet)
 {
     if (schritt <= 0)
         return text;
     return text + QStringLiteral(" Schritt %1 von %2: %3 Gezeichnet: %4.")
                       .arg(schritt)
-                      .arg(letzter)
+                      .arg(gezeichnet.size())
                       .arg(anleitung, gezeichnet.mid(0, schritt).join(QStringLiteral("; ")));
 }
 
@@ -262,7 +260,7 @@ QString StreckenBeschreibung(const TMarkierPunkt* punkte, int markiert, int schr
         QStringLiteral("Kreisbogen um B mit demselben Radius, Schnittpunkte S1 und S2"),
         QStringLiteral("Streckensymmetrale durch S1 und S2"),
     };
-    return mitSchritt(text, schritt, letzterSchritt1, StreckenAnleitung(schritt), gezeichnet);
+    return mitSchritt(text, schritt, StreckenAnleitung(schritt), gezeichnet);
 }
 
 QString WinkelBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt)
@@ -279,5 +277,5 @@ QString WinkelBeschreibung(const TMarkierPunkt* punkte, int markiert, int schrit
         QStringLiteral("Kreisbogen um B, Schnittpunkt X"),
         QStringLiteral("Winkelsymmetrale durch S und X"),
     };
-    return mitSchritt(text, schritt, letzterSchritt2, WinkelAnleitung(schritt), gezeichnet);
+    return mitSchritt(text, schritt, WinkelAnleitung(schritt), gezeichnet);
 }

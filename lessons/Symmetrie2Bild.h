@@ -12,8 +12,6 @@ namespace symmetrie2 {
 
 // Clicked points must lie strictly inside -rahmen..rahmen in x and y.
 constexpr float rahmen = 5;
-constexpr int letzterSchritt1 = 3; // perpendicular bisector of a segment (left)
-constexpr int letzterSchritt2 = 4; // bisector of an angle (right)
 
 } // namespace symmetrie2
 
@@ -21,8 +19,9 @@ constexpr int letzterSchritt2 = 4; // bisector of an angle (right)
 // by at most 180 degrees.
 float Kreuzprodukt(float x1, float y1, float x2, float y2);
 
-// The instructions of the two constructions at a step; step 0 (and any step
-// beyond the last) asks to go through the construction step by step.
+// The instructions of the two constructions at a step (the left one has steps
+// 0..3, the right one 0..4); step 0, and any step beyond the last, asks to go
+// through the construction step by step.
 QString StreckenAnleitung(int schritt);
 QString WinkelAnleitung(int schritt);
 

@@ -126,6 +126,7 @@ void TfrmSymmetrie2::FormActivate()
 // ---------------------------------------------------------------------------
 // Handlers.
 
+// The world point of a click in a drawing.
 TWeltPunkt TfrmSymmetrie2::geklickt(const TPaintBox* box, int px, int py)
 {
     SetzeWeltfenster(box->width(), box->height(), weltSymmetralen);

@@ -53,8 +53,8 @@ public:
     static constexpr float rahmen = symmetrie2::rahmen;
     static constexpr float mindestAbstand = 4;
     static constexpr float mindestWinkel = 20;
-    static constexpr int letzterSchritt1 = symmetrie2::letzterSchritt1;
-    static constexpr int letzterSchritt2 = symmetrie2::letzterSchritt2;
+    static constexpr int letzterSchritt1 = 3;
+    static constexpr int letzterSchritt2 = 4;
 
     // Handlers.
     void pntGrafik1MouseDown(Qt::MouseButton knopf, Qt::KeyboardModifiers tasten, int x, int y);
