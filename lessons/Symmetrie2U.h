@@ -4,10 +4,9 @@
 #pragma once
 
 #include "app/Lektionsrahmen.h"
+#include "lessons/Symmetrie2Bild.h"
 
-// x1*y2 - y1*x2: not below 0 when (x2, y2) lies counter-clockwise from (x1, y1)
-// by at most 180 degrees.
-float Kreuzprodukt(float x1, float y1, float x2, float y2);
+#include <span>
 
 class TfrmSymmetrie2 : public TLektionsFenster {
     Q_OBJECT
@@ -51,7 +50,7 @@ public:
     bool schenkelGezeichnet = false;
 
     // Both drawings show x and y from -10 to 10; points must lie strictly inside -5..5.
-    static constexpr float rahmen = 5;
+    static constexpr float rahmen = symmetrie2::rahmen;
     static constexpr float mindestAbstand = 4;
     static constexpr float mindestWinkel = 20;
     static constexpr int letzterSchritt1 = 3;
@@ -70,19 +69,25 @@ public:
     void pntGrafik1Paint();
     void pntGrafik2Paint();
 
-    // The instructions of the two constructions at a step.
-    static QString Anleitung1(int schritt);
-    // What the drawings show, for a screen reader: the marked points or the
-    // finished segment / angle, and the construction up to the step.
-    static QString Beschreibung1(const TMarkierPunkt* punkte, int markiert, int schritt);
-    static QString Beschreibung2(const TMarkierPunkt* punkte, int markiert, int schritt);
-    static QString Anleitung2(int schritt);
-
 protected:
     void FormActivate() override;
 
 private:
-    void setzeWeltfenster(const TPaintBox* box);
-    void beginneZeichnung(TPaintBox* box);
-    void zeichneSchenkel();
+    // The controls of one construction, which both sides step and restart alike.
+    struct TSeite {
+        TSchrittGruppe schritte;
+        QPushButton* btnWH;
+        QLabel* lblStatus;
+        TPaintBox* pntGrafik;
+    };
+    TSeite seite1() const { return {{grpSchritt1, UpDown1, lblSchritte1}, btnWH1, lblStatus1, pntGrafik1}; }
+    TSeite seite2() const { return {{grpSchritt2, UpDown2, lblSchritte2}, btnWH2, lblStatus2, pntGrafik2}; }
+
+    void baueSchritte(int links, int letzter, QGroupBox*& grp, TUpDown*& upDown, QLabel*& lbl);
+    void baueNeuerVersuch(int links, const QString& caption, QGroupBox*& grp, QPushButton*& btn);
+    static TWeltPunkt geklickt(const TPaintBox* box, int px, int py);
+    bool nochOffen(float x, float y, int markiert, int anzahl, TPaintBox* box);
+    static void zeigeSchritt(const TSeite& seite, int schritt, int letzter, const QString& anleitung);
+    static void vonVorn(const TSeite& seite, int& schritt, int& markiert, std::span<TMarkierPunkt> punkte);
+    static void beginneZeichnung(TPaintBox* box);
 };

@@ -1,5 +1,6 @@
 // "Symmetralen": both constructions on the real window, driven by clicks at
-// pixels computed from world points; drawings checked pixel by pixel.
+// pixels computed from world points; drawings checked pixel by pixel and as
+// the pictures computed from the state.
 #include "lessons/Symmetrie2U.h"
 
 #include "TestHilfen.h"
@@ -20,6 +21,8 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <variant>
 #include <vector>
 
 using testhilfen::FarbeNahe;
@@ -436,4 +439,132 @@ TEST_F(Symmetrie2Test, WiederOeffnenBeginntVonVorn)
     EXPECT_TRUE(w->lblStatus2->text().startsWith(QStringLiteral("Markiere eine Winkel")));
     EXPECT_GT(ZaehleFarbe(w->pntGrafik1->Abbild(), rot), 200);
     EXPECT_GT(ZaehleFarbe(w->pntGrafik2->Abbild(), rot), 200);
+}
+
+// ---------------------------------------------------------------------------
+// The drawings as pictures of the state.
+
+namespace {
+
+using namespace bild;
+
+// The place of the label `text` in a picture.
+TWeltPunkt NameIn(const TBild& bild, const char* text)
+{
+    for (const TBildTeil& teil : bild.teile)
+        if (const auto* t = std::get_if<TText>(&teil); t && t->text == QString::fromUtf8(text))
+            return t->ort;
+    ADD_FAILURE() << "no label " << text;
+    return {};
+}
+
+void ErwarteNahe(TWeltPunkt p, float x, float y, const char* was)
+{
+    EXPECT_NEAR(p.x, x, 1e-4) << was;
+    EXPECT_NEAR(p.y, y, 1e-4) << was;
+}
+
+// A drawing's picture painted as its paint box paints it.
+QImage Gemalt(const TBild& bild)
+{
+    QImage bildpunkte(480, 480, QImage::Format_RGB32);
+    QPainter maler(&bildpunkte);
+    Leinwand lw(&maler);
+    BeginneZeichnung(lw, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f}, true);
+    Zeichne(lw, bild);
+    maler.end();
+    return bildpunkte;
+}
+
+} // namespace
+
+TEST(Symmetrie2Bild, BeimMarkierenRahmenUndPunkte)
+{
+    // The dots keep the dotted pen of the frame drawn before them.
+    const TRechteck rahmen{{-5, -5}, {5, 5}, 1, clRed, liniePunktiert};
+    const auto punkt = [](float x, float y) { return TKreis{{x, y}, 0.15f, 1, clBlack, int(clBlue), psDot}; };
+    const TMarkierPunkt links[3] = {{}, {-2, 1, true}, {3, 3, false}};
+    const TMarkierPunkt rechts[4] = {{}, {1, 1, true}, {-3, 0, true}, {}};
+    EXPECT_EQ(StreckensymmetraleBild(links, 1, 0, 0, clBlue), TBild() << rahmen << punkt(-2, 1));
+    EXPECT_EQ(WinkelsymmetraleBild(rechts, 2, 0, clBlue), TBild() << rahmen << punkt(1, 1) << punkt(-3, 0));
+}
+
+TEST(Symmetrie2Bild, StreckeMitStrichenNamenUndErstemBogen)
+{
+    const TMarkierPunkt punkte[3] = {{}, {-2, 0}, {2, 0}};
+    const auto strich = [](float x, float y) { return TStrecke{{x, 0}, {x, y}, 2, clBlack, linieVoll}; };
+    const auto name = [](const char* text, float x) {
+        return TText{TTextArt::Zentriert, QString::fromUtf8(text), {x, 0}, clBlack, 12, true};
+    };
+    TBild erwartet;
+    erwartet << TStrecke{{-2, 0}, {2, 0}, 3, clBlack, linieVoll} << strich(-2, 0.2f) << strich(-2, -0.2f)
+             << strich(2, 0.2f) << strich(2, -0.2f) << name("A", -2 - 0.6f) << name("B", 2 + 0.6f)
+             << TBogen{{-2, 0}, 3, -70, 70, 1, clBlack};
+    EXPECT_EQ(StreckensymmetraleBild(punkte, 2, 1, 3, clBlue), erwartet);
+}
+
+TEST(Symmetrie2Bild, StreckensymmetraleDurchDieSchnittpunkte)
+{
+    SetzeFarben();
+    using Strecke = std::pair<TWeltPunkt, TWeltPunkt>;
+    for (const auto& [a, b] : {Strecke{{-2, 0}, {2, 0}}, Strecke{{-3, -2}, {2, 1.5f}}, Strecke{{4, 4}, {1, -1}}}) {
+        const TMarkierPunkt punkte[3] = {{}, {a.x, a.y}, {b.x, b.y}};
+        const float r = StreckenRadius(punkte[1], punkte[2]);
+        const TBild bild = StreckensymmetraleBild(punkte, 2, 3, r, clBlue);
+        const TGerade g = std::get<TGerade>(bild.teile.back());
+        EXPECT_EQ(std::pair(g.farbe, g.stil), std::pair(farbeHimbeer, linieStrichPunkt));
+        // Through the two points at the radius from both A and B, named beside them.
+        for (const TWeltPunkt s : {g.p, g.q}) {
+            EXPECT_NEAR(Abstand(s, a), r, 1e-4);
+            EXPECT_NEAR(Abstand(s, b), r, 1e-4);
+        }
+        ErwarteNahe(NameIn(bild, "S!1"), g.p.x + 0.4f, g.p.y + (g.p.y >= 0 ? 0.4f : -0.4f), "S1");
+        ErwarteNahe(NameIn(bild, "S!2"), g.q.x + 0.4f, g.q.y + (g.q.y >= 0 ? 0.4f : -0.4f), "S2");
+    }
+}
+
+TEST(Symmetrie2Bild, WinkelsymmetraleInBeidenUmlaufrichtungen)
+{
+    // The right angle at (-4, -4) with legs 6 along x and y: r = 4, X = (0, 0),
+    // the bisector y = x. A stands 10 degrees beyond the first leg, B beyond the second.
+    const TMarkierPunkt v{-4, -4}, aufX{2, -4}, aufY{-4, 2};
+    const float c = 4 * std::cos(0.17453293f), s = 4 * std::sin(0.17453293f);
+    for (bool imUhrzeigersinn : {false, true}) {
+        const TMarkierPunkt punkte[4] = {{}, imUhrzeigersinn ? aufY : aufX, v, imUhrzeigersinn ? aufX : aufY};
+        const TBild bild = WinkelsymmetraleBild(punkte, 3, 4, clBlue);
+        const TWeltPunkt beiX{-4 + c, -4 - s}, beiY{-4 - s, -4 + c};
+        ErwarteNahe(NameIn(bild, "A"), imUhrzeigersinn ? beiY.x : beiX.x, imUhrzeigersinn ? beiY.y : beiX.y, "A");
+        ErwarteNahe(NameIn(bild, "B"), imUhrzeigersinn ? beiX.x : beiY.x, imUhrzeigersinn ? beiX.y : beiY.y, "B");
+        ErwarteNahe(NameIn(bild, "X"), 0.4f, 0.0f, "X");
+        // The arc about V always runs counter-clockwise from the x leg to the y leg.
+        EXPECT_EQ(std::get<TBogen>(bild.teile[5]), (TBogen{{-4, -4}, 4, -10, 100, 1, clBlack}));
+        const TGerade g = std::get<TGerade>(bild.teile.back());
+        ErwarteNahe(g.p, -4, -4, "bisector");
+        ErwarteNahe(g.q, 0.4f, 0.4f, "bisector");
+        EXPECT_EQ(g.farbe, clRed);
+    }
+}
+
+TEST_F(Symmetrie2Test, ZeichnungenZeigenIhrBildUndAendernNichts)
+{
+    Links(-3, -2);
+    Links(2, 1.5f);
+    Winkel({4, -1}, {-2, -3}, {-4, 1});
+    GeheZu(w->UpDown1, 2);
+    GeheZu(w->UpDown2, 3);
+    EXPECT_EQ(testhilfen::GroessteAbweichung(
+                  w->pntGrafik1->Abbild(),
+                  Gemalt(StreckensymmetraleBild(w->punkte1, 2, 2, w->radius1, linienFarbe1))), 0);
+    EXPECT_EQ(testhilfen::GroessteAbweichung(w->pntGrafik2->Abbild(),
+                                             Gemalt(WinkelsymmetraleBild(w->punkte2, 3, 3, linienFarbe2))), 0);
+
+    // Painting only reads: what the handlers set stays as it is.
+    w->radius1 = 1;
+    w->punkte2[2].gesetzt = true;
+    w->schenkelGezeichnet = false;
+    w->pntGrafik1->repaint();
+    w->pntGrafik2->repaint();
+    EXPECT_EQ(w->radius1, 1.0f);
+    EXPECT_TRUE(w->punkte2[2].gesetzt);
+    EXPECT_FALSE(w->schenkelGezeichnet);
 }
