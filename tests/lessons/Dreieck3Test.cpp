@@ -13,10 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <variant>
+#include <vector>
 
 using namespace testhilfen;
 
@@ -223,7 +227,8 @@ TEST_F(Dreieck3Bild, ThalesWinkelUndTabelle)
                          TSchrift mass = {}) {
         return TText{art, QString::fromUtf8(inhalt), ort, farbe, groesse, true, clBlack, mass};
     };
-    const auto schwarz13 = TSchrift{QStringLiteral("Arial"), 13, true, clBlack};
+    // The font the label before left on the canvas.
+    const auto arial = [](int groesse, TFarbe f) { return TSchrift{QStringLiteral("Arial"), groesse, true, f}; };
     const auto zeile = [&](float y, const char* name, const char* wert, TFarbe farbe) {
         return TBild{} << text(TTextArt::SymbolLinks, name, {27, y}, farbe, 16)
                        << text(TTextArt::SymbolLinks, "=", {29, y}, farbe, 16)
@@ -233,23 +238,26 @@ TEST_F(Dreieck3Bild, ThalesWinkelUndTabelle)
     erwartet << TKreis{M, 24, 1, clBlack, keineFuellung, psDot} << TBogen{M, 24, 0, 180, 2, clBlack}
              << TStrecke{M, C, 2, farbeLila, dickGestrichelt, true}
              << text(TTextArt::Zentriert, "r", {-12, -1}, clBlack, 13)
-             << text(TTextArt::Zentriert, "r", {12, -1}, clBlack, 13, schwarz13)
-             << text(TTextArt::ImKasten, "r", {0, 12}, farbeLila, 14, schwarz13)
-             << text(TTextArt::Zentriert, "C", {0, 25.5f}, farbeLila, 13, {QStringLiteral("Arial"), 14, true, farbeLila})
+             << text(TTextArt::Zentriert, "r", {12, -1}, clBlack, 13, arial(13, clBlack))
+             << text(TTextArt::ImKasten, "r", {0, 12}, farbeLila, 14, arial(13, clBlack))
+             << text(TTextArt::Zentriert, "C", {0, 25.5f}, farbeLila, 13, arial(14, farbeLila))
              << TStrecke{A, B, 2, clBlack, linieVoll} << TStrecke{A, C, 2, clBlack, linieVoll}
              << TStrecke{C, B, 2, clBlack, linieVoll}
-             << text(TTextArt::Zentriert, "M", {0, -1}, clBlack, 13, {QStringLiteral("Arial"), 13, true, farbeLila})
-             << text(TTextArt::Zentriert, "A", {-25.5f, 0}, clBlack, 13, schwarz13)
-             << text(TTextArt::Zentriert, "B", {25.5f, 0}, clBlack, 13, schwarz13)
+             << text(TTextArt::Zentriert, "M", {0, -1}, clBlack, 13, arial(13, farbeLila))
+             << text(TTextArt::Zentriert, "A", {-25.5f, 0}, clBlack, 13, arial(13, clBlack))
+             << text(TTextArt::Zentriert, "B", {25.5f, 0}, clBlack, 13, arial(13, clBlack))
              // The angle at C split by MC, then the marks at A, B and C.
              << TBogen{C, 8, 270, 315, 2, clBlue} << TBogen{C, 8, 225, 270, 2, clRed}
              << TBogen{A, 6, 0, 45, 2, clRed} << TBogen{B, 6, 135, 180, 2, clBlue}
              << TBogen{C, 6, 225, 315, 2, farbeOliv} << TStrecke{{27, 16}, {38, 16}, 2, clBlack, linieVoll}
              << zeile(25, "~a", "45,00°", clRed) << zeile(22, "~b", "45,00°", clBlue)
-             << zeile(19, "~g", "90,00°", farbeOliv) << text(TTextArt::SymbolLinks, "180,00°", {31, 15.5f}, clBlack, 16);
+             << zeile(19, "~g", "90,00°", farbeOliv)
+             << text(TTextArt::SymbolLinks, "180,00°", {31, 15.5f}, clBlack, 16);
     EXPECT_EQ(ErsterUnterschied(erwartet, ThalesBild(90, C, {0, 25.5f})), "");
 
-    const auto thales = [](int w) { return ThalesBild(w, Polar(thalesM, float(w), 24), Polar(thalesM, float(w), 25.5f)); };
+    const auto thales = [](int w) {
+        return ThalesBild(w, Polar(thalesM, float(w), 24), Polar(thalesM, float(w), 25.5f));
+    };
     // Below the diameter the angles are measured the other way round.
     std::vector<TBogen> boegen = Teile<TBogen>(thales(300));
     ASSERT_EQ(boegen.size(), 6u); // the half circle, two parts at C, marks at A, B, C
@@ -461,6 +469,29 @@ TEST_F(Dreieck3, EntarteteZuegeOhneStreuLinien)
     bild = fenster.pntGrafik->Abbild();
     for (TFarbe f : {farbeViolett, farbeOliv, clRed})
         EXPECT_GT(ZaehleFarbe(bild, f), 0);
+}
+
+// The drawing area paints the picture of the state and nothing else, in both modes.
+TEST_F(Dreieck3, ZeichnungZeigtDasBildDesZustands)
+{
+    const auto gemalt = [](const TBild& bild) {
+        QImage bildpunkte(800, 540, QImage::Format_RGB32);
+        QPainter maler(&bildpunkte);
+        Leinwand lw(&maler);
+        BeginneZeichnung(lw, 800, 540, weltDreieck3);
+        Zeichne(lw, bild);
+        maler.end();
+        return bildpunkte;
+    };
+    const TfrmDreieck3& f = fenster;
+    AlleAn();
+    Druecke(::Pixel(C0));
+    Ziehe(::Pixel({-2, 12}));
+    Loese(::Pixel({-2, 12}));
+    EXPECT_EQ(GroessteAbweichung(f.pntGrafik->Abbild(), gemalt(SchnittpunktBild(f.A, f.B, f.C, f.wahl))), 0);
+    fenster.menKreis->trigger();
+    fenster.scrWinkel->setValue(200);
+    EXPECT_EQ(GroessteAbweichung(f.pntGrafik->Abbild(), gemalt(ThalesBild(200, f.thalesC, f.beschriftungC))), 0);
 }
 
 TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
