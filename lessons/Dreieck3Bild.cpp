@@ -389,26 +389,21 @@ std::array<TTabellenZeile, 3> TabellenZeilen(const TThalesWinkel& t)
 void WinkelBoegenDazu(TBild& bild, int w, TWeltPunkt C, const TThalesWinkel& t)
 {
     const float dB = Richtung(C, thalesB), dM = Richtung(C, thalesM), dA = Richtung(C, thalesA);
-    const auto bogen = [&](TWeltPunkt mitte, float r, float von, float bis, TFarbe farbe) {
+    // Arcs run counter-clockwise: below the diameter from B's side round to
+    // A's, above from A's round to B's.
+    const bool u = t.unten;
+    const auto bogen = [&](TWeltPunkt mitte, float r, std::pair<float, float> unten, std::pair<float, float> oben,
+                           TFarbe farbe) {
+        const auto [von, bis] = u ? unten : oben;
         bild << TBogen{mitte, r, von, bis, 2, farbe};
     };
-    if (t.unten) {
-        if (w != 181)
-            bogen(C, 8.0f, dB, dM, clBlue);
-        if (w != 359)
-            bogen(C, 8.0f, dM, dA, clRed);
-        bogen(thalesA, 6.0f, -t.alpha, 360.0f, clRed);
-        bogen(thalesB, 6.0f, 180.0f, static_cast<float>(360.0L - t.q), clBlue);
-        bogen(C, 6.0f, dB, dA, farbeOliv);
-    } else {
-        if (w != 179)
-            bogen(C, 8.0f, dM, dB, clBlue);
-        if (w != 1)
-            bogen(C, 8.0f, dA, dM, clRed);
-        bogen(thalesA, 6.0f, 0.0f, t.alpha, clRed);
-        bogen(thalesB, 6.0f, t.q, 180.0f, clBlue);
-        bogen(C, 6.0f, dA, dB, farbeOliv);
-    }
+    if (w != (u ? 181 : 179))
+        bogen(C, 8.0f, {dB, dM}, {dM, dB}, clBlue);
+    if (w != (u ? 359 : 1))
+        bogen(C, 8.0f, {dM, dA}, {dA, dM}, clRed);
+    bogen(thalesA, 6.0f, {-t.alpha, 360.0f}, {0.0f, t.alpha}, clRed);
+    bogen(thalesB, 6.0f, {180.0f, static_cast<float>(360.0L - t.q)}, {t.q, 180.0f}, clBlue);
+    bogen(C, 6.0f, {dB, dA}, {dA, dB}, farbeOliv);
 }
 
 // The circle, and off the diameter the half circle on C's side and the radius
