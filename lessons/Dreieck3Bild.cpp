@@ -5,10 +5,16 @@
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
+#include "draw/SchriftU.h"
 #include "draw/VektorU.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <tuple>
+#include <utility>
+
+using namespace bild;
 
 namespace {
 
@@ -22,6 +28,9 @@ constexpr float engerRandX = 18.0f;
 // H and S closer than this give the Euler line no direction worth showing: in
 // an equilateral triangle they are the same point but for rounding.
 constexpr float eulerMindestAbstand = 1e-3f;
+
+// Vertex names stand 1.5 units beyond the vertex or the side midpoint.
+constexpr float namenAbstand = 1.5f;
 
 // Far outside the drawing. The centres of an almost flat triangle can lie a
 // billion units away, where no pixel coordinate reaches; segments are cut to
@@ -56,16 +65,17 @@ bool ImSchutzRahmen(TWeltPunkt& von, TWeltPunkt& bis)
     return true;
 }
 
-void Dazu(std::vector<TLinie>& linien, TWeltPunkt von, TWeltPunkt bis, int breite, TFarbe farbe, int stil)
+void Dazu(TBild& bild, TWeltPunkt von, TWeltPunkt bis, int breite, TFarbe farbe, int stil)
 {
     if (ImSchutzRahmen(von, bis))
-        linien.push_back({von, bis, breite, farbe, stil});
+        bild << TStrecke{von, bis, breite, farbe, stil};
 }
 
 // The part of the line through P and Q inside |x| <= wx, |y| <= wy.
-std::optional<TLinie> GanzeGerade(TWeltPunkt p, TWeltPunkt q, float wx, float wy, int breite, TFarbe farbe, int stil)
+std::optional<TStrecke> GanzeGerade(TWeltPunkt p, TWeltPunkt q, float wx, float wy, int breite, TFarbe farbe,
+                                    int stil)
 {
-    TLinie linie{{}, {}, breite, farbe, stil};
+    TStrecke linie{{}, {}, breite, farbe, stil};
     if (!GeradeImRechteck(p.x, p.y, q.x, q.y, wx, wy, linie.von.x, linie.von.y, linie.bis.x, linie.bis.y))
         return std::nullopt;
     // A line that misses the rectangle ends far out on an edge line.
@@ -74,26 +84,19 @@ std::optional<TLinie> GanzeGerade(TWeltPunkt p, TWeltPunkt q, float wx, float wy
     return linie;
 }
 
-void GeradeDazu(std::vector<TLinie>& linien, TWeltPunkt p, TWeltPunkt q, float wx, int breite, TFarbe farbe, int stil)
+void GeradeDazu(TBild& bild, TWeltPunkt p, TWeltPunkt q, float wx, int breite, TFarbe farbe, int stil)
 {
     if (const auto linie = GanzeGerade(p, q, wx, linienRandY, breite, farbe, stil))
-        linien.push_back(*linie);
-}
-
-TWeltPunkt Plus(TWeltPunkt p, float vx, float vy)
-{
-    TWeltPunkt s;
-    Summe(p.x, p.y, vx, vy, s.x, s.y);
-    return s;
+        bild << *linie;
 }
 
 // P plus the normal of the vector from `von` to `bis`: a second point on the perpendicular through P.
 TWeltPunkt QuerDurch(TWeltPunkt p, TWeltPunkt von, TWeltPunkt bis)
 {
-    float dx, dy, nx, ny;
-    Differenz(von.x, von.y, bis.x, bis.y, dx, dy);
-    Normale(dx, dy, nx, ny);
-    return Plus(p, nx, ny);
+    const TWeltPunkt d = Von(von, bis);
+    float nx, ny;
+    Normale(d.x, d.y, nx, ny);
+    return Versetzt(p, nx, ny);
 }
 
 bool ImBild(TWeltPunkt p)
@@ -102,13 +105,13 @@ bool ImBild(TWeltPunkt p)
            && p.y <= weltDreieck3.yMax;
 }
 
-// The letter of a centre when two of its lines are shown and the centre lies in the drawing.
-std::optional<TZentrumsName> ZentrumsName(bool zweiLinien, const std::optional<TWeltPunkt>& punkt,
-                                          const char* text, TFarbe farbe, bool times = false)
+// Where the letter of a centre stands: on the centre, when two of its lines
+// are shown and it lies in the drawing.
+std::optional<TWeltPunkt> ZentrumsOrt(bool zweiLinien, const std::optional<TWeltPunkt>& punkt)
 {
     if (!zweiLinien || !punkt || !ImBild(*punkt))
         return std::nullopt;
-    return TZentrumsName{QString::fromLatin1(text), *punkt, farbe, times};
+    return punkt;
 }
 
 // A point on the line from S through H near enough for the clipping to work in
@@ -122,6 +125,33 @@ TWeltPunkt EulerPunkt(TWeltPunkt h, TWeltPunkt s)
     const long double f = schutzRand / laenge;
     return {static_cast<float>(s.x + f * dx), static_cast<float>(s.y + f * dy)};
 }
+
+// The Euler line through H and S across the drawing, when it is switched on
+// and H and S lie far enough apart to give it a direction.
+std::optional<TStrecke> EulerGerade(const TDreieckPunkte& p, const TLinienWahl& w)
+{
+    if (!w.zeigeEuler || !p.H || !(Abstand(*p.H, p.S) >= eulerMindestAbstand))
+        return std::nullopt;
+    return GanzeGerade(EulerPunkt(*p.H, p.S), p.S, linienRandX, linienRandY, 3, clRed, linieVoll);
+}
+
+// Labels in drawing order. TextZentriert and TextImKasten measure a label in
+// the font the canvas holds, which is the one the label before left there:
+// Arial, bold, in that label's size and colour (a Times letter, too, ends on
+// Arial). The picture carries it along.
+class TBeschriftung {
+public:
+    explicit TBeschriftung(TBild& bild) : bild_(bild) {}
+    void operator()(TTextArt art, const QString& text, TWeltPunkt ort, TFarbe farbe, int groesse)
+    {
+        bild_ << TText{art, text, ort, farbe, groesse, true, clBlack, schrift_};
+        schrift_ = TSchrift{QStringLiteral("Arial"), groesse, true, farbe};
+    }
+
+private:
+    TBild& bild_;
+    TSchrift schrift_{};
+};
 
 } // namespace
 
@@ -144,12 +174,10 @@ TWeltPunkt AbstandImFeld(TWeltPunkt mitte, float winkel, float abstand, const TW
 {
     const auto erlaubt = [&](TWeltPunkt p) {
         return p.x >= feld.xMin && p.x <= feld.xMax && p.y >= feld.yMin && p.y <= feld.yMax &&
-               !(Abstand(p.x, p.y, meiden.x, meiden.y) < kleinsterAbstand);
+               !(Abstand(p, meiden) < kleinsterAbstand);
     };
     const auto punkt = [&](long double w, long double r) {
-        float px, py;
-        PolarZuKartesisch(static_cast<float>(std::fmod(w + 720.0L, 360.0L)), static_cast<float>(r), px, py);
-        return Plus(mitte, px, py);
+        return Polar(mitte, static_cast<float>(std::fmod(w + 720.0L, 360.0L)), static_cast<float>(r));
     };
     // Turning away from the wanted direction in tenths of a degree, both ways
     // alike, until the point is allowed. The field is far wider than the
@@ -175,18 +203,10 @@ bool ZieheEcke(TWeltPunkt& ecke, TWeltPunkt zeiger, TWeltPunkt erste, float abst
     // Tested on the position before this move: one fast move can bring the
     // vertex closer; the next one puts it back and ends the drag.
     const auto stosseAb = [&](TWeltPunkt andere, float abstand, TWeltPunkt meiden) {
-        float dx, dy;
-        Differenz(andere.x, andere.y, ecke.x, ecke.y, dx, dy);
-        if (!(Laenge(dx, dy) < kleinsterAbstand))
+        if (!(Abstand(andere, ecke) < kleinsterAbstand))
             return;
-        const float richtung = Richtungswinkel(dx, dy);
-        if (feld) {
-            ecke = AbstandImFeld(andere, richtung, abstand, *feld, meiden);
-        } else {
-            float px, py;
-            PolarZuKartesisch(richtung, abstand, px, py);
-            ecke = Plus(andere, px, py);
-        }
+        const float richtung = Richtung(andere, ecke);
+        ecke = feld ? AbstandImFeld(andere, richtung, abstand, *feld, meiden) : Polar(andere, richtung, abstand);
         neu = ecke;
         weiter = false;
     };
@@ -199,9 +219,9 @@ bool ZieheEcke(TWeltPunkt& ecke, TWeltPunkt zeiger, TWeltPunkt erste, float abst
 TDreieckPunkte BerechneDreieckPunkte(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C)
 {
     TDreieckPunkte p;
-    Mitte(B.x, B.y, C.x, C.y, p.Ma.x, p.Ma.y);
-    Mitte(A.x, A.y, C.x, C.y, p.Mb.x, p.Mb.y);
-    Mitte(A.x, A.y, B.x, B.y, p.Mc.x, p.Mc.y);
+    p.Ma = Mittelpunkt(B, C);
+    p.Mb = Mittelpunkt(A, C);
+    p.Mc = Mittelpunkt(A, B);
 
     const auto fuss = [](TWeltPunkt von, TWeltPunkt g1, TWeltPunkt g2) -> std::optional<TWeltPunkt> {
         TWeltPunkt f;
@@ -223,91 +243,98 @@ TDreieckPunkte BerechneDreieckPunkte(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C)
     return p;
 }
 
-TSchnittpunktBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& w)
+namespace {
+
+// The sides with the names of the vertices and of the sides opposite them.
+void DreieckDazu(TBild& bild, TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TDreieckPunkte& p)
 {
-    TSchnittpunktBild bild;
+    Dazu(bild, A, B, 2, clBlack, linieVoll);
+    Dazu(bild, A, C, 2, clBlack, linieVoll);
+    Dazu(bild, B, C, 2, clBlack, linieVoll);
+    const std::pair<TWeltPunkt, TWeltPunkt> ecken[3] = {{A, p.Ma}, {B, p.Mb}, {C, p.Mc}};
+    const char* const namen[3][2] = {{"A", "a"}, {"B", "b"}, {"C", "c"}};
+    for (int i = 0; i < 3; ++i) {
+        const auto [ecke, gegenueber] = ecken[i];
+        for (const bool vor : {true, false})
+            bild << TEckenName{QString::fromLatin1(namen[i][vor ? 0 : 1]), ecke, gegenueber, namenAbstand, vor};
+    }
+}
+
+// A height: vertex to H to the foot in violet, the foot's side carried on dotted.
+void HoeheDazu(TBild& bild, bool an, TWeltPunkt ecke, const std::optional<TWeltPunkt>& H,
+               const std::optional<TWeltPunkt>& fuss, TWeltPunkt seitenEnde)
+{
+    if (!an)
+        return;
+    if (H && fuss) {
+        Dazu(bild, ecke, *H, 1, farbeViolett, linieVoll);
+        Dazu(bild, *H, *fuss, 1, farbeViolett, linieVoll);
+    }
+    if (fuss)
+        Dazu(bild, *fuss, seitenEnde, 1, clBlack, liniePunktiert);
+}
+
+} // namespace
+
+TBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& w)
+{
+    TBild bild;
     const TDreieckPunkte p = BerechneDreieckPunkte(A, B, C);
+    DreieckDazu(bild, A, B, C, p);
+    if (const auto euler = EulerGerade(p, w))
+        bild << *euler;
 
-    Dazu(bild.seiten, A, B, 2, clBlack, linieVoll);
-    Dazu(bild.seiten, A, C, 2, clBlack, linieVoll);
-    Dazu(bild.seiten, B, C, 2, clBlack, linieVoll);
-    bild.namen = {{QStringLiteral("A"), A, p.Ma, true}, {QStringLiteral("a"), A, p.Ma, false},
-                  {QStringLiteral("B"), B, p.Mb, true}, {QStringLiteral("b"), B, p.Mb, false},
-                  {QStringLiteral("C"), C, p.Mc, true}, {QStringLiteral("c"), C, p.Mc, false}};
-
-    if (w.zeigeEuler && p.H && Abstand(p.H->x, p.H->y, p.S.x, p.S.y) >= eulerMindestAbstand)
-        bild.euler = GanzeGerade(EulerPunkt(*p.H, p.S), p.S, linienRandX, linienRandY, 3, clRed, linieVoll);
-
-    // Heights: vertex to H to the foot in violet, the foot's side carried on dotted.
-    const auto hoehe = [&](bool an, TWeltPunkt ecke, const std::optional<TWeltPunkt>& fuss, TWeltPunkt seitenEnde) {
-        if (!an)
-            return;
-        if (p.H && fuss) {
-            Dazu(bild.hoehen.linien, ecke, *p.H, 1, farbeViolett, linieVoll);
-            Dazu(bild.hoehen.linien, *p.H, *fuss, 1, farbeViolett, linieVoll);
-        }
-        if (fuss)
-            Dazu(bild.hoehen.linien, *fuss, seitenEnde, 1, clBlack, liniePunktiert);
+    // The letter of a centre after its lines, 15 points.
+    TBeschriftung beschrifte(bild);
+    const auto zentrum = [&](bool zweiLinien, const std::optional<TWeltPunkt>& punkt, const char* text,
+                             TFarbe farbe, TTextArt art = TTextArt::Zentriert) {
+        if (const auto ort = ZentrumsOrt(zweiLinien, punkt))
+            beschrifte(art, QString::fromLatin1(text), *ort, farbe, 15);
     };
-    hoehe(w.zeigeHa, A, p.Fa, C);
-    hoehe(w.zeigeHb, B, p.Fb, C);
-    hoehe(w.zeigeHc, C, p.Fc, B);
-    bild.hoehen.name = ZentrumsName(ZweiVonDrei(w.zeigeHa, w.zeigeHb, w.zeigeHc), p.H, "H", farbeViolett);
+
+    HoeheDazu(bild, w.zeigeHa, A, p.H, p.Fa, C);
+    HoeheDazu(bild, w.zeigeHb, B, p.H, p.Fb, C);
+    HoeheDazu(bild, w.zeigeHc, C, p.H, p.Fc, B);
+    zentrum(ZweiVonDrei(w.zeigeHa, w.zeigeHb, w.zeigeHc), p.H, "H", farbeViolett);
 
     // Perpendicular bisectors through the side midpoints.
-    auto& sym = bild.seitensymmetralen.linien;
-    if (w.zeigeSab)
-        GeradeDazu(sym, p.Mc, QuerDurch(p.Mc, A, B), linienRandX, 1, farbeBraun, linieStrichPunkt);
-    if (w.zeigeSac)
-        GeradeDazu(sym, p.Mb, QuerDurch(p.Mb, A, C), linienRandX, 1, farbeBraun, linieStrichPunkt);
-    if (w.zeigeSbc)
-        GeradeDazu(sym, p.Ma, QuerDurch(p.Ma, B, C), linienRandX, 1, farbeBraun, linieStrichPunkt);
-    bild.seitensymmetralen.name =
-        ZentrumsName(ZweiVonDrei(w.zeigeSab, w.zeigeSac, w.zeigeSbc), p.U, "U", farbeBraun);
+    const auto symmetrale = [&](bool an, TWeltPunkt mitte, TWeltPunkt von, TWeltPunkt bis) {
+        if (an)
+            GeradeDazu(bild, mitte, QuerDurch(mitte, von, bis), linienRandX, 1, farbeBraun, linieStrichPunkt);
+    };
+    symmetrale(w.zeigeSab, p.Mc, A, B);
+    symmetrale(w.zeigeSac, p.Mb, A, C);
+    symmetrale(w.zeigeSbc, p.Ma, B, C);
+    zentrum(ZweiVonDrei(w.zeigeSab, w.zeigeSac, w.zeigeSbc), p.U, "U", farbeBraun);
 
-    // Angle bisectors through the incentre.
-    if (p.I) {
-        auto& wl = bild.winkelsymmetralen.linien;
-        if (w.zeigeWa)
-            GeradeDazu(wl, A, *p.I, linienRandX, 1, farbeOliv, linieStrichPunkt);
-        if (w.zeigeWb)
-            GeradeDazu(wl, B, *p.I, engerRandX, 1, farbeOliv, linieStrichPunkt);
-        if (w.zeigeWc)
-            GeradeDazu(wl, C, *p.I, engerRandX, 1, farbeOliv, linieStrichPunkt);
-    }
-    bild.winkelsymmetralen.name =
-        ZentrumsName(ZweiVonDrei(w.zeigeWa, w.zeigeWb, w.zeigeWc), p.I, "~I", farbeOliv, true);
+    // Angle bisectors through the incentre, those at B and C clipped narrower.
+    const std::tuple<bool, TWeltPunkt, float> winkel[3] = {
+        {w.zeigeWa, A, linienRandX}, {w.zeigeWb, B, engerRandX}, {w.zeigeWc, C, engerRandX}};
+    for (const auto& [an, ecke, rand] : winkel)
+        if (an && p.I)
+            GeradeDazu(bild, ecke, *p.I, rand, 1, farbeOliv, linieStrichPunkt);
+    zentrum(ZweiVonDrei(w.zeigeWa, w.zeigeWb, w.zeigeWc), p.I, "~I", farbeOliv, TTextArt::TimesMitte);
 
     // Medians from the side midpoints to the opposite vertex.
-    if (w.zeigeSa)
-        Dazu(bild.schwerlinien.linien, p.Ma, A, 1, farbeMagenta, linieVoll);
-    if (w.zeigeSb)
-        Dazu(bild.schwerlinien.linien, p.Mb, B, 1, farbeMagenta, linieVoll);
-    if (w.zeigeSc)
-        Dazu(bild.schwerlinien.linien, p.Mc, C, 1, farbeMagenta, linieVoll);
-    bild.schwerlinien.name = ZentrumsName(ZweiVonDrei(w.zeigeSa, w.zeigeSb, w.zeigeSc), p.S, "S", farbeMagenta);
+    const std::tuple<bool, TWeltPunkt, TWeltPunkt> schwer[3] = {
+        {w.zeigeSa, p.Ma, A}, {w.zeigeSb, p.Mb, B}, {w.zeigeSc, p.Mc, C}};
+    for (const auto& [an, mitte, ecke] : schwer)
+        if (an)
+            Dazu(bild, mitte, ecke, 1, farbeMagenta, linieVoll);
+    zentrum(ZweiVonDrei(w.zeigeSa, w.zeigeSb, w.zeigeSc), p.S, "S", farbeMagenta);
     return bild;
 }
 
 // ---------------------------------------------------------------------------
 // Mode "Thaleskreis"
 
-TWeltPunkt KreisPunkt(int winkel, float radius)
-{
-    TWeltPunkt p;
-    PolarZuKartesisch(float(winkel), radius, p.x, p.y);
-    return p;
-}
-
 TWeltPunkt ThalesStartC()
 {
-    float zx, zy;
-    PolarZuKartesisch(30.0f, 41.0f, zx, zy);
-    const TWeltPunkt z = Plus(thalesA, zx, zy);
+    const TWeltPunkt z = Polar(thalesA, 30.0f, 41.0f);
     TWeltPunkt erster, zweiter;
     if (!SchnittGeradeKreis(thalesA.x, thalesA.y, z.x, z.y, 0.0f, 0.0f, thalesRadius, erster.x, erster.y,
                             zweiter.x, zweiter.y))
-        return KreisPunkt(60, thalesRadius); // the line through A always meets the circle
+        return Polar(thalesM, 60.0f, thalesRadius); // the line through A always meets the circle
     return zweiter;
 }
 
@@ -319,98 +346,166 @@ QString TabellenWinkel(float grad)
     return text + QStringLiteral("°");
 }
 
-TThalesBild ThalesBild(int w, TWeltPunkt C, TWeltPunkt beschriftungC)
+namespace {
+
+// C on the diameter (0, 180 and 360 degrees) makes no triangle.
+bool MitWinkeln(int w) { return w != 0 && w != 180 && w != 360; }
+
+// The angles at A and B, and the direction q of the side BC measured as the
+// mark at B needs it: from B's right on the upper half, from its left below.
+struct TThalesWinkel {
+    bool unten; // C on the lower half circle
+    float alpha, beta, q;
+};
+
+TThalesWinkel ThalesWinkel(int w, TWeltPunkt C)
 {
-    TThalesBild bild;
-    bild.C = C;
-    bild.beschriftungC = beschriftungC;
-    bild.mitWinkeln = w != 0 && w != 180 && w != 360;
-    if (!bild.mitWinkeln)
+    TThalesWinkel t;
+    t.unten = w > 180;
+    const float zuA = Richtung(thalesA, C), zuB = Richtung(thalesB, C);
+    t.q = t.unten ? static_cast<float>(360.0L - zuB) : zuB;
+    t.alpha = t.unten ? static_cast<float>(360.0L - zuA) : zuA;
+    t.beta = static_cast<float>(180.0L - t.q);
+    return t;
+}
+
+// One line of the table: alpha + beta + gamma = 180 degrees.
+struct TTabellenZeile {
+    QString name, wert;
+    TFarbe farbe;
+};
+
+std::array<TTabellenZeile, 3> TabellenZeilen(const TThalesWinkel& t)
+{
+    return {{{QStringLiteral("~a"), TabellenWinkel(t.alpha), clRed},
+             {QStringLiteral("~b"), TabellenWinkel(t.beta), clBlue},
+             {QStringLiteral("~g"), QStringLiteral("90,00°"), farbeOliv}}};
+}
+
+// The angle at C split by MC into the angle of the isosceles triangle MBC
+// (blue, equal to the angle at B) and of MCA (red, equal to the angle at A),
+// then the marks of the three angles. Next to a vertex one part at C is too
+// thin to draw.
+void WinkelBoegenDazu(TBild& bild, int w, TWeltPunkt C, const TThalesWinkel& t)
+{
+    const float dB = Richtung(C, thalesB), dM = Richtung(C, thalesM), dA = Richtung(C, thalesA);
+    // Arcs run counter-clockwise: below the diameter from B's side round to
+    // A's, above from A's round to B's.
+    const bool u = t.unten;
+    const auto bogen = [&](TWeltPunkt mitte, float r, std::pair<float, float> unten, std::pair<float, float> oben,
+                           TFarbe farbe) {
+        const auto [von, bis] = u ? unten : oben;
+        bild << TBogen{mitte, r, von, bis, 2, farbe};
+    };
+    if (w != (u ? 181 : 179))
+        bogen(C, 8.0f, {dB, dM}, {dM, dB}, clBlue);
+    if (w != (u ? 359 : 1))
+        bogen(C, 8.0f, {dM, dA}, {dA, dM}, clRed);
+    bogen(thalesA, 6.0f, {-t.alpha, 360.0f}, {0.0f, t.alpha}, clRed);
+    bogen(thalesB, 6.0f, {180.0f, static_cast<float>(360.0L - t.q)}, {t.q, 180.0f}, clBlue);
+    bogen(C, 6.0f, {dB, dA}, {dA, dB}, farbeOliv);
+}
+
+// The circle, and off the diameter the half circle on C's side and the radius
+// MC with its "r" (also beside both halves of the diameter) and C's name.
+void KreisDazu(TBild& bild, TBeschriftung& beschrifte, int w, TWeltPunkt C, TWeltPunkt beschriftungC)
+{
+    bild << TKreis{thalesM, thalesRadius, 1, clBlack, keineFuellung, psDot};
+    if (!MitWinkeln(w))
+        return;
+    bild << (w > 180 ? TBogen{thalesM, thalesRadius, 180.0f, 360.0f, 2, clBlack}
+                     : TBogen{thalesM, thalesRadius, 0.0f, 180.0f, 2, clBlack});
+    bild << TStrecke{thalesM, C, 2, farbeLila, dickGestrichelt, true};
+    beschrifte(TTextArt::Zentriert, QStringLiteral("r"), {-12.0f, -1.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, QStringLiteral("r"), {12.0f, -1.0f}, clBlack, 13);
+    beschrifte(TTextArt::ImKasten, QStringLiteral("r"), Mittelpunkt(thalesM, C), farbeLila, 14);
+    beschrifte(TTextArt::Zentriert, QStringLiteral("C"), beschriftungC, farbeLila, 13);
+}
+
+// The table of the angles: its rule, then the rows left-aligned in columns and the sum.
+// Its texts are placed at their left edge and not measured: they carry no font.
+void TabelleDazu(TBild& bild, const TThalesWinkel& t)
+{
+    const auto text = [&](const QString& inhalt, TWeltPunkt links, TFarbe farbe) {
+        bild << TText{TTextArt::SymbolLinks, inhalt, links, farbe, 16, true};
+    };
+    Dazu(bild, {27.0f, 16.0f}, {38.0f, 16.0f}, 2, clBlack, linieVoll);
+    const std::array<TTabellenZeile, 3> zeilen = TabellenZeilen(t);
+    for (int i = 0; i < 3; ++i) {
+        const float zeile = 25.0f - 3.0f * float(i);
+        text(zeilen[i].name, {27.0f, zeile}, zeilen[i].farbe);
+        text(QStringLiteral("="), {29.0f, zeile}, zeilen[i].farbe);
+        text(zeilen[i].wert, {32.0f, zeile}, zeilen[i].farbe);
+    }
+    text(QStringLiteral("180,00°"), {31.0f, 15.5f}, clBlack);
+}
+
+} // namespace
+
+TBild ThalesBild(int w, TWeltPunkt C, TWeltPunkt beschriftungC)
+{
+    TBild bild;
+    TBeschriftung beschrifte(bild);
+    KreisDazu(bild, beschrifte, w, C, beschriftungC);
+
+    bild << TStrecke{thalesA, thalesB, 2, clBlack, linieVoll} << TStrecke{thalesA, C, 2, clBlack, linieVoll}
+         << TStrecke{C, thalesB, 2, clBlack, linieVoll};
+    beschrifte(TTextArt::Zentriert, QStringLiteral("M"), {0.0f, -1.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, QStringLiteral("A"), {-thalesNamenRadius, 0.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, QStringLiteral("B"), {thalesNamenRadius, 0.0f}, clBlack, 13);
+    if (!MitWinkeln(w))
         return bild;
 
-    const TWeltPunkt M{0.0f, 0.0f}, A = thalesA, B = thalesB;
-    const bool unten = w > 180; // C on the lower half circle
-    bild.halbkreis = unten ? TBogenStueck{M, thalesRadius, 180.0f, 360.0f, 2, clBlack}
-                           : TBogenStueck{M, thalesRadius, 0.0f, 180.0f, 2, clBlack};
-    Mitte(M.x, M.y, C.x, C.y, bild.radiusMitte.x, bild.radiusMitte.y);
-
-    const auto richtung = [](TWeltPunkt von, TWeltPunkt nach) {
-        float dx, dy;
-        Differenz(von.x, von.y, nach.x, nach.y, dx, dy);
-        return Richtungswinkel(dx, dy);
-    };
-    const float dB = richtung(C, B), dM = richtung(C, M), dA = richtung(C, A);
-
-    // The angle at C split by MC into the angle of the isosceles triangle MBC
-    // (blue, equal to the angle at B) and of MCA (red, equal to the angle at A).
-    // Next to a vertex one part is too thin to draw.
-    const auto umC = [&](float von, float bis, TFarbe farbe) {
-        bild.boegen.push_back({C, 8.0f, von, bis, 2, farbe});
-    };
-    if (unten) {
-        if (w != 181)
-            umC(dB, dM, clBlue);
-        if (w != 359)
-            umC(dM, dA, clRed);
-    } else {
-        if (w != 179)
-            umC(dM, dB, clBlue);
-        if (w != 1)
-            umC(dA, dM, clRed);
-    }
-
-    const float zuA = richtung(A, C), zuB = richtung(B, C);
-    const float q = unten ? static_cast<float>(360.0L - zuB) : zuB;
-    bild.alpha = unten ? static_cast<float>(360.0L - zuA) : zuA;
-    bild.beta = static_cast<float>(180.0L - q);
-
-    // The marks of the three angles (w = 180 has returned above, so "at least 180" is "above 180").
-    if (unten) {
-        bild.boegen.push_back({A, 6.0f, -bild.alpha, 360.0f, 2, clRed});
-        bild.boegen.push_back({B, 6.0f, 180.0f, static_cast<float>(360.0L - q), 2, clBlue});
-        bild.boegen.push_back({C, 6.0f, dB, dA, 2, farbeOliv});
-    } else {
-        bild.boegen.push_back({A, 6.0f, 0.0f, bild.alpha, 2, clRed});
-        bild.boegen.push_back({B, 6.0f, q, 180.0f, 2, clBlue});
-        bild.boegen.push_back({C, 6.0f, dA, dB, 2, farbeOliv});
-    }
-
+    const TThalesWinkel t = ThalesWinkel(w, C);
+    WinkelBoegenDazu(bild, w, C, t);
     // With C close to B (or A) the side through that vertex is carried on both
     // ways, so that the small angle there has legs to stand between.
     const auto verlaengert = [&](TWeltPunkt ecke) {
-        float dx, dy, ux = 0.0f, uy = 0.0f, vx, vy;
-        Differenz(C.x, C.y, ecke.x, ecke.y, dx, dy);
-        Normieren(dx, dy, ux, uy);
-        Skalieren(8.0f, ux, uy, vx, vy);
-        Dazu(bild.linien, ecke, Plus(ecke, vx, vy), 1, clBlack, linieVoll);
-        Dazu(bild.linien, ecke, Plus(ecke, -vx, -vy), 1, clBlack, linieVoll);
+        Dazu(bild, ecke, Weiter(C, ecke, 8.0f), 1, clBlack, linieVoll);
+        Dazu(bild, ecke, Weiter(C, ecke, -8.0f), 1, clBlack, linieVoll);
     };
     if (w < 15 || w >= 346)
-        verlaengert(B);
+        verlaengert(thalesB);
     else if (w >= 166 && w < 195)
-        verlaengert(A);
-
-    // The table: alpha + beta + gamma = 180 degrees.
-    const TFarbe farben[3] = {clRed, clBlue, farbeOliv};
-    const QString namen[3] = {QStringLiteral("~a"), QStringLiteral("~b"), QStringLiteral("~g")};
-    const QString werte[3] = {TabellenWinkel(bild.alpha), TabellenWinkel(bild.beta), QStringLiteral("90,00°")};
-    for (int i = 0; i < 3; ++i) {
-        const float zeile = 25.0f - 3.0f * float(i);
-        bild.tabelle.push_back({namen[i], {27.0f, zeile}, farben[i]});
-        bild.tabelle.push_back({QStringLiteral("="), {29.0f, zeile}, farben[i]});
-        bild.tabelle.push_back({werte[i], {32.0f, zeile}, farben[i]});
-    }
-    Dazu(bild.linien, {27.0f, 16.0f}, {38.0f, 16.0f}, 2, clBlack, linieVoll);
-    bild.tabelle.push_back({QStringLiteral("180,00°"), {31.0f, 15.5f}, clBlack});
+        verlaengert(thalesA);
+    TabelleDazu(bild, t);
     return bild;
 }
 
+// ---------------------------------------------------------------------------
+// Legends
+
+TBild LegendenBild(const QString (&texte)[3], bool griechisch, const int (&frei)[3])
+{
+    TBild bild;
+    Leinwand mass; // measures only
+    for (int i = 0; i < 3; ++i) {
+        // Measured in the legend's own font, Arial 12 bold.
+        mass.schrift = TSchrift{};
+        const int hoehe = mass.TextHeight(texte[i]);
+        const int breite = TextBreite(mass, texte[i], 12, true);
+        int px, py;
+        if (griechisch)
+            WeltZuPixel(4.2f + 6.0f * float(i), 0.7f, px, py);
+        else
+            WeltZuPixel(3.5f + 6.0f * float(i), 0.3f, px, py);
+        const int links = std::max(px - breite / 2, frei[i]);
+        if (griechisch)
+            bild << TPixelText{TSchreibArt::Symbol, texte[i], links, py, clBlack, 12, true};
+        else
+            bild << TPixelText{TSchreibArt::Text, texte[i], links, py - hoehe / 2, clBlack, 12, true};
+    }
+    return bild;
+}
+
+// ---------------------------------------------------------------------------
+// Descriptions
+
 namespace {
 
-// One family of lines: the names of those switched on, and its centre once two are drawn.
+// One family of lines: the names of those switched on, and its centre once its letter is shown.
 QString Linien(const QString& familie, const QStringList& namen, const bool (&an)[3],
-               const std::optional<TWeltPunkt>& zentrum, const QString& zentrumName, const QString& buchstabe,
-               bool mitZentrum)
+               const std::optional<TWeltPunkt>& zentrum, const QString& zentrumName, const QString& buchstabe)
 {
     QStringList gewaehlt;
     for (int i = 0; i < 3; ++i)
@@ -419,8 +514,8 @@ QString Linien(const QString& familie, const QStringList& namen, const bool (&an
     if (gewaehlt.isEmpty())
         return QString();
     QString text = familie + QLatin1Char(' ') + gewaehlt.join(QStringLiteral(", "));
-    if (mitZentrum && zentrum)
-        text += QStringLiteral(", %1 %2").arg(zentrumName, PunktText(buchstabe, zentrum->x, zentrum->y));
+    if (const auto ort = ZentrumsOrt(ZweiVonDrei(an[0], an[1], an[2]), zentrum))
+        text += QStringLiteral(", %1 %2").arg(zentrumName, PunktText(buchstabe, ort->x, ort->y));
     return text;
 }
 
@@ -428,7 +523,6 @@ QString Linien(const QString& familie, const QStringList& namen, const bool (&an
 
 QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl)
 {
-    const TSchnittpunktBild bild = SchnittpunktBild(A, B, C, wahl);
     const TDreieckPunkte p = BerechneDreieckPunkte(A, B, C);
     QStringList teile;
     teile << QStringLiteral("Dreieck %1, %2, %3")
@@ -443,37 +537,36 @@ QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const
     };
     const QString liste[] = {
         Linien(QStringLiteral("Höhen"), namen("ha", "hb", "hc"), h, p.H, QStringLiteral("Höhenschnittpunkt"),
-               QStringLiteral("H"), bild.hoehen.name.has_value()),
+               QStringLiteral("H")),
         Linien(QStringLiteral("Seitensymmetralen"), namen("sAB", "sAC", "sBC"), u, p.U,
-               QStringLiteral("Umkreismittelpunkt"), QStringLiteral("U"), bild.seitensymmetralen.name.has_value()),
+               QStringLiteral("Umkreismittelpunkt"), QStringLiteral("U")),
         Linien(QStringLiteral("Winkelsymmetralen"), namen("wα", "wβ", "wγ"), w, p.I,
-               QStringLiteral("Inkreismittelpunkt"), QStringLiteral("I"), bild.winkelsymmetralen.name.has_value()),
+               QStringLiteral("Inkreismittelpunkt"), QStringLiteral("I")),
         Linien(QStringLiteral("Schwerlinien"), namen("sA", "sB", "sC"), s, p.S, QStringLiteral("Schwerpunkt"),
-               QStringLiteral("S"), bild.schwerlinien.name.has_value()),
+               QStringLiteral("S")),
     };
     for (const QString& l : liste)
         if (!l.isEmpty())
             teile << l;
-    if (bild.euler)
+    if (EulerGerade(p, wahl))
         teile << QStringLiteral("Eulergerade eingeblendet");
     else if (teile.size() == 1)
         teile << QStringLiteral("keine Linien eingeblendet");
     return teile.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
-QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC)
+QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C)
 {
-    const TThalesBild bild = ThalesBild(winkelBMC, C, beschriftungC);
     QString text = QStringLiteral("Thaleskreis um M(0|0) mit dem Radius r = %1 über dem Durchmesser AB, "
                                   "A(−24|0), B(24|0); %2 auf dem Kreis, Winkel BMC %3°.")
-                       .arg(ZahlFuerLeser(thalesRadius), PunktText(QStringLiteral("C"), bild.C.x, bild.C.y))
+                       .arg(ZahlFuerLeser(thalesRadius), PunktText(QStringLiteral("C"), C.x, C.y))
                        .arg(winkelBMC);
-    if (!bild.mitWinkeln)
+    if (!MitWinkeln(winkelBMC))
         return text + QStringLiteral(" C liegt auf dem Durchmesser: kein Dreieck.");
     // The table reads in rows of name, "=", value; the sum closes it.
     QStringList zeilen;
-    for (size_t i = 0; i + 2 < bild.tabelle.size(); i += 3)
-        zeilen << QStringLiteral("%1 = %2").arg(Klartext(bild.tabelle[i].text), Klartext(bild.tabelle[i + 2].text));
+    for (const TTabellenZeile& z : TabellenZeilen(ThalesWinkel(winkelBMC, C)))
+        zeilen << QStringLiteral("%1 = %2").arg(Klartext(z.name), Klartext(z.wert));
     return text + QStringLiteral(" Winkel: ") + zeilen.join(QStringLiteral(", "))
         + QStringLiteral("; Summe 180,00°.");
 }

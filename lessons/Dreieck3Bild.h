@@ -1,19 +1,21 @@
 // What the dynamic triangle (TfrmDreieck3) shows, computed from its state:
 // the triangle with the special lines the pupil switched on and their centres
 // (mode "Schnittpunkte"), and the triangle in the circle over a diameter with
-// its angles (mode "Thaleskreis"). The window draws these pictures and nothing
-// else. Whatever a degenerate triangle leaves undefined is left out.
+// its angles (mode "Thaleskreis"), and the legends below the check boxes. The
+// window draws these pictures and nothing else. Whatever a degenerate triangle
+// leaves undefined is left out.
 #pragma once
 
+#include "draw/Bild.h"
 #include "draw/KoordU.h"
-#include "draw/Leinwand.h"
 
 #include <QString>
 #include <optional>
-#include <vector>
 
 // The drawing area shows 80 x 54 units, 10 pixels each.
 constexpr TWeltRechteck weltDreieck3{-40.0f, 40.0f, -27.0f, 27.0f};
+// A legend below a group's check boxes: 180 x 40 pixels for 18 x 2 units.
+constexpr TWeltRechteck weltLegende{0.0f, 18.0f, -1.0f, 1.0f};
 
 // Which lines the check boxes switch on.
 struct TLinienWahl {
@@ -63,85 +65,36 @@ struct TDreieckPunkte {
 };
 TDreieckPunkte BerechneDreieckPunkte(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C);
 
-// A segment with its pen: width, colour and style (linieVoll, liniePunktiert, ...).
-struct TLinie {
-    TWeltPunkt von, bis;
-    int breite;
-    TFarbe farbe;
-    int stil;
-};
-
-// A vertex name beyond the vertex away from `gegenueber` (vor) or a side name
-// beyond `gegenueber` away from the vertex (nach).
-struct TEckenName {
-    QString text;
-    TWeltPunkt ecke, gegenueber;
-    bool vor;
-};
-
-// The letter of a centre: "H", "U", "S" centred on the point, "~I" in Times
-// centred across with its top at the point.
-struct TZentrumsName {
-    QString text;
-    TWeltPunkt punkt;
-    TFarbe farbe;
-    bool times;
-};
-
-struct TLinienGruppe {
-    std::vector<TLinie> linien;
-    std::optional<TZentrumsName> name;
-};
-
-// Mode "Schnittpunkte", drawn in this order.
-struct TSchnittpunktBild {
-    std::vector<TLinie> seiten;
-    std::vector<TEckenName> namen;
-    std::optional<TLinie> euler;
-    TLinienGruppe hoehen, seitensymmetralen, winkelsymmetralen, schwerlinien;
-};
-TSchnittpunktBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
+// The picture of mode "Schnittpunkte", in drawing order: the sides, the names of the
+// vertices and sides, the Euler line, then the heights, perpendicular
+// bisectors, angle bisectors and medians, each family followed by the letter
+// of its centre once two of its lines are shown and the centre lies in the
+// drawing.
+TBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
 
 // Mode "Thaleskreis": A and B on a diameter of the circle about M = (0, 0).
 constexpr float thalesRadius = 24.0f;
 constexpr float thalesNamenRadius = 25.5f;
+constexpr TWeltPunkt thalesM{0.0f, 0.0f};
 constexpr TWeltPunkt thalesA{-24.0f, 0.0f};
 constexpr TWeltPunkt thalesB{24.0f, 0.0f};
 
-// The point of a circle about M at a whole-degree direction.
-TWeltPunkt KreisPunkt(int winkel, float radius);
 // Where C stands when the mode opens: the line from A at 30 degrees meets the
 // circle again at the point of 60 degrees.
 TWeltPunkt ThalesStartC();
 
-// An arc about `mitte` counter-clockwise from `von` to `bis` degrees.
-struct TBogenStueck {
-    TWeltPunkt mitte;
-    float r, von, bis;
-    int breite;
-    TFarbe farbe;
-};
+// The picture of mode "Thaleskreis": the dotted circle, and while C lies off the diameter
+// (not at 0, 180 or 360 degrees) the half circle on C's side, the radius MC
+// with its boxed "r" and the name of C. Then the triangle with M, A and B
+// named; off the diameter also the angle marks, the side through a near
+// vertex carried on past it, and the table of the angles.
+TBild ThalesBild(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);
 
-// A line of the angle table, left-aligned at `links`, Greek letters after "~".
-struct TTabellenText {
-    QString text;
-    TWeltPunkt links;
-    TFarbe farbe;
-};
-
-struct TThalesBild {
-    TWeltPunkt C, beschriftungC;
-    // False while C lies on the diameter (0, 180 and 360 degrees): there is no
-    // triangle, only the circle and the diameter are drawn.
-    bool mitWinkeln = false;
-    TBogenStueck halbkreis{};
-    TWeltPunkt radiusMitte; // where the boxed "r" of the radius MC stands
-    float alpha = 0.0f, beta = 0.0f; // the angles at A and at B
-    std::vector<TBogenStueck> boegen; // the two parts of the angle at C, then the marks at A, B, C
-    std::vector<TLinie> linien;       // the side through B (or A) carried on past it, the table's rule
-    std::vector<TTabellenText> tabelle;
-};
-TThalesBild ThalesBild(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);
+// A legend's three labels, "!" subscripts or (griechisch) "*" Greek letters
+// set low, each centred on its place in the legend's world window (which must
+// be set) by the width it is drawn with, but never left of the pixel column
+// `frei`: the check box on its left lies above the legend and would hide it.
+TBild LegendenBild(const QString (&texte)[3], bool griechisch, const int (&frei)[3]);
 
 // An angle of the table: two decimals, decimal comma, at least five
 // characters with a leading zero, and the degree sign ("05,00°", "45,25°").
@@ -151,4 +104,4 @@ QString TabellenWinkel(float grad);
 // triangle, the lines switched on and the centres they meet in, with
 // coordinates; mode "Thaleskreis": the circle, C and the table of angles.
 QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
-QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);
+QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C);

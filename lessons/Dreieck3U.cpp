@@ -4,13 +4,11 @@
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
-#include "draw/SchriftU.h"
 #include "draw/VektorU.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -29,50 +27,23 @@ constexpr TWeltPunkt startC{-6.0f, 20.0f};
 // "within 3 pixels" true in every direction and is far below a pixel.
 constexpr float trefferRadius = 0.3f;
 constexpr float trefferSpiel = 1e-4f;
-// Vertex names stand 1.5 units beyond the vertex or the side midpoint.
-constexpr float namenAbstand = 1.5f;
-
-// The legends: 180 x 40 pixels for 18 x 2 units.
-constexpr TWeltRechteck weltLegende{0.0f, 18.0f, -1.0f, 1.0f};
 
 bool Nahe(TWeltPunkt punkt, TWeltPunkt zeiger)
 {
-    return Abstand(punkt.x, punkt.y, zeiger.x, zeiger.y) <= trefferRadius + trefferSpiel;
+    return Abstand(punkt, zeiger) <= trefferRadius + trefferSpiel;
 }
 
-void Zeichne(Leinwand& lw, const TLinie& l)
-{
-    Strecke(lw, l.breite, l.farbe, l.von.x, l.von.y, l.bis.x, l.bis.y, l.stil);
-}
-
-// Three labels, each centred on its place by the width it is drawn with, but
-// never closer than 2 pixels to the check box on its left: the box lies above
-// the legend and would hide what stands beneath it.
+// A legend on the group's face (no white fill), its labels clear of the check
+// boxes that lie above it, 2 pixels right of each.
 void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch,
                     const QCheckBox* (&kaestchen)[3])
 {
-    Leinwand& lw = box->Canvas;
-    // No white fill: the legend stands on the group's face.
     SetzeWeltfenster(box->width(), box->height(), weltLegende);
-    ZeichneGitter(lw);
-    lw.pinsel.stil = bsClear;
-    for (int i = 0; i < 3; ++i) {
-        // Measured in the legend's own font, not in whatever the last painting left.
-        lw.schrift = TSchrift{};
-        const int hoehe = lw.TextHeight(texte[i]);
-        const int breite = TextBreite(lw, texte[i], 12, true);
-        int px, py;
-        if (griechisch)
-            WeltZuPixel(4.2f + 6.0f * float(i), 0.7f, px, py);
-        else
-            WeltZuPixel(3.5f + 6.0f * float(i), 0.3f, px, py);
-        const int frei = kaestchen[i]->geometry().right() + 1 - box->x() + 2;
-        const int links = std::max(px - breite / 2, frei);
-        if (griechisch)
-            SchreibeSymbolText(lw, texte[i], links, py, 12, true, clBlack);
-        else
-            SchreibeText(lw, texte[i], links, py - hoehe / 2, 12, true, clBlack);
-    }
+    ZeichneGitter(box->Canvas);
+    int frei[3];
+    for (int i = 0; i < 3; ++i)
+        frei[i] = kaestchen[i]->geometry().right() + 1 - box->x() + 2;
+    Zeichne(box->Canvas, LegendenBild(texte, griechisch, frei));
 }
 
 } // namespace
@@ -89,6 +60,32 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     pnlStatus->setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
     pnlStatus->SetzeSchriftFarbe(clNavy);
 
+    LinienGruppenAnlegen();
+    pntGrafik->setAccessibleName(QStringLiteral("Dreieck ABC"));
+    pntGrafik->OnBeschreibung = [this] {
+        return art == 1 ? SchnittpunktBeschreibung(A, B, C, wahl) : ThalesBeschreibung(winkelBMC, thalesC);
+    };
+
+    grpEuler = new QGroupBox(QStringLiteral(" Eulergerade "), Client());
+    grpEuler->setGeometry(824, 402, 184, 63);
+    chkEuler = new QCheckBox(QStringLiteral("einschalten"), grpEuler);
+    chkEuler->setGeometry(10, 30, 143, 17);
+    chkEuler->setEnabled(false);
+
+    grpWinkel = new QGroupBox(QStringLiteral(" Winkel (0-360) "), Client());
+    grpWinkel->setGeometry(824, 480, 184, 75);
+    scrWinkel = NeueGradLeiste(grpWinkel, QRect(12, 24, 160, 20), 60);
+    lblWinkel = NeuesLabel(grpWinkel, QRect(2, 51, 180, 22), QStringLiteral("60°"), 16, true, clBlack);
+    grpWinkel->hide();
+
+    menPunkte = NeuerMenuePunkt(QStringLiteral("Schnittpunkte"));
+    menKreis = NeuerMenuePunkt(QStringLiteral("Thaleskreis"));
+
+    Verbinden();
+}
+
+void TfrmDreieck3::LinienGruppenAnlegen()
+{
     // A group of three unlabelled boxes over its legend.
     const auto liniengruppe = [this](QRect geometrie, const QString& caption, TPaintBox*& legende,
                                      QCheckBox*& a, QCheckBox*& b, QCheckBox*& c) {
@@ -127,27 +124,10 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
             {QStringLiteral("wα"), QStringLiteral("wβ"), QStringLiteral("wγ")}, {chkWA, chkWB, chkWC});
     benenne(pntSW, QStringLiteral("Schwerlinie"), {QStringLiteral("sA"), QStringLiteral("sB"), QStringLiteral("sC")},
             {chkSWA, chkSWB, chkSWC});
-    pntGrafik->setAccessibleName(QStringLiteral("Dreieck ABC"));
-    pntGrafik->OnBeschreibung = [this] {
-        return art == 1 ? SchnittpunktBeschreibung(A, B, C, wahl)
-                        : ThalesBeschreibung(winkelBMC, thalesC, beschriftungC);
-    };
+}
 
-    grpEuler = new QGroupBox(QStringLiteral(" Eulergerade "), Client());
-    grpEuler->setGeometry(824, 402, 184, 63);
-    chkEuler = new QCheckBox(QStringLiteral("einschalten"), grpEuler);
-    chkEuler->setGeometry(10, 30, 143, 17);
-    chkEuler->setEnabled(false);
-
-    grpWinkel = new QGroupBox(QStringLiteral(" Winkel (0-360) "), Client());
-    grpWinkel->setGeometry(824, 480, 184, 75);
-    scrWinkel = NeueGradLeiste(grpWinkel, QRect(12, 24, 160, 20), 60);
-    lblWinkel = NeuesLabel(grpWinkel, QRect(2, 51, 180, 22), QStringLiteral("60°"), 16, true, clBlack);
-    grpWinkel->hide();
-
-    menPunkte = NeuerMenuePunkt(QStringLiteral("Schnittpunkte"));
-    menKreis = NeuerMenuePunkt(QStringLiteral("Thaleskreis"));
-
+void TfrmDreieck3::Verbinden()
+{
     connect(menPunkte, &QAction::triggered, this, [this] { menArtClick(menPunkte); });
     connect(menKreis, &QAction::triggered, this, [this] { menArtClick(menKreis); });
     for (QCheckBox* chk : {chkHA, chkHB, chkHC})
@@ -226,7 +206,7 @@ void TfrmDreieck3::ThalesAnfang()
 {
     thalesC = ThalesStartC();
     winkelBMC = 60;
-    beschriftungC = KreisPunkt(winkelBMC, thalesNamenRadius);
+    beschriftungC = Polar(thalesM, float(winkelBMC), thalesNamenRadius);
 }
 
 void TfrmDreieck3::menSchliessenClick()
@@ -304,8 +284,8 @@ void TfrmDreieck3::scrWinkelChange()
 {
     winkelBMC = scrWinkel->value();
     lblWinkel->setText(QString::number(winkelBMC) + QStringLiteral("°"));
-    thalesC = KreisPunkt(winkelBMC, thalesRadius);
-    beschriftungC = KreisPunkt(winkelBMC, thalesNamenRadius);
+    thalesC = Polar(thalesM, float(winkelBMC), thalesRadius);
+    beschriftungC = Polar(thalesM, float(winkelBMC), thalesNamenRadius);
     pntGrafik->repaint();
 }
 
@@ -401,8 +381,8 @@ void TfrmDreieck3::pntGrafikMouseMove(Qt::KeyboardModifiers, int x, int y)
         if (ziehenC) {
             const int w = Runden(Richtungswinkel(p.x, p.y));
             winkelBMC = w;
-            thalesC = KreisPunkt(w, thalesRadius);
-            beschriftungC = KreisPunkt(w, thalesNamenRadius);
+            thalesC = Polar(thalesM, float(w), thalesRadius);
+            beschriftungC = Polar(thalesM, float(w), thalesNamenRadius);
             scrWinkel->setValue(w); // runs scrWinkelChange when the bar moves
         }
     }
@@ -429,67 +409,7 @@ void TfrmDreieck3::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
     BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltDreieck3);
-    if (art == 1)
-        ZeichneSchnittpunkte(lw);
-    else
-        ZeichneThaleskreis(lw);
-}
-
-void TfrmDreieck3::ZeichneSchnittpunkte(Leinwand& lw)
-{
-    const TSchnittpunktBild bild = SchnittpunktBild(A, B, C, wahl);
-    for (const TLinie& l : bild.seiten)
-        Zeichne(lw, l);
-    for (const TEckenName& n : bild.namen) {
-        if (n.vor)
-            EckenNameVor(lw, n.text, clBlack, n.ecke.x, n.ecke.y, n.gegenueber.x, n.gegenueber.y, namenAbstand);
-        else
-            EckenNameNach(lw, n.text, clBlack, n.ecke.x, n.ecke.y, n.gegenueber.x, n.gegenueber.y, namenAbstand);
-    }
-    if (bild.euler)
-        Zeichne(lw, *bild.euler);
-    for (const TLinienGruppe* gruppe :
-         {&bild.hoehen, &bild.seitensymmetralen, &bild.winkelsymmetralen, &bild.schwerlinien}) {
-        for (const TLinie& l : gruppe->linien)
-            Zeichne(lw, l);
-        if (const auto& n = gruppe->name) {
-            if (n->times)
-                TimesTextMitte(lw, n->text, n->farbe, true, 15, n->punkt.x, n->punkt.y);
-            else
-                TextZentriert(lw, n->text, n->farbe, true, 15, n->punkt.x, n->punkt.y);
-        }
-    }
-}
-
-void TfrmDreieck3::ZeichneThaleskreis(Leinwand& lw)
-{
-    const TThalesBild bild = ThalesBild(winkelBMC, thalesC, beschriftungC);
-    const TWeltPunkt c = bild.C;
-
-    PunktKreis(lw, 1, clBlack, 0.0f, 0.0f, thalesRadius);
-    if (bild.mitWinkeln) {
-        const TBogenStueck& h = bild.halbkreis;
-        Bogen(lw, h.breite, h.farbe, h.mitte.x, h.mitte.y, h.r, h.von, h.bis);
-        DickeStrecke(lw, 2, farbeLila, 0.0f, 0.0f, c.x, c.y, dickGestrichelt);
-        TextZentriert(lw, QStringLiteral("r"), clBlack, true, 13, -12.0f, -1.0f);
-        TextZentriert(lw, QStringLiteral("r"), clBlack, true, 13, 12.0f, -1.0f);
-        TextImKasten(lw, QStringLiteral("r"), farbeLila, true, 14, bild.radiusMitte.x, bild.radiusMitte.y);
-        TextZentriert(lw, QStringLiteral("C"), farbeLila, true, 13, bild.beschriftungC.x, bild.beschriftungC.y);
-    }
-
-    Strecke(lw, 2, clBlack, thalesA.x, thalesA.y, thalesB.x, thalesB.y, linieVoll);
-    Strecke(lw, 2, clBlack, thalesA.x, thalesA.y, c.x, c.y, linieVoll);
-    Strecke(lw, 2, clBlack, c.x, c.y, thalesB.x, thalesB.y, linieVoll);
-    TextZentriert(lw, QStringLiteral("M"), clBlack, true, 13, 0.0f, -1.0f);
-    TextZentriert(lw, QStringLiteral("A"), clBlack, true, 13, -thalesNamenRadius, 0.0f);
-    TextZentriert(lw, QStringLiteral("B"), clBlack, true, 13, thalesNamenRadius, 0.0f);
-
-    for (const TBogenStueck& b : bild.boegen)
-        Bogen(lw, b.breite, b.farbe, b.mitte.x, b.mitte.y, b.r, b.von, b.bis);
-    for (const TLinie& l : bild.linien)
-        Zeichne(lw, l);
-    for (const TTabellenText& t : bild.tabelle)
-        SymbolTextLinks(lw, t.text, t.farbe, true, 16, t.links.x, t.links.y);
+    Zeichne(lw, art == 1 ? SchnittpunktBild(A, B, C, wahl) : ThalesBild(winkelBMC, thalesC, beschriftungC));
 }
 
 // ---------------------------------------------------------------------------

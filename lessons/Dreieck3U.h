@@ -87,6 +87,10 @@ protected:
     void FormActivate() override;
 
 private:
+    // The four groups of line boxes with their legends, named for a reader.
+    void LinienGruppenAnlegen();
+    // Controls, menu and drawing area to their handlers.
+    void Verbinden();
     void Startdreieck();
     void ThalesAnfang();
     // A line box's flag follows its tick; the heights, perpendicular bisectors
@@ -102,6 +106,4 @@ private:
     // Each vertex being dragged that stands closer than the smallest distance
     // to another is put back, inside the drag field.
     void AbstandWiederherstellen();
-    void ZeichneSchnittpunkte(Leinwand& lw);
-    void ZeichneThaleskreis(Leinwand& lw);
 };

@@ -13,10 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <variant>
+#include <vector>
 
 using namespace testhilfen;
 
@@ -35,29 +39,65 @@ void ErwartePunkt(TWeltPunkt p, double x, double y, double toleranz = 1e-4)
     EXPECT_NEAR(p.y, y, toleranz);
 }
 
-// Every coordinate the picture hands to the canvas is finite and near the drawing.
-void ErwarteEndlich(const TSchnittpunktBild& bild)
+// The items of one kind, in drawing order.
+template <class T>
+std::vector<T> Teile(const TBild& bild)
 {
-    std::vector<TLinie> linien = bild.seiten;
-    if (bild.euler)
-        linien.push_back(*bild.euler);
-    for (const TLinienGruppe* g : {&bild.hoehen, &bild.seitensymmetralen, &bild.winkelsymmetralen, &bild.schwerlinien}) {
-        linien.insert(linien.end(), g->linien.begin(), g->linien.end());
-        if (g->name)
-            linien.push_back({g->name->punkt, g->name->punkt, 1, clBlack, linieVoll});
-    }
-    for (const TLinie& l : linien)
-        for (float v : {l.von.x, l.von.y, l.bis.x, l.bis.y})
+    std::vector<T> teile;
+    for (const TBildTeil& teil : bild.teile)
+        if (const T* t = std::get_if<T>(&teil))
+            teile.push_back(*t);
+    return teile;
+}
+
+// The segments of one colour and style: heights violet with their dotted
+// pieces black, perpendicular bisectors brown, angle bisectors olive, medians
+// magenta, the Euler line red.
+std::vector<bild::TStrecke> Strecken(const TBild& bild, TFarbe farbe, int stil)
+{
+    std::vector<bild::TStrecke> strecken;
+    for (const bild::TStrecke& s : Teile<bild::TStrecke>(bild))
+        if (s.farbe == farbe && s.stil == stil)
+            strecken.push_back(s);
+    return strecken;
+}
+
+// The labels placed at world points, one after the other ("HU~IS").
+QString Beschriftung(const TBild& bild)
+{
+    QString text;
+    for (const bild::TText& t : Teile<bild::TText>(bild))
+        text += t.text;
+    return text;
+}
+
+// Every coordinate the picture hands to the canvas is finite and near the drawing.
+void ErwarteEndlich(const TBild& bild)
+{
+    std::vector<TWeltPunkt> punkte;
+    for (const bild::TStrecke& s : Teile<bild::TStrecke>(bild))
+        punkte.insert(punkte.end(), {s.von, s.bis});
+    for (const bild::TText& t : Teile<bild::TText>(bild))
+        punkte.push_back(t.ort);
+    for (TWeltPunkt p : punkte)
+        for (float v : {p.x, p.y})
             EXPECT_TRUE(std::isfinite(v) && std::fabs(v) <= 1000.0f) << v;
 }
+
+// The lesson colours tell the families of lines apart.
+class Dreieck3Bild : public ::testing::Test {
+protected:
+    void SetUp() override { SetzeFarben(); }
+};
 
 } // namespace
 
 // ---------------------------------------------------------------------------
 // Mode "Schnittpunkte", computed
 
-TEST(Dreieck3Bild, StartdreieckMitAllenLinien)
+TEST_F(Dreieck3Bild, StartdreieckMitAllenLinien)
 {
+    using namespace bild;
     const TDreieckPunkte p = BerechneDreieckPunkte(A0, B0, C0);
     ErwartePunkt(p.Fa.value(), 308.0 / 109, 1662.0 / 109);
     ErwartePunkt(p.H.value(), 28.0 / 131, 1362.0 / 131);
@@ -65,60 +105,82 @@ TEST(Dreieck3Bild, StartdreieckMitAllenLinien)
     ErwartePunkt(p.I.value(), 0.7592463, 5.2264569);
     ErwartePunkt(p.S, 0, 10.0 / 3);
 
-    const TSchnittpunktBild bild = SchnittpunktBild(A0, B0, C0, Alle());
+    const TBild bild = SchnittpunktBild(A0, B0, C0, Alle());
+    const TWeltPunkt H = *p.H;
+    const auto seite = [](TWeltPunkt von, TWeltPunkt bis) { return TStrecke{von, bis, 2, clBlack, linieVoll}; };
+    const auto name = [](const char* text, TWeltPunkt ecke, TWeltPunkt gegenueber, bool vor) {
+        return TEckenName{QString::fromLatin1(text), ecke, gegenueber, 1.5f, vor};
+    };
+    // Each letter is measured in the font the letter before it left: Arial 15 bold in its colour.
+    const auto buchstabe = [](TTextArt art, const char* text, TWeltPunkt ort, TFarbe farbe, TSchrift mass) {
+        return TText{art, QString::fromLatin1(text), ort, farbe, 15, true, clBlack, mass};
+    };
+    const auto nach = [](TFarbe farbe) { return TSchrift{QStringLiteral("Arial"), 15, true, farbe}; };
+    TBild anfang; // the sides and names
+    anfang << seite(A0, B0) << seite(A0, C0) << seite(B0, C0) << name("A", A0, p.Ma, true)
+           << name("a", A0, p.Ma, false) << name("B", B0, p.Mb, true) << name("b", B0, p.Mb, false)
+           << name("C", C0, p.Mc, true) << name("c", C0, p.Mc, false);
+    TBild hoehen; // vertex to H and H to the foot in violet, foot to the side's end dotted
+    for (auto [ecke, fuss, ende] : {std::tuple{A0, *p.Fa, C0}, {B0, *p.Fb, C0}, {C0, *p.Fc, B0}})
+        hoehen << TStrecke{ecke, H, 1, farbeViolett, linieVoll} << TStrecke{H, fuss, 1, farbeViolett, linieVoll}
+               << TStrecke{fuss, ende, 1, clBlack, liniePunktiert};
+    hoehen << buchstabe(TTextArt::Zentriert, "H", H, farbeViolett, TSchrift{});
+    TBild schwerlinien;
+    schwerlinien << TStrecke{p.Ma, A0, 1, farbeMagenta, linieVoll} << TStrecke{p.Mb, B0, 1, farbeMagenta, linieVoll}
+                 << TStrecke{p.Mc, C0, 1, farbeMagenta, linieVoll}
+                 << buchstabe(TTextArt::Zentriert, "S", p.S, farbeMagenta, nach(farbeOliv));
 
-    // Heights: vertex to H and H to the foot in violet, foot to the side's end dotted.
-    ASSERT_EQ(bild.hoehen.linien.size(), 9u);
-    const TLinie& aH = bild.hoehen.linien[0];
-    ErwartePunkt(aH.von, -14, -16, 0);
-    ErwartePunkt(aH.bis, 28.0 / 131, 1362.0 / 131);
-    EXPECT_EQ(aH.farbe, farbeViolett);
-    EXPECT_EQ(bild.hoehen.linien[2].farbe, clBlack);
-    EXPECT_EQ(bild.hoehen.linien[2].stil, liniePunktiert);
-    ErwartePunkt(bild.hoehen.linien[8].bis, 20, 6, 0); // Fc to B
+    // Sides and names, the Euler line, 9 + 1 heights, 3 + 1 of each other family.
+    ASSERT_EQ(bild.teile.size(), 32u);
+    const auto stueck = [&bild](std::size_t von, std::size_t anzahl) {
+        return TBild{{bild.teile.begin() + long(von), bild.teile.begin() + long(von + anzahl)}};
+    };
+    EXPECT_EQ(ErsterUnterschied(anfang, stueck(0, 9)), "");
+    EXPECT_EQ(ErsterUnterschied(hoehen, stueck(10, 10)), "");
+    EXPECT_EQ(ErsterUnterschied(schwerlinien, stueck(28, 4)), "");
+    EXPECT_EQ(Beschriftung(bild), QStringLiteral("HU~IS"));
+    EXPECT_EQ(std::get<TText>(bild.teile[23]), buchstabe(TTextArt::Zentriert, "U", *p.U, farbeBraun,
+                                                         nach(farbeViolett)));
+    EXPECT_EQ(std::get<TText>(bild.teile[27]).art, TTextArt::TimesMitte);
 
     // Whole lines clipped: the angle bisectors at B and C only to |x| <= 18.
-    EXPECT_EQ(bild.seitensymmetralen.linien[0].stil, linieStrichPunkt);
-    ASSERT_EQ(bild.winkelsymmetralen.linien.size(), 3u);
+    EXPECT_EQ(Strecken(bild, farbeBraun, linieStrichPunkt).size(), 3u);
+    const auto winkel = Strecken(bild, farbeOliv, linieStrichPunkt);
+    ASSERT_EQ(winkel.size(), 3u);
     for (int i = 1; i < 3; ++i)
-        for (float x : {bild.winkelsymmetralen.linien[i].von.x, bild.winkelsymmetralen.linien[i].bis.x})
+        for (float x : {winkel[i].von.x, winkel[i].bis.x})
             EXPECT_LE(std::fabs(x), 18.0f);
-    EXPECT_TRUE(bild.winkelsymmetralen.name->times);
-    ErwartePunkt(bild.schwerlinien.linien[0].von, 7, 13, 0); // from Ma
-    ErwartePunkt(bild.schwerlinien.name->punkt, 0, 10.0 / 3);
 
     // The Euler line through H and S from y = -18 to y = 18, red, three pixels wide.
-    ASSERT_TRUE(bild.euler);
-    EXPECT_EQ(bild.euler->breite, 3);
-    EXPECT_EQ(bild.euler->farbe, clRed);
+    const auto euler = std::get<TStrecke>(bild.teile[9]);
+    EXPECT_EQ(euler.breite, 3);
+    EXPECT_EQ(euler.farbe, clRed);
     const double steigung = (28.0 / 131) / (1362.0 / 131 - 10.0 / 3);
-    ErwartePunkt(bild.euler->von, (-18 - 10.0 / 3) * steigung, -18, 1e-3);
-    ErwartePunkt(bild.euler->bis, (18 - 10.0 / 3) * steigung, 18, 1e-3);
+    ErwartePunkt(euler.von, (-18 - 10.0 / 3) * steigung, -18, 1e-3);
+    ErwartePunkt(euler.bis, (18 - 10.0 / 3) * steigung, 18, 1e-3);
 }
 
-TEST(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
+TEST_F(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
 {
     // Three vertices on one line: no H, U, I; the perpendicular bisectors
     // (parallel), the medians and "S" remain.
-    TSchnittpunktBild bild = SchnittpunktBild({-10, 0}, {10, 0}, {3, 0}, Alle());
+    TBild bild = SchnittpunktBild({-10, 0}, {10, 0}, {3, 0}, Alle());
     ErwarteEndlich(bild);
-    EXPECT_FALSE(bild.euler);
-    EXPECT_FALSE(bild.hoehen.name || bild.seitensymmetralen.name || bild.winkelsymmetralen.name);
-    EXPECT_TRUE(bild.winkelsymmetralen.linien.empty());
-    ASSERT_EQ(bild.hoehen.linien.size(), 3u);
-    for (const TLinie& l : bild.hoehen.linien)
-        EXPECT_EQ(l.stil, liniePunktiert); // only the feet's dotted pieces
-    EXPECT_EQ(bild.seitensymmetralen.linien.size(), 3u);
-    EXPECT_EQ(bild.schwerlinien.linien.size(), 3u);
-    EXPECT_TRUE(bild.schwerlinien.name);
+    EXPECT_TRUE(Strecken(bild, clRed, linieVoll).empty());
+    EXPECT_EQ(Beschriftung(bild), QStringLiteral("S"));
+    EXPECT_TRUE(Strecken(bild, farbeOliv, linieStrichPunkt).empty());
+    EXPECT_TRUE(Strecken(bild, farbeViolett, linieVoll).empty());
+    EXPECT_EQ(Strecken(bild, clBlack, liniePunktiert).size(), 3u); // only the feet's dotted pieces
+    EXPECT_EQ(Strecken(bild, farbeBraun, linieStrichPunkt).size(), 3u);
+    EXPECT_EQ(Strecken(bild, farbeMagenta, linieVoll).size(), 3u);
 
     // A vertex dropped onto another: AB has no length, so neither its bisector nor the foot on it.
     const TDreieckPunkte p = BerechneDreieckPunkte({20, 6}, {20, 6}, C0);
     EXPECT_FALSE(p.Fc || p.H);
     bild = SchnittpunktBild({20, 6}, {20, 6}, C0, Alle());
     ErwarteEndlich(bild);
-    EXPECT_EQ(bild.seitensymmetralen.linien.size(), 2u);
-    EXPECT_FALSE(bild.euler);
+    EXPECT_EQ(Strecken(bild, farbeBraun, linieStrichPunkt).size(), 2u);
+    EXPECT_TRUE(Strecken(bild, clRed, linieVoll).empty());
 
     // Almost flat: H and U lie thousands of units away; every segment is cut
     // short of them and their letters are left out, but the lines still run
@@ -126,23 +188,24 @@ TEST(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
     ASSERT_GT(BerechneDreieckPunkte({-10, 0}, {10, 0}, {0, 0.01f}).H.value().y, 9000.0f);
     bild = SchnittpunktBild({-10, 0}, {10, 0}, {0, 0.01f}, Alle());
     ErwarteEndlich(bild);
-    EXPECT_FALSE(bild.hoehen.name || bild.seitensymmetralen.name);
-    EXPECT_EQ(bild.hoehen.linien.size(), 9u);
-    ASSERT_TRUE(bild.euler);
-    EXPECT_NEAR(bild.euler->von.x, 0.0f, 1e-3f); // the Euler line is the y axis
-    EXPECT_NEAR(bild.euler->bis.x, 0.0f, 1e-3f);
+    EXPECT_FALSE(Beschriftung(bild).contains(QLatin1Char('H')) || Beschriftung(bild).contains(QLatin1Char('U')));
+    EXPECT_EQ(Strecken(bild, farbeViolett, linieVoll).size() + Strecken(bild, clBlack, liniePunktiert).size(), 9u);
+    const auto euler = Strecken(bild, clRed, linieVoll);
+    ASSERT_EQ(euler.size(), 1u);
+    EXPECT_NEAR(euler[0].von.x, 0.0f, 1e-3f); // the Euler line is the y axis
+    EXPECT_NEAR(euler[0].bis.x, 0.0f, 1e-3f);
 
     // Equilateral: H = S up to rounding gives the Euler line no direction;
     // everything else is drawn.
     const float h = 20.0f * std::sqrt(3.0f);
     bild = SchnittpunktBild({-20, -10}, {20, -10}, {0, h - 10}, Alle());
     ErwarteEndlich(bild);
-    EXPECT_FALSE(bild.euler);
-    EXPECT_TRUE(bild.hoehen.name && bild.seitensymmetralen.name && bild.schwerlinien.name);
-    EXPECT_EQ(bild.hoehen.linien.size(), 9u);
+    EXPECT_TRUE(Strecken(bild, clRed, linieVoll).empty());
+    EXPECT_EQ(Beschriftung(bild), QStringLiteral("HU~IS"));
+    EXPECT_EQ(Strecken(bild, farbeViolett, linieVoll).size() + Strecken(bild, clBlack, liniePunktiert).size(), 9u);
 }
 
-TEST(Dreieck3Bild, AbstossenVonBeidenNachbarn)
+TEST_F(Dreieck3Bild, AbstossenVonBeidenNachbarn)
 {
     // Put back 4.1 from (0, 0), the vertex is 1.9 from (6, 0): put back from there too.
     TWeltPunkt b{2, 0};
@@ -153,53 +216,76 @@ TEST(Dreieck3Bild, AbstossenVonBeidenNachbarn)
 // ---------------------------------------------------------------------------
 // Mode "Thaleskreis", computed
 
-TEST(Dreieck3Bild, ThalesWinkelUndTabelle)
+TEST_F(Dreieck3Bild, ThalesWinkelUndTabelle)
 {
+    using namespace bild;
     ErwartePunkt(ThalesStartC(), 12, 12 * std::sqrt(3.0), 1e-4);
-    const auto thales = [](int w) { return ThalesBild(w, KreisPunkt(w, 24), KreisPunkt(w, 25.5f)); };
 
-    TThalesBild bild = thales(90);
-    ASSERT_TRUE(bild.mitWinkeln);
-    ErwartePunkt(bild.C, 0, 24);
-    EXPECT_FLOAT_EQ(bild.alpha, 45.0f);
-    EXPECT_FLOAT_EQ(bild.beta, 45.0f);
-    ASSERT_EQ(bild.tabelle.size(), 10u);
-    EXPECT_EQ(bild.tabelle[2].text, QStringLiteral("45,00°"));
-    EXPECT_EQ(bild.tabelle[5].text, QStringLiteral("45,00°"));
-    EXPECT_EQ(bild.tabelle[8].text, QStringLiteral("90,00°"));
-    ErwartePunkt(bild.tabelle[5].links, 32, 22, 0);
-    EXPECT_EQ(bild.tabelle[5].farbe, clBlue);
-    ErwartePunkt(bild.radiusMitte, 0, 12);
-    EXPECT_FLOAT_EQ(bild.halbkreis.bis, 180.0f);
-    ASSERT_EQ(bild.boegen.size(), 5u);           // two parts at C, marks at A, B, C
-    EXPECT_FLOAT_EQ(bild.boegen[2].bis, 45.0f);  // at A from 0 to alpha
-    EXPECT_FLOAT_EQ(bild.boegen[3].von, 135.0f); // at B from q to 180
-    EXPECT_EQ(bild.linien.size(), 1u);           // only the table's rule
+    // C straight above M: both angles at the diameter 45 degrees, every value exact.
+    const TWeltPunkt M{0, 0}, A{-24, 0}, B{24, 0}, C{0, 24};
+    const auto text = [](TTextArt art, const char* inhalt, TWeltPunkt ort, TFarbe farbe, int groesse,
+                         TSchrift mass = {}) {
+        return TText{art, QString::fromUtf8(inhalt), ort, farbe, groesse, true, clBlack, mass};
+    };
+    // The font the label before left on the canvas.
+    const auto arial = [](int groesse, TFarbe f) { return TSchrift{QStringLiteral("Arial"), groesse, true, f}; };
+    const auto zeile = [&](float y, const char* name, const char* wert, TFarbe farbe) {
+        return TBild{} << text(TTextArt::SymbolLinks, name, {27, y}, farbe, 16)
+                       << text(TTextArt::SymbolLinks, "=", {29, y}, farbe, 16)
+                       << text(TTextArt::SymbolLinks, wert, {32, y}, farbe, 16);
+    };
+    TBild erwartet;
+    erwartet << TKreis{M, 24, 1, clBlack, keineFuellung, psDot} << TBogen{M, 24, 0, 180, 2, clBlack}
+             << TStrecke{M, C, 2, farbeLila, dickGestrichelt, true}
+             << text(TTextArt::Zentriert, "r", {-12, -1}, clBlack, 13)
+             << text(TTextArt::Zentriert, "r", {12, -1}, clBlack, 13, arial(13, clBlack))
+             << text(TTextArt::ImKasten, "r", {0, 12}, farbeLila, 14, arial(13, clBlack))
+             << text(TTextArt::Zentriert, "C", {0, 25.5f}, farbeLila, 13, arial(14, farbeLila))
+             << TStrecke{A, B, 2, clBlack, linieVoll} << TStrecke{A, C, 2, clBlack, linieVoll}
+             << TStrecke{C, B, 2, clBlack, linieVoll}
+             << text(TTextArt::Zentriert, "M", {0, -1}, clBlack, 13, arial(13, farbeLila))
+             << text(TTextArt::Zentriert, "A", {-25.5f, 0}, clBlack, 13, arial(13, clBlack))
+             << text(TTextArt::Zentriert, "B", {25.5f, 0}, clBlack, 13, arial(13, clBlack))
+             // The angle at C split by MC, then the marks at A, B and C.
+             << TBogen{C, 8, 270, 315, 2, clBlue} << TBogen{C, 8, 225, 270, 2, clRed}
+             << TBogen{A, 6, 0, 45, 2, clRed} << TBogen{B, 6, 135, 180, 2, clBlue}
+             << TBogen{C, 6, 225, 315, 2, farbeOliv} << TStrecke{{27, 16}, {38, 16}, 2, clBlack, linieVoll}
+             << zeile(25, "~a", "45,00°", clRed) << zeile(22, "~b", "45,00°", clBlue)
+             << zeile(19, "~g", "90,00°", farbeOliv)
+             << text(TTextArt::SymbolLinks, "180,00°", {31, 15.5f}, clBlack, 16);
+    EXPECT_EQ(ErsterUnterschied(erwartet, ThalesBild(90, C, {0, 25.5f})), "");
 
+    const auto thales = [](int w) {
+        return ThalesBild(w, Polar(thalesM, float(w), 24), Polar(thalesM, float(w), 25.5f));
+    };
     // Below the diameter the angles are measured the other way round.
-    bild = thales(300);
-    EXPECT_NEAR(bild.alpha, 30.0f, 1e-4f);
-    EXPECT_NEAR(bild.beta, 60.0f, 1e-4f);
-    EXPECT_FLOAT_EQ(bild.halbkreis.von, 180.0f);
-    EXPECT_NEAR(bild.boegen[2].von, -30.0f, 1e-4f); // at A from -alpha to 360
+    std::vector<TBogen> boegen = Teile<TBogen>(thales(300));
+    ASSERT_EQ(boegen.size(), 6u); // the half circle, two parts at C, marks at A, B, C
+    EXPECT_FLOAT_EQ(boegen[0].von, 180.0f);
+    EXPECT_NEAR(boegen[3].von, -30.0f, 1e-4f); // at A from -alpha to 360
+    EXPECT_NEAR(boegen[4].bis, 240.0f, 1e-4f); // at B from 180 to 180 + beta
+    EXPECT_TRUE(Beschriftung(thales(300)).contains(QStringLiteral("~a=30,00°~b=60,00°")));
 
     // On the diameter there is no triangle: no arcs, no table.
     for (int w : {0, 180, 360}) {
-        bild = thales(w);
-        EXPECT_FALSE(bild.mitWinkeln);
-        EXPECT_TRUE(bild.boegen.empty() && bild.tabelle.empty() && bild.linien.empty());
+        const TBild bild = thales(w);
+        EXPECT_TRUE(Teile<TBogen>(bild).empty()) << w;
+        EXPECT_EQ(Beschriftung(bild), QStringLiteral("MAB")) << w;
+        EXPECT_EQ(Teile<TStrecke>(bild).size(), 3u) << w;
     }
 
     // Next to a vertex one part of the angle at C is too thin to draw, and the
     // side through that vertex is carried on 8 units both ways.
     for (int w : {1, 179, 181, 359})
-        EXPECT_EQ(thales(w).boegen.size(), 4u) << w;
-    bild = thales(5);
-    ASSERT_EQ(bild.linien.size(), 3u);
-    ErwartePunkt(bild.linien[0].von, 24, 0, 0);
-    EXPECT_NEAR(Abstand(24, 0, bild.linien[0].bis.x, bild.linien[0].bis.y), 8.0f, 1e-4f);
-    ErwartePunkt(thales(170).linien[0].von, -24, 0, 0);
-    EXPECT_EQ(thales(195).linien.size(), 1u);
+        EXPECT_EQ(Teile<TBogen>(thales(w)).size(), 5u) << w;
+    const auto verlaengert = [&](int w) { return Strecken(thales(w), clBlack, linieVoll); };
+    std::vector<TStrecke> linien = verlaengert(5); // the three sides, two pieces, the table's rule
+    ASSERT_EQ(linien.size(), 6u);
+    ErwartePunkt(linien[3].von, 24, 0, 0);
+    EXPECT_EQ(linien[3].breite, 1);
+    EXPECT_NEAR(Abstand(24, 0, linien[3].bis.x, linien[3].bis.y), 8.0f, 1e-4f);
+    ErwartePunkt(verlaengert(170)[3].von, -24, 0, 0);
+    EXPECT_EQ(verlaengert(195).size(), 4u);
 
     EXPECT_EQ(TabellenWinkel(5.0f), QStringLiteral("05,00°"));
     EXPECT_EQ(TabellenWinkel(29.999998f), QStringLiteral("30,00°"));
@@ -385,6 +471,29 @@ TEST_F(Dreieck3, EntarteteZuegeOhneStreuLinien)
         EXPECT_GT(ZaehleFarbe(bild, f), 0);
 }
 
+// The drawing area paints the picture of the state and nothing else, in both modes.
+TEST_F(Dreieck3, ZeichnungZeigtDasBildDesZustands)
+{
+    const auto gemalt = [](const TBild& bild) {
+        QImage bildpunkte(800, 540, QImage::Format_RGB32);
+        QPainter maler(&bildpunkte);
+        Leinwand lw(&maler);
+        BeginneZeichnung(lw, 800, 540, weltDreieck3);
+        Zeichne(lw, bild);
+        maler.end();
+        return bildpunkte;
+    };
+    const TfrmDreieck3& f = fenster;
+    AlleAn();
+    Druecke(::Pixel(C0));
+    Ziehe(::Pixel({-2, 12}));
+    Loese(::Pixel({-2, 12}));
+    EXPECT_EQ(GroessteAbweichung(f.pntGrafik->Abbild(), gemalt(SchnittpunktBild(f.A, f.B, f.C, f.wahl))), 0);
+    fenster.menKreis->trigger();
+    fenster.scrWinkel->setValue(200);
+    EXPECT_EQ(GroessteAbweichung(f.pntGrafik->Abbild(), gemalt(ThalesBild(200, f.thalesC, f.beschriftungC))), 0);
+}
+
 TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
 {
     fenster.menKreis->trigger();
@@ -403,7 +512,7 @@ TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
     QImage bild = fenster.pntGrafik->Abbild();
     EXPECT_GT(ZaehleFarbe(bild, farbeLila), 0);
     // The half circle on C's side is solid, the circle dotted.
-    const QRect bei135(::Pixel(KreisPunkt(135, 24)) - QPoint(3, 3), QSize(7, 7));
+    const QRect bei135(::Pixel(Polar(thalesM, 135, 24)) - QPoint(3, 3), QSize(7, 7));
     EXPECT_GT(ZaehleFarbe(bild, clBlack, bei135), 8);
     for (int w : {0, 180, 360}) {
         fenster.scrWinkel->setValue(w);
@@ -427,7 +536,7 @@ TEST_F(Dreieck3, ThaleskreisMitLeisteUndZiehen)
     EXPECT_EQ(w, 134);
     EXPECT_EQ(fenster.winkelBMC, w);
     EXPECT_EQ(fenster.lblWinkel->text(), QStringLiteral("134°"));
-    ErwartePunkt(fenster.thalesC, KreisPunkt(w, 24).x, KreisPunkt(w, 24).y, 0);
+    ErwartePunkt(fenster.thalesC, Polar(thalesM, float(w), 24).x, Polar(thalesM, float(w), 24).y, 0);
     Loese(::Pixel({-10, 10.3f}));
     EXPECT_FALSE(CursorBegrenzt());
 
