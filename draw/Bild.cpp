@@ -66,6 +66,7 @@ struct TMaler {
             break;
         case TTextArt::Zentriert: TextZentriert(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
         case TTextArt::ImKasten: TextImKasten(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
+        case TTextArt::SymbolMitteMittig: SymbolTextMitteMittig(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
         }
     }
     void operator()(const TPixelText& t) const

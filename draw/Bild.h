@@ -107,6 +107,7 @@ enum class TTextArt {
     FarbLinksMittig, // FarbTextLinksMittig: left edge at the point, centred up and down
     Zentriert,       // TextZentriert: centred on the point both ways
     ImKasten,        // TextImKasten: centred on a white box of its own
+    SymbolMitteMittig, // SymbolTextMitteMittig: centred on the point both ways, Greek
 };
 
 // Text at a world point. `mass` is the font the canvas holds before the text

@@ -35,6 +35,7 @@ const TFall faelle[] = {
     {"rechter Winkel", TRechterWinkel{{1, 0}, {0, 0}, 2, 1, gruen, 'L'}, {0.7f, 0.7f}, gruen},
     {"Text", TText{TTextArt::Zentriert, QStringLiteral("W"), {-3, 3}, blau}, {-3, 3}, blau},
     {"Text im Kasten", TText{TTextArt::ImKasten, QStringLiteral("W"), {3, -3}, rot}, {3, -3}, rot},
+    {"Symboltext mittig", TText{TTextArt::SymbolMitteMittig, QStringLiteral("~a"), {5, 5}, gruen, 14}, {5, 5}, gruen},
     {"Pixeltext", TPixelText{TSchreibArt::Symbol, QStringLiteral("~a"), 100, 100, rot}, {-5.6f, 5.3f}, rot},
     {"schlichter Text", TSchlichtText{QStringLiteral("M"), 300, 300, {QStringLiteral("Arial"), 12, true, gruen}},
      {2.8f, -2.8f}, gruen},
