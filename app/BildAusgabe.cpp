@@ -106,10 +106,10 @@ TBildInhalt BildInhalt(const QWidget* fenster)
         inhalt.teile.append({box, lage});
         rahmen = rahmen.united(lage);
     }
-    std::sort(inhalt.teile.begin(), inhalt.teile.end(), [](const TBildTeil& a, const TBildTeil& b) {
+    std::sort(inhalt.teile.begin(), inhalt.teile.end(), [](const TBildBereich& a, const TBildBereich& b) {
         return a.lage.top() != b.lage.top() ? a.lage.top() < b.lage.top() : a.lage.left() < b.lage.left();
     });
-    for (TBildTeil& teil : inhalt.teile)
+    for (TBildBereich& teil : inhalt.teile)
         teil.lage.translate(-rahmen.topLeft());
     inhalt.groesse = rahmen.size();
     return inhalt;
@@ -120,7 +120,7 @@ void ZeichneBild(const TBildInhalt& inhalt, QPainter& maler)
     const QRect ganz(QPoint(0, 0), inhalt.groesse);
     maler.fillRect(ganz, Qt::white);
     QPainterPath flaechen;
-    for (const TBildTeil& teil : inhalt.teile) {
+    for (const TBildBereich& teil : inhalt.teile) {
         maler.save();
         maler.translate(teil.lage.topLeft());
         teil.box->Abbild(maler);

@@ -19,13 +19,13 @@ class QWidget;
 class TPaintBox;
 
 // One drawing area and where it lies in the picture.
-struct TBildTeil {
+struct TBildBereich {
     TPaintBox* box = nullptr;
     QRect lage; // in the picture's pixels, (0, 0) at the picture's top-left corner
 };
 
 struct TBildInhalt {
-    QList<TBildTeil> teile;
+    QList<TBildBereich> teile;
     QSize groesse; // empty when the window shows no drawing area
 };
 

@@ -67,6 +67,7 @@ struct TMaler {
         case TTextArt::Zentriert: TextZentriert(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
         case TTextArt::ImKasten: TextImKasten(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
         case TTextArt::Schlicht: SchlichtZentriert(t); break;
+        case TTextArt::SymbolMitteMittig: SymbolTextMitteMittig(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
         }
     }
     void SchlichtZentriert(const TText& t) const

@@ -109,6 +109,7 @@ enum class TTextArt {
     ImKasten,        // TextImKasten: centred on a white box of its own
     Schlicht,        // no markup: the whole text in the font `mass`, coloured `farbe`,
                      // centred on the point both ways (halves rounded towards zero)
+    SymbolMitteMittig, // SymbolTextMitteMittig: centred on the point both ways, Greek
 };
 
 // Text at a world point. `mass` is the font the canvas holds before the text

@@ -300,6 +300,13 @@ void TextZentriert(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, i
     FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe, plus(x, -halbeWelt(w, einheitX)), y);
 }
 
+void SymbolTextMitteMittig(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x,
+                           float y)
+{
+    const int h = lw.TextHeight(text);
+    SymbolTextMitte(lw, text, farbe, fett, groesse, x, plus(y, halbeWelt(h, einheitY)));
+}
+
 void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     const int w = TextBreite(lw, ohneFarbmarken(text), groesse, fett);

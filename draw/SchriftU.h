@@ -32,5 +32,9 @@ void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
 void FarbTextLinksMittig(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
                          TFarbe hervorFarbe, float x, float y);
 void TextZentriert(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y);
+// SymbolTextMitte centred up and down on the point as well; the height is
+// measured with the font the canvas has before this call.
+void SymbolTextMitteMittig(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x,
+                           float y);
 void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y);
 void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y);

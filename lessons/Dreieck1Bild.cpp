@@ -1,8 +1,9 @@
-// The computing half of TfrmDreieck1 (lessons/Dreieck1U.cpp paints what it builds).
+// The computing half of TfrmDreieck1 (lessons/Dreieck1U.cpp draws the pictures it builds).
 #include "lessons/Dreieck1Bild.h"
 
 #include "app/Vorlesen.h"
 
+#include "draw/Bild.h"
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
@@ -15,8 +16,6 @@ namespace dreieck1 {
 namespace {
 
 long double L(float wert) { return static_cast<long double>(wert); }
-
-float Laenge(TPunkt p, TPunkt q) { return Abstand(p.x, p.y, q.x, q.y); }
 
 // An angle plus some degrees, as a float.
 float Grad(float winkel, long double plus) { return float(L(winkel) + plus); }
@@ -50,34 +49,84 @@ struct TMasse {
     float epsilon2; // direction B→C₂
 };
 
-// Appends to a picture, black unless a colour is given.
-struct TBau {
-    TKonstruktionsBild& bild;
+using bild::TTextArt;
 
-    void strecke(int breite, TPunkt p, TPunkt q, TFarbe f = clBlack) { bild.teile.push_back(TLinie{p, q, breite, f}); }
+const QString arial = QStringLiteral("Arial");
+const QString symbol = QStringLiteral("Symbol");
+
+// The font a label leaves on the canvas, as far as measuring goes (its colour
+// plays no part): the renderers end in the font of the last character, which
+// in Greek text is Symbol after "~" or "*".
+TSchrift SchriftNach(const bild::TText& t)
+{
+    const bool griechischeArt = t.art == TTextArt::SymbolMitte || t.art == TTextArt::SymbolLinks
+        || t.art == TTextArt::SymbolMitteMittig;
+    const qsizetype n = t.text.size();
+    const bool griechischAmEnde = griechischeArt && n >= 2 && QStringLiteral("~*").contains(t.text.at(n - 2))
+        && !QStringLiteral("!^~*").contains(t.text.at(n - 1));
+    return {griechischAmEnde ? symbol : arial, t.groesse, t.fett};
+}
+
+// Appends to a picture, black unless a colour is given. Labels that centre
+// themselves up and down are measured in the font the label before left on
+// the canvas, so the builder carries that font along.
+struct TBau {
+    TBild& ziel;
+    TSchrift schrift{};
+
+    void strecke(int breite, TPunkt p, TPunkt q, TFarbe f = clBlack)
+    {
+        ziel << bild::TStrecke{p, q, breite, f, linieVoll};
+    }
     void bogen(int breite, TPunkt m, float r, float von, float bis, TFarbe f = clBlack)
     {
-        bild.teile.push_back(TKreisbogen{m, r, von, bis, breite, f});
+        ziel << bild::TBogen{m, r, von, bis, breite, f};
     }
     void text(TTextArt art, const QString& t, TPunkt p, int groesse = 12, TFarbe f = clBlack)
     {
-        bild.teile.push_back(TText{art, t, f, groesse, p});
+        const bild::TText text{art, t, p, f, groesse, true, clBlack, schrift};
+        ziel << text;
+        schrift = SchriftNach(text);
     }
     // A vertex name: centred across, its top edge at the point.
     void ecke(const QString& t, TPunkt p) { text(TTextArt::Mitte, t, p); }
+    // A side's name beside the middle of p→q, on its right-hand side.
     void seite(const QString& t, TPunkt p, TPunkt q, TFarbe f = clBlack)
     {
-        bild.teile.push_back(TSeitenName{t, f, p, q});
+        ziel << bild::TStreckenName{t, p, q, f, schrift};
+        schrift = SchriftNach({TTextArt::Zentriert, t, {}, f}); // in label size, 12
     }
+    // An angle's name inside the arc about m from `von` to `bis`.
     void winkel(const QString& t, TPunkt m, float r, float von, float bis)
     {
-        bild.teile.push_back(TWinkelName{t, clBlack, m, r, von, bis});
-    }
-    void anhaengen(const TKonstruktionsBild& anderes)
-    {
-        bild.teile.insert(bild.teile.end(), anderes.teile.begin(), anderes.teile.end());
+        text(TTextArt::SymbolMitteMittig, t, WinkelNamenStelle(m, r, von, bis), 14);
     }
 };
+
+// The reference sketch; given parts in red.
+void Skizze(TBau& z, const TGegeben& g)
+{
+    const auto farbe = [](bool gegeben) { return gegeben ? clRed : clBlack; };
+    z.text(TTextArt::Links, QStringLiteral("Skizze"), {-19.0f, 9.5f});
+    z.text(TTextArt::Zentriert, QStringLiteral("A"), {-19.2f, 4.3f});
+    z.text(TTextArt::Zentriert, QStringLiteral("B"), {-11.6f, 4.3f});
+    z.text(TTextArt::Zentriert, QStringLiteral("C"), {-14.0f, 9.4f});
+
+    const TPunkt a{-19.0f, 4.5f}, b{-12.0f, 4.5f}, c{-14.0f, 9.0f};
+    z.strecke(2, a, b, farbe(g.c));
+    z.text(TTextArt::Zentriert, QStringLiteral("c"), {-15.5f, 4.1f}, 12, farbe(g.c));
+    z.strecke(2, a, c, farbe(g.b));
+    z.text(TTextArt::Zentriert, QStringLiteral("b"), {-16.5f, 7.5f}, 12, farbe(g.b));
+    z.strecke(2, c, b, farbe(g.a));
+    z.text(TTextArt::Zentriert, QStringLiteral("a"), {-12.7f, 7.5f}, 12, farbe(g.a));
+
+    z.bogen(2, a, 2.0f, 0.0f, 40.0f, farbe(g.alpha));
+    z.text(TTextArt::SymbolMitte, QStringLiteral("~a"), {-17.5f, 5.5f}, 14, farbe(g.alpha));
+    z.bogen(2, b, 2.0f, 115.0f, 180.0f, farbe(g.beta));
+    z.text(TTextArt::SymbolMitte, QStringLiteral("~b"), {-12.8f, 5.5f}, 14, farbe(g.beta));
+    z.bogen(2, c, 2.0f, 225.0f, 295.0f, farbe(g.gamma));
+    z.text(TTextArt::SymbolMitte, QStringLiteral("~g"), {-14.4f, 8.5f}, 14, farbe(g.gamma));
+}
 
 struct TZeile {
     TSchritte wann;
@@ -103,13 +152,13 @@ const TGegebenZeile* GegebenFuer(int satz)
 
 // Rows of every theorem: the sketch, the given parts, side c.
 const TZeile alleSaetze[] = {
-    {nurBei(0), [](const TMasse&, TBau& z) { z.anhaengen(SkizzenBild({})); }},
+    {nurBei(0), [](const TMasse&, TBau& z) { Skizze(z, {}); }},
     {ab(1),
      [](const TMasse& m, TBau& z) {
          const TGegebenZeile* g = GegebenFuer(m.satz);
          if (!g)
              return;
-         z.anhaengen(SkizzenBild(g->teile));
+         Skizze(z, g->teile);
          const QString text = QString::fromUtf8(g->text);
          z.text(text.contains(QLatin1Char('~')) ? TTextArt::SymbolLinks : TTextArt::Links, text, {-19.0f, 3.0f});
      }},
@@ -245,7 +294,7 @@ const TZeile ssw[] = {
      }},
 };
 
-void Zeichne(std::span<const TZeile> tabelle, const TMasse& m, int schritt, TBau& z)
+void Anhaengen(std::span<const TZeile> tabelle, const TMasse& m, int schritt, TBau& z)
 {
     for (const TZeile& zeile : tabelle)
         if (zeile.wann.bei(schritt))
@@ -262,8 +311,8 @@ TMasse Masse(int satz, int loesungen, const TDreieck& d)
     m.C = d.C;
     m.delta = Richtung(d.A, d.C);
     m.epsilon = Richtung(d.B, d.C);
-    m.rb = Laenge(d.A, d.C);
-    m.ra = Laenge(d.B, d.C);
+    m.rb = Abstand(d.A, d.C);
+    m.ra = Abstand(d.B, d.C);
     m.P = Polar(d.A, m.delta, float(1.1L * m.rb));
     m.Q = Polar(d.B, m.epsilon, float(1.1L * m.ra));
     m.mitC2 = satz == satzSsW && loesungen == 2 && ZweiterEckpunkt(d, m.C2);
@@ -320,8 +369,8 @@ bool PasstZumSatz(const TDreieck& d, int satz, int loesungen)
 {
     if (satz != satzSsW)
         return true;
-    const float a = Laenge(d.B, d.C);
-    const float c = Laenge(d.A, d.B);
+    const float a = Abstand(d.B, d.C);
+    const float c = Abstand(d.A, d.B);
     if (loesungen != 2)
         return a > c;
     // With a right angle at C the line AC only touches the circle: C₂ would
@@ -351,31 +400,12 @@ QString Anweisung(int satz, int schritt, int loesungen)
 
 // ---------------------------------------------------------------- the picture
 
-TKonstruktionsBild SkizzenBild(const TGegeben& g)
+TBild SkizzenBild(const TGegeben& g)
 {
-    const auto farbe = [](bool gegeben) { return gegeben ? clRed : clBlack; };
-    TKonstruktionsBild bild;
-    TBau z{bild};
-    z.text(TTextArt::Links, QStringLiteral("Skizze"), {-19.0f, 9.5f});
-    z.text(TTextArt::Zentriert, QStringLiteral("A"), {-19.2f, 4.3f});
-    z.text(TTextArt::Zentriert, QStringLiteral("B"), {-11.6f, 4.3f});
-    z.text(TTextArt::Zentriert, QStringLiteral("C"), {-14.0f, 9.4f});
-
-    const TPunkt a{-19.0f, 4.5f}, b{-12.0f, 4.5f}, c{-14.0f, 9.0f};
-    z.strecke(2, a, b, farbe(g.c));
-    z.text(TTextArt::Zentriert, QStringLiteral("c"), {-15.5f, 4.1f}, 12, farbe(g.c));
-    z.strecke(2, a, c, farbe(g.b));
-    z.text(TTextArt::Zentriert, QStringLiteral("b"), {-16.5f, 7.5f}, 12, farbe(g.b));
-    z.strecke(2, c, b, farbe(g.a));
-    z.text(TTextArt::Zentriert, QStringLiteral("a"), {-12.7f, 7.5f}, 12, farbe(g.a));
-
-    z.bogen(2, a, 2.0f, 0.0f, 40.0f, farbe(g.alpha));
-    z.text(TTextArt::SymbolMitte, QStringLiteral("~a"), {-17.5f, 5.5f}, 14, farbe(g.alpha));
-    z.bogen(2, b, 2.0f, 115.0f, 180.0f, farbe(g.beta));
-    z.text(TTextArt::SymbolMitte, QStringLiteral("~b"), {-12.8f, 5.5f}, 14, farbe(g.beta));
-    z.bogen(2, c, 2.0f, 225.0f, 295.0f, farbe(g.gamma));
-    z.text(TTextArt::SymbolMitte, QStringLiteral("~g"), {-14.4f, 8.5f}, 14, farbe(g.gamma));
-    return bild;
+    TBild b;
+    TBau z{b};
+    Skizze(z, g);
+    return b;
 }
 
 namespace {
@@ -390,14 +420,16 @@ void OhneDoppelte(QStringList& liste, const QString& text)
 
 QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d)
 {
-    const TKonstruktionsBild bild = KonstruktionsBild(satz, loesungen, schritt, d);
+    const TBild gezeichnet = KonstruktionsBild(satz, loesungen, schritt, d);
     TPunkt c2 = d.C;
     const bool zweiLoesungen = ZweiterEckpunkt(d, c2);
     QStringList skizze, gegeben, beschriftet, ecken;
-    for (const TBildTeil& teil : bild.teile) {
-        if (const auto* t = std::get_if<TText>(&teil)) {
+    for (const TBildTeil& teil : gezeichnet.teile) {
+        if (const auto* t = std::get_if<bild::TText>(&teil)) {
             const QString klar = Klartext(t->text);
-            if (t->art == TTextArt::Zentriert || t->art == TTextArt::SymbolMitte) {
+            if (t->art == TTextArt::SymbolMitteMittig) {
+                OhneDoppelte(beschriftet, QStringLiteral("Winkel ") + klar);
+            } else if (t->art == TTextArt::Zentriert || t->art == TTextArt::SymbolMitte) {
                 OhneDoppelte(skizze, klar);
                 if (t->farbe == clRed)
                     OhneDoppelte(gegeben, klar);
@@ -412,10 +444,8 @@ QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxS
             } else if (klar != QStringLiteral("Skizze")) {
                 OhneDoppelte(beschriftet, klar);
             }
-        } else if (const auto* s = std::get_if<TSeitenName>(&teil)) {
+        } else if (const auto* s = std::get_if<bild::TStreckenName>(&teil)) {
             OhneDoppelte(beschriftet, QStringLiteral("Seite ") + Klartext(s->text));
-        } else if (const auto* w = std::get_if<TWinkelName>(&teil)) {
-            OhneDoppelte(beschriftet, QStringLiteral("Winkel ") + Klartext(w->text));
         }
     }
     QString text = QStringLiteral("Schritt %1 von %2: %3")
@@ -434,16 +464,27 @@ QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxS
     return text;
 }
 
-TKonstruktionsBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d)
+TBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d)
 {
-    TKonstruktionsBild bild;
-    TBau z{bild};
+    TBild b;
+    TBau z{b};
     const TMasse m = Masse(satz, loesungen, d);
-    Zeichne(alleSaetze, m, schritt, z);
+    Anhaengen(alleSaetze, m, schritt, z);
     const std::span<const TZeile> jeSatz[] = {sss, wsw, sws, ssw};
     if (satz >= satzSSS && satz <= satzSsW)
-        Zeichne(jeSatz[satz - 1], m, schritt, z);
-    return bild;
+        Anhaengen(jeSatz[satz - 1], m, schritt, z);
+    return b;
+}
+
+TBild AnweisungsBild(int satz, int schritt, int loesungen)
+{
+    // Greek letters are placed by their top edge, a little above the middle.
+    const QString text = Anweisung(satz, schritt, loesungen);
+    const bool griechisch = text.contains(QLatin1Char('~'));
+    TBild b;
+    b << bild::TText{griechisch ? TTextArt::SymbolMitte : TTextArt::Zentriert, text, {0.0f, griechisch ? 0.8f : 0.5f},
+                     clNavy, 12, true};
+    return b;
 }
 
 TPunkt WinkelNamenStelle(TPunkt m, float r, float von, float bis)
@@ -457,7 +498,7 @@ bool ZweiterEckpunkt(const TDreieck& d, TPunkt& c2)
 {
     // The line from C towards A: the first intersection is C, the second lies towards A.
     float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-    if (!SchnittGeradeKreis(d.C.x, d.C.y, d.A.x, d.A.y, d.B.x, d.B.y, Laenge(d.B, d.C), x1, y1, x2, y2))
+    if (!SchnittGeradeKreis(d.C.x, d.C.y, d.A.x, d.A.y, d.B.x, d.B.y, Abstand(d.B, d.C), x1, y1, x2, y2))
         return false;
     c2 = {x2, y2};
     return true;

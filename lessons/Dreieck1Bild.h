@@ -1,15 +1,13 @@
 // What the window "Dreieckskonstruktionen" (TfrmDreieck1) computes before it
-// paints: the random triangles, the instruction of every step, and the picture
-// of a construction at a step, as a list of segments, arcs and labels that the
-// paint handler only draws.
+// paints: the random triangles, the instruction of every step, and the
+// pictures of the construction at a step and of the instruction below it,
+// which the paint handlers only draw.
 #pragma once
 
+#include "draw/Bild.h"
 #include "draw/KoordU.h"
-#include "draw/Leinwand.h"
 
 #include <QString>
-#include <variant>
-#include <vector>
 
 namespace dreieck1 {
 
@@ -46,65 +44,6 @@ QString Anweisung(int satz, int schritt, int loesungen);
 
 // ---------------------------------------------------------------- the picture
 
-// Segment of the given pen width, solid.
-struct TLinie {
-    TPunkt von, bis;
-    int breite;
-    TFarbe farbe;
-    bool operator==(const TLinie&) const = default;
-};
-
-// Arc counter-clockwise about m from direction `von` to `bis` (degrees).
-struct TKreisbogen {
-    TPunkt m;
-    float r, von, bis;
-    int breite;
-    TFarbe farbe;
-    bool operator==(const TKreisbogen&) const = default;
-};
-
-// How a text is placed at its point (all bold).
-enum class TTextArt {
-    Links,       // top-left corner at the point
-    SymbolLinks, // the same, with Greek letters
-    Mitte,       // centred across, top edge at the point
-    SymbolMitte, // the same, with Greek letters
-    Zentriert,   // centred on the point both ways
-};
-
-struct TText {
-    TTextArt art;
-    QString text;
-    TFarbe farbe;
-    int groesse;
-    TPunkt p;
-    bool operator==(const TText&) const = default;
-};
-
-// A side's name beside the middle of von→bis, on its right-hand side.
-struct TSeitenName {
-    QString text;
-    TFarbe farbe;
-    TPunkt von, bis;
-    bool operator==(const TSeitenName&) const = default;
-};
-
-// An angle's name inside the arc about m from `von` to `bis`.
-struct TWinkelName {
-    QString text;
-    TFarbe farbe;
-    TPunkt m;
-    float r, von, bis;
-    bool operator==(const TWinkelName&) const = default;
-};
-
-using TBildTeil = std::variant<TLinie, TKreisbogen, TText, TSeitenName, TWinkelName>;
-
-// Everything a drawing shows, in drawing order.
-struct TKonstruktionsBild {
-    std::vector<TBildTeil> teile;
-};
-
 // Which sides and angles the sketch marks as given.
 struct TGegeben {
     bool a = false, b = false, c = false;
@@ -112,13 +51,16 @@ struct TGegeben {
 };
 
 // The fixed reference sketch in the upper left corner; given parts in red.
-TKonstruktionsBild SkizzenBild(const TGegeben& gegeben);
+TBild SkizzenBild(const TGegeben& gegeben);
 
 // The construction of a theorem at a step on the triangle: the sketch, the
 // given parts, side c, and every later step's lines, arcs and labels. Most
 // construction lines are left out of the finished picture (the last step) and
 // come back when the pupil steps back.
-TKonstruktionsBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d);
+TBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d);
+
+// The instruction of a step in navy, centred on the status area (40 x 4 units).
+TBild AnweisungsBild(int satz, int schritt, int loesungen);
 
 // What the construction drawing shows at a step, for a screen reader: the
 // instruction, the sketch with its given parts, the labels drawn and the

@@ -2,9 +2,9 @@
 
 #include "app/Vorlesen.h"
 
+#include "draw/Bild.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
-#include "draw/SchriftU.h"
 #include "draw/ZufallU.h"
 
 #include <QAction>
@@ -29,67 +29,12 @@ const TSatzZeile saetze[] = {
     {"Seiten – Seiten – Winkel – Satz", &farbeMagenta, 6},
 };
 
-// The routine that places a text as the picture asks.
-using TTextRoutine = void (*)(Leinwand&, const QString&, TFarbe, bool, int, float, float);
-TTextRoutine TextRoutine(TTextArt art)
-{
-    switch (art) {
-    case TTextArt::Links: return TextLinks;
-    case TTextArt::SymbolLinks: return SymbolTextLinks;
-    case TTextArt::Mitte: return TextMitte;
-    case TTextArt::SymbolMitte: return SymbolTextMitte;
-    case TTextArt::Zentriert: break;
-    }
-    return TextZentriert;
-}
-
 QString SchritteCaption(int maxSchritt)
 {
     return QStringLiteral("Schritte (0–") + QString::number(maxSchritt) + QStringLiteral(")");
 }
 
 } // namespace
-
-// ---------------------------------------------------------------------------
-// Drawing a picture
-
-namespace dreieck1 {
-
-void WinkelBeschriften(Leinwand& lw, const QString& text, TFarbe farbe, float cx, float cy, float r, float von,
-                       float bis)
-{
-    const TPunkt stelle = WinkelNamenStelle({cx, cy}, r, von, bis);
-    // The height with the font the canvas has now; half of it lifts the top
-    // edge so that the name sits centred on its place.
-    const int h = lw.TextHeight(text);
-    const long double halb = einheitY > 0 ? h / (2.0L * einheitY) : 0.0L;
-    const float y = float(static_cast<long double>(stelle.y) + halb);
-    SymbolTextMitte(lw, text, farbe, true, 14, stelle.x, y);
-}
-
-void ZeichneBild(Leinwand& lw, const TKonstruktionsBild& bild)
-{
-    for (const TBildTeil& teil : bild.teile) {
-        if (const auto* l = std::get_if<TLinie>(&teil)) {
-            Strecke(lw, l->breite, l->farbe, l->von.x, l->von.y, l->bis.x, l->bis.y, linieVoll);
-        } else if (const auto* b = std::get_if<TKreisbogen>(&teil)) {
-            Bogen(lw, b->breite, b->farbe, b->m.x, b->m.y, b->r, b->von, b->bis);
-        } else if (const auto* s = std::get_if<TSeitenName>(&teil)) {
-            StreckenName(lw, s->text, s->farbe, s->von.x, s->von.y, s->bis.x, s->bis.y);
-        } else if (const auto* w = std::get_if<TWinkelName>(&teil)) {
-            WinkelBeschriften(lw, w->text, w->farbe, w->m.x, w->m.y, w->r, w->von, w->bis);
-        } else if (const auto* t = std::get_if<TText>(&teil)) {
-            TextRoutine(t->art)(lw, t->text, t->farbe, true, t->groesse, t->p.x, t->p.y);
-        }
-    }
-}
-
-void ZeichneSkizze(Leinwand& lw, bool a, bool b, bool c, bool alpha, bool beta, bool gamma)
-{
-    ZeichneBild(lw, SkizzenBild({a, b, c, alpha, beta, gamma}));
-}
-
-} // namespace dreieck1
 
 // ---------------------------------------------------------------------------
 // Window
@@ -265,18 +210,13 @@ void TfrmDreieck1::pntGrafikPaint()
 {
     Leinwand& lw = pntGrafik->Canvas;
     BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltDreieck1);
-    ZeichneBild(lw, KonstruktionsBild(Satz, Loesungen, Schritt, {A, B, C}));
+    Zeichne(lw, KonstruktionsBild(Satz, Loesungen, Schritt, {A, B, C}));
 }
 
 void TfrmDreieck1::pntStatusPaint()
 {
     // 40 x 4 units on 1000 x 50 pixels, and no fill: the panel's face shows
     // behind the sentence.
-    Leinwand& lw = pntStatus->Canvas;
     SetzeWeltfenster(0, 1000, 0, 50, -20.0f, 20.0f, -2.0f, 2.0f);
-    const QString text = Anweisung(Satz, Schritt, Loesungen);
-    if (text.contains(QLatin1Char('~')))
-        SymbolTextMitte(lw, text, clNavy, true, 12, 0.0f, 0.8f);
-    else
-        TextZentriert(lw, text, clNavy, true, 12, 0.0f, 0.5f);
+    Zeichne(pntStatus->Canvas, AnweisungsBild(Satz, Schritt, Loesungen));
 }

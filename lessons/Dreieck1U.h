@@ -59,16 +59,3 @@ private:
     void SchrittAufNull();
     void SetzeTitel(const QString& text, TFarbe farbe);
 };
-
-namespace dreieck1 {
-
-// The reference sketch; each flag marks that side or angle as given (red).
-void ZeichneSkizze(Leinwand& lw, bool a, bool b, bool c, bool alpha, bool beta, bool gamma);
-// An angle's name for the arc about (cx, cy) of radius r from `von` to `bis`,
-// centred on its place in both directions.
-void WinkelBeschriften(Leinwand& lw, const QString& text, TFarbe farbe, float cx, float cy, float r, float von,
-                       float bis);
-// Draws a picture built by KonstruktionsBild or SkizzenBild.
-void ZeichneBild(Leinwand& lw, const TKonstruktionsBild& bild);
-
-} // namespace dreieck1

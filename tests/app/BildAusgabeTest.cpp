@@ -81,7 +81,7 @@ TEST_P(BildJeZustand, RasterGleichtDenZeichenflaechen)
     const QImage bild = BildAlsRaster(inhalt, 1);
     ASSERT_EQ(bild.size(), inhalt.groesse);
     QImage rest = bild;
-    for (const TBildTeil& teil : inhalt.teile) {
+    for (const TBildBereich& teil : inhalt.teile) {
         // An instruction box lets its panel's face show through; the picture
         // puts it on white, so the panel shows white for the comparison.
         if (auto* panel = qobject_cast<TPanel*>(teil.box->parentWidget())) {

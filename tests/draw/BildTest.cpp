@@ -36,6 +36,7 @@ const TFall faelle[] = {
     {"Text", TText{TTextArt::Zentriert, QStringLiteral("W"), {-3, 3}, blau}, {-3, 3}, blau},
     {"Text im Kasten", TText{TTextArt::ImKasten, QStringLiteral("W"), {3, -3}, rot}, {3, -3}, rot},
     {"Text schlicht", TText{TTextArt::Schlicht, QStringLiteral("W"), {-6, -6}, gruen}, {-6, -6}, gruen},
+    {"Symboltext mittig", TText{TTextArt::SymbolMitteMittig, QStringLiteral("~a"), {5, 5}, gruen, 14}, {5, 5}, gruen},
     {"Pixeltext", TPixelText{TSchreibArt::Symbol, QStringLiteral("~a"), 100, 100, rot}, {-5.6f, 5.3f}, rot},
     {"schlichter Text", TSchlichtText{QStringLiteral("M"), 300, 300, {QStringLiteral("Arial"), 12, true, gruen}},
      {2.8f, -2.8f}, gruen},

@@ -4,6 +4,7 @@
 #include "lessons/Dreieck1U.h"
 
 #include "TestHilfen.h"
+#include "draw/Bild.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
@@ -18,6 +19,11 @@
 
 using namespace dreieck1;
 using namespace testhilfen;
+using bild::TBogen;
+using bild::TStrecke;
+using bild::TStreckenName;
+using bild::TText;
+using bild::TTextArt;
 
 namespace {
 
@@ -28,8 +34,17 @@ const TDreieck zweiLoesungen{{-5, -5}, {7, -5}, {3, 3}};
 const TDreieck eineLoesung{{-5, -5}, {2, -5}, {3, 3}};
 const TPunkt freiesEnde{float(-5 + 8.8), float(-5 + 8.8)}; // 1.1 |AC| along A→C
 
+// The font a label after a Greek one is measured in; after any other label it is Arial 12.
+const TSchrift symbol14{QStringLiteral("Symbol"), 14};
+
+// A vertex name, measured in the font the label before it left.
+TText Ecke(const char* text, TPunkt p, const TSchrift& mass = {})
+{
+    return {TTextArt::Mitte, QString::fromUtf8(text), p, clBlack, 12, true, clBlack, mass};
+}
+
 template <class T>
-std::vector<T> Teile(const TKonstruktionsBild& bild)
+std::vector<T> Teile(const TBild& bild)
 {
     std::vector<T> gefunden;
     for (const TBildTeil& teil : bild.teile)
@@ -38,7 +53,7 @@ std::vector<T> Teile(const TKonstruktionsBild& bild)
     return gefunden;
 }
 
-bool Hat(const TKonstruktionsBild& bild, const TBildTeil& teil)
+bool Hat(const TBild& bild, const TBildTeil& teil)
 {
     return std::find(bild.teile.begin(), bild.teile.end(), teil) != bild.teile.end();
 }
@@ -46,19 +61,19 @@ bool Hat(const TKonstruktionsBild& bild, const TBildTeil& teil)
 bool Gleich(TPunkt p, TPunkt q) { return std::fabs(p.x - q.x) < 1e-4f && std::fabs(p.y - q.y) < 1e-4f; }
 
 // The compass arcs about m with radius r.
-std::vector<TKreisbogen> BoegenUm(const TKonstruktionsBild& bild, TPunkt m, float r)
+std::vector<TBogen> BoegenUm(const TBild& bild, TPunkt m, float r)
 {
-    std::vector<TKreisbogen> boegen;
-    for (const TKreisbogen& b : Teile<TKreisbogen>(bild))
-        if (b.m == m && std::fabs(b.r - r) < 1e-5f)
+    std::vector<TBogen> boegen;
+    for (const TBogen& b : Teile<TBogen>(bild))
+        if (b.mitte == m && std::fabs(b.radius - r) < 1e-5f)
             boegen.push_back(b);
     return boegen;
 }
 
-bool HatLinie(const TKonstruktionsBild& bild, TPunkt von, TPunkt bis, int breite)
+bool HatLinie(const TBild& bild, TPunkt von, TPunkt bis, int breite)
 {
-    const auto linien = Teile<TLinie>(bild);
-    return std::any_of(linien.begin(), linien.end(), [&](const TLinie& l) {
+    const auto linien = Teile<TStrecke>(bild);
+    return std::any_of(linien.begin(), linien.end(), [&](const TStrecke& l) {
         return l.breite == breite && Gleich(l.von, von) && Gleich(l.bis, bis);
     });
 }
@@ -104,11 +119,11 @@ TEST(Dreieck1Zufall, JedesGezogeneDreieckHaeltSeineRegeln)
     EXPECT_GT(teile.size(), 20u);
     const auto endlich = [](auto... w) { return (std::isfinite(float(w)) && ...); };
     const Ueberladen imEndlichen{
-        [&](const TLinie& l) { return endlich(l.von.x, l.von.y, l.bis.x, l.bis.y); },
-        [&](const TKreisbogen& b) { return endlich(b.m.x, b.m.y, b.r, b.von, b.bis); },
-        [&](const TText& x) { return endlich(x.p.x, x.p.y); },
-        [&](const TSeitenName& n) { return endlich(n.von.x, n.von.y, n.bis.x, n.bis.y); },
-        [&](const TWinkelName& n) { return endlich(n.m.x, n.m.y, n.r, n.von, n.bis); }};
+        [&](const TStrecke& l) { return endlich(l.von.x, l.von.y, l.bis.x, l.bis.y); },
+        [&](const TBogen& b) { return endlich(b.mitte.x, b.mitte.y, b.radius, b.von, b.bis); },
+        [&](const TText& x) { return endlich(x.ort.x, x.ort.y); },
+        [&](const TStreckenName& n) { return endlich(n.von.x, n.von.y, n.bis.x, n.bis.y); },
+        [](const auto&) { return false; }}; // no other kind belongs in the picture
     for (const TBildTeil& t : teile)
         EXPECT_TRUE(std::visit(imEndlichen, t)) << "part " << &t - teile.data();
     EXPECT_TRUE(PasstZumSatz({{-8, -5}, {10, -5}, {1, 5}}, satzSsW, 2));
@@ -127,16 +142,18 @@ TEST(Dreieck1Anweisung, SaetzeJeSatzUndSchritt)
 
 TEST(Dreieck1Bild, SkizzeGegebeneTeileUndSeiteC)
 {
-    EXPECT_EQ(KonstruktionsBild(satzWSW, 1, 0, zweiLoesungen).teile, SkizzenBild({}).teile);
-    const TKonstruktionsBild eins = KonstruktionsBild(satzWSW, 1, 1, zweiLoesungen);
-    const TKonstruktionsBild skizze = SkizzenBild({false, false, true, true, true, false});
+    EXPECT_EQ(SkizzenBild({}), KonstruktionsBild(satzWSW, 1, 0, zweiLoesungen));
+    const TBild eins = KonstruktionsBild(satzWSW, 1, 1, zweiLoesungen);
+    const TBild skizze = SkizzenBild({false, false, true, true, true, false});
     ASSERT_GT(eins.teile.size(), skizze.teile.size());
     EXPECT_TRUE(std::equal(skizze.teile.begin(), skizze.teile.end(), eins.teile.begin()));
-    EXPECT_TRUE(Hat(skizze, TText{TTextArt::SymbolMitte, QStringLiteral("~b"), clRed, 14, {-12.8f, 5.5f}}));
-    EXPECT_TRUE(Hat(eins, TText{TTextArt::SymbolLinks, QStringLiteral("Geg.: ~a, ~b, c"), clBlack, 12, {-19, 3}}));
-    const TKonstruktionsBild zwei = KonstruktionsBild(satzWSW, 1, 2, zweiLoesungen);
-    EXPECT_TRUE(Hat(zwei, TLinie{{-5.4f, -5}, {7.4f, -5}, 2, clBlack}));
-    EXPECT_TRUE(Hat(zwei, TText{TTextArt::Mitte, QStringLiteral("B"), clBlack, 12, {7, -5.3f}}));
+    EXPECT_TRUE(Hat(skizze, TText{TTextArt::SymbolMitte, QStringLiteral("~b"), {-12.8f, 5.5f}, clRed, 14, true,
+                                  clBlack, symbol14}));
+    EXPECT_TRUE(Hat(eins, TText{TTextArt::SymbolLinks, QStringLiteral("Geg.: ~a, ~b, c"), {-19, 3}, clBlack, 12, true,
+                                clBlack, symbol14}));
+    const TBild zwei = KonstruktionsBild(satzWSW, 1, 2, zweiLoesungen);
+    EXPECT_TRUE(Hat(zwei, TStrecke{{-5.4f, -5}, {7.4f, -5}, 2, clBlack, linieVoll}));
+    EXPECT_TRUE(Hat(zwei, Ecke("B", {7, -5.3f})));
 }
 
 TEST(Dreieck1Bild, SSSBoegenNachHoeheUndFertigOhneBoegen)
@@ -150,29 +167,37 @@ TEST(Dreieck1Bild, SSSBoegenNachHoeheUndFertigOhneBoegen)
     EXPECT_NEAR(schmal[0].bis, Grad(std::atan2(12.0, 5.0)) + 6, 1e-4);
     EXPECT_NEAR(breit[0].von, Grad(std::atan2(11.0, 5.0)) - 10, 1e-4);
 
-    const TKonstruktionsBild fuenf = KonstruktionsBild(satzSSS, 1, 5, hoch);
+    const TBild fuenf = KonstruktionsBild(satzSSS, 1, 5, hoch);
     EXPECT_TRUE(BoegenUm(fuenf, hoch.A, 13.0f).empty() && BoegenUm(fuenf, hoch.B, std::sqrt(208.0f)).empty());
-    EXPECT_FALSE(Hat(fuenf, TLinie{hoch.B, hoch.C, 1, clBlack}));
-    EXPECT_TRUE(Hat(fuenf, TSeitenName{QStringLiteral("a"), clBlack, hoch.B, hoch.C}));
-    EXPECT_TRUE(Hat(fuenf, TText{TTextArt::Mitte, QStringLiteral("C"), clBlack, 12, {0, 7.9f}}));
+    EXPECT_FALSE(HatLinie(fuenf, hoch.B, hoch.C, 1));
+    EXPECT_TRUE(Hat(fuenf, TStreckenName{QStringLiteral("a"), hoch.B, hoch.C, clBlack}));
+    EXPECT_TRUE(Hat(fuenf, Ecke("C", {0, 7.9f})));
 }
 
 TEST(Dreieck1Bild, WSWUndSWSFreieSchenkelNurBisZumVorletztenSchritt)
 {
     const TDreieck d = zweiLoesungen;
-    const TKonstruktionsBild vier = KonstruktionsBild(satzWSW, 1, 4, d);
+    const TBild vier = KonstruktionsBild(satzWSW, 1, 4, d);
     EXPECT_TRUE(HatLinie(vier, d.A, freiesEnde, 1));
-    const auto namen = Teile<TWinkelName>(vier);
+    // The angle names, centred on their places: the second is measured in the
+    // Greek font the first left on the canvas.
+    std::vector<TText> namen;
+    for (const TText& t : Teile<TText>(vier))
+        if (t.art == TTextArt::SymbolMitteMittig)
+            namen.push_back(t);
     ASSERT_EQ(namen.size(), 2u);
-    EXPECT_EQ(namen[0], (TWinkelName{QStringLiteral("~a"), clBlack, d.A, 3, 0, 45}));
-    EXPECT_NEAR(namen[1].von, Grad(M_PI - std::atan(2.0)), 1e-4);
-    const TKonstruktionsBild fuenf = KonstruktionsBild(satzWSW, 1, 5, d);
+    EXPECT_EQ(namen[0], (TText{TTextArt::SymbolMitteMittig, QStringLiteral("~a"), WinkelNamenStelle(d.A, 3, 0, 45),
+                               clBlack, 14}));
+    const float eps = Grad(M_PI - std::atan(2.0));
+    EXPECT_TRUE(Gleich(namen[1].ort, WinkelNamenStelle(d.B, 3, eps, 180)));
+    EXPECT_EQ(namen[1].mass, symbol14);
+    const TBild fuenf = KonstruktionsBild(satzWSW, 1, 5, d);
     EXPECT_FALSE(HatLinie(fuenf, d.A, freiesEnde, 1));
-    EXPECT_TRUE(Hat(fuenf, TText{TTextArt::Mitte, QStringLiteral("C"), clBlack, 12, {3, 3.7f}}));
+    EXPECT_TRUE(Hat(fuenf, Ecke("C", {3, 3.7f}, symbol14)));
 
     // SWS marks b off on the free leg; the mark and the leg go at step 5.
-    EXPECT_TRUE(Hat(KonstruktionsBild(satzSWS, 1, 4, d), TKreisbogen{d.A, std::sqrt(128.0f), 40, 50, 1, clBlack}));
-    const TKonstruktionsBild sws5 = KonstruktionsBild(satzSWS, 1, 5, d);
+    EXPECT_TRUE(Hat(KonstruktionsBild(satzSWS, 1, 4, d), TBogen{d.A, std::sqrt(128.0f), 40, 50, 1, clBlack}));
+    const TBild sws5 = KonstruktionsBild(satzSWS, 1, 5, d);
     EXPECT_TRUE(BoegenUm(sws5, d.A, std::sqrt(128.0f)).empty());
     EXPECT_FALSE(HatLinie(sws5, d.A, freiesEnde, 1));
 }
@@ -186,13 +211,12 @@ TEST(Dreieck1Bild, SsWEineUndZweiLoesungen)
     ASSERT_EQ(bogenE.size(), 1u);
     EXPECT_NEAR(bogenE[0].von, Grad(std::atan2(8.0, 1.0)) - 10, 1e-4);
     EXPECT_NEAR(bogenE[0].bis, Grad(std::atan2(8.0, 1.0)) + 10, 1e-4);
-    EXPECT_EQ(Teile<TText>(KonstruktionsBild(satzSsW, 1, 5, e)).back(),
-              (TText{TTextArt::Mitte, QStringLiteral("C"), clBlack, 12, {3, 4}}));
-    const TKonstruktionsBild e6 = KonstruktionsBild(satzSsW, 1, 6, e);
+    EXPECT_EQ(Teile<TText>(KonstruktionsBild(satzSsW, 1, 5, e)).back(), Ecke("C", {3, 4}, symbol14));
+    const TBild e6 = KonstruktionsBild(satzSsW, 1, 6, e);
     EXPECT_TRUE(BoegenUm(e6, e.B, std::sqrt(65.0f)).empty());
     EXPECT_FALSE(HatLinie(e6, e.A, freiesEnde, 1));
-    EXPECT_FALSE(Hat(e6, TKreisbogen{e.A, 3, 0, 45, 1, clBlack}));
-    EXPECT_TRUE(Hat(e6, TKreisbogen{e.A, 3, 0, 45, 2, clBlack}));
+    EXPECT_FALSE(Hat(e6, TBogen{e.A, 3, 0, 45, 1, clBlack}));
+    EXPECT_TRUE(Hat(e6, TBogen{e.A, 3, 0, 45, 2, clBlack}));
 
     // Two solutions: one arc from 10° before C to 10° past C₂, both points named.
     const TDreieck& z = zweiLoesungen;
@@ -206,13 +230,13 @@ TEST(Dreieck1Bild, SsWEineUndZweiLoesungen)
     const auto texte = Teile<TText>(KonstruktionsBild(satzSsW, 2, 5, z));
     EXPECT_EQ(texte[texte.size() - 2].text, QStringLiteral("C!1"));
     EXPECT_EQ(texte.back().text, QStringLiteral("C!2"));
-    EXPECT_TRUE(Gleich(texte.back().p, {-1.5f, 0}));
+    EXPECT_TRUE(Gleich(texte.back().ort, {-1.5f, 0}));
 
-    const TKonstruktionsBild z6 = KonstruktionsBild(satzSsW, 2, 6, z);
+    const TBild z6 = KonstruktionsBild(satzSsW, 2, 6, z);
     EXPECT_TRUE(BoegenUm(z6, z.B, std::sqrt(80.0f)).empty());
     EXPECT_TRUE(HatLinie(z6, z.B, c2, 2));
-    EXPECT_TRUE(Hat(z6, TSeitenName{QStringLiteral("b!1"), clBlack, z.C, z.A}));
-    EXPECT_TRUE(Hat(z6, TSeitenName{QStringLiteral("b!2"), farbeHimbeer, c2, z.A}));
+    EXPECT_TRUE(Hat(z6, TStreckenName{QStringLiteral("b!1"), z.C, z.A, clBlack}));
+    EXPECT_TRUE(Hat(z6, TStreckenName{QStringLiteral("b!2"), c2, z.A, farbeHimbeer}));
 }
 
 TEST(Dreieck1Bild, WinkelNameBeiSpitzenWinkelnWeiterAussen)
