@@ -224,6 +224,18 @@ struct TSchreiber {
 
 } // namespace
 
+TSchrift SchriftNach(const bild::TText& t)
+{
+    using bild::TTextArt;
+    const QString& s = t.text;
+    const bool griechischeArt =
+        t.art == TTextArt::SymbolMitte || t.art == TTextArt::SymbolLinks || t.art == TTextArt::SymbolMitteMittig;
+    const auto marke = [](QChar c) { return QStringLiteral("!^~*").contains(c); };
+    const bool griechischAmEnde = griechischeArt && s.size() >= 2 && !marke(s.back())
+        && (s[s.size() - 2] == QLatin1Char('~') || s[s.size() - 2] == QLatin1Char('*'));
+    return {griechischAmEnde ? QStringLiteral("Symbol") : QStringLiteral("Arial"), t.groesse, t.fett, t.farbe};
+}
+
 void Zeichne(Leinwand& lw, const TBild& bild)
 {
     for (const TBildTeil& teil : bild.teile) {

@@ -226,6 +226,12 @@ struct TBild {
     bool operator==(const TBild&) const = default;
 };
 
+// The font a text leaves on the canvas once drawn: Arial in the text's size,
+// weight and colour, but Symbol where a Greek text ends in a Greek letter (the
+// renderers end in the font of the last character). A label drawn after it
+// that centres itself up and down is measured in this font: its `mass`.
+TSchrift SchriftNach(const bild::TText& t);
+
 // Draws the items in order through the foundation's primitives, in the world
 // window that is set.
 void Zeichne(Leinwand& lw, const TBild& bild);

@@ -51,22 +51,6 @@ struct TMasse {
 
 using bild::TTextArt;
 
-const QString arial = QStringLiteral("Arial");
-const QString symbol = QStringLiteral("Symbol");
-
-// The font a label leaves on the canvas, as far as measuring goes (its colour
-// plays no part): the renderers end in the font of the last character, which
-// in Greek text is Symbol after "~" or "*".
-TSchrift SchriftNach(const bild::TText& t)
-{
-    const bool griechischeArt = t.art == TTextArt::SymbolMitte || t.art == TTextArt::SymbolLinks
-        || t.art == TTextArt::SymbolMitteMittig;
-    const qsizetype n = t.text.size();
-    const bool griechischAmEnde = griechischeArt && n >= 2 && QStringLiteral("~*").contains(t.text.at(n - 2))
-        && !QStringLiteral("!^~*").contains(t.text.at(n - 1));
-    return {griechischAmEnde ? symbol : arial, t.groesse, t.fett};
-}
-
 // Appends to a picture, black unless a colour is given. Labels that centre
 // themselves up and down are measured in the font the label before left on
 // the canvas, so the builder carries that font along.

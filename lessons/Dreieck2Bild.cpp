@@ -457,17 +457,6 @@ void FuegeZeile(TBild& b, const TZeilenVorlage& z)
 
 const QString arial = QStringLiteral("Arial");
 
-// The font a label leaves on the canvas: Arial in its size and colour, but
-// Symbol where a Greek label ends in a Greek letter.
-TSchrift SchriftNach(const bild::TText& t)
-{
-    const QString& s = t.text;
-    const auto marke = [](QChar c) { return QStringLiteral("!^~*").contains(c); };
-    const bool griechisch = t.art == TTextArt::SymbolMitte && s.size() >= 2 && !marke(s.back())
-        && (s[s.size() - 2] == QLatin1Char('~') || s[s.size() - 2] == QLatin1Char('*'));
-    return {griechisch ? QStringLiteral("Symbol") : arial, t.groesse, t.fett, t.farbe};
-}
-
 void SetzeMessschriften(TBild& b)
 {
     TSchrift schrift; // what a canvas starts with
