@@ -1,5 +1,9 @@
 #include "TestHilfen.h"
 
+#include "draw/Bild.h"
+
+#include <QPainter>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -65,6 +69,17 @@ int GroessteAbweichung(const QImage& a, const QImage& b)
                 groesste = std::max(groesste, std::abs(s - t));
             }
     return groesste;
+}
+
+QImage Gemalt(const TBild& bild, int breite, int hoehe, const TWeltRechteck& welt, bool mitGitter)
+{
+    QImage bildpunkte(breite, hoehe, QImage::Format_RGB32);
+    QPainter maler(&bildpunkte);
+    Leinwand lw(&maler);
+    BeginneZeichnung(lw, breite, hoehe, welt, mitGitter);
+    Zeichne(lw, bild);
+    maler.end();
+    return bildpunkte;
 }
 
 } // namespace testhilfen

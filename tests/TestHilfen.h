@@ -6,6 +6,10 @@
 #include <QPoint>
 #include <QRect>
 
+#include "draw/KoordU.h"
+
+struct TBild;
+
 namespace testhilfen {
 
 // A white ARGB image of the given size, as a paint box starts every repaint.
@@ -25,5 +29,9 @@ int ZaehleNichtWeiss(const QImage& bild, QRect bereich = QRect());
 bool FarbeNahe(const QImage& bild, int x, int y, unsigned rgb, int radius = 1);
 // The largest difference of one channel (alpha included) between two images of one size.
 int GroessteAbweichung(const QImage& a, const QImage& b);
+
+// A picture as a drawing area of this size paints it: the area's usual
+// beginning (BeginneZeichnung over `welt`), then the picture.
+QImage Gemalt(const TBild& bild, int breite, int hoehe, const TWeltRechteck& welt, bool mitGitter = false);
 
 } // namespace testhilfen

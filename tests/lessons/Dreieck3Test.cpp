@@ -474,15 +474,7 @@ TEST_F(Dreieck3, EntarteteZuegeOhneStreuLinien)
 // The drawing area paints the picture of the state and nothing else, in both modes.
 TEST_F(Dreieck3, ZeichnungZeigtDasBildDesZustands)
 {
-    const auto gemalt = [](const TBild& bild) {
-        QImage bildpunkte(800, 540, QImage::Format_RGB32);
-        QPainter maler(&bildpunkte);
-        Leinwand lw(&maler);
-        BeginneZeichnung(lw, 800, 540, weltDreieck3);
-        Zeichne(lw, bild);
-        maler.end();
-        return bildpunkte;
-    };
+    const auto gemalt = [](const TBild& bild) { return Gemalt(bild, 800, 540, weltDreieck3); };
     const TfrmDreieck3& f = fenster;
     AlleAn();
     Druecke(::Pixel(C0));

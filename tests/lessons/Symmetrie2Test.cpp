@@ -464,17 +464,8 @@ void ErwarteNahe(TWeltPunkt p, float x, float y, const char* was)
     EXPECT_NEAR(p.y, y, 1e-4) << was;
 }
 
-// A drawing's picture painted as its paint box paints it.
-QImage Gemalt(const TBild& bild)
-{
-    QImage bildpunkte(480, 480, QImage::Format_RGB32);
-    QPainter maler(&bildpunkte);
-    Leinwand lw(&maler);
-    BeginneZeichnung(lw, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f}, true);
-    Zeichne(lw, bild);
-    maler.end();
-    return bildpunkte;
-}
+// A drawing's picture painted as its paint box paints it, on the grid.
+QImage Gemalt(const TBild& bild) { return testhilfen::Gemalt(bild, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f}, true); }
 
 } // namespace
 

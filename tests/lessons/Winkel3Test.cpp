@@ -350,16 +350,7 @@ TEST(Winkel3Geometrie, WaagrechteStreckeBehaeltDenSchnittpunkt)
 namespace {
 
 // A drawing's picture painted as its paint box paints it.
-QImage Gemalt(const TBild& bild)
-{
-    QImage bildpunkte(480, 480, QImage::Format_RGB32);
-    QPainter maler(&bildpunkte);
-    Leinwand lw(&maler);
-    BeginneZeichnung(lw, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f});
-    Zeichne(lw, bild);
-    maler.end();
-    return bildpunkte;
-}
+QImage Gemalt(const TBild& bild) { return testhilfen::Gemalt(bild, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f}); }
 
 } // namespace
 
