@@ -292,3 +292,19 @@ void TLektionsFenster::ZeigeSchritt(const TSchrittGruppe& gruppe, int schritt)
     if (gruppe.lblSchritte)
         gruppe.lblSchritte->setText(QString::number(schritt));
 }
+
+std::optional<int> GradImFeld(QLineEdit* feld, int letzter)
+{
+    bool zahl = false;
+    const int wert = feld->text().toInt(&zahl);
+    if (!zahl) {
+        // Empty (or, behind the digit filter never, unreadable).
+        feld->setText(QString::number(letzter));
+        return std::nullopt;
+    }
+    if (wert > 360) {
+        feld->setText(QStringLiteral("360"));
+        return std::nullopt;
+    }
+    return wert;
+}

@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QPrinter;
 enum class TBildFormat;
@@ -148,3 +150,8 @@ private:
     std::unique_ptr<QPrinter> drucker_; // keeps the user's printer and page choices for the run
     TUpDown* seitenUpDown_ = nullptr; // the window's only step control, if it has exactly one
 };
+
+// The silent corrections of an angle field (0..360) while the pupil types: an
+// emptied field gets `letzter` back and a value above 360 becomes "360". The
+// value as it stands, or nothing when the field had to be corrected.
+std::optional<int> GradImFeld(QLineEdit* feld, int letzter);

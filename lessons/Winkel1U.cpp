@@ -4,83 +4,14 @@
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
-#include "draw/SchriftU.h"
 #include "draw/VektorU.h"
 
 #include <QSignalBlocker>
-#include <cmath>
 
 namespace {
 // Both drawings show 20 x 20 units.
 constexpr TWeltRechteck weltWinkel1{-10.0f, 10.0f, -10.0f, 10.0f};
 } // namespace
-
-// ---------------------------------------------------------------------------
-// Kinds of angles
-
-TWinkelArt WinkelArtGanz(int grad)
-{
-    if (grad == 0)
-        return {QStringLiteral("Kein Winkel"), farbeHimbeer};
-    if (grad >= 1 && grad <= 89)
-        return {QStringLiteral("Spitzer Winkel"), farbeViolett};
-    if (grad == 90)
-        return {QStringLiteral("Rechter Winkel"), farbeHimbeer};
-    if (grad >= 91 && grad <= 179)
-        return {QStringLiteral("Stumpfer Winkel"), farbeBraun};
-    if (grad == 180)
-        return {QStringLiteral("Gestreckter Winkel"), farbeHimbeer};
-    if (grad >= 181 && grad <= 359)
-        return {QStringLiteral("Erhabener Winkel"), farbeMeergruen};
-    if (grad == 360)
-        return {QStringLiteral("Voller Winkel"), farbeHimbeer};
-    return {QString(), clBlack};
-}
-
-TWinkelArt WinkelArtGenau(float grad)
-{
-    // Exact comparisons in this order: a direction a hair beside the y axis is
-    // acute or obtuse, never right.
-    if (grad == 0.0f)
-        return {QStringLiteral("Kein Winkel"), farbeHimbeer};
-    if (grad < 90.0f)
-        return {QStringLiteral("Spitzer Winkel"), farbeViolett};
-    if (grad == 90.0f)
-        return {QStringLiteral("Rechter Winkel"), farbeHimbeer};
-    if (grad < 180.0f)
-        return {QStringLiteral("Stumpfer Winkel"), farbeBraun};
-    if (grad == 180.0f)
-        return {QStringLiteral("Gestreckter Winkel"), farbeHimbeer};
-    if (grad < 360.0f)
-        return {QStringLiteral("Erhabener Winkel"), farbeMeergruen};
-    if (grad == 360.0f)
-        return {QStringLiteral("Voller Winkel"), farbeHimbeer};
-    return {QString(), clBlack};
-}
-
-void GradInGMS(float winkel, int& grad, int& minuten, int& sekunden)
-{
-    grad = int(std::trunc(winkel));
-    const float f = float((static_cast<long double>(winkel) - grad) * 60.0L);
-    minuten = int(std::trunc(f));
-    const float g = float((static_cast<long double>(f) - minuten) * 60.0L);
-    sekunden = int(std::trunc(g));
-}
-
-QString GMSText(float winkel)
-{
-    int grad = 0, minuten = 0, sekunden = 0;
-    GradInGMS(winkel, grad, minuten, sekunden);
-    return QStringLiteral("%1° %2' %3''").arg(grad).arg(minuten).arg(sekunden);
-}
-
-QString WinkelBeschreibung(const QString& mass, const TWinkelArt& art)
-{
-    QString art2 = art.text;
-    if (!art2.isEmpty())
-        art2[0] = art2[0].toLower();
-    return QStringLiteral("Winkel von %1 – %2, Scheitel S").arg(mass, art2);
-}
 
 // ---------------------------------------------------------------------------
 // Window
@@ -140,8 +71,7 @@ void TfrmWinkel1::FormActivate()
     grpWinkel1->setTitle(QStringLiteral(" Winkel (0°–360°) "));
     grpGrad1->setTitle(QStringLiteral(" Winkel (0°–360°) "));
 
-    sX = 0.0f;
-    sY = 0.0f;
+    s = {0.0f, 0.0f};
     schenkelLaenge = 8.0f;
     winkel1 = 0;
     winkel2 = 0.0f;
@@ -155,8 +85,7 @@ void TfrmWinkel1::FormActivate()
     }
     lblWinkel1->setText(QStringLiteral("0°"));
 
-    festX1 = festX2 = freiX1 = freiX2 = mausX = 8.0f;
-    festY1 = festY2 = freiY1 = freiY2 = mausY = 0.0f;
+    fest1 = fest2 = frei1 = frei2 = maus = {8.0f, 0.0f};
 
     // A window closed in the middle of a drag opens with the pointer free.
     ziehen = false;
@@ -183,31 +112,20 @@ void TfrmWinkel1::scrWinkel1Change()
     lblWinkel1->setText(text + QStringLiteral("°"));
     if (edtWinkel1->text() != text)
         edtWinkel1->setText(text); // runs edtWinkel1Change
-    float x = 0.0f, y = 0.0f;
-    PolarZuKartesisch(float(winkel1), schenkelLaenge, x, y);
-    freiX1 = sX + x;
-    freiY1 = sY + y;
+    frei1 = Polar(s, float(winkel1), schenkelLaenge);
     pntGrafik1->repaint();
 }
 
 void TfrmWinkel1::edtWinkel1Change()
 {
-    const QString text = edtWinkel1->text();
-    bool zahl = false;
-    const int wert = text.toInt(&zahl);
-    if (!zahl) {
-        // Empty (or, behind the digit filter never, unreadable): the last accepted angle again.
-        edtWinkel1->setText(QString::number(winkel1));
+    // A corrected field runs this handler again with the corrected text.
+    const std::optional<int> wert = GradImFeld(edtWinkel1, winkel1);
+    if (!wert)
         return;
-    }
-    if (wert > 360) {
-        edtWinkel1->setText(QStringLiteral("360"));
-        return;
-    }
-    winkel1 = wert;
+    winkel1 = *wert;
     if (scrWinkel1->value() != winkel1)
         scrWinkel1->setValue(winkel1); // runs scrWinkel1Change, which also tidies the text
-    else if (text != QString::number(winkel1))
+    else if (edtWinkel1->text() != QString::number(winkel1))
         edtWinkel1->setText(QString::number(winkel1)); // "045" at 45 already
     pntGrafik1->repaint();
 }
@@ -217,7 +135,7 @@ void TfrmWinkel1::pntGrafik2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
     // The pointer stands where it was pressed; take that position even if no
     // move was reported before the press.
     SetzeWeltfensterGrafik(pntGrafik2);
-    PixelZuWelt(x, y, mausX, mausY);
+    PixelZuWelt(x, y, maus.x, maus.y);
 
     ziehen = true;
     ziehBereich = ZiehBereichJetzt();
@@ -225,25 +143,22 @@ void TfrmWinkel1::pntGrafik2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
 
     // A direction that rounds up to a full turn is the ray at 0 degrees again:
     // a click just below the fixed leg shows "Kein Winkel", not "Voller Winkel".
-    const int grad = Runden(Richtungswinkel(mausX - sX, mausY - sY));
-    winkel2 = float(grad == 360 ? 0 : grad);
-    ZeigeWinkel2();
-    pntGrafik2->repaint();
+    const int grad = Runden(Richtung(s, maus));
+    DreheSchenkel(float(grad == 360 ? 0 : grad));
 }
 
 void TfrmWinkel1::pntGrafik2MouseMove(Qt::KeyboardModifiers, int x, int y)
 {
     SetzeWeltfensterGrafik(pntGrafik2);
-    PixelZuWelt(x, y, mausX, mausY);
+    PixelZuWelt(x, y, maus.x, maus.y);
     // The hand shows that the leg's end can be taken; it goes as soon as the
     // pointer leaves the end, except while the leg is being dragged.
-    const bool amEnde = Abstand(mausX, mausY, freiX2, freiY2) <= 0.2f;
+    const bool amEnde = Abstand(maus, frei2) <= 0.2f;
     SetzeBildschirmCursor(amEnde || ziehen ? crHandPoint : crDefault);
-    if (ziehen) {
-        winkel2 = Richtungswinkel(mausX - sX, mausY - sY);
-        ZeigeWinkel2();
-    }
-    pntGrafik2->repaint();
+    if (ziehen)
+        DreheSchenkel(Richtung(s, maus));
+    else
+        pntGrafik2->repaint();
 }
 
 void TfrmWinkel1::pntGrafik2MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
@@ -254,13 +169,13 @@ void TfrmWinkel1::pntGrafik2MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
     pntGrafik2->repaint();
 }
 
-void TfrmWinkel1::ZeigeWinkel2()
+void TfrmWinkel1::DreheSchenkel(float grad)
 {
-    float x = 0.0f, y = 0.0f;
-    PolarZuKartesisch(winkel2, schenkelLaenge, x, y);
-    freiX2 = sX + x;
-    freiY2 = sY + y;
+    winkel2 = grad;
+    frei2 = Polar(s, winkel2, schenkelLaenge);
+    // The panel follows the angle here, where it changes; painting only draws.
     pnlWinkel->SetzeCaption(GMSText(winkel2));
+    pntGrafik2->repaint();
 }
 
 QRect TfrmWinkel1::ZiehBereichJetzt() const
@@ -280,36 +195,12 @@ void TfrmWinkel1::SetzeWeltfensterGrafik(const TPaintBox* box) const
 
 void TfrmWinkel1::pntGrafik1Paint()
 {
-    Leinwand& lw = pntGrafik1->Canvas;
-    BeginneZeichnung(lw, pntGrafik1->width(), pntGrafik1->height(), weltWinkel1);
-
-    const TWinkelArt art = WinkelArtGanz(winkel1);
-    if (winkel1 != 0)
-        Bogen(lw, 2, art.farbe, sX, sY, 3.0f, 0.0f, float(winkel1));
-    if (!art.text.isEmpty()) {
-        Strecke(lw, 2, art.farbe, sX, sY, festX1, festY1, linieVoll);
-        Strecke(lw, 2, art.farbe, sX, sY, freiX1, freiY1, linieVoll);
-        TextMitte(lw, art.text, art.farbe, true, 12, 0.0f, 10.0f);
-    }
-    Kreis(lw, 1, clBlack, sX, sY, 0.15f, int(clBlack));
-    TextZentriert(lw, QStringLiteral("S"), clBlack, true, 12, -0.5f, 0.0f);
+    BeginneZeichnung(pntGrafik1->Canvas, pntGrafik1->width(), pntGrafik1->height(), weltWinkel1);
+    Zeichne(pntGrafik1->Canvas, Winkel1BildLinks(winkel1, s, fest1, frei1));
 }
 
 void TfrmWinkel1::pntGrafik2Paint()
 {
-    Leinwand& lw = pntGrafik2->Canvas;
-    BeginneZeichnung(lw, pntGrafik2->width(), pntGrafik2->height(), weltWinkel1);
-
-    const TWinkelArt art = WinkelArtGenau(winkel2);
-    if (!art.text.isEmpty()) {
-        Strecke(lw, 2, art.farbe, sX, sY, festX2, festY2, linieVoll);
-        Strecke(lw, 2, art.farbe, sX, sY, freiX2, freiY2, linieVoll);
-        TextMitte(lw, art.text, art.farbe, true, 12, 0.0f, 10.0f);
-    }
-    Kreis(lw, 1, clBlack, sX, sY, 0.15f, int(clBlack));
-    if (winkel2 != 0.0f)
-        Bogen(lw, 2, art.farbe, sX, sY, 3.0f, 0.0f, winkel2);
-    TextZentriert(lw, QStringLiteral("S"), clBlack, true, 12, -0.5f, 0.0f);
-
-    pnlWinkel->SetzeCaption(GMSText(winkel2));
+    BeginneZeichnung(pntGrafik2->Canvas, pntGrafik2->width(), pntGrafik2->height(), weltWinkel1);
+    Zeichne(pntGrafik2->Canvas, Winkel1BildRechts(winkel2, s, fest2, frei2));
 }

@@ -4,30 +4,11 @@
 #pragma once
 
 #include "app/Lektionsrahmen.h"
+#include "lessons/Winkel1Bild.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
-
-// A kind of angle: its name and the colour it is drawn in.
-struct TWinkelArt {
-    QString text;
-    TFarbe farbe;
-};
-
-// The kind of a whole-degree angle 0..360.
-TWinkelArt WinkelArtGanz(int grad);
-// The kind of an angle on the exact value, without tolerance: only 90.0 itself is right.
-TWinkelArt WinkelArtGenau(float grad);
-
-// Splits an angle into degrees, minutes and seconds, each truncated.
-void GradInGMS(float winkel, int& grad, int& minuten, int& sekunden);
-// "45° 30' 0''"
-QString GMSText(float winkel);
-
-// What an angle drawing shows, for a screen reader: "Winkel von 45° – spitzer
-// Winkel", with the measure as the pupil sees it and the kind as the drawing names it.
-QString WinkelBeschreibung(const QString& mass, const TWinkelArt& art);
 
 class TfrmWinkel1 : public TLektionsFenster {
     Q_OBJECT
@@ -57,15 +38,15 @@ public:
     TPanel* pnlWinkel;
 
     // State.
-    int winkel1 = 0;            // left angle, whole degrees
-    float winkel2 = 0.0f;       // right angle, degrees
+    int winkel1 = 0;                                 // left angle, whole degrees
+    float winkel2 = 0.0f;                            // right angle, degrees
     float schenkelLaenge = 8.0f;
-    float sX = 0.0f, sY = 0.0f; // common vertex S
-    float festX1 = 8.0f, festY1 = 0.0f, festX2 = 8.0f, festY2 = 0.0f;  // fixed leg ends
-    float freiX1 = 8.0f, freiY1 = 0.0f, freiX2 = 8.0f, freiY2 = 0.0f;  // free leg ends
-    float mausX = 8.0f, mausY = 0.0f;  // latest pointer position over the right drawing
+    TWeltPunkt s{0.0f, 0.0f};                        // common vertex S
+    TWeltPunkt fest1{8.0f, 0.0f}, fest2{8.0f, 0.0f}; // fixed leg ends, left and right
+    TWeltPunkt frei1{8.0f, 0.0f}, frei2{8.0f, 0.0f}; // free leg ends
+    TWeltPunkt maus{8.0f, 0.0f};                     // latest pointer position over the right drawing
     bool ziehen = false;
-    QRect ziehBereich;          // screen rectangle the pointer is held in while dragging
+    QRect ziehBereich; // screen rectangle the pointer is held in while dragging
 
     // Handlers.
     void menSchliessenClick();
@@ -77,6 +58,9 @@ public:
     void pntGrafik2MouseMove(Qt::KeyboardModifiers mods, int x, int y);
     void pntGrafik2MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, int x, int y);
 
+    // Turns the right free leg to `grad` and shows the angle in the panel and the drawing.
+    void DreheSchenkel(float grad);
+
 protected:
     void FormActivate() override;
 
@@ -85,5 +69,4 @@ private:
     void SetzeWeltfensterGrafik(const TPaintBox* box) const;
     // The right drawing's screen area, taken where the box stands now.
     QRect ZiehBereichJetzt() const;
-    void ZeigeWinkel2();
 };

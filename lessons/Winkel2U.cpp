@@ -3,7 +3,6 @@
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
-#include "draw/SchriftU.h"
 
 #include <QSignalBlocker>
 
@@ -11,9 +10,6 @@ namespace {
 
 // The drawing shows 40 x 20 units.
 constexpr TWeltRechteck weltWinkel2{-20.0f, 20.0f, -10.0f, 10.0f};
-
-const QString textAnfang = QStringLiteral(
-    "Verändere die Winkel mit den Bildlaufleisten oder trage die Winkel in die Eingabefeld ein.");
 
 // Scroll bar, edit field and label of one angle.
 void SchreibeWinkel(QScrollBar* leiste, QLineEdit* feld, QLabel* label, int winkel)
@@ -26,38 +22,6 @@ void SchreibeWinkel(QScrollBar* leiste, QLineEdit* feld, QLabel* label, int wink
 }
 
 } // namespace
-
-void KreisPunkt(float& x, float& y, float winkel, float radius, float my, float mx)
-{
-    float dx = 0.0f, dy = 0.0f;
-    PolarZuKartesisch(winkel, radius, dx, dy);
-    x = float(static_cast<long double>(mx) + dx);
-    y = float(static_cast<long double>(my) + dy);
-}
-
-QString Winkel2Anweisung(int schritt, int art, int ergebnis)
-{
-    switch (schritt) {
-    case 1:
-        return QStringLiteral("Zeichne um den Scheitel des 1.Winkels einen Kreisbogen.");
-    case 2:
-        return art == 1
-            ? QStringLiteral("Zeichne um den Scheitel des 2.Winkels einen gleich großen, verlängerten Kreisbogen.")
-            : QStringLiteral("Zeichne um den Scheitel des 2.Winkels einen gleich großen Kreisbogen.");
-    case 3:
-        return QStringLiteral("Nimm die Sehne beim 1.Keisbogen in den Zirkel.");
-    case 4:
-        return QStringLiteral("Trage diese Sehne beim 2.Keisbogen ab.");
-    case 5:
-        return QStringLiteral("Verbinde den Scheitel mit dem neuen Endpunkt am Kreisbogen.");
-    case 6:
-        return (art == 1 ? QStringLiteral("Die Summe der Winkel beträgt ")
-                         : QStringLiteral("Die Differenz der Winkel beträgt "))
-            + QString::number(ergebnis) + QStringLiteral("°");
-    default:
-        return textAnfang;
-    }
-}
 
 // ---------------------------------------------------------------------------
 // Window
@@ -125,14 +89,10 @@ void TfrmWinkel2::FormActivate()
     art = 1;
     Schritt = 0;
     schenkelRadius = 9.0f;
-    s1X = 10.0f;
-    s1Y = 0.0f;
-    fest1X = 19.0f;
-    fest1Y = 0.0f;
-    s2X = -10.0f;
-    s2Y = 0.0f;
-    fest2X = -1.0f;
-    fest2Y = 0.0f;
+    eins.s = {10.0f, 0.0f};
+    eins.fest = {19.0f, 0.0f};
+    zwei.s = {-10.0f, 0.0f};
+    zwei.fest = {-1.0f, 0.0f};
 
     // Both angles are set before either control moves: the invariant must not
     // meet the last visit's other angle.
@@ -170,43 +130,28 @@ void TfrmWinkel2::grpArtClick()
     pntGrafik->repaint();
 }
 
-void TfrmWinkel2::scrWinkel1Change()
+void TfrmWinkel2::scrWinkel1Change() { LeisteGeaendert(scrWinkel1, edtWinkel1, lblWinkel1, winkelEins, winkelZwei); }
+
+void TfrmWinkel2::scrWinkel2Change() { LeisteGeaendert(scrWinkel2, edtWinkel2, lblWinkel2, winkelZwei, winkelEins); }
+
+void TfrmWinkel2::LeisteGeaendert(QScrollBar* leiste, QLineEdit* feld, QLabel* label, int& winkel, int anderer)
 {
     SchrittAufNull(); // the repeat button keeps its state
-    winkelEins = scrWinkel1->value();
+    winkel = leiste->value();
+    // The mode's rule moves the angle just changed: a sum stays below a full
+    // turn, and angle 1 never exceeds angle 2.
     if (art == 1) {
         if (winkelEins + winkelZwei >= 360)
-            winkelEins = 360 - winkelZwei;
+            winkel = 360 - anderer;
     } else if (winkelEins >= winkelZwei) {
-        winkelEins = winkelZwei;
+        winkel = anderer;
     }
-    if (scrWinkel1->value() != winkelEins)
-        scrWinkel1->setValue(winkelEins); // runs this handler once more
-    const QString text = QString::number(winkelEins);
-    lblWinkel1->setText(text + QStringLiteral("°"));
-    if (edtWinkel1->text() != text)
-        edtWinkel1->setText(text); // not the pupil's typing: edtWinkel1Change does not run
-    BerechneSchenkel();
-    ZeigeAnweisung();
-    pntGrafik->repaint();
-}
-
-void TfrmWinkel2::scrWinkel2Change()
-{
-    SchrittAufNull();
-    winkelZwei = scrWinkel2->value();
-    if (art == 1) {
-        if (winkelEins + winkelZwei >= 360)
-            winkelZwei = 360 - winkelEins;
-    } else if (winkelZwei <= winkelEins) {
-        winkelZwei = winkelEins;
-    }
-    if (scrWinkel2->value() != winkelZwei)
-        scrWinkel2->setValue(winkelZwei);
-    const QString text = QString::number(winkelZwei);
-    lblWinkel2->setText(text + QStringLiteral("°"));
-    if (edtWinkel2->text() != text)
-        edtWinkel2->setText(text);
+    if (leiste->value() != winkel)
+        leiste->setValue(winkel); // runs this handler once more
+    const QString text = QString::number(winkel);
+    label->setText(text + QStringLiteral("°"));
+    if (feld->text() != text)
+        feld->setText(text); // not the pupil's typing: the field's handler does not run
     BerechneSchenkel();
     ZeigeAnweisung();
     pntGrafik->repaint();
@@ -225,13 +170,7 @@ void TfrmWinkel2::FeldGetippt(QLineEdit* feld, int winkel)
     // The pupil is typing: the field keeps the digits as they come ("1", "10",
     // "100"); the mode's rule waits for the finished entry.
     btnWH->setEnabled(false);
-    const QString text = feld->text();
-    bool zahl = false;
-    const int wert = text.toInt(&zahl);
-    if (!zahl)
-        feld->setText(QString::number(winkel)); // an emptied field falls back
-    else if (wert > 360)
-        feld->setText(QStringLiteral("360"));
+    GradImFeld(feld, winkel);
 }
 
 void TfrmWinkel2::FeldFertig(QLineEdit* feld, QScrollBar* leiste, int& winkel, void (TfrmWinkel2::*leisteChange)())
@@ -282,34 +221,6 @@ void TfrmWinkel2::btnWHClick()
     pntGrafik->repaint();
 }
 
-QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei)
-{
-    const int ergebnis = art == 1 ? winkelEins + winkelZwei : winkelZwei - winkelEins;
-    QString text =
-        QStringLiteral("Links der 2. Winkel von %1°, rechts der 1. Winkel von %2°, jeweils mit Scheitel S.")
-            .arg(winkelZwei)
-            .arg(winkelEins);
-    if (schritt <= 0)
-        return text;
-    // What each step adds to the drawing, in the order of the steps.
-    const QString teile[] = {
-        QStringLiteral("Kreisbogen um den Scheitel des 1. Winkels"),
-        QStringLiteral("Kreisbogen um den Scheitel des 2. Winkels"),
-        QStringLiteral("Sehne beim 1. Kreisbogen"),
-        QStringLiteral("Sehne beim 2. Kreisbogen abgetragen"),
-        QStringLiteral("neuer Schenkel"),
-        (art == 1 ? QStringLiteral("Summe ") : QStringLiteral("Differenz ")) + QString::number(ergebnis)
-            + QStringLiteral("°"),
-    };
-    QStringList gezeichnet;
-    for (int i = 0; i < std::min(schritt, 6); ++i)
-        gezeichnet << teile[i];
-    return text
-        + QStringLiteral(" Schritt %1 von 6: %2 Gezeichnet: %3.")
-              .arg(schritt)
-              .arg(Winkel2Anweisung(schritt, art, ergebnis), gezeichnet.join(QStringLiteral(", ")));
-}
-
 void TfrmWinkel2::ZeigeEingaben(bool sichtbar)
 {
     scrWinkel1->setVisible(sichtbar);
@@ -327,18 +238,15 @@ void TfrmWinkel2::SchrittAufNull()
 
 void TfrmWinkel2::ZeigeAnweisung()
 {
+    // Every handler that changes the step, the mode or an angle shows the
+    // instruction here before it repaints; painting only draws.
     lblStatus->setText(Winkel2Anweisung(Schritt, art, Ergebnis()));
 }
 
 void TfrmWinkel2::BerechneSchenkel()
 {
-    KreisPunkt(frei1X, frei1Y, float(winkelEins), schenkelRadius, s1Y, s1X);
-    KreisPunkt(frei2X, frei2Y, float(winkelZwei), schenkelRadius, s2Y, s2X);
-}
-
-void TfrmWinkel2::SetzeWeltfensterGrafik() const
-{
-    SetzeWeltfenster(pntGrafik->width(), pntGrafik->height(), weltWinkel2);
+    eins.frei = Polar(eins.s, float(winkelEins), schenkelRadius);
+    zwei.frei = Polar(zwei.s, float(winkelZwei), schenkelRadius);
 }
 
 // ---------------------------------------------------------------------------
@@ -346,67 +254,6 @@ void TfrmWinkel2::SetzeWeltfensterGrafik() const
 
 void TfrmWinkel2::pntGrafikPaint()
 {
-    Leinwand& lw = pntGrafik->Canvas;
-    BeginneZeichnung(lw, pntGrafik->width(), pntGrafik->height(), weltWinkel2);
-
-    const float r = ZirkelRadius();
-    const int ergebnis = Ergebnis();
-    float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
-
-    // The two angles.
-    Strecke(lw, 2, farbeMeergruen, s1X, s1Y, fest1X, fest1Y, linieVoll);
-    Strecke(lw, 2, farbeMeergruen, s1X, s1Y, frei1X, frei1Y, linieVoll);
-    Strecke(lw, 2, farbeViolett, s2X, s2Y, fest2X, fest2Y, linieVoll);
-    Strecke(lw, 2, farbeViolett, s2X, s2Y, frei2X, frei2Y, linieVoll);
-
-    // 1: the arc about angle 1's vertex, ten degrees beyond each leg.
-    if (Schritt >= 1)
-        Bogen(lw, 1, clBlack, s1X, s1Y, r, -10.0f, float(winkelEins + 10));
-
-    // 2: the arc about angle 2's vertex; for a sum it must reach the result,
-    // and near a full turn it is the whole circle.
-    if (Schritt >= 2) {
-        if (art == 1) {
-            if (winkelEins + winkelZwei + 10 < 350)
-                Bogen(lw, 1, clBlack, s2X, s2Y, r, -10.0f, float(winkelEins + winkelZwei + 10));
-            else
-                Bogen(lw, 1, clBlack, s2X, s2Y, r, 0.0f, 360.0f);
-        } else {
-            Bogen(lw, 1, clBlack, s2X, s2Y, r, -10.0f, float(winkelZwei + 10));
-        }
-    }
-
-    // 3: the chord of angle 1 taken into the compass.
-    if (Schritt >= 3) {
-        KreisPunkt(ax, ay, 0.0f, r, s1Y, s1X);
-        KreisPunkt(bx, by, float(winkelEins), r, s1Y, s1X);
-        Strecke(lw, 3, farbeHimbeer, ax, ay, bx, by, linieVoll);
-    }
-
-    // 4: the chord marked off on arc 2, from angle 2's leg.
-    if (Schritt >= 4) {
-        KreisPunkt(ax, ay, float(winkelZwei), r, s2Y, s2X);
-        KreisPunkt(bx, by, float(ergebnis), r, s2Y, s2X);
-        Strecke(lw, 3, farbeHimbeer, ax, ay, bx, by, linieVoll);
-    }
-
-    // 5: the new leg, in angle 1's colour.
-    if (Schritt >= 5) {
-        KreisPunkt(ax, ay, float(ergebnis), schenkelRadius, s2Y, s2X);
-        Strecke(lw, 2, farbeMeergruen, s2X, s2Y, ax, ay, linieVoll);
-    }
-
-    // 6: the result angle and its size. A difference of 0° has no arc: equal
-    // rays would make the canvas draw a whole circle.
-    if (Schritt == 6) {
-        if (ergebnis != 0)
-            Bogen(lw, 2, farbeBraun, s2X, s2Y, 0.9f * schenkelRadius, 0.0f, float(ergebnis));
-        KreisPunkt(ax, ay, float(ergebnis) / 2.0f, 1.05f * schenkelRadius, s2Y, s2X);
-        TextZentriert(lw, QString::number(ergebnis) + QStringLiteral("°"), farbeBraun, true, 14, ax, ay);
-    }
-
-    TextZentriert(lw, QStringLiteral("S"), clBlack, true, 12, 9.5f, 0.0f);
-    TextZentriert(lw, QStringLiteral("S"), clBlack, true, 12, -10.5f, 0.0f);
-
-    ZeigeAnweisung();
+    BeginneZeichnung(pntGrafik->Canvas, pntGrafik->width(), pntGrafik->height(), weltWinkel2);
+    Zeichne(pntGrafik->Canvas, Winkel2Bild(Schritt, art, winkelEins, winkelZwei, schenkelRadius, eins, zwei));
 }

@@ -4,20 +4,11 @@
 #pragma once
 
 #include "app/Lektionsrahmen.h"
+#include "lessons/Winkel2Bild.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
-
-// The point at `winkel` degrees on the circle of `radius` about (mx, my).
-void KreisPunkt(float& x, float& y, float winkel, float radius, float my, float mx);
-
-// The instruction for a step of the construction; R is the result angle.
-QString Winkel2Anweisung(int schritt, int art, int ergebnis);
-
-// What the construction drawing shows at a step, for a screen reader: both
-// angles, what has been drawn so far and, at the end, the result.
-QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei);
 
 class TfrmWinkel2 : public TLektionsFenster {
     Q_OBJECT
@@ -54,15 +45,11 @@ public:
     int winkelEins = 25;      // angle 1, drawn on the right
     int winkelZwei = 40;      // angle 2, drawn on the left; the result is built on it
     float schenkelRadius = 9.0f;
-    float s1X = 10.0f, s1Y = 0.0f;   // vertex of angle 1
-    float s2X = -10.0f, s2Y = 0.0f;  // vertex of angle 2
-    float fest1X = 19.0f, fest1Y = 0.0f, fest2X = -1.0f, fest2Y = 0.0f;  // fixed leg ends
-    float frei1X = 0.0f, frei1Y = 0.0f, frei2X = 0.0f, frei2Y = 0.0f;    // free leg ends
+    TWinkelFigur eins{{10.0f, 0.0f}, {19.0f, 0.0f}, {}};  // angle 1: vertex S1, leg ends
+    TWinkelFigur zwei{{-10.0f, 0.0f}, {-1.0f, 0.0f}, {}}; // angle 2: vertex S2, leg ends
 
     // The result angle: sum or difference.
-    int Ergebnis() const { return art == 1 ? winkelEins + winkelZwei : winkelZwei - winkelEins; }
-    // The compass opening: three quarters of a leg.
-    float ZirkelRadius() const { return 0.75f * schenkelRadius; }
+    int Ergebnis() const { return Winkel2Ergebnis(art, winkelEins, winkelZwei); }
 
     // Handlers.
     void menSchliessenClick();
@@ -88,7 +75,7 @@ private:
     void SchrittAufNull();
     void ZeigeAnweisung();
     void BerechneSchenkel();
-    void SetzeWeltfensterGrafik() const;
+    void LeisteGeaendert(QScrollBar* leiste, QLineEdit* feld, QLabel* label, int& winkel, int anderer);
     void FeldGetippt(QLineEdit* feld, int winkel);
     void FeldFertig(QLineEdit* feld, QScrollBar* leiste, int& winkel, void (TfrmWinkel2::*leisteChange)());
 };

@@ -1,12 +1,13 @@
 // The kinds-of-angles window: class boundaries on the left, the edit field's
 // silent corrections, turning the right leg with the mouse, degrees, minutes
-// and seconds, and a fresh start at every opening.
+// and seconds, a fresh start at every opening, and the drawings as pictures.
 #include "lessons/Winkel1U.h"
 
 #include "TestHilfen.h"
 #include "app/Plattform.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
 
 #include <QApplication>
@@ -257,7 +258,7 @@ TEST_F(Winkel1, GradMinutenSekundenAbgeschnitten)
     GradInGMS(std::nextafter(11.0f, 0.0f), g, m, s);
     EXPECT_EQ((std::array{g, m, s}), (std::array{10, 59, 59}));
 
-    fenster.winkel2 = 359.5f;
+    fenster.DreheSchenkel(359.5f);
     const QImage bild = fenster.pntGrafik2->Abbild();
     EXPECT_EQ(fenster.pnlWinkel->Caption(), QStringLiteral("359° 30' 0''"));
     EXPECT_TRUE(ZeigtKlasse(bild, QStringLiteral("Erhabener Winkel"), farbeMeergruen));
@@ -299,4 +300,73 @@ TEST_F(Winkel1, JedesOeffnenBeginntVonVorn)
     EXPECT_TRUE(ZeigtKlasse(fenster.pntGrafik1->Abbild(), QStringLiteral("Kein Winkel"), farbeHimbeer));
     EXPECT_TRUE(ZeigtKlasse(fenster.pntGrafik2->Abbild(), QStringLiteral("Kein Winkel"), farbeHimbeer));
     QTest::mouseRelease(fenster.pntGrafik2, Qt::LeftButton, {}, Pixel(0.0f, -5.0f));
+}
+
+namespace {
+
+// A drawing's picture painted as its paint box paints it.
+QImage Gemalt(const TBild& bild)
+{
+    QImage bildpunkte(480, 480, QImage::Format_RGB32);
+    QPainter maler(&bildpunkte);
+    Leinwand lw(&maler);
+    BeginneZeichnung(lw, 480, 480, {-10.0f, 10.0f, -10.0f, 10.0f});
+    Zeichne(lw, bild);
+    maler.end();
+    return bildpunkte;
+}
+
+} // namespace
+
+TEST(Winkel1Bild, SchenkelBogenUndNamen)
+{
+    using namespace bild;
+    SetzeFarben();
+    const TWeltPunkt s{0, 0}, fest{8, 0};
+    // The vertex's name comes last, centred in the font the kind's name left.
+    const auto ende = [s](TFarbe farbe) {
+        TBild b;
+        b << TKreis{s, 0.15f, 1, clBlack, int(clBlack)}
+          << TText{TTextArt::Zentriert, QStringLiteral("S"), {-0.5f, 0}, clBlack, 12, true, clBlack,
+                   TSchrift{QStringLiteral("Arial"), 12, true, farbe}};
+        return b;
+    };
+    const auto art = [](const char* text, TFarbe farbe) {
+        return TText{TTextArt::Mitte, QString::fromUtf8(text), {0, 10}, farbe, 12, true};
+    };
+    const auto schenkel = [s](TWeltPunkt p, TFarbe farbe) { return TStrecke{s, p, 2, farbe, linieVoll}; };
+
+    TBild kein; // no arc, both legs on the x axis
+    kein << schenkel(fest, farbeHimbeer) << schenkel(fest, farbeHimbeer) << art("Kein Winkel", farbeHimbeer)
+         << ende(farbeHimbeer);
+    TBild recht;
+    recht << TBogen{s, 3, 0, 90, 2, farbeHimbeer} << schenkel(fest, farbeHimbeer)
+          << schenkel(Polar(s, 90, 8), farbeHimbeer) << art("Rechter Winkel", farbeHimbeer) << ende(farbeHimbeer);
+    TBild erhaben; // the right drawing's angle is not rounded
+    erhaben << TBogen{s, 3, 0, 359.5f, 2, farbeMeergruen} << schenkel(fest, farbeMeergruen)
+            << schenkel(Polar(s, 359.5f, 8), farbeMeergruen) << art("Erhabener Winkel", farbeMeergruen)
+            << ende(farbeMeergruen);
+
+    EXPECT_EQ(ErsterUnterschied(kein, Winkel1BildLinks(0, s, fest, fest)), "");
+    EXPECT_EQ(ErsterUnterschied(recht, Winkel1BildLinks(90, s, fest, Polar(s, 90, 8))), "");
+    EXPECT_EQ(ErsterUnterschied(erhaben, Winkel1BildRechts(359.5f, s, fest, Polar(s, 359.5f, 8))), "");
+}
+
+TEST_F(Winkel1, ZeichnungenZeigenIhrBildUndLassenDasPanelInRuhe)
+{
+    Tippe(fenster.edtWinkel1, QStringLiteral("123"));
+    QTest::mousePress(fenster.pntGrafik2, Qt::LeftButton, {}, Pixel(8.0f, 0.0f));
+    QTest::mouseMove(fenster.pntGrafik2, Pixel(-3.0f, -4.0f));
+    QTest::mouseRelease(fenster.pntGrafik2, Qt::LeftButton, {}, Pixel(-3.0f, -4.0f));
+    const TfrmWinkel1& f = fenster;
+    EXPECT_EQ(f.frei1, Polar(f.s, 123, 8));
+    EXPECT_EQ(f.frei2, Polar(f.s, f.winkel2, 8));
+    EXPECT_EQ(GroessteAbweichung(f.pntGrafik1->Abbild(), Gemalt(Winkel1BildLinks(123, f.s, f.fest1, f.frei1))), 0);
+    EXPECT_EQ(GroessteAbweichung(f.pntGrafik2->Abbild(), Gemalt(Winkel1BildRechts(f.winkel2, f.s, f.fest2, f.frei2))),
+              0);
+
+    // Painting only draws: the panel was set where the leg turned.
+    fenster.pnlWinkel->SetzeCaption(QStringLiteral("x"));
+    fenster.pntGrafik2->repaint();
+    EXPECT_EQ(fenster.pnlWinkel->Caption(), QStringLiteral("x"));
 }

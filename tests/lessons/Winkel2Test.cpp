@@ -1,12 +1,13 @@
 // The angle-transfer window: the six steps for sum and difference, the rule
 // that keeps the result within a full turn, the repeat control, and the
-// edit fields' silent corrections.
+// edit fields' silent corrections, and the construction as a picture.
 #include "lessons/Winkel2U.h"
 
 #include "TestHilfen.h"
 #include "app/Plattform.h"
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
+#include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
 
 #include <QApplication>
@@ -383,4 +384,59 @@ TEST_F(Winkel2, JedesOeffnenBeginntVonVorn)
     EXPECT_FALSE(fenster.btnWH->isEnabled());
     EXPECT_TRUE(EingabenSichtbar());
     EXPECT_EQ(fenster.lblUeb->text(), QStringLiteral("Übertragen von Winkeln: Addition"));
+}
+
+TEST(Winkel2Bild, SchritteAlsBild)
+{
+    using namespace bild;
+    SetzeFarben();
+    const TWinkelFigur eins{{10, 0}, {19, 0}, Polar({10, 0}, 25, 9)};
+    const TWinkelFigur zwei{{-10, 0}, {-1, 0}, Polar({-10, 0}, 40, 9)};
+    const TWeltPunkt s1 = eins.s, s2 = zwei.s;
+    const auto linie = [](TWeltPunkt p, TWeltPunkt q, int breite, TFarbe farbe) {
+        return TStrecke{p, q, breite, farbe, linieVoll};
+    };
+    const auto name = [](float x, TSchrift mass) {
+        return TText{TTextArt::Zentriert, QStringLiteral("S"), {x, 0}, clBlack, 12, true, clBlack, mass};
+    };
+    TBild winkel; // the two angles of every step
+    winkel << linie(s1, eins.fest, 2, farbeMeergruen) << linie(s1, eins.frei, 2, farbeMeergruen)
+           << linie(s2, zwei.fest, 2, farbeViolett) << linie(s2, zwei.frei, 2, farbeViolett);
+
+    TBild start = winkel;
+    start << name(9.5f, {}) << name(-10.5f, {});
+    // The sum 25 + 40 at the end, its arc and size 0.9 and 1.05 legs from S2
+    // (rounded as floats); the vertex name after the size is measured in its font.
+    TBild summe = winkel;
+    summe << TBogen{s1, 6.75f, -10, 35, 1, clBlack} << TBogen{s2, 6.75f, -10, 75, 1, clBlack}
+          << linie(Polar(s1, 0, 6.75f), Polar(s1, 25, 6.75f), 3, farbeHimbeer)
+          << linie(Polar(s2, 40, 6.75f), Polar(s2, 65, 6.75f), 3, farbeHimbeer)
+          << linie(s2, Polar(s2, 65, 9), 2, farbeMeergruen) << TBogen{s2, 0.9f * 9, 0, 65, 2, farbeBraun}
+          << TText{TTextArt::Zentriert, QStringLiteral("65°"), Polar(s2, 32.5f, 1.05f * 9), farbeBraun, 14, true}
+          << name(9.5f, {QStringLiteral("Arial"), 14, true, farbeBraun}) << name(-10.5f, {});
+
+    EXPECT_EQ(ErsterUnterschied(start, Winkel2Bild(0, 1, 25, 40, 9, eins, zwei)), "");
+    EXPECT_EQ(ErsterUnterschied(summe, Winkel2Bild(6, 1, 25, 40, 9, eins, zwei)), "");
+}
+
+TEST_F(Winkel2, ZeichnungZeigtIhrBildUndLaesstDieAnweisungInRuhe)
+{
+    WaehleArt(1);
+    fenster.scrWinkel1->setValue(15);
+    Vor(6);
+    const TfrmWinkel2& f = fenster;
+    EXPECT_EQ(f.eins.frei, Polar(f.eins.s, 15, 9));
+    EXPECT_EQ(f.zwei.frei, Polar(f.zwei.s, 40, 9));
+    QImage gemalt(1000, 480, QImage::Format_RGB32);
+    QPainter maler(&gemalt);
+    Leinwand lw(&maler);
+    BeginneZeichnung(lw, 1000, 480, {-20.0f, 20.0f, -10.0f, 10.0f});
+    Zeichne(lw, Winkel2Bild(6, 2, 15, 40, 9, f.eins, f.zwei));
+    maler.end();
+    EXPECT_EQ(GroessteAbweichung(fenster.pntGrafik->Abbild(), gemalt), 0);
+
+    // Painting only draws: the instruction was set by the step control.
+    fenster.lblStatus->setText(QStringLiteral("x"));
+    fenster.pntGrafik->repaint();
+    EXPECT_EQ(fenster.lblStatus->text(), QStringLiteral("x"));
 }
