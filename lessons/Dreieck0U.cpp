@@ -81,10 +81,9 @@ TfrmDreieck0::TfrmDreieck0(QWidget* eltern)
     pntTxt2->OnPaint = [this] { pntTxt2Paint(); };
     pntTxt3->OnPaint = [this] { pntTxt3Paint(); };
 
-    menSeiten = NeuerMenuePunkt(QStringLiteral("Einteilung nach Seitenlängen"));
-    menWinkel = NeuerMenuePunkt(QStringLiteral("Einteilung nach Winkeln"));
-    connect(menSeiten, &QAction::triggered, this, [this] { menArtClick(menSeiten); });
-    connect(menWinkel, &QAction::triggered, this, [this] { menArtClick(menWinkel); });
+    const auto art = [this](QAction* punkt) { menArtClick(punkt); };
+    menSeiten = NeuerMenuePunkt(QStringLiteral("Einteilung nach Seitenlängen"), art);
+    menWinkel = NeuerMenuePunkt(QStringLiteral("Einteilung nach Winkeln"), art);
 }
 
 // Every opening starts in the classification by sides with three new

@@ -67,12 +67,11 @@ TfrmDreieck1::TfrmDreieck1(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     pnlStatus1 = NeuesPanel(QRect(4, 655, 1007, 55));
     pntStatus = new TPaintBox(pnlStatus1, QRect(2, 2, 1003, 51));
 
-    menSatz1 = NeuerMenuePunkt(QStringLiteral("Satz &1 (SSS)"));
-    menSatz2 = NeuerMenuePunkt(QStringLiteral("Satz &2 (WSW)"));
-    menSatz3 = NeuerMenuePunkt(QStringLiteral("Satz &3 (SWS)"));
-    menSatz4 = NeuerMenuePunkt(QStringLiteral("Satz &4 (SSW)"));
-    for (QAction* punkt : {menSatz1, menSatz2, menSatz3, menSatz4})
-        connect(punkt, &QAction::triggered, this, [this, punkt] { menSatzClick(punkt); });
+    const auto satz = [this](QAction* punkt) { menSatzClick(punkt); };
+    menSatz1 = NeuerMenuePunkt(QStringLiteral("Satz &1 (SSS)"), satz);
+    menSatz2 = NeuerMenuePunkt(QStringLiteral("Satz &2 (WSW)"), satz);
+    menSatz3 = NeuerMenuePunkt(QStringLiteral("Satz &3 (SWS)"), satz);
+    menSatz4 = NeuerMenuePunkt(QStringLiteral("Satz &4 (SSW)"), satz);
 
     UpDown->OnClick = [this](TUpDown*) { UpDownClick(); };
     grpLoesungen->OnClick = [this] { grpLoesungenClick(); };

@@ -56,13 +56,12 @@ TfrmDreieck2::TfrmDreieck2(QWidget* eltern) : TLektionsFenster(QStringLiteral("B
     pnlStatus1 = NeuesPanel(QRect(4, 655, 1007, 55));
     pntStatus = new TPaintBox(pnlStatus1, QRect(2, 2, 1003, 51));
 
-    menEigen1 = NeuerMenuePunkt(QStringLiteral("Höhen"));
-    menEigen2 = NeuerMenuePunkt(QStringLiteral("Seitensymmetralen"));
-    menEigen3 = NeuerMenuePunkt(QStringLiteral("Winkelsymmetralen"));
-    menEigen4 = NeuerMenuePunkt(QStringLiteral("Schwerlinien"));
+    const auto eigenschaft = [this](QAction* punkt) { menEigenClick(punkt); };
+    menEigen1 = NeuerMenuePunkt(QStringLiteral("Höhen"), eigenschaft);
+    menEigen2 = NeuerMenuePunkt(QStringLiteral("Seitensymmetralen"), eigenschaft);
+    menEigen3 = NeuerMenuePunkt(QStringLiteral("Winkelsymmetralen"), eigenschaft);
+    menEigen4 = NeuerMenuePunkt(QStringLiteral("Schwerlinien"), eigenschaft);
 
-    for (QAction* punkt : {menEigen1, menEigen2, menEigen3, menEigen4})
-        connect(punkt, &QAction::triggered, this, [this, punkt] { menEigenClick(punkt); });
     UpDown->OnClick = [this](TUpDown*) { UpDownClick(); };
     connect(chkWinkel, &QCheckBox::clicked, this, [this] { chkWinkelClick(); });
     connect(chkBeschriftung, &QCheckBox::clicked, this, [this] { chkBeschriftungClick(); });

@@ -78,8 +78,9 @@ TfrmDreieck3::TfrmDreieck3(QWidget* eltern) : TLektionsFenster(QStringLiteral("D
     lblWinkel = NeuesLabel(grpWinkel, QRect(2, 51, 180, 22), QStringLiteral("60°"), 16, true, clBlack);
     grpWinkel->hide();
 
-    menPunkte = NeuerMenuePunkt(QStringLiteral("Schnittpunkte"));
-    menKreis = NeuerMenuePunkt(QStringLiteral("Thaleskreis"));
+    const auto art = [this](QAction* punkt) { menArtClick(punkt); };
+    menPunkte = NeuerMenuePunkt(QStringLiteral("Schnittpunkte"), art);
+    menKreis = NeuerMenuePunkt(QStringLiteral("Thaleskreis"), art);
 
     Verbinden();
 }
@@ -128,8 +129,6 @@ void TfrmDreieck3::LinienGruppenAnlegen()
 
 void TfrmDreieck3::Verbinden()
 {
-    connect(menPunkte, &QAction::triggered, this, [this] { menArtClick(menPunkte); });
-    connect(menKreis, &QAction::triggered, this, [this] { menArtClick(menKreis); });
     for (QCheckBox* chk : {chkHA, chkHB, chkHC})
         connect(chk, &QCheckBox::toggled, this, [this, chk] { chkHClick(chk); });
     for (QCheckBox* chk : {chkSA, chkSB, chkSC})
