@@ -226,6 +226,17 @@ struct TBild {
     bool operator==(const TBild&) const = default;
 };
 
+// The items of one kind, in drawing order.
+template <class T>
+std::vector<T> Teile(const TBild& bild)
+{
+    std::vector<T> teile;
+    for (const TBildTeil& teil : bild.teile)
+        if (const T* t = std::get_if<T>(&teil))
+            teile.push_back(*t);
+    return teile;
+}
+
 // The font a text leaves on the canvas once drawn: Arial in the text's size,
 // weight and colour, but Symbol where a Greek text ends in a Greek letter (the
 // renderers end in the font of the last character). A label drawn after it

@@ -44,17 +44,6 @@ QPoint Pixel(float x, float y)
     return {px, py};
 }
 
-// The items of one kind in a picture, in drawing order.
-template <class T>
-std::vector<T> Teile(const TBild& bild)
-{
-    std::vector<T> teile;
-    for (const TBildTeil& teil : bild.teile)
-        if (const T* t = std::get_if<T>(&teil))
-            teile.push_back(*t);
-    return teile;
-}
-
 std::vector<bild::TText> Texte(const TBild& bild, bild::TTextArt art)
 {
     std::vector<bild::TText> texte;

@@ -43,16 +43,6 @@ TText Ecke(const char* text, TPunkt p, const TSchrift& mass = {})
     return {TTextArt::Mitte, QString::fromUtf8(text), p, clBlack, 12, true, clBlack, mass};
 }
 
-template <class T>
-std::vector<T> Teile(const TBild& bild)
-{
-    std::vector<T> gefunden;
-    for (const TBildTeil& teil : bild.teile)
-        if (const T* t = std::get_if<T>(&teil))
-            gefunden.push_back(*t);
-    return gefunden;
-}
-
 bool Hat(const TBild& bild, const TBildTeil& teil)
 {
     return std::find(bild.teile.begin(), bild.teile.end(), teil) != bild.teile.end();

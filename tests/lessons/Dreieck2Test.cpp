@@ -42,20 +42,10 @@ constexpr TDreieck stumpfBeiB{{-14, -12}, {8, -12}, {12, 14}};
 constexpr TDreieck rechtBeiA{{-10, -12}, {12, -12}, {-10, 14}};
 constexpr TDreieck rechtBeiB{{-12, -12}, {10, -12}, {10, 14}};
 
-template <class T>
-std::vector<T> Alle(const TBild& bild)
-{
-    std::vector<T> alle;
-    for (const TBildTeil& e : bild.teile)
-        if (const T* t = std::get_if<T>(&e))
-            alle.push_back(*t);
-    return alle;
-}
-
 std::vector<TStrecke> Linien(const TBild& bild, TFarbe farbe, int stil)
 {
     std::vector<TStrecke> linien;
-    for (const TStrecke& l : Alle<TStrecke>(bild))
+    for (const TStrecke& l : Teile<TStrecke>(bild))
         if (l.farbe == farbe && l.stil == stil)
             linien.push_back(l);
     return linien;
@@ -195,25 +185,25 @@ TEST_F(Dreieck2Bild, HoehenAmSpitzwinkligenStartdreieck)
                                                                  {d.A, fa, 1, v, linieVoll},
                                                                  {d.B, fb, 1, v, linieVoll}}));
     EXPECT_TRUE(Linien(bild, clBlack, liniePunktiert).empty()); // acute: nothing prolonged
-    EXPECT_EQ(Alle<TRechterWinkel>(bild),
+    EXPECT_EQ(Teile<TRechterWinkel>(bild),
               (std::vector<TRechterWinkel>{{{28, 0}, fc, 2, 1, v, 'L'}, {{-20, 24}, fa, 2, 1, v, 'L'},
                                            {{-8, -24}, fb, 2, 1, v, 'R'}}));
     // Each name is measured in the font the label before it left: "h!b" in the large one of "H".
-    EXPECT_EQ(Alle<TSeitenName>(bild), (std::vector<TSeitenName>{{"h!c", d.C, fc, h, 1.2f, v, TSchrift{}},
+    EXPECT_EQ(Teile<TSeitenName>(bild), (std::vector<TSeitenName>{{"h!c", d.C, fc, h, 1.2f, v, TSchrift{}},
                                                                  {"h!a", d.A, fa, h, 1.2f, v, Arial(12, v)},
                                                                  {"h!b", d.B, fb, h, 1.1f, v, Arial(15, v)}}));
-    EXPECT_EQ(Alle<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "H", {float(h.x + 0.8L), float(h.y - 0.8L)},
+    EXPECT_EQ(Teile<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "H", {float(h.x + 0.8L), float(h.y - 0.8L)},
                                                       v, 15, true, clBlack, Arial(12, v)}}));
     // Each switch removes its own things only; H stays, measured after the vertex names.
     EXPECT_EQ(Texte(SchrittBild(hoehen, 4, true, false, d)), std::vector<QString>{"H"});
-    EXPECT_EQ(Alle<TText>(SchrittBild(hoehen, 4, true, false, d))[0].mass, TSchrift{});
-    EXPECT_EQ(Alle<TRechterWinkel>(SchrittBild(hoehen, 4, true, false, d)).size(), 3u);
+    EXPECT_EQ(Teile<TText>(SchrittBild(hoehen, 4, true, false, d))[0].mass, TSchrift{});
+    EXPECT_EQ(Teile<TRechterWinkel>(SchrittBild(hoehen, 4, true, false, d)).size(), 3u);
     EXPECT_EQ(Texte(SchrittBild(hoehen, 4, false, true, d)).size(), 4u);
-    EXPECT_TRUE(Alle<TRechterWinkel>(SchrittBild(hoehen, 4, false, true, d)).empty());
+    EXPECT_TRUE(Teile<TRechterWinkel>(SchrittBild(hoehen, 4, false, true, d)).empty());
 
     // A right angle at A is marked once, at step 1; one at B only at step 2.
     const auto marken = [](const TDreieck& r, int s) {
-        return Alle<TRechterWinkel>(SchrittBild(hoehen, s, true, true, r));
+        return Teile<TRechterWinkel>(SchrittBild(hoehen, s, true, true, r));
     };
     ASSERT_EQ(Winkel(rechtBeiA.A, rechtBeiA.B, rechtBeiA.C), 90.0f);
     ASSERT_EQ(marken(rechtBeiA, 1).size(), 1u);
@@ -245,8 +235,8 @@ TEST_F(Dreieck2Bild, HoehenBeiStumpfemWinkel)
         EXPECT_EQ(hoehenLinien[1], (TStrecke{fc, {-12, -18}, 1, v, linieVoll}));
         EXPECT_EQ(hoehenLinien[3], (TStrecke{d.A, Weiter(d.A, h, 6), 1, v, linieVoll}));
         EXPECT_EQ(hoehenLinien[5], (TStrecke{fb, Weiter(d.B, fb, 6), 1, v, linieVoll}));
-        EXPECT_EQ(Alle<TRechterWinkel>(bild)[0].seite, 'R');
-        EXPECT_EQ(Alle<TText>(bild)[0].ort, (TPunkt{float(h.x - 1.2L), float(h.y - 0.8L)})); // H left of A
+        EXPECT_EQ(Teile<TRechterWinkel>(bild)[0].seite, 'R');
+        EXPECT_EQ(Teile<TText>(bild)[0].ort, (TPunkt{float(h.x - 1.2L), float(h.y - 0.8L)})); // H left of A
     }
     {
         const TDreieck& d = stumpfBeiB; // F_c = (12, -12) right of B, H = (12, -16)
@@ -308,19 +298,19 @@ TEST_F(Dreieck2Bild, SeitensymmetralenUndUmkreis)
     // Each name at its bisector's left end on the square's border (the lower end of the upright one).
     const auto art = TTextArt::Zentriert;
     // Each measured in the font of the label before it: "s!B!C" in the large one of "U".
-    ErwarteTexte(Alle<TText>(bild),
+    ErwarteTexte(Teile<TText>(bild),
                  {{art, "s!A!B", {0, -18}, f, 12, true, clBlack, TSchrift{}},
                   {art, "s!A!C", {-18, 14.0f / 3}, f, 12, true, clBlack, Arial(12, f)},
                   {art, "U", {0.8f, float(u.y - 0.8L)}, f, 15, true, clBlack, Arial(12, f)},
                   {art, "s!B!C", {-18, -49.0f / 3}, f, 12, true, clBlack, Arial(15, f)}});
-    EXPECT_EQ(Alle<TRechterWinkel>(bild),
+    EXPECT_EQ(Teile<TRechterWinkel>(bild),
               (std::vector<TRechterWinkel>{{{28, 0}, mitten[0], 2, 1, f, 'L'}, {{-8, -24}, mitten[1], 2, 1, f, 'L'},
                                            {{-20, 24}, mitten[2], 2, 1, f, 'R'}}));
     EXPECT_FLOAT_EQ(u.y, -4.0f / 3.0f);
-    EXPECT_EQ(Alle<TKreis>(bild), (std::vector<TKreis>{{u, Abstand(u, d.C), 2, f}}));
+    EXPECT_EQ(Teile<TKreis>(bild), (std::vector<TKreis>{{u, Abstand(u, d.C), 2, f}}));
     const TBild nackt = SchrittBild(seitensymmetralen, 5, false, false, d);
     EXPECT_EQ(Texte(nackt), std::vector<QString>{"U"});
-    EXPECT_TRUE(Alle<TRechterWinkel>(nackt).empty());
+    EXPECT_TRUE(Teile<TRechterWinkel>(nackt).empty());
 }
 
 TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
@@ -336,12 +326,12 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
     const TBild bild = SchrittBild(winkelsymmetralen, 5, true, true, d);
     const std::vector<TStrecke> linien = Linien(bild, f, linieStrichPunkt);
     ASSERT_EQ(linien.size(), 3u);
-    EXPECT_EQ(Alle<TBogen>(bild),
+    EXPECT_EQ(Teile<TBogen>(bild),
               (std::vector<TBogen>{{d.A, 4, 0, float(a)}, {d.B, 4, float(180 - b), 180},
                                          {d.C, 4, float(180 + a), float(180 + a + g)}}));
     // Each half: the Greek name over "2", black, size 10.
     const auto halb = [](const char* name, TPunkt ort) { return TBruch{name, "2", ort}; };
-    EXPECT_EQ(Alle<TBruch>(bild),
+    EXPECT_EQ(Teile<TBruch>(bild),
               (std::vector<TBruch>{halb("~a", Polar(d.A, a / 4, 6)), halb("~a", Polar(d.A, 3 * a / 4, 6.5f)),
                                    halb("~b", Polar(d.B, 180 - b / 4, 6)),
                                    halb("~b", Polar(d.B, 180 - 3 * b / 4, 6.5f)),
@@ -352,14 +342,14 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
     const TPunkt t = Fuss(d.B, d.C, i), r{t.x - i.x, t.y - i.y};
     const float n = 0.6f / std::hypot(r.x, r.y);
     const auto s = TTextArt::SymbolMitte;
-    ErwarteTexte(Alle<TText>(bild), {{s, "w*a", AmRand(i, d.A), f, 12}, {s, "w*b", AmRand(i, d.B), f, 12},
+    ErwarteTexte(Teile<TText>(bild), {{s, "w*a", AmRand(i, d.A), f, 12}, {s, "w*b", AmRand(i, d.B), f, 12},
                                      {TTextArt::TimesMitte, "~I", {i.x + 0.8f, i.y - 0.8f}, f, 15},
                                      {s, "w*g", AmRand(i, d.C), f, 12},
                                      {s, "~r", {(i.x + t.x) / 2 + n * r.y, (i.y + t.y) / 2 - n * r.x}, f, 12}});
     // The radii to the touching points and the incircle.
     const auto radien = Linien(bild, clBlack, liniePunktiert);
     ASSERT_EQ(radien.size(), 3u);
-    const auto kreis = Alle<TKreis>(bild);
+    const auto kreis = Teile<TKreis>(bild);
     ASSERT_EQ(kreis.size(), 1u);
     EXPECT_NEAR(kreis[0].radius, rho, 1e-4);
     EXPECT_NEAR(Abstand(kreis[0].mitte.x, kreis[0].mitte.y, i.x, i.y), 0, 1e-4);
@@ -369,12 +359,12 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
 
     // Back at step 4 the circle and ρ are gone, the bisectors stay.
     const TBild vier = SchrittBild(winkelsymmetralen, 4, true, true, d);
-    EXPECT_TRUE(Alle<TKreis>(vier).empty());
+    EXPECT_TRUE(Teile<TKreis>(vier).empty());
     EXPECT_EQ(Texte(vier), (std::vector<QString>{"w*a", "w*b", "~I", "w*g"}));
     EXPECT_EQ(Linien(vier, f, linieStrichPunkt), linien);
     // Switched off: no arcs, fractions or bisector names; "~I" and "~r" stay.
     const TBild nackt = SchrittBild(winkelsymmetralen, 5, false, false, d);
-    EXPECT_TRUE(Alle<TBogen>(nackt).empty() && Alle<TBruch>(nackt).empty());
+    EXPECT_TRUE(Teile<TBogen>(nackt).empty() && Teile<TBruch>(nackt).empty());
     EXPECT_EQ(Texte(nackt), (std::vector<QString>{"~I", "~r"}));
 }
 
@@ -387,10 +377,10 @@ TEST_F(Dreieck2Bild, Schwerlinien)
     EXPECT_EQ(Linien(bild, f, linieVoll), (std::vector<TStrecke>{{mab, d.C, 1, f, linieVoll},
                                                                  {mac, d.B, 1, f, linieVoll},
                                                                  {mbc, d.A, 1, f, linieVoll}}));
-    EXPECT_EQ(Alle<TSeitenName>(bild), (std::vector<TSeitenName>{{"s!C", mab, d.C, s, 0.8f, f, TSchrift{}},
+    EXPECT_EQ(Teile<TSeitenName>(bild), (std::vector<TSeitenName>{{"s!C", mab, d.C, s, 0.8f, f, TSchrift{}},
                                                                  {"s!B", mac, d.B, s, 0.8f, f, Arial(12, f)},
                                                                  {"s!A", mbc, d.A, s, 0.8f, f, Arial(15, f)}}));
-    EXPECT_EQ(Alle<TText>(bild),
+    EXPECT_EQ(Teile<TText>(bild),
               (std::vector<TText>{{TTextArt::Zentriert, "S", {-1.2f, -2.8f}, f, 15, true, clBlack, Arial(12, f)}}));
     EXPECT_EQ(SchrittBild(schwerlinien, 4, false, true, d), bild); // no marks to switch
 }
@@ -407,7 +397,7 @@ TEST_F(Dreieck2Bild, OhneMittelpunkteNurDasDreieck)
 namespace {
 
 // The lines of an instruction.
-std::vector<TText> Zeilen(int e, int s) { return Alle<TText>(Anweisung(e, s)); }
+std::vector<TText> Zeilen(int e, int s) { return Teile<TText>(Anweisung(e, s)); }
 
 } // namespace
 

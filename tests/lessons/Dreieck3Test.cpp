@@ -39,17 +39,6 @@ void ErwartePunkt(TWeltPunkt p, double x, double y, double toleranz = 1e-4)
     EXPECT_NEAR(p.y, y, toleranz);
 }
 
-// The items of one kind, in drawing order.
-template <class T>
-std::vector<T> Teile(const TBild& bild)
-{
-    std::vector<T> teile;
-    for (const TBildTeil& teil : bild.teile)
-        if (const T* t = std::get_if<T>(&teil))
-            teile.push_back(*t);
-    return teile;
-}
-
 // The segments of one colour and style: heights violet with their dotted
 // pieces black, perpendicular bisectors brown, angle bisectors olive, medians
 // magenta, the Euler line red.
