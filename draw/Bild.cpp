@@ -131,7 +131,10 @@ QString P(TWeltPunkt p) { return QStringLiteral("(%1|%2)").arg(double(p.x)).arg(
 QString F(TFarbe f) { return QStringLiteral("#%1").arg(f, 6, 16, QLatin1Char('0')); }
 QString S(const TSchrift& s)
 {
-    return QStringLiteral("%1 %2%3").arg(s.name).arg(s.groesse).arg(s.fett ? QStringLiteral(" fett") : QString());
+    return QStringLiteral("%1 %2%3 %4")
+        .arg(s.name)
+        .arg(s.groesse)
+        .arg(s.fett ? QStringLiteral(" fett") : QString(), F(s.farbe));
 }
 QString Q(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
 
