@@ -1,5 +1,7 @@
 #include "lessons/Symmetrie1Bild.h"
 
+#include "app/Vorlesen.h"
+
 #include "draw/GlobalU.h"
 
 #include <algorithm>
@@ -114,6 +116,44 @@ TBild Symmetrie1Bild(int anzahl, const TMarkierPunkt* punkte, int markiert, bool
         }
     }
     return b;
+}
+
+QString Anleitung(int schritt)
+{
+    static const QString jeSchritt[] = {
+        QStringLiteral("Führe die Konstruktion schrittweise durch."),
+        QStringLiteral("Zeichne die Normalen zur Symmetrieachse durch die Punkte."),
+        QStringLiteral("Nimm den Abstand von der Symmetrieachse zum Punkt in den Zirkel."),
+        QStringLiteral("Schalge diesen Abstand mit dem Zirkel auf der Normalen ab."),
+        QStringLiteral("Verbinde die gespiegelten Punkte durch Strecke."),
+    };
+    return jeSchritt[schritt >= 1 && schritt <= letzterSchritt ? schritt : 0];
+}
+
+QString Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt)
+{
+    QString text = QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0).");
+    if (markiert < anzahl)
+        return text + QLatin1Char(' ') + MarkierText(punkte, markiert, anzahl);
+    QStringList gesetzt, bilder;
+    for (int i = 1; i <= markiert; ++i) {
+        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
+        bilder << PunktText(QStringLiteral("P%1'").arg(i), -punkte[i].x, punkte[i].y);
+    }
+    text += (anzahl == 2 ? QStringLiteral(" Strecke ") : QStringLiteral(" Figur ")) + gesetzt.join(QStringLiteral(", "))
+        + QStringLiteral(".");
+    if (schritt <= 0)
+        return text;
+    text += QStringLiteral(" Schritt %1 von %2: %3").arg(schritt).arg(letzterSchritt).arg(Anleitung(schritt));
+    if (schritt <= 3)
+        text += QStringLiteral(" Gezeichnet: Normalen zur Spiegelachse");
+    if (schritt == 2 || schritt == 3)
+        text += QStringLiteral(", Abstände von der Achse");
+    if (schritt == 3)
+        text += QStringLiteral(", dieselben Abstände jenseits der Achse mit Kreisbögen abgetragen");
+    if (schritt >= 4)
+        text += QStringLiteral(" Gespiegelte Figur ") + bilder.join(QStringLiteral(", "));
+    return text + QStringLiteral(".");
 }
 
 } // namespace symmetrie1

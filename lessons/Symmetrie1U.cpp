@@ -1,8 +1,6 @@
 // "Spiegeln": reflecting a marked figure in the y axis, step by step.
 #include "lessons/Symmetrie1U.h"
 
-#include "app/Vorlesen.h"
-
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/GlobalU.h"
@@ -17,7 +15,6 @@ const QString textUeb = QStringLiteral("Symmetrische Figuren – Symmetrieachse"
 const QString textAnfang = QStringLiteral(
     "Wähle die Anzahl der Punkte aus und markiere diese durch Klicken mit der Maus innerhalb "
     "des strichlierten Rahmens.");
-const QString textSchritt0 = QStringLiteral("Führe die Konstruktion schrittweise durch.");
 const QString textAusserhalb = QStringLiteral("Der Punkt liegt nicht innerhab der Markierung!");
 const QString textKeinPunkt = QStringLiteral("Kein weiterer Punkt möglich!");
 
@@ -54,44 +51,9 @@ TfrmSymmetrie1::TfrmSymmetrie1(QWidget* eltern)
     grpAnzahl->OnClick = [this] { grpAnzahlClick(); };
     UpDown->OnClick = [this](TUpDown* sender) { UpDownClick(sender); };
     connect(btnWH, &QPushButton::clicked, this, [this] { btnWHClick(); });
-    pntGrafik->OnBeschreibung = [this] { return Beschreibung(anzahlPunkte, punkte, markiert, Schritt); };
-}
-
-QString TfrmSymmetrie1::Anleitung(int schritt)
-{
-    switch (schritt) {
-    case 1: return QStringLiteral("Zeichne die Normalen zur Symmetrieachse durch die Punkte.");
-    case 2: return QStringLiteral("Nimm den Abstand von der Symmetrieachse zum Punkt in den Zirkel.");
-    case 3: return QStringLiteral("Schalge diesen Abstand mit dem Zirkel auf der Normalen ab.");
-    case 4: return QStringLiteral("Verbinde die gespiegelten Punkte durch Strecke.");
-    default: return textSchritt0;
-    }
-}
-
-QString TfrmSymmetrie1::Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt)
-{
-    QString text = QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0).");
-    if (markiert < anzahl)
-        return text + QLatin1Char(' ') + MarkierText(punkte, markiert, anzahl);
-    QStringList gesetzt, bilder;
-    for (int i = 1; i <= markiert; ++i) {
-        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
-        bilder << PunktText(QStringLiteral("P%1'").arg(i), -punkte[i].x, punkte[i].y);
-    }
-    text += (anzahl == 2 ? QStringLiteral(" Strecke ") : QStringLiteral(" Figur ")) + gesetzt.join(QStringLiteral(", "))
-        + QStringLiteral(".");
-    if (schritt <= 0)
-        return text;
-    text += QStringLiteral(" Schritt %1 von %2: %3").arg(schritt).arg(letzterSchritt).arg(Anleitung(schritt));
-    if (schritt <= 3)
-        text += QStringLiteral(" Gezeichnet: Normalen zur Spiegelachse");
-    if (schritt == 2 || schritt == 3)
-        text += QStringLiteral(", Abstände von der Achse");
-    if (schritt == 3)
-        text += QStringLiteral(", dieselben Abstände jenseits der Achse mit Kreisbögen abgetragen");
-    if (schritt >= 4)
-        text += QStringLiteral(" Gespiegelte Figur ") + bilder.join(QStringLiteral(", "));
-    return text + QStringLiteral(".");
+    pntGrafik->OnBeschreibung = [this] {
+        return symmetrie1::Beschreibung(anzahlPunkte, punkte, markiert, Schritt);
+    };
 }
 
 // ---------------------------------------------------------------------------
@@ -134,7 +96,7 @@ void TfrmSymmetrie1::grpAnzahlClick()
     anzahlPunkte = grpAnzahl->ItemIndex() + 2;
 
     grpSchritt->setVisible(false);
-    lblStatus->setText(textSchritt0);
+    lblStatus->setText(symmetrie1::Anleitung(0));
 
     Schritt = 0;
     UpDown->SetzePosition(0);
@@ -178,7 +140,7 @@ void TfrmSymmetrie1::UpDownClick(TUpDown*)
 {
     Schritt = UpDown->Position();
     ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, Schritt);
-    lblStatus->setText(Anleitung(Schritt));
+    lblStatus->setText(symmetrie1::Anleitung(Schritt));
 
     // The number of points may be changed at step 0 and at the last step only;
     // reaching the last step also offers the repeat.
@@ -198,7 +160,7 @@ void TfrmSymmetrie1::btnWHClick()
     Schritt = 0;
     UpDown->SetzePosition(0);
     ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, 0);
-    lblStatus->setText(textSchritt0);
+    lblStatus->setText(symmetrie1::Anleitung(0));
     btnWH->setEnabled(false);
     grpAnzahl->setEnabled(false);
     pntGrafik->repaint();

@@ -36,7 +36,7 @@ public:
     // The drawing's world window: x -20..20, y -10..10 on the paint box.
     static constexpr float rahmenX = symmetrie1::rahmenX; // marking frame: |x| < 19, |y| < 9
     static constexpr float rahmenY = symmetrie1::rahmenY;
-    static constexpr int letzterSchritt = 4;
+    static constexpr int letzterSchritt = symmetrie1::letzterSchritt;
 
     // Handlers.
     void grpAnzahlClick();
@@ -44,12 +44,6 @@ public:
     void UpDownClick(TUpDown* sender);
     void btnWHClick();
     void pntGrafikPaint();
-
-    // The instruction shown at a step.
-    static QString Anleitung(int schritt);
-    // What the drawing shows, for a screen reader: the axis, the marked points,
-    // the construction of the step and the mirrored points.
-    static QString Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt);
 
 protected:
     void FormActivate() override;

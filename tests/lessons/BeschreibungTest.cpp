@@ -57,10 +57,10 @@ TEST(BeschreibungTest, SagtWasDieZeichnungZeigt)
              return dreieck0::TextBeschreibung(3, dreieck0::einteilungSeiten, {.c = 20.0f, .a = 20.1f, .b = 19.9f});
          },
          QStringLiteral("Alle drei Seiten sind gleich lang: AB = 20, BC = 20, AC = 20")},
-        {"Spiegeln beim Markieren", [&punkte] { return TfrmSymmetrie1::Beschreibung(3, punkte, 2, 0); },
+        {"Spiegeln beim Markieren", [&punkte] { return symmetrie1::Beschreibung(3, punkte, 2, 0); },
          QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). 2 von 3 Punkten im rot punktierten Rahmen "
                         "markiert: P1(−4|2,5), P2(6|0).")},
-        {"Spiegeln am Ende", [&punkte] { return TfrmSymmetrie1::Beschreibung(2, punkte, 2, 4); },
+        {"Spiegeln am Ende", [&punkte] { return symmetrie1::Beschreibung(2, punkte, 2, 4); },
          QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0). Strecke P1(−4|2,5), P2(6|0). Schritt 4 "
                         "von 4: Verbinde die gespiegelten Punkte durch Strecke. Gespiegelte Figur P1'(4|2,5), "
                         "P2'(−6|0).")},
