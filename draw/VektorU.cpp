@@ -14,6 +14,11 @@ float Skalarprodukt(float ax, float ay, float bx, float by)
     return static_cast<float>(L(ax) * bx + L(ay) * by);
 }
 
+float Kreuzprodukt(float ax, float ay, float bx, float by)
+{
+    return static_cast<float>(L(ax) * by - L(ay) * bx);
+}
+
 float Zwischenwinkel(float ax, float ay, float bx, float by)
 {
     const float s = Skalarprodukt(ax, ay, bx, by);

@@ -5,6 +5,8 @@
 #include "draw/KoordU.h"
 
 float Skalarprodukt(float ax, float ay, float bx, float by);
+// ax*by - ay*bx: not below 0 when b lies counter-clockwise from a by at most 180 degrees.
+float Kreuzprodukt(float ax, float ay, float bx, float by);
 // Angle between a and b in degrees, 0..180; 0 when either vector is zero.
 float Zwischenwinkel(float ax, float ay, float bx, float by);
 // The vector from P1 to P2.

@@ -216,11 +216,6 @@ TBild WinkelKonstruktion(const TWinkel& w, int schritt)
 
 } // namespace
 
-float Kreuzprodukt(float x1, float y1, float x2, float y2)
-{
-    return float(double(x1) * y2 - double(y1) * x2);
-}
-
 QString StreckenAnleitung(int schritt) { return ausTabelle(anleitungen1, schritt); }
 QString WinkelAnleitung(int schritt) { return ausTabelle(anleitungen2, schritt); }
 

@@ -15,10 +15,6 @@ constexpr float rahmen = 5;
 
 } // namespace symmetrie2
 
-// x1*y2 - y1*x2: not below 0 when (x2, y2) lies counter-clockwise from (x1, y1)
-// by at most 180 degrees.
-float Kreuzprodukt(float x1, float y1, float x2, float y2);
-
 // The instructions of the two constructions at a step (the left one has steps
 // 0..3, the right one 0..4); step 0, and any step beyond the last, asks to go
 // through the construction step by step.

@@ -85,6 +85,8 @@ TEST(Vektor, Grundrechenarten)
     EXPECT_FLOAT_EQ(x, 1.5f);
     EXPECT_FLOAT_EQ(y, 3.5f);
     EXPECT_FLOAT_EQ(Skalarprodukt(1, 2, 3, -4), -5.0f);
+    EXPECT_FLOAT_EQ(Kreuzprodukt(1, 2, 3, -4), -10.0f);
+    EXPECT_EQ(Kreuzprodukt(1, 0, -1, 0), 0.0f); // half a turn still counts as counter-clockwise
     EXPECT_FLOAT_EQ(Laenge(-3, 4), 5.0f);
     EXPECT_FLOAT_EQ(Abstand(1, 1, 4, 5), 5.0f);
     EXPECT_FLOAT_EQ(Abstand(4, 5, 1, 1), 5.0f);
