@@ -1,8 +1,10 @@
 #include "app/InformationU.h"
 
 #include "app/Vorlesen.h"
+#include "draw/Texte.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
@@ -53,10 +55,10 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
     client_->Rolle = TPaintBox::TRolle::Text;
     client_->setAccessibleName(QStringLiteral("Aus der Geschichte der Geometrie"));
     client_->OnBeschreibung = [] {
-        QStringList zeilen;
+        std::vector<std::string> zeilen;
         for (const TGeschichtsZeile& zeile : GeschichtsZeilen())
-            zeilen << Klartext(zeile.text);
-        return zeilen.join(QLatin1Char(' '));
+            zeilen.push_back(Klartext(zeile.text.toStdString()));
+        return Verbunden(zeilen, " ");
     };
     SetzeClient(client_, 1016, 722);
 

@@ -3,7 +3,7 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 #include "app/BildAusgabe.h"
 #include "app/Plattform.h"
 #include "app/Vorlesen.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>

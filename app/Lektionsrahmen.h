@@ -33,13 +33,6 @@ struct TWiederholGruppe {
     QPushButton* btn = nullptr;
 };
 
-// A point the pupil marked in a drawing, in world units; `gesetzt` once it is marked.
-struct TMarkierPunkt {
-    float x = 0;
-    float y = 0;
-    bool gesetzt = false;
-};
-
 // One drawing area with its title and instruction panels.
 struct TBereich {
     TPanel* pnlUeb = nullptr;

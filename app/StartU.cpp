@@ -1,11 +1,13 @@
 #include "app/StartU.h"
 
 #include "app/Vorlesen.h"
+#include "draw/Texte.h"
 
 #include "app/Plattform.h"
 #include "app/Tastatur.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
@@ -88,7 +90,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     pntText_->OnPaint = [this] { pntTextPaint(); };
     pntText_->Rolle = TPaintBox::TRolle::Text;
     pntText_->setAccessibleName(QStringLiteral("Titel"));
-    pntText_->OnBeschreibung = [] { return startTitel + QStringLiteral(": ") + Klartext(startUntertitel); };
+    pntText_->OnBeschreibung = [] { return startTitel.toStdString() + ": " + Klartext(startUntertitel.toStdString()); };
 
     imgBild_ = new QLabel(client_);
     imgBild_->setGeometry(287, 202, 440, 440);

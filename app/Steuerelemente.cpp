@@ -119,7 +119,7 @@ void TPaintBox::meldeBeschreibung()
     // Without a listening screen reader the description is not worth building.
     if (!LeserHoertZu() || !OnBeschreibung)
         return;
-    const QString jetzt = OnBeschreibung();
+    const QString jetzt = Beschreibung();
     if (jetzt == gemeldet_)
         return;
     gemeldet_ = jetzt;

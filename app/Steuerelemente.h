@@ -80,8 +80,8 @@ public:
     // shows now, built from the same state the paint handler reads.
     enum class TRolle { Zeichnung, Text };
     TRolle Rolle = TRolle::Zeichnung;
-    std::function<QString()> OnBeschreibung;
-    QString Beschreibung() const { return OnBeschreibung ? OnBeschreibung() : QString(); }
+    std::function<std::string()> OnBeschreibung;
+    QString Beschreibung() const { return OnBeschreibung ? QString::fromStdString(OnBeschreibung()) : QString(); }
     // Repaint requests as QWidget's: a handler changed what the area shows. They
     // also tell a listening screen reader when the description changed with it.
     using QWidget::repaint;

@@ -2,12 +2,11 @@
 
 #include "app/Lektionsrahmen.h"
 #include "app/Steuerelemente.h"
-#include "draw/GlobalU.h"
+#include "draw/Texte.h"
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -187,9 +186,7 @@ void VorlesenEinrichten()
 
 QString OhneFuellzeichen(const QString& caption)
 {
-    QString text = caption;
-    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    return text.simplified();
+    return QtText(OhneFuellzeichen(caption.toStdString()));
 }
 
 void BenenneEingabefelder(QWidget* fenster)
@@ -206,47 +203,6 @@ void BenenneEingabefelder(QWidget* fenster)
     }
 }
 
-QString ZahlFuerLeser(float wert, int stellen)
-{
-    QString text = ZahlText(wert, stellen);
-    if (text.contains(QLatin1Char(','))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char(',')))
-            text.chop(1);
-    }
-    if (text == QStringLiteral("-0"))
-        text = QStringLiteral("0");
-    text.replace(QLatin1Char('-'), QChar(0x2212));
-    return text;
-}
-
-QString PunktText(const QString& name, float x, float y, int stellen)
-{
-    return QStringLiteral("%1(%2|%3)").arg(name, ZahlFuerLeser(x, stellen), ZahlFuerLeser(y, stellen));
-}
-
-QString Klartext(const QString& markup)
-{
-    // The Latin keys of the Symbol font for the Greek letters the course uses.
-    static const QString latein = QStringLiteral("abgdezhqiklmnxoprstufcyw");
-    static const QString griechisch = QStringLiteral("αβγδεζηθικλμνξοπρστυφχψω");
-    QString text;
-    bool griechischesZeichen = false;
-    for (const QChar c : markup) {
-        if (c == QLatin1Char('!') || c == QLatin1Char('^') || c == QLatin1Char('#'))
-            continue;
-        if (c == QLatin1Char('~') || c == QLatin1Char('*')) {
-            griechischesZeichen = true;
-            continue;
-        }
-        const qsizetype i = griechischesZeichen ? latein.indexOf(c) : -1;
-        text += i >= 0 ? griechisch.at(i) : c;
-        griechischesZeichen = false;
-    }
-    return text;
-}
-
 bool LeserHoertZu() { return leserHaken || QAccessible::isActive(); }
 
 void MeldeLeser(QAccessibleEvent* ereignis)
@@ -259,13 +215,3 @@ void MeldeLeser(QAccessibleEvent* ereignis)
 
 void SetzeLeserHaken(LeserHaken haken) { leserHaken = std::move(haken); }
 
-QString MarkierText(const TMarkierPunkt* punkte, int markiert, int anzahl)
-{
-    QStringList gesetzt;
-    for (int i = 1; i <= markiert; ++i)
-        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
-    const QString text = QStringLiteral("%1 von %2 Punkten im rot punktierten Rahmen markiert").arg(markiert).arg(anzahl);
-    if (gesetzt.isEmpty())
-        return text + QLatin1Char('.');
-    return text + QStringLiteral(": ") + gesetzt.join(QStringLiteral(", ")) + QLatin1Char('.');
-}

@@ -9,7 +9,6 @@
 #include <functional>
 
 class QAccessibleEvent;
-struct TMarkierPunkt;
 class QWidget;
 
 // Installs the accessibility factory for these controls; the first control made calls it.
@@ -21,19 +20,6 @@ void BenenneEingabefelder(QWidget* fenster);
 
 // A caption as a reader says it: no padding blanks, no accelerator ampersands.
 QString OhneFuellzeichen(const QString& caption);
-
-// A point as a reader says it: "A(−14|−10)", with at most `stellen` decimals
-// (trailing zeros dropped) and a real minus sign.
-QString PunktText(const QString& name, float x, float y, int stellen = 1);
-// The points marked so far in a drawing that waits for `anzahl` of them
-// (punkte[1..markiert]): "1 von 3 Punkten im rot punktierten Rahmen markiert: P1(2|−3)."
-QString MarkierText(const TMarkierPunkt* punkte, int markiert, int anzahl);
-// A number in the same way: "−2,5", "14".
-QString ZahlFuerLeser(float wert, int stellen = 1);
-
-// A marked-up drawing text as a reader says it: the sub- and superscript and
-// colour marks dropped, "~a" and "*a" as the Greek letter the drawing shows.
-QString Klartext(const QString& markup);
 
 // Whether a screen reader (or a test's hook) listens: only then are
 // descriptions built to find out whether they changed.

@@ -1,6 +1,7 @@
 // The foundation's share of a repaint: grid, segments, arcs and labels on a
 // 1000 x 480 area, and the conversions every mouse move makes.
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 

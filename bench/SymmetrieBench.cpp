@@ -2,7 +2,7 @@
 #include "Messen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "lessons/Symmetrie1U.h"
 #include "lessons/Symmetrie2U.h"
 

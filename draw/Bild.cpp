@@ -1,227 +1,106 @@
 #include "draw/Bild.h"
 
-#include "draw/SchnittU.h"
-#include "draw/SchriftU.h"
+#include "draw/Texte.h"
 
+#include <cstdio>
 #include <ostream>
-#include <sstream>
 
 using namespace bild;
 
 namespace {
 
-// ------------------------------------------------------------------ drawing
-
-// Each routine starts from a fresh canvas and sets from the item what its
-// primitive reads but does not set itself.
-struct TMaler {
-    Leinwand& lw;
-
-    void operator()(const TStrecke& s) const
-    {
-        if (s.dick)
-            DickeStrecke(lw, s.breite, s.farbe, s.von.x, s.von.y, s.bis.x, s.bis.y, s.stil);
-        else
-            Strecke(lw, s.breite, s.farbe, s.von.x, s.von.y, s.bis.x, s.bis.y, s.stil);
-    }
-    void operator()(const TGerade& g) const
-    {
-        float x1, y1, x2, y2;
-        if (GeradeImRechteck(g.p.x, g.p.y, g.q.x, g.q.y, g.wx, g.wy, x1, y1, x2, y2))
-            Strecke(lw, g.breite, g.farbe, x1, y1, x2, y2, g.stil);
-    }
-    void operator()(const TRechteck& r) const
-    {
-        Rechteck(lw, r.breite, r.farbe, r.ecke1.x, r.ecke1.y, r.ecke2.x, r.ecke2.y, r.stil);
-    }
-    void operator()(const TDoppelpfeil& d) const { Doppelpfeil(lw, d.breite, d.farbe, d.x1, d.x2, d.y, d.art); }
-    void operator()(const TKreis& k) const
-    {
-        lw.stift.stil = k.stil;
-        Kreis(lw, k.breite, k.farbe, k.mitte.x, k.mitte.y, k.radius, k.fuellung);
-    }
-    void operator()(const TBogen& b) const
-    {
-        Bogen(lw, b.breite, b.farbe, b.mitte.x, b.mitte.y, b.radius, b.von, b.bis);
-    }
-    void operator()(const TRechterWinkel& r) const
-    {
-        RechterWinkel(lw, r.breite, r.farbe, r.richtung.x, r.richtung.y, r.scheitel.x, r.scheitel.y, r.radius,
-                      r.seite);
-    }
-    void operator()(const TText& t) const
-    {
-        lw.schrift = t.mass;
-        const float x = t.ort.x, y = t.ort.y;
-        switch (t.art) {
-        case TTextArt::Mitte: TextMitte(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::Links: TextLinks(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::SymbolMitte: SymbolTextMitte(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::SymbolLinks: SymbolTextLinks(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::TimesMitte: TimesTextMitte(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::FarbMitte: FarbTextMitte(lw, t.text, t.farbe, t.fett, t.groesse, t.hervor, x, y); break;
-        case TTextArt::FarbLinks: FarbTextLinks(lw, t.text, t.farbe, t.fett, t.groesse, t.hervor, x, y); break;
-        case TTextArt::FarbLinksMittig:
-            FarbTextLinksMittig(lw, t.text, t.farbe, t.fett, t.groesse, t.hervor, x, y);
-            break;
-        case TTextArt::Zentriert: TextZentriert(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::ImKasten: TextImKasten(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        case TTextArt::Schlicht: SchlichtZentriert(t); break;
-        case TTextArt::SymbolMitteMittig: SymbolTextMitteMittig(lw, t.text, t.farbe, t.fett, t.groesse, x, y); break;
-        }
-    }
-    void SchlichtZentriert(const TText& t) const
-    {
-        lw.schrift.farbe = t.farbe;
-        lw.pinsel.stil = bsClear;
-        int px, py;
-        WeltZuPixel(t.ort.x, t.ort.y, px, py);
-        const QSize mass = lw.TextExtent(t.text);
-        lw.TextOut(px - mass.width() / 2, py - mass.height() / 2, t.text);
-    }
-    void operator()(const TPixelText& t) const
-    {
-        lw.pinsel.stil = bsClear;
-        switch (t.art) {
-        case TSchreibArt::Text: SchreibeText(lw, t.text, t.x, t.y, t.groesse, t.fett, t.farbe); break;
-        case TSchreibArt::Farb: SchreibeFarbText(lw, t.text, t.x, t.y, t.groesse, t.fett, t.farbe, t.hervor); break;
-        case TSchreibArt::Times: SchreibeTimesText(lw, t.text, t.x, t.y, t.groesse, t.fett, t.farbe); break;
-        case TSchreibArt::Symbol: SchreibeSymbolText(lw, t.text, t.x, t.y, t.groesse, t.fett, t.farbe); break;
-        }
-    }
-    void operator()(const TSchlichtText& t) const
-    {
-        lw.schrift = t.schrift;
-        lw.pinsel = t.pinsel;
-        lw.TextOut(t.x, t.y, t.text);
-    }
-    void operator()(const TFlaeche& f) const
-    {
-        lw.pinsel = {f.farbe, bsSolid};
-        lw.FillRect(f.links, f.oben, f.rechts, f.unten);
-    }
-    void operator()(const TEckenName& e) const
-    {
-        lw.schrift = e.mass;
-        if (e.vor)
-            EckenNameVor(lw, e.text, e.farbe, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
-        else
-            EckenNameNach(lw, e.text, e.farbe, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
-    }
-    void operator()(const TStreckenName& s) const
-    {
-        lw.schrift = s.mass;
-        StreckenName(lw, s.text, s.farbe, s.von.x, s.von.y, s.bis.x, s.bis.y);
-    }
-    void operator()(const TSeitenName& s) const
-    {
-        lw.schrift = s.mass;
-        SeitenName(lw, s.text, s.farbe, s.a.x, s.a.y, s.b.x, s.b.y, s.k.x, s.k.y, s.abstand);
-    }
-    void operator()(const TBruch& b) const
-    {
-        lw.schrift = b.mass;
-        Bruch(lw, b.zaehler, b.nenner, b.fett, b.groesse, b.farbe, b.ort.x, b.ort.y);
-    }
-};
-
-// ------------------------------------------------------------------ text form
-
-QString P(TWeltPunkt p) { return QStringLiteral("(%1|%2)").arg(double(p.x)).arg(double(p.y)); }
-QString F(TFarbe f) { return QStringLiteral("#%1").arg(f, 6, 16, QLatin1Char('0')); }
-QString S(const TSchrift& s)
+std::string Z(double wert)
 {
-    return QStringLiteral("%1 %2%3 %4")
-        .arg(s.name)
-        .arg(s.groesse)
-        .arg(s.fett ? QStringLiteral(" fett") : QString(), F(s.farbe));
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%g", wert);
+    return puffer;
 }
-QString Q(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+std::string P(TWeltPunkt p) { return "(" + Z(p.x) + "|" + Z(p.y) + ")"; }
+std::string F(TFarbe f)
+{
+    char puffer[16];
+    std::snprintf(puffer, sizeof puffer, "#%06x", unsigned(f));
+    return puffer;
+}
+std::string S(const TSchrift& s) { return Satz("%1 %2%3 %4", {s.name, s.groesse, s.fett ? " fett" : "", F(s.farbe)}); }
+std::string Q(const std::string& s) { return '"' + s + '"'; }
+std::string Fett(bool fett) { return fett ? " fett" : ""; }
 
 struct TSchreiber {
-    QString operator()(const TStrecke& s) const
+    std::string operator()(const TStrecke& s) const
     {
-        return QStringLiteral("Strecke%1 %2-%3 breite %4 farbe %5 stil %6")
-            .arg(s.dick ? QStringLiteral(" dick") : QString(), P(s.von), P(s.bis))
-            .arg(s.breite).arg(F(s.farbe)).arg(s.stil);
+        return Satz("Strecke%1 %2-%3 breite %4 farbe %5 stil %6",
+                    {s.dick ? " dick" : "", P(s.von), P(s.bis), s.breite, F(s.farbe), s.stil});
     }
-    QString operator()(const TGerade& g) const
+    std::string operator()(const TGerade& g) const
     {
-        return QStringLiteral("Gerade %1-%2 in %3x%4 breite %5 farbe %6 stil %7")
-            .arg(P(g.p), P(g.q)).arg(double(g.wx)).arg(double(g.wy)).arg(g.breite).arg(F(g.farbe)).arg(g.stil);
+        return Satz("Gerade %1-%2 in %3x%4 breite %5 farbe %6 stil %7",
+                    {P(g.p), P(g.q), Z(g.wx), Z(g.wy), g.breite, F(g.farbe), g.stil});
     }
-    QString operator()(const TRechteck& r) const
+    std::string operator()(const TRechteck& r) const
     {
-        return QStringLiteral("Rechteck %1-%2 breite %3 farbe %4 stil %5")
-            .arg(P(r.ecke1), P(r.ecke2)).arg(r.breite).arg(F(r.farbe)).arg(r.stil);
+        return Satz("Rechteck %1-%2 breite %3 farbe %4 stil %5",
+                    {P(r.ecke1), P(r.ecke2), r.breite, F(r.farbe), r.stil});
     }
-    QString operator()(const TDoppelpfeil& d) const
+    std::string operator()(const TDoppelpfeil& d) const
     {
-        return QStringLiteral("Doppelpfeil x %1..%2 y %3 breite %4 farbe %5 art %6")
-            .arg(double(d.x1)).arg(double(d.x2)).arg(double(d.y)).arg(d.breite).arg(F(d.farbe)).arg(QChar(d.art));
+        return Satz("Doppelpfeil x %1..%2 y %3 breite %4 farbe %5 art %6",
+                    {Z(d.x1), Z(d.x2), Z(d.y), d.breite, F(d.farbe), std::string(1, d.art)});
     }
-    QString operator()(const TKreis& k) const
+    std::string operator()(const TKreis& k) const
     {
-        return QStringLiteral("Kreis %1 r %2 breite %3 farbe %4 fuellung %5 stil %6")
-            .arg(P(k.mitte)).arg(double(k.radius)).arg(k.breite).arg(F(k.farbe))
-            .arg(k.fuellung < 0 ? QStringLiteral("keine") : F(TFarbe(k.fuellung))).arg(int(k.stil));
+        return Satz("Kreis %1 r %2 breite %3 farbe %4 fuellung %5 stil %6",
+                    {P(k.mitte), Z(k.radius), k.breite, F(k.farbe),
+                     k.fuellung < 0 ? "keine" : F(TFarbe(k.fuellung)), int(k.stil)});
     }
-    QString operator()(const TBogen& b) const
+    std::string operator()(const TBogen& b) const
     {
-        return QStringLiteral("Bogen %1 r %2 von %3 bis %4 breite %5 farbe %6")
-            .arg(P(b.mitte)).arg(double(b.radius)).arg(double(b.von)).arg(double(b.bis)).arg(b.breite)
-            .arg(F(b.farbe));
+        return Satz("Bogen %1 r %2 von %3 bis %4 breite %5 farbe %6",
+                    {P(b.mitte), Z(b.radius), Z(b.von), Z(b.bis), b.breite, F(b.farbe)});
     }
-    QString operator()(const TRechterWinkel& r) const
+    std::string operator()(const TRechterWinkel& r) const
     {
-        return QStringLiteral("RechterWinkel %1 Schenkel %2 r %3 breite %4 farbe %5 seite %6")
-            .arg(P(r.scheitel), P(r.richtung)).arg(double(r.radius)).arg(r.breite).arg(F(r.farbe))
-            .arg(QChar(r.seite));
+        return Satz("RechterWinkel %1 Schenkel %2 r %3 breite %4 farbe %5 seite %6",
+                    {P(r.scheitel), P(r.richtung), Z(r.radius), r.breite, F(r.farbe), std::string(1, r.seite)});
     }
-    QString operator()(const TText& t) const
+    std::string operator()(const TText& t) const
     {
-        return QStringLiteral("Text art %1 %2 bei %3 farbe %4 hervor %5 groesse %6%7 in %8")
-            .arg(int(t.art)).arg(Q(t.text), P(t.ort), F(t.farbe), F(t.hervor)).arg(t.groesse)
-            .arg(t.fett ? QStringLiteral(" fett") : QString(), S(t.mass));
+        return Satz("Text art %1 %2 bei %3 farbe %4 hervor %5 groesse %6%7 in %8",
+                    {int(t.art), Q(t.text), P(t.ort), F(t.farbe), F(t.hervor), t.groesse, Fett(t.fett), S(t.mass)});
     }
-    QString operator()(const TPixelText& t) const
+    std::string operator()(const TPixelText& t) const
     {
-        return QStringLiteral("PixelText art %1 %2 bei %3,%4 farbe %5 hervor %6 groesse %7%8")
-            .arg(int(t.art)).arg(Q(t.text)).arg(t.x).arg(t.y).arg(F(t.farbe), F(t.hervor)).arg(t.groesse)
-            .arg(t.fett ? QStringLiteral(" fett") : QString());
+        return Satz("PixelText art %1 %2 bei %3,%4%9 farbe %5 hervor %6 groesse %7%8",
+                    {int(t.art), Q(t.text), t.x, t.y, F(t.farbe), F(t.hervor), t.groesse, Fett(t.fett),
+                     (t.mitteX ? Satz(" mitte ab %1", {t.linksMindestens}) : "") + (t.mitteY ? " mittig" : "")});
     }
-    QString operator()(const TSchlichtText& t) const
+    std::string operator()(const TSchlichtText& t) const
     {
-        return QStringLiteral("SchlichtText %1 bei %2,%3 in %4 farbe %5 pinsel %6 %7")
-            .arg(Q(t.text)).arg(t.x).arg(t.y).arg(S(t.schrift), F(t.schrift.farbe), F(t.pinsel.farbe))
-            .arg(int(t.pinsel.stil));
+        return Satz("SchlichtText %1 bei %2,%3 in %4 farbe %5 pinsel %6 %7",
+                    {Q(t.text), t.x, t.y, S(t.schrift), F(t.schrift.farbe), F(t.pinsel.farbe), int(t.pinsel.stil)});
     }
-    QString operator()(const TFlaeche& f) const
+    std::string operator()(const TFlaeche& f) const
     {
-        return QStringLiteral("Flaeche %1,%2-%3,%4 farbe %5")
-            .arg(f.links).arg(f.oben).arg(f.rechts).arg(f.unten).arg(F(f.farbe));
+        return Satz("Flaeche %1,%2-%3,%4 farbe %5", {f.links, f.oben, f.rechts, f.unten, F(f.farbe)});
     }
-    QString operator()(const TEckenName& e) const
+    std::string operator()(const TEckenName& e) const
     {
-        return QStringLiteral("EckenName%1 %2 %3 %4 abstand %5 farbe %6 in %7")
-            .arg(e.vor ? QStringLiteral("Vor") : QStringLiteral("Nach"), Q(e.text), P(e.p), P(e.q))
-            .arg(double(e.abstand)).arg(F(e.farbe), S(e.mass));
+        return Satz("EckenName%1 %2 %3 %4 abstand %5 farbe %6 in %7",
+                    {e.vor ? "Vor" : "Nach", Q(e.text), P(e.p), P(e.q), Z(e.abstand), F(e.farbe), S(e.mass)});
     }
-    QString operator()(const TStreckenName& s) const
+    std::string operator()(const TStreckenName& s) const
     {
-        return QStringLiteral("StreckenName %1 %2-%3 farbe %4 in %5")
-            .arg(Q(s.text), P(s.von), P(s.bis), F(s.farbe), S(s.mass));
+        return Satz("StreckenName %1 %2-%3 farbe %4 in %5", {Q(s.text), P(s.von), P(s.bis), F(s.farbe), S(s.mass)});
     }
-    QString operator()(const TSeitenName& s) const
+    std::string operator()(const TSeitenName& s) const
     {
-        return QStringLiteral("SeitenName %1 %2-%3 bei %4 abstand %5 farbe %6 in %7")
-            .arg(Q(s.text), P(s.a), P(s.b), P(s.k)).arg(double(s.abstand)).arg(F(s.farbe), S(s.mass));
+        return Satz("SeitenName %1 %2-%3 bei %4 abstand %5 farbe %6 in %7",
+                    {Q(s.text), P(s.a), P(s.b), P(s.k), Z(s.abstand), F(s.farbe), S(s.mass)});
     }
-    QString operator()(const TBruch& b) const
+    std::string operator()(const TBruch& b) const
     {
-        return QStringLiteral("Bruch %1/%2 bei %3 groesse %4%5 farbe %6 in %7")
-            .arg(Q(b.zaehler), Q(b.nenner), P(b.ort)).arg(b.groesse)
-            .arg(b.fett ? QStringLiteral(" fett") : QString(), F(b.farbe), S(b.mass));
+        return Satz("Bruch %1/%2 bei %3 groesse %4%5 farbe %6 in %7",
+                    {Q(b.zaehler), Q(b.nenner), P(b.ort), b.groesse, Fett(b.fett), F(b.farbe), S(b.mass)});
     }
 };
 
@@ -230,24 +109,16 @@ struct TSchreiber {
 TSchrift SchriftNach(const bild::TText& t)
 {
     using bild::TTextArt;
-    const QString& s = t.text;
+    const std::string& s = t.text;
     const bool griechischeArt =
         t.art == TTextArt::SymbolMitte || t.art == TTextArt::SymbolLinks || t.art == TTextArt::SymbolMitteMittig;
-    const auto marke = [](QChar c) { return QStringLiteral("!^~*").contains(c); };
+    const auto marke = [](char c) { return std::string_view("!^~*").find(c) != std::string_view::npos; };
     const bool griechischAmEnde = griechischeArt && s.size() >= 2 && !marke(s.back())
-        && (s[s.size() - 2] == QLatin1Char('~') || s[s.size() - 2] == QLatin1Char('*'));
-    return {griechischAmEnde ? QStringLiteral("Symbol") : QStringLiteral("Arial"), t.groesse, t.fett, t.farbe};
+        && (s[s.size() - 2] == '~' || s[s.size() - 2] == '*');
+    return {griechischAmEnde ? "Symbol" : "Arial", t.groesse, t.fett, t.farbe};
 }
 
-void Zeichne(Leinwand& lw, const TBild& bild)
-{
-    for (const TBildTeil& teil : bild.teile) {
-        lw.Zuruecksetzen();
-        std::visit(TMaler{lw}, teil);
-    }
-}
-
-std::string Text(const TBildTeil& teil) { return std::visit(TSchreiber{}, teil).toStdString(); }
+std::string Text(const TBildTeil& teil) { return std::visit(TSchreiber{}, teil); }
 
 std::string ErsterUnterschied(const TBild& erwartet, const TBild& gezeichnet)
 {

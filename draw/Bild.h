@@ -11,9 +11,8 @@
 
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
-#include "draw/Leinwand.h"
+#include "draw/Stil.h"
 
-#include <QString>
 #include <iosfwd>
 #include <string>
 #include <variant>
@@ -117,7 +116,7 @@ enum class TTextArt {
 // measure the text in it.
 struct TText {
     TTextArt art = TTextArt::Zentriert;
-    QString text;
+    std::string text;
     TWeltPunkt ort;
     TFarbe farbe = clBlack;
     int groesse = 12;
@@ -132,21 +131,27 @@ enum class TSchreibArt { Text, Farb, Times, Symbol };
 
 // Marked-up text with its top-left corner at a pixel of the drawing area
 // (SchreibeText and its kin): legends and tables laid out in pixels.
+// Centring is left to the painter, which measures: with `mitteX` x is the
+// text's middle across, but its left edge no further left than
+// `linksMindestens`; with `mitteY` y is its middle up and down, its height
+// measured in Arial 12 bold.
 struct TPixelText {
     TSchreibArt art = TSchreibArt::Text;
-    QString text;
+    std::string text;
     int x = 0, y = 0;
     TFarbe farbe = clBlack;
     int groesse = 12;
     bool fett = true;
     TFarbe hervor = clBlack;
+    bool mitteX = false, mitteY = false;
+    int linksMindestens = 0;
     bool operator==(const TPixelText&) const = default;
 };
 
 // Plain text in one font with its top-left corner at a pixel (TextOut); a
 // solid `pinsel` fills the text's box first.
 struct TSchlichtText {
-    QString text;
+    std::string text;
     int x = 0, y = 0;
     TSchrift schrift{};
     TPinsel pinsel{clWhite, bsClear};
@@ -163,7 +168,7 @@ struct TFlaeche {
 // A vertex's name beyond p away from q (EckenNameVor), or beyond q away from p
 // (EckenNameNach, `vor` false).
 struct TEckenName {
-    QString text;
+    std::string text;
     TWeltPunkt p, q;
     float abstand = 0.0f;
     bool vor = true;
@@ -174,7 +179,7 @@ struct TEckenName {
 
 // A segment's name beside its middle (StreckenName).
 struct TStreckenName {
-    QString text;
+    std::string text;
     TWeltPunkt von, bis;
     TFarbe farbe = clBlack;
     TSchrift mass{};
@@ -183,7 +188,7 @@ struct TStreckenName {
 
 // A side's name beside the longer of the pieces a-k and k-b (SeitenName).
 struct TSeitenName {
-    QString text;
+    std::string text;
     TWeltPunkt a, b, k;
     float abstand = 0.0f;
     TFarbe farbe = clBlack;
@@ -193,7 +198,7 @@ struct TSeitenName {
 
 // A fraction such as a half angle (Bruch): Greek numerator, bar, denominator.
 struct TBruch {
-    QString zaehler, nenner;
+    std::string zaehler, nenner;
     TWeltPunkt ort;
     int groesse = 10;
     bool fett = true;
@@ -242,10 +247,6 @@ std::vector<T> Teile(const TBild& bild)
 // renderers end in the font of the last character). A label drawn after it
 // that centres itself up and down is measured in this font: its `mass`.
 TSchrift SchriftNach(const bild::TText& t);
-
-// Draws the items in order through the foundation's primitives, in the world
-// window that is set.
-void Zeichne(Leinwand& lw, const TBild& bild);
 
 // One item as a line of text ("Strecke (1|2)-(3|4) breite 2 farbe #ff0000 stil 1").
 std::string Text(const TBildTeil& teil);

@@ -1,9 +1,5 @@
 #include "draw/KoordU.h"
 
-#include "draw/Leinwand.h"
-
-#include <QPoint>
-#include <QVarLengthArray>
 #include <cmath>
 
 float weltXMin = 0, weltXMax = 0, weltYMin = 0, weltYMax = 0;
@@ -18,17 +14,11 @@ int Runden(long double wert)
     return static_cast<int>(std::nearbyintl(wert));
 }
 
-void SetzeWeltfenster(int links, int rechts, int oben, int unten,
-                      float xMin, float xMax, float yMin, float yMax)
+TWeltfenster::TWeltfenster(int links, int rechts, int oben, int unten, float xMin, float xMax, float yMin,
+                           float yMax)
+    : weltXMin(xMin), weltXMax(xMax), weltYMin(yMin), weltYMax(yMax),
+      pixLinks(links), pixRechts(rechts), pixOben(oben), pixUnten(unten)
 {
-    pixLinks = links;
-    pixRechts = rechts;
-    pixOben = oben;
-    pixUnten = unten;
-    weltXMin = xMin;
-    weltXMax = xMax;
-    weltYMin = yMin;
-    weltYMax = yMax;
     const float sx = static_cast<float>(static_cast<long double>(rechts - links) /
                                         (static_cast<long double>(xMax) - xMin));
     const float sy = static_cast<float>(static_cast<long double>(unten - oben) /
@@ -37,11 +27,70 @@ void SetzeWeltfenster(int links, int rechts, int oben, int unten,
     nullpunktY = Runden(static_cast<long double>(yMin) * sy) + unten;
     einheitX = Runden(sx);
     einheitY = std::abs(Runden(sy));
-    gitterAn = false;
+}
+
+TWeltfenster::TWeltfenster(int breite, int hoehe, const TWeltRechteck& welt)
+    : TWeltfenster(0, breite, 0, hoehe, welt.xMin, welt.xMax, welt.yMin, welt.yMax)
+{
 }
 
 // A scale of zero (a viewport narrower than half a pixel per unit) would divide
 // by zero; such a mapping gives the origin instead of infinity.
+TWeltPunkt TWeltfenster::ZuWelt(int px, int py) const
+{
+    TWeltPunkt p;
+    if (einheitX != 0)
+        p.x = static_cast<float>(static_cast<long double>(px - pixLinks - nullpunktX) / einheitX);
+    if (einheitY != 0)
+        p.y = static_cast<float>(static_cast<long double>(nullpunktY - (py - pixOben)) / einheitY);
+    return p;
+}
+
+void TWeltfenster::ZuPixel(TWeltPunkt p, int& px, int& py) const
+{
+    const float x = static_cast<float>(static_cast<long double>(einheitX) * p.x + nullpunktX);
+    const float y = static_cast<float>(nullpunktY - static_cast<long double>(einheitY) * p.y);
+    px = Runden(static_cast<long double>(x) + pixLinks);
+    py = Runden(static_cast<long double>(y) + pixOben);
+}
+
+void SetzeWeltfenster(int links, int rechts, int oben, int unten,
+                      float xMin, float xMax, float yMin, float yMax)
+{
+    const TWeltfenster w(links, rechts, oben, unten, xMin, xMax, yMin, yMax);
+    weltXMin = w.weltXMin;
+    weltXMax = w.weltXMax;
+    weltYMin = w.weltYMin;
+    weltYMax = w.weltYMax;
+    pixLinks = w.pixLinks;
+    pixRechts = w.pixRechts;
+    pixOben = w.pixOben;
+    pixUnten = w.pixUnten;
+    nullpunktX = w.nullpunktX;
+    nullpunktY = w.nullpunktY;
+    einheitX = w.einheitX;
+    einheitY = w.einheitY;
+    gitterAn = false;
+}
+
+TWeltfenster AktuellesWeltfenster()
+{
+    TWeltfenster w;
+    w.weltXMin = weltXMin;
+    w.weltXMax = weltXMax;
+    w.weltYMin = weltYMin;
+    w.weltYMax = weltYMax;
+    w.pixLinks = pixLinks;
+    w.pixRechts = pixRechts;
+    w.pixOben = pixOben;
+    w.pixUnten = pixUnten;
+    w.nullpunktX = nullpunktX;
+    w.nullpunktY = nullpunktY;
+    w.einheitX = einheitX;
+    w.einheitY = einheitY;
+    return w;
+}
+
 float PixelZuWeltX(int px)
 {
     if (einheitX == 0)
@@ -71,48 +120,3 @@ void SetzeWeltfenster(int breite, int hoehe, const TWeltRechteck& welt)
     SetzeWeltfenster(0, breite, 0, hoehe, welt.xMin, welt.xMax, welt.yMin, welt.yMax);
 }
 
-void BeginneZeichnung(Leinwand& lw, int breite, int hoehe, const TWeltRechteck& welt, bool mitGitter)
-{
-    SetzeWeltfenster(breite, hoehe, welt);
-    gitterAn = mitGitter;
-    lw.pinsel.farbe = clWhite;
-    lw.pinsel.stil = bsSolid;
-    lw.FillRect(0, 0, breite, hoehe);
-    ZeichneGitter(lw);
-}
-
-void ZeichneGitter(Leinwand& lw)
-{
-    if (!gitterAn)
-        return;
-    lw.stift.farbe = RGB(128, 128, 128);
-    lw.stift.breite = 1;
-    lw.stift.stil = psSolid;
-    const int achseX = pixLinks + nullpunktX;
-    const int achseY = pixOben + nullpunktY;
-    lw.MoveTo(achseX, pixOben);
-    lw.LineTo(achseX, pixUnten);
-    lw.MoveTo(pixLinks, achseY);
-    lw.LineTo(pixRechts, achseY);
-    if (einheitX <= 0 || einheitY <= 0)
-        return;
-
-    // A black dot at every whole unit inside the viewport, bounds included,
-    // set after the axes so that the axes carry them too.
-    QVarLengthArray<QPoint, 1024> punkte;
-    auto spalte = [&](int x) {
-        for (int y = achseY; y <= pixUnten; y += einheitY)
-            if (y >= pixOben)
-                punkte.append(QPoint(x, y));
-        for (int y = achseY - einheitY; y >= pixOben; y -= einheitY)
-            if (y <= pixUnten)
-                punkte.append(QPoint(x, y));
-    };
-    for (int x = achseX; x <= pixRechts; x += einheitX)
-        if (x >= pixLinks)
-            spalte(x);
-    for (int x = achseX - einheitX; x >= pixLinks; x -= einheitX)
-        if (x <= pixRechts)
-            spalte(x);
-    lw.Punkte(punkte.constData(), int(punkte.size()), clBlack);
-}

@@ -1,9 +1,7 @@
-// The one program-wide mapping between world units and the pixels of a
-// drawing area, and the coordinate grid drawn with it. A paint handler sets it
-// before it draws; a mouse handler uses the one that was set last.
+// The mapping between world units and the pixels of a drawing area: as a
+// value for one area (TWeltfenster), and the one program-wide mapping that the
+// painter's routines draw in, set before each drawing.
 #pragma once
-
-class Leinwand;
 
 extern float weltXMin, weltXMax, weltYMin, weltYMax;
 extern int pixLinks, pixRechts, pixOben, pixUnten;
@@ -27,16 +25,44 @@ struct TWeltPunkt {
     bool operator==(const TWeltPunkt&) const = default;
 };
 
+// A point the pupil marked in a drawing, in world units; `gesetzt` once it is marked.
+struct TMarkierPunkt {
+    float x = 0;
+    float y = 0;
+    bool gesetzt = false;
+};
+
 // The world rectangle a drawing area shows.
 struct TWeltRechteck {
     float xMin, xMax, yMin, yMax;
+    bool operator==(const TWeltRechteck&) const = default;
 };
+
+// The mapping of one drawing area, as SetzeWeltfenster computes it, for
+// whoever must convert without touching the program-wide one.
+struct TWeltfenster {
+    float weltXMin = 0, weltXMax = 0, weltYMin = 0, weltYMax = 0;
+    int pixLinks = 0, pixRechts = 0, pixOben = 0, pixUnten = 0;
+    int nullpunktX = 0, nullpunktY = 0;
+    int einheitX = 0, einheitY = 0;
+
+    TWeltfenster() = default;
+    TWeltfenster(int links, int rechts, int oben, int unten, float xMin, float xMax, float yMin, float yMax);
+    // Over a whole drawing area of the given size in pixels.
+    TWeltfenster(int breite, int hoehe, const TWeltRechteck& welt);
+
+    // A pixel of the area (from its left and top edge) in world units; the
+    // origin where a scale is zero.
+    TWeltPunkt ZuWelt(int px, int py) const;
+    // A world point to the nearest pixel (ties to even).
+    void ZuPixel(TWeltPunkt p, int& px, int& py) const;
+    bool operator==(const TWeltfenster&) const = default;
+};
+
 // The mapping over a whole drawing area of the given size in pixels.
 void SetzeWeltfenster(int breite, int hoehe, const TWeltRechteck& welt);
-// How every repaint of a drawing area begins: the mapping over the whole area,
-// the grid switched on where the lesson wants it, a white fill, then the grid.
-void BeginneZeichnung(Leinwand& leinwand, int breite, int hoehe, const TWeltRechteck& welt,
-                      bool mitGitter = false);
+// The program-wide mapping as a value.
+TWeltfenster AktuellesWeltfenster();
 
 // Pixel to world, for pixels measured from the viewport's left and top edge.
 float PixelZuWeltX(int px);
@@ -44,6 +70,3 @@ float PixelZuWeltY(int py);
 // World to pixel, unrounded, measured from the viewport's left and top edge.
 float WeltZuPixelX(float x);
 float WeltZuPixelY(float y);
-
-// The axes in grey and a black dot at every whole unit, if gitterAn is set.
-void ZeichneGitter(Leinwand& leinwand);

@@ -170,7 +170,7 @@ Leinwand::TSchriftMass& Leinwand::schriftMass() const
     neu.name = schrift.name;
     neu.pixel = pixel;
     neu.fett = schrift.fett;
-    neu.font = QtSchrift(schrift.name, pixel, schrift.fett);
+    neu.font = QtSchrift(QString::fromStdString(schrift.name), pixel, schrift.fett);
     neu.fm.emplace(neu.font);
     neu.breiten.clear();
     return neu;
@@ -178,7 +178,7 @@ Leinwand::TSchriftMass& Leinwand::schriftMass() const
 
 QString Leinwand::sichtbarerText(const QString& text) const
 {
-    if (schrift.name != QLatin1String("Symbol"))
+    if (schrift.name != "Symbol")
         return text;
     QString griechisch = text;
     for (QChar& c : griechisch)

@@ -5,6 +5,8 @@
 // measure text.
 #pragma once
 
+#include "draw/Stil.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -12,57 +14,15 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 class QPainter;
 
-// A 24-bit colour, 0xRRGGBB.
-using TFarbe = std::uint32_t;
-
-constexpr TFarbe RGB(int r, int g, int b)
-{
-    return TFarbe((unsigned(r & 0xFF) << 16) | (unsigned(g & 0xFF) << 8) | unsigned(b & 0xFF));
-}
-constexpr int RotAnteil(TFarbe f) { return int((f >> 16) & 0xFF); }
-constexpr int GruenAnteil(TFarbe f) { return int((f >> 8) & 0xFF); }
-constexpr int BlauAnteil(TFarbe f) { return int(f & 0xFF); }
 // The Qt colour of a program colour; the one conversion everything uses.
 inline QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
 
-// The window system's named colours.
-constexpr TFarbe clBlack = RGB(0, 0, 0);
-constexpr TFarbe clWhite = RGB(255, 255, 255);
-constexpr TFarbe clRed = RGB(255, 0, 0);
-constexpr TFarbe clBlue = RGB(0, 0, 255);
-constexpr TFarbe clNavy = RGB(0, 0, 128);
-constexpr TFarbe clMaroon = RGB(128, 0, 0);
-constexpr TFarbe clGreen = RGB(0, 128, 0);
-constexpr TFarbe clBtnFace = RGB(240, 240, 240);
-
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psClear };
-enum TBrushStyle { bsSolid, bsClear };
-
-struct TStift {
-    TFarbe farbe = clBlack;
-    int breite = 1;
-    TPenStyle stil = psSolid;
-    bool operator==(const TStift&) const = default;
-};
-
-struct TPinsel {
-    TFarbe farbe = clWhite;
-    TBrushStyle stil = bsSolid;
-    bool operator==(const TPinsel&) const = default;
-};
-
-struct TSchrift {
-    QString name = QStringLiteral("Arial");
-    int groesse = 12; // points; drawn at MulDiv(groesse, 96, 72) pixels
-    bool fett = true;
-    TFarbe farbe = clBlack;
-    bool operator==(const TSchrift&) const = default;
-};
+// A program text (UTF-8) for Qt.
+inline QString QtText(const std::string& text) { return QString::fromStdString(text); }
 
 // Font size in points to pixels at 96 dots per inch, rounded like MulDiv.
 int PunktZuPixel(int punkte);
@@ -137,7 +97,7 @@ private:
     // A font in use with its metrics and the widths measured in it so far: a
     // drawing writes its labels character by character in a handful of fonts.
     struct TSchriftMass {
-        QString name;
+        std::string name;
         int pixel = 0;
         bool fett = false;
         QFont font;

@@ -9,9 +9,9 @@
 
 namespace {
 
-const QString arial = QStringLiteral("Arial");
-const QString symbol = QStringLiteral("Symbol");
-const QString times = QStringLiteral("Times New Roman");
+const std::string arial = "Arial";
+const std::string symbol = "Symbol";
+const std::string times = "Times New Roman";
 
 // Which markers a renderer understands besides "!" and "^".
 enum class Renderer { Text, Farb, Times, Symbol };
@@ -37,7 +37,7 @@ struct TTextKasten {
 // top-left pixel), in which font and in which colour.
 struct TZeichen {
     QChar c;
-    QString name;
+    std::string name;
     int groesse;
     TFarbe farbe;
     int x, y;

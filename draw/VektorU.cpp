@@ -96,6 +96,16 @@ void Halbierende(float ax, float ay, float bx, float by, float& x, float& y)
     Summe(eax, eay, ebx, eby, x, y);
 }
 
+bool VersetztUm(float px, float py, float vx, float vy, float faktor, float& x, float& y)
+{
+    float ux = 0, uy = 0;
+    if (!Normieren(vx, vy, ux, uy))
+        return false;
+    Skalieren(faktor, ux, uy, ux, uy);
+    Summe(px, py, ux, uy, x, y);
+    return true;
+}
+
 bool Schnittpunkt(float px, float py, float ux, float uy, float qx, float qy, float wx, float wy,
                   float& x, float& y)
 {

@@ -18,6 +18,8 @@ void Skalieren(float faktor, float vx, float vy, float& x, float& y);
 void Mitte(float x1, float y1, float x2, float y2, float& x, float& y);
 // Unit vector; the zero vector leaves the outputs unchanged and gives false.
 bool Normieren(float vx, float vy, float& x, float& y);
+// P + faktor * unit(v); false (and nothing written) for the zero vector.
+bool VersetztUm(float px, float py, float vx, float vy, float faktor, float& x, float& y);
 // (vy, -vx): the vector turned clockwise by a right angle.
 void Normale(float vx, float vy, float& x, float& y);
 // Normieren(a) + Normieren(b): the direction of the bisector of a and b.

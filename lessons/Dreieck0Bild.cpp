@@ -1,9 +1,10 @@
 #include "lessons/Dreieck0Bild.h"
 
 #include "draw/GlobalU.h"
+#include "draw/Texte.h"
 #include "draw/VektorU.h"
 
-#include <QStringList>
+#include <vector>
 
 using namespace bild;
 
@@ -49,11 +50,10 @@ void Winkel(TBild& b, const TDreieck& d)
     } winkel[3] = {{{d.ax, d.ay}, r.richtungAB, r.richtungAC, "~a", 0.3f, 1.0f},
                    {{d.bx, d.by}, r.richtungBC, r.richtungBA, "~b", 0.3f, 0.9f},
                    {{d.cx, d.cy}, r.richtungCA, r.richtungCB, "~g", 0.4f, 1.0f}};
-    Leinwand nurRechnen; // WinkelMitte only computes
     for (const auto& w : winkel) {
         TWeltPunkt mitte;
-        WinkelMitte(nurRechnen, w.ecke.x, w.ecke.y, bogenRadius, w.von, w.bis, mitte.x, mitte.y);
-        b << TText{TTextArt::SymbolMitte, QString::fromLatin1(w.name), Versetzt(mitte, w.dx, w.dy), clBlack, schrift,
+        WinkelMitte(w.ecke.x, w.ecke.y, bogenRadius, w.von, w.bis, mitte.x, mitte.y);
+        b << TText{TTextArt::SymbolMitte, std::string(w.name), Versetzt(mitte, w.dx, w.dy), clBlack, schrift,
                    true};
     }
     for (const auto& w : winkel)
@@ -62,28 +62,26 @@ void Winkel(TBild& b, const TDreieck& d)
 
 // The values of a text box as marked-up text: lengths by sides, Greek-named
 // angles by angles.
-QStringList Werte(int box, int einteilung, const TDreieckMasse& m)
+std::vector<std::string> Werte(int box, int einteilung, const TDreieckMasse& m)
 {
     const auto zahl = [](float wert) { return ZahlText(wert, 0); };
     if (einteilung == einteilungWinkel)
-        return {QStringLiteral("~a = ") + zahl(m.alpha) + QStringLiteral("°"),
-                QStringLiteral("~b = ") + zahl(m.beta) + QStringLiteral("°"),
-                QStringLiteral("~g = ") + zahl(m.gamma) + QStringLiteral("°")};
+        return {std::string("~a = ") + zahl(m.alpha) + std::string("°"),
+                std::string("~b = ") + zahl(m.beta) + std::string("°"),
+                std::string("~g = ") + zahl(m.gamma) + std::string("°")};
     // The equilateral triangle's sides differ by up to 0.2: it shows AB three times.
     const bool gleichseitig = box == 3;
-    return {QStringLiteral("AB = ") + zahl(m.c), QStringLiteral("BC = ") + zahl(gleichseitig ? m.c : m.a),
-            QStringLiteral("AC = ") + zahl(gleichseitig ? m.c : m.b)};
+    return {std::string("AB = ") + zahl(m.c), std::string("BC = ") + zahl(gleichseitig ? m.c : m.a),
+            std::string("AC = ") + zahl(gleichseitig ? m.c : m.b)};
 }
 
 // The values of a text box as plain text, the Greek names spelt out.
-QString WerteText(int box, int einteilung, const TDreieckMasse& m)
+std::string WerteText(int box, int einteilung, const TDreieckMasse& m)
 {
-    QStringList werte;
-    for (QString w : Werte(box, einteilung, m))
-        werte << w.replace(QStringLiteral("~a"), QStringLiteral("α"))
-                     .replace(QStringLiteral("~b"), QStringLiteral("β"))
-                     .replace(QStringLiteral("~g"), QStringLiteral("γ"));
-    return werte.join(QStringLiteral(", "));
+    std::vector<std::string> werte;
+    for (const std::string& w : Werte(box, einteilung, m))
+        werte.push_back(Ersetzt(Ersetzt(Ersetzt(w, "~a", "α"), "~b", "β"), "~g", "γ"));
+    return Verbunden(werte, ", ");
 }
 
 } // namespace
@@ -91,27 +89,27 @@ QString WerteText(int box, int einteilung, const TDreieckMasse& m)
 const TEinteilungsTexte& Texte(int einteilung)
 {
     static const TEinteilungsTexte seiten{
-        QStringLiteral("Einteilung der Dreiecke nach den Seitenlängen"),
+        "Einteilung der Dreiecke nach den Seitenlängen",
         clNavy,
-        {QStringLiteral("ungleichseitig"), QStringLiteral("gleichschenkelig"), QStringLiteral("gleichseitig")},
-        {QStringLiteral("Alle drei Seiten sind verschieden lang"),
-         QStringLiteral("Zwei Seiten (Schenkel) sind gleich lang"),
-         QStringLiteral("Alle drei Seiten sind gleich lang")}};
+        {"ungleichseitig", "gleichschenkelig", "gleichseitig"},
+        {"Alle drei Seiten sind verschieden lang",
+         "Zwei Seiten (Schenkel) sind gleich lang",
+         "Alle drei Seiten sind gleich lang"}};
     static const TEinteilungsTexte winkel{
-        QStringLiteral("Einteilung der Dreiecke nach den Winkeln"),
+        "Einteilung der Dreiecke nach den Winkeln",
         clMaroon,
-        {QStringLiteral("spitzwinkelig"), QStringLiteral("stumpfwinkelig"), QStringLiteral("rechtwinkelig")},
-        {QStringLiteral("Alle drei Winkel sind spitz"), QStringLiteral("Ein Winkel ist stumpf"),
-         QStringLiteral("Ein Winkel ist ein rechter")}};
+        {"spitzwinkelig", "stumpfwinkelig", "rechtwinkelig"},
+        {"Alle drei Winkel sind spitz", "Ein Winkel ist stumpf",
+         "Ein Winkel ist ein rechter"}};
     return einteilung == einteilungWinkel ? winkel : seiten;
 }
 
-TWeltPunkt SeitenPunkt(const QString& text, const TDreieck& d, float abstand)
+TWeltPunkt SeitenPunkt(const std::string& text, const TDreieck& d, float abstand)
 {
     float x1 = d.ax, y1 = d.ay, x2 = d.bx, y2 = d.by; // "c": from A to B
-    if (text.startsWith(QLatin1Char('a'))) {
+    if (text.starts_with('a')) {
         x1 = d.bx, y1 = d.by, x2 = d.cx, y2 = d.cy;
-    } else if (text.startsWith(QLatin1Char('b'))) {
+    } else if (text.starts_with('b')) {
         x1 = d.cx, y1 = d.cy, x2 = d.ax, y2 = d.ay;
     }
     const TWeltPunkt m = Mittelpunkt({x1, y1}, {x2, y2});
@@ -126,16 +124,16 @@ TBild DreieckBild(int box, int einteilung, int spitze, const TDreieck& d)
     const auto seite = [](TWeltPunkt p, TWeltPunkt q) { return TStrecke{p, q, 2, clBlack, linieVoll}; };
     // A vertex name beyond its vertex, away from the midpoint of the opposite side.
     const auto ecke = [](const char* name, TWeltPunkt p, TWeltPunkt q, float abstand) {
-        return TEckenName{QString::fromLatin1(name), p, q, abstand, true, clBlack};
+        return TEckenName{std::string(name), p, q, abstand, true, clBlack};
     };
     TBild bild;
     bild << seite(a, b) << seite(b, c) << seite(c, a) << ecke("C", c, Mittelpunkt(a, b), 1.4f)
          << ecke("B", b, Mittelpunkt(a, c), 0.8f) << ecke("A", a, Mittelpunkt(b, c), 0.8f);
     // The side labels are measured and drawn whole in the font the vertex
     // names leave on the canvas.
-    const TSchrift eckenSchrift{QStringLiteral("Arial"), schrift, true, clBlack};
+    const TSchrift eckenSchrift{"Arial", schrift, true, clBlack};
     for (const auto& [text, abstand] : SeitenLabels(box, einteilung, spitze)) {
-        const QString s = QString::fromLatin1(text);
+        const std::string s = std::string(text);
         bild << TText{TTextArt::Schlicht, s, SeitenPunkt(s, d, abstand), clBlack, schrift, true, clBlack, eckenSchrift};
     }
     if (einteilung == einteilungWinkel)
@@ -146,34 +144,32 @@ TBild DreieckBild(int box, int einteilung, int spitze, const TDreieck& d)
 TBild TextBild(int box, int einteilung, const TDreieckMasse& m)
 {
     const TEinteilungsTexte& texte = Texte(einteilung);
-    const auto text = [&](TTextArt art, const QString& s, TWeltPunkt ort) {
+    const auto text = [&](TTextArt art, const std::string& s, TWeltPunkt ort) {
         return TText{art, s, ort, texte.farbe, schrift, true};
     };
     TBild bild;
     bild << text(TTextArt::Mitte, texte.ueberschriften[box - 1], {0, 2});
     // Greek names are marked up: by angles the values go through the Symbol renderer.
     const TTextArt art = einteilung == einteilungWinkel ? TTextArt::SymbolMitte : TTextArt::Mitte;
-    const QStringList werte = Werte(box, einteilung, m);
+    const std::vector<std::string> werte = Werte(box, einteilung, m);
     const float spalten[3] = {-11, 0, 11};
     for (int i = 0; i < 3; ++i)
         bild << text(art, werte[i], {spalten[i], -1.5f});
     return bild;
 }
 
-QString DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m)
+std::string DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m)
 {
-    QString art = Texte(einteilung).arten[box - 1];
-    if (!art.isEmpty())
-        art[0] = art[0].toUpper();
-    QString text = QStringLiteral("%1es Dreieck ABC: %2").arg(art, WerteText(box, einteilung, m));
-    text += einteilung == einteilungWinkel ? QStringLiteral("; Seiten a, b, c und Winkel α, β, γ beschriftet.")
-                                          : QStringLiteral("; Seiten a, b, c beschriftet.");
+    const std::string art = GrossAnfang(Texte(einteilung).arten[box - 1]);
+    std::string text = Satz("%1es Dreieck ABC: %2", {art, WerteText(box, einteilung, m)});
+    text += einteilung == einteilungWinkel ? "; Seiten a, b, c und Winkel α, β, γ beschriftet."
+                                          : "; Seiten a, b, c beschriftet.";
     return text;
 }
 
-QString TextBeschreibung(int box, int einteilung, const TDreieckMasse& m)
+std::string TextBeschreibung(int box, int einteilung, const TDreieckMasse& m)
 {
-    return Texte(einteilung).ueberschriften[box - 1] + QStringLiteral(": ") + WerteText(box, einteilung, m);
+    return Texte(einteilung).ueberschriften[box - 1] + std::string(": ") + WerteText(box, einteilung, m);
 }
 
 } // namespace dreieck0

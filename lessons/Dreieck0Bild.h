@@ -6,7 +6,7 @@
 #include "draw/Bild.h"
 #include "lessons/Dreieck0Erzeuger.h"
 
-#include <QString>
+#include <string>
 
 namespace dreieck0 {
 
@@ -16,17 +16,17 @@ constexpr int einteilungWinkel = 2;
 
 // What changes with the classification.
 struct TEinteilungsTexte {
-    QString titel;
+    std::string titel;
     TFarbe farbe;
-    QString arten[3];          // the panels above the boxes
-    QString ueberschriften[3]; // the headlines of the text boxes
+    std::string arten[3];          // the panels above the boxes
+    std::string ueberschriften[3]; // the headlines of the text boxes
 };
 const TEinteilungsTexte& Texte(int einteilung);
 
 // The point of a side's label, chosen by the text's first character ("a" BC,
 // "b" CA, "c" AB), `abstand` from the side's midpoint on its right-hand normal:
 // outside the triangle, since A, B, C run counter-clockwise.
-TWeltPunkt SeitenPunkt(const QString& text, const TDreieck& d, float abstand);
+TWeltPunkt SeitenPunkt(const std::string& text, const TDreieck& d, float abstand);
 
 // Triangle box 1..3 in the given classification: the sides, the vertex names
 // "C", "B", "A", the side labels of a, b, c, and by angles the Greek names and
@@ -37,7 +37,7 @@ TBild TextBild(int box, int einteilung, const TDreieckMasse& m);
 
 // What a triangle box and its text box show, for a screen reader:
 // "Ungleichseitiges Dreieck ABC: AB = 22, BC = 17, AC = 23".
-QString DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m);
-QString TextBeschreibung(int box, int einteilung, const TDreieckMasse& m);
+std::string DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m);
+std::string TextBeschreibung(int box, int einteilung, const TDreieckMasse& m);
 
 } // namespace dreieck0

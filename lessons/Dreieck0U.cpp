@@ -2,7 +2,8 @@
 // classification, their measures, and a new triangle per box on request.
 #include "lessons/Dreieck0U.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
 
@@ -99,10 +100,10 @@ void TfrmDreieck0::SetzeEinteilung(int einteilung)
 {
     Einteilung = einteilung;
     const TEinteilungsTexte& texte = Texte(einteilung);
-    lblUeb->setText(texte.titel);
+    lblUeb->setText(QtText(texte.titel));
     for (int i = 0; i < 3; ++i) {
         ueb_[i]->SetzeSchriftFarbe(texte.farbe);
-        ueb_[i]->SetzeCaption(texte.arten[i]);
+        ueb_[i]->SetzeCaption(QtText(texte.arten[i]));
     }
     for (int box = 1; box <= 3; ++box)
         NeuesDreieck(box);

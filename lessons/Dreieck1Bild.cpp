@@ -1,7 +1,7 @@
 // The computing half of TfrmDreieck1 (lessons/Dreieck1U.cpp draws the pictures it builds).
 #include "lessons/Dreieck1Bild.h"
 
-#include "app/Vorlesen.h"
+#include "draw/Texte.h"
 
 #include "draw/Bild.h"
 #include "draw/GlobalU.h"
@@ -10,6 +10,7 @@
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
+#include <algorithm>
 #include <span>
 
 namespace dreieck1 {
@@ -66,22 +67,22 @@ struct TBau {
     {
         ziel << bild::TBogen{m, r, von, bis, breite, f};
     }
-    void text(TTextArt art, const QString& t, TPunkt p, int groesse = 12, TFarbe f = clBlack)
+    void text(TTextArt art, const std::string& t, TPunkt p, int groesse = 12, TFarbe f = clBlack)
     {
         const bild::TText text{art, t, p, f, groesse, true, clBlack, schrift};
         ziel << text;
         schrift = SchriftNach(text);
     }
     // A vertex name: centred across, its top edge at the point.
-    void ecke(const QString& t, TPunkt p) { text(TTextArt::Mitte, t, p); }
+    void ecke(const std::string& t, TPunkt p) { text(TTextArt::Mitte, t, p); }
     // A side's name beside the middle of p→q, on its right-hand side.
-    void seite(const QString& t, TPunkt p, TPunkt q, TFarbe f = clBlack)
+    void seite(const std::string& t, TPunkt p, TPunkt q, TFarbe f = clBlack)
     {
         ziel << bild::TStreckenName{t, p, q, f, schrift};
         schrift = SchriftNach({TTextArt::Zentriert, t, {}, f}); // in label size, 12
     }
     // An angle's name inside the arc about m from `von` to `bis`.
-    void winkel(const QString& t, TPunkt m, float r, float von, float bis)
+    void winkel(const std::string& t, TPunkt m, float r, float von, float bis)
     {
         text(TTextArt::SymbolMitteMittig, t, WinkelNamenStelle(m, r, von, bis), 14);
     }
@@ -91,25 +92,25 @@ struct TBau {
 void Skizze(TBau& z, const TGegeben& g)
 {
     const auto farbe = [](bool gegeben) { return gegeben ? clRed : clBlack; };
-    z.text(TTextArt::Links, QStringLiteral("Skizze"), {-19.0f, 9.5f});
-    z.text(TTextArt::Zentriert, QStringLiteral("A"), {-19.2f, 4.3f});
-    z.text(TTextArt::Zentriert, QStringLiteral("B"), {-11.6f, 4.3f});
-    z.text(TTextArt::Zentriert, QStringLiteral("C"), {-14.0f, 9.4f});
+    z.text(TTextArt::Links, "Skizze", {-19.0f, 9.5f});
+    z.text(TTextArt::Zentriert, "A", {-19.2f, 4.3f});
+    z.text(TTextArt::Zentriert, "B", {-11.6f, 4.3f});
+    z.text(TTextArt::Zentriert, "C", {-14.0f, 9.4f});
 
     const TPunkt a{-19.0f, 4.5f}, b{-12.0f, 4.5f}, c{-14.0f, 9.0f};
     z.strecke(2, a, b, farbe(g.c));
-    z.text(TTextArt::Zentriert, QStringLiteral("c"), {-15.5f, 4.1f}, 12, farbe(g.c));
+    z.text(TTextArt::Zentriert, "c", {-15.5f, 4.1f}, 12, farbe(g.c));
     z.strecke(2, a, c, farbe(g.b));
-    z.text(TTextArt::Zentriert, QStringLiteral("b"), {-16.5f, 7.5f}, 12, farbe(g.b));
+    z.text(TTextArt::Zentriert, "b", {-16.5f, 7.5f}, 12, farbe(g.b));
     z.strecke(2, c, b, farbe(g.a));
-    z.text(TTextArt::Zentriert, QStringLiteral("a"), {-12.7f, 7.5f}, 12, farbe(g.a));
+    z.text(TTextArt::Zentriert, "a", {-12.7f, 7.5f}, 12, farbe(g.a));
 
     z.bogen(2, a, 2.0f, 0.0f, 40.0f, farbe(g.alpha));
-    z.text(TTextArt::SymbolMitte, QStringLiteral("~a"), {-17.5f, 5.5f}, 14, farbe(g.alpha));
+    z.text(TTextArt::SymbolMitte, "~a", {-17.5f, 5.5f}, 14, farbe(g.alpha));
     z.bogen(2, b, 2.0f, 115.0f, 180.0f, farbe(g.beta));
-    z.text(TTextArt::SymbolMitte, QStringLiteral("~b"), {-12.8f, 5.5f}, 14, farbe(g.beta));
+    z.text(TTextArt::SymbolMitte, "~b", {-12.8f, 5.5f}, 14, farbe(g.beta));
     z.bogen(2, c, 2.0f, 225.0f, 295.0f, farbe(g.gamma));
-    z.text(TTextArt::SymbolMitte, QStringLiteral("~g"), {-14.4f, 8.5f}, 14, farbe(g.gamma));
+    z.text(TTextArt::SymbolMitte, "~g", {-14.4f, 8.5f}, 14, farbe(g.gamma));
 }
 
 struct TZeile {
@@ -143,17 +144,17 @@ const TZeile alleSaetze[] = {
          if (!g)
              return;
          Skizze(z, g->teile);
-         const QString text = QString::fromUtf8(g->text);
-         z.text(text.contains(QLatin1Char('~')) ? TTextArt::SymbolLinks : TTextArt::Links, text, {-19.0f, 3.0f});
+         const std::string text = g->text;
+         z.text(Enthaelt(text, "~") ? TTextArt::SymbolLinks : TTextArt::Links, text, {-19.0f, 3.0f});
      }},
     {ab(2),
      [](const TMasse& m, TBau& z) {
          z.strecke(2, Versetzt(m.A, -0.4L, 0), Versetzt(m.B, 0.4L, 0));
          z.strecke(2, Versetzt(m.A, 0, -0.2L), Versetzt(m.A, 0, 0.2L));
          z.strecke(2, Versetzt(m.B, 0, -0.2L), Versetzt(m.B, 0, 0.2L));
-         z.ecke(QStringLiteral("A"), Versetzt(m.A, 0, -0.3L));
-         z.ecke(QStringLiteral("B"), Versetzt(m.B, 0, -0.3L));
-         z.seite(QStringLiteral("c"), m.A, m.B);
+         z.ecke("A", Versetzt(m.A, 0, -0.3L));
+         z.ecke("B", Versetzt(m.B, 0, -0.3L));
+         z.seite("c", m.A, m.B);
      }},
 };
 
@@ -161,7 +162,7 @@ const TZeile alleSaetze[] = {
 void WinkelBeiA(const TMasse& m, TBau& z)
 {
     z.bogen(1, m.A, 3.0f, 0.0f, m.delta);
-    z.winkel(QStringLiteral("~a"), m.A, 3.0f, 0.0f, m.delta);
+    z.winkel("~a", m.A, 3.0f, 0.0f, m.delta);
 }
 
 // The finished triangle's sides a and b.
@@ -180,16 +181,16 @@ const TZeile sss[] = {
          z.bogen(1, m.A, m.rb, Grad(m.delta, -spanne), Grad(m.delta, spanne));
          const TPunkt r = Polar(m.A, Grad(m.delta, spanne / 2), m.rb);
          z.strecke(1, m.A, r);
-         z.seite(QStringLiteral("b"), r, m.A);
+         z.seite("b", r, m.A);
      }},
     {ab(4).ausser(5), [](const TMasse& m, TBau& z) { z.bogen(1, m.B, m.ra, Grad(m.epsilon, -4), Grad(m.epsilon, 4)); }},
     {nurBei(4), [](const TMasse& m, TBau& z) { z.strecke(1, m.B, m.C); }},
-    {nurBei(4, 5), [](const TMasse& m, TBau& z) { z.seite(QStringLiteral("a"), m.B, m.C); }},
+    {nurBei(4, 5), [](const TMasse& m, TBau& z) { z.seite("a", m.B, m.C); }},
     {ab(5),
      [](const TMasse& m, TBau& z) {
-         z.ecke(QStringLiteral("C"), Versetzt(m.C, 0, 0.9L));
+         z.ecke("C", Versetzt(m.C, 0, 0.9L));
          SeitenAB(m, z);
-         z.seite(QStringLiteral("b"), m.C, m.A);
+         z.seite("b", m.C, m.A);
      }},
 };
 
@@ -200,14 +201,14 @@ const TZeile wsw[] = {
     {ab(4),
      [](const TMasse& m, TBau& z) {
          z.bogen(1, m.B, 3.0f, m.epsilon, 180.0f);
-         z.winkel(QStringLiteral("~b"), m.B, 3.0f, m.epsilon, 180.0f);
+         z.winkel("~b", m.B, 3.0f, m.epsilon, 180.0f);
      }},
     {ab(5),
      [](const TMasse& m, TBau& z) {
          SeitenAB(m, z);
-         z.ecke(QStringLiteral("C"), Versetzt(m.C, 0, 0.7L));
-         z.seite(QStringLiteral("a"), m.B, m.C);
-         z.seite(QStringLiteral("b"), m.C, m.A);
+         z.ecke("C", Versetzt(m.C, 0, 0.7L));
+         z.seite("a", m.B, m.C);
+         z.seite("b", m.C, m.A);
      }},
 };
 
@@ -218,13 +219,13 @@ const TZeile sws[] = {
     {ab(4).ausser(5), [](const TMasse& m, TBau& z) { z.bogen(1, m.A, m.rb, Grad(m.delta, -5), Grad(m.delta, 5)); }},
     {ab(4),
      [](const TMasse& m, TBau& z) {
-         z.ecke(QStringLiteral("C"), Versetzt(m.C, 0, 0.8L));
-         z.seite(QStringLiteral("b"), m.C, m.A);
+         z.ecke("C", Versetzt(m.C, 0, 0.8L));
+         z.seite("b", m.C, m.A);
      }},
     {ab(5),
      [](const TMasse& m, TBau& z) {
          SeitenAB(m, z);
-         z.seite(QStringLiteral("a"), m.B, m.C);
+         z.seite("a", m.B, m.C);
      }},
 };
 
@@ -234,7 +235,7 @@ const TZeile ssw[] = {
          z.strecke(1, m.A, m.P);
          z.bogen(1, m.A, 3.0f, 0.0f, m.delta);
      }},
-    {ab(3), [](const TMasse& m, TBau& z) { z.winkel(QStringLiteral("~a"), m.A, 3.0f, 0.0f, m.delta); }},
+    {ab(3), [](const TMasse& m, TBau& z) { z.winkel("~a", m.A, 3.0f, 0.0f, m.delta); }},
     // The compass opened to a about B; with two solutions one arc through both points.
     {ab(4).ausser(6),
      [](const TMasse& m, TBau& z) {
@@ -244,12 +245,12 @@ const TZeile ssw[] = {
     {ab(5),
      [](const TMasse& m, TBau& z) {
          if (m.loesungen != 2) {
-             z.ecke(QStringLiteral("C"), Versetzt(m.C, 0, 1));
+             z.ecke("C", Versetzt(m.C, 0, 1));
              return;
          }
-         z.ecke(QStringLiteral("C!1"), Versetzt(m.C, 0, 1));
+         z.ecke("C!1", Versetzt(m.C, 0, 1));
          if (m.mitC2)
-             z.ecke(QStringLiteral("C!2"), Versetzt(m.C2, -0.5L, 1));
+             z.ecke("C!2", Versetzt(m.C2, -0.5L, 1));
      }},
     {ab(6),
      [](const TMasse& m, TBau& z) {
@@ -257,8 +258,8 @@ const TZeile ssw[] = {
              z.strecke(2, m.A, m.C);
              z.bogen(2, m.A, 3.0f, 0.0f, m.delta);
              z.strecke(2, m.B, m.C);
-             z.seite(QStringLiteral("a"), m.B, m.C);
-             z.seite(QStringLiteral("b"), m.C, m.A);
+             z.seite("a", m.B, m.C);
+             z.seite("b", m.C, m.A);
              return;
          }
          SeitenAB(m, z);
@@ -268,13 +269,13 @@ const TZeile ssw[] = {
              z.strecke(2, m.A, m.C2, farbeHimbeer);
              z.strecke(1, m.A, m.B, farbeHimbeer);
          }
-         z.seite(QStringLiteral("a"), m.B, m.C);
+         z.seite("a", m.B, m.C);
          if (m.mitC2)
-             z.seite(QStringLiteral("a"), m.B, m.C2, farbeHimbeer);
-         z.seite(QStringLiteral("b!1"), m.C, m.A);
+             z.seite("a", m.B, m.C2, farbeHimbeer);
+         z.seite("b!1", m.C, m.A);
          // The second triangle's side b gets its own index, so the two can be told apart.
          if (m.mitC2)
-             z.seite(QStringLiteral("b!2"), m.C2, m.A, farbeHimbeer);
+             z.seite("b!2", m.C2, m.A, farbeHimbeer);
      }},
 };
 
@@ -374,12 +375,12 @@ TDreieck ZieheDreieck(int satz, int loesungen)
 
 // ---------------------------------------------------------------- instructions
 
-QString Anweisung(int satz, int schritt, int loesungen)
+std::string Anweisung(int satz, int schritt, int loesungen)
 {
     if (satz < satzSSS || satz > satzSsW || schritt < 0 || schritt > 6)
         return {};
     const int spalte = satz == satzSsW && loesungen == 2 ? 4 : satz - 1;
-    return QString::fromUtf8(anweisungen[schritt][spalte]);
+    return std::string(anweisungen[schritt][spalte]);
 }
 
 // ---------------------------------------------------------------- the picture
@@ -394,57 +395,55 @@ TBild SkizzenBild(const TGegeben& g)
 
 namespace {
 
-void OhneDoppelte(QStringList& liste, const QString& text)
+void OhneDoppelte(std::vector<std::string>& liste, const std::string& text)
 {
-    if (!liste.contains(text))
-        liste << text;
+    if (std::find(liste.begin(), liste.end(), text) == liste.end())
+        liste.push_back(text);
 }
 
 } // namespace
 
-QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d)
+std::string KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d)
 {
     const TBild gezeichnet = KonstruktionsBild(satz, loesungen, schritt, d);
     TPunkt c2 = d.C;
     const bool zweiLoesungen = ZweiterEckpunkt(d, c2);
-    QStringList skizze, gegeben, beschriftet, ecken;
+    std::vector<std::string> skizze, gegeben, beschriftet, ecken;
     for (const TBildTeil& teil : gezeichnet.teile) {
         if (const auto* t = std::get_if<bild::TText>(&teil)) {
-            const QString klar = Klartext(t->text);
+            const std::string klar = Klartext(t->text);
             if (t->art == TTextArt::SymbolMitteMittig) {
-                OhneDoppelte(beschriftet, QStringLiteral("Winkel ") + klar);
+                OhneDoppelte(beschriftet, std::string("Winkel ") + klar);
             } else if (t->art == TTextArt::Zentriert || t->art == TTextArt::SymbolMitte) {
                 OhneDoppelte(skizze, klar);
                 if (t->farbe == clRed)
                     OhneDoppelte(gegeben, klar);
             } else if (t->art == TTextArt::Mitte) {
                 // A vertex name: said with the vertex it names.
-                const bool zweite = t->text == QStringLiteral("C!2") && zweiLoesungen;
-                const TPunkt& p = t->text == QStringLiteral("A") ? d.A
-                    : t->text == QStringLiteral("B")             ? d.B
+                const bool zweite = t->text == "C!2" && zweiLoesungen;
+                const TPunkt& p = t->text == "A" ? d.A
+                    : t->text == "B"             ? d.B
                     : zweite                                     ? c2
                                                                  : d.C;
                 OhneDoppelte(ecken, PunktText(klar, p.x, p.y, 0));
-            } else if (klar != QStringLiteral("Skizze")) {
+            } else if (klar != "Skizze") {
                 OhneDoppelte(beschriftet, klar);
             }
         } else if (const auto* s = std::get_if<bild::TStreckenName>(&teil)) {
-            OhneDoppelte(beschriftet, QStringLiteral("Seite ") + Klartext(s->text));
+            OhneDoppelte(beschriftet, std::string("Seite ") + Klartext(s->text));
         }
     }
-    QString text = QStringLiteral("Schritt %1 von %2: %3")
-                       .arg(schritt)
-                       .arg(maxSchritt)
-                       .arg(Klartext(Anweisung(satz, schritt, loesungen)));
-    if (!skizze.isEmpty())
-        text += QStringLiteral(" Skizze mit ") + skizze.join(QStringLiteral(", "))
-            + (gegeben.isEmpty() ? QStringLiteral(".")
-                                 : QStringLiteral("; rot gegeben: ") + gegeben.join(QStringLiteral(", "))
-                                       + QStringLiteral("."));
-    if (!ecken.isEmpty())
-        text += QStringLiteral(" Eckpunkte ") + ecken.join(QStringLiteral(", ")) + QStringLiteral(".");
-    if (!beschriftet.isEmpty())
-        text += QStringLiteral(" Beschriftet: ") + beschriftet.join(QStringLiteral(", ")) + QStringLiteral(".");
+    std::string text =
+        Satz("Schritt %1 von %2: %3", {schritt, maxSchritt, Klartext(Anweisung(satz, schritt, loesungen))});
+    if (!skizze.empty())
+        text += " Skizze mit " + Verbunden(skizze, ", ")
+            + (gegeben.empty() ? "."
+                                 : std::string("; rot gegeben: ") + Verbunden(gegeben, ", ")
+                                       + std::string("."));
+    if (!ecken.empty())
+        text += " Eckpunkte " + Verbunden(ecken, ", ") + std::string(".");
+    if (!beschriftet.empty())
+        text += " Beschriftet: " + Verbunden(beschriftet, ", ") + std::string(".");
     return text;
 }
 
@@ -463,8 +462,8 @@ TBild KonstruktionsBild(int satz, int loesungen, int schritt, const TDreieck& d)
 TBild AnweisungsBild(int satz, int schritt, int loesungen)
 {
     // Greek letters are placed by their top edge, a little above the middle.
-    const QString text = Anweisung(satz, schritt, loesungen);
-    const bool griechisch = text.contains(QLatin1Char('~'));
+    const std::string text = Anweisung(satz, schritt, loesungen);
+    const bool griechisch = Enthaelt(text, "~");
     TBild b;
     b << bild::TText{griechisch ? TTextArt::SymbolMitte : TTextArt::Zentriert, text, {0.0f, griechisch ? 0.8f : 0.5f},
                      clNavy, 12, true};

@@ -7,7 +7,7 @@
 #include "draw/Bild.h"
 #include "draw/KoordU.h"
 
-#include <QString>
+#include <string>
 
 namespace dreieck1 {
 
@@ -40,7 +40,7 @@ TDreieck ZieheDreieck(int satz, int loesungen);
 // ---------------------------------------------------------------- instructions
 
 // The sentence shown at a step (marked-up text: "~a" alpha, "C!1" C with index 1).
-QString Anweisung(int satz, int schritt, int loesungen);
+std::string Anweisung(int satz, int schritt, int loesungen);
 
 // ---------------------------------------------------------------- the picture
 
@@ -65,7 +65,7 @@ TBild AnweisungsBild(int satz, int schritt, int loesungen);
 // What the construction drawing shows at a step, for a screen reader: the
 // instruction, the sketch with its given parts, the labels drawn and the
 // vertices with their coordinates.
-QString KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d);
+std::string KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int maxSchritt, const TDreieck& d);
 
 // Where an angle's name goes for an arc about m of radius r from `von` to
 // `bis`: on the bisector, at 0.8 r for an angle below 60 degrees, else at 0.5 r.

@@ -3,7 +3,9 @@
 #include "app/Vorlesen.h"
 
 #include "draw/Bild.h"
-#include "draw/GlobalU.h"
+#include "draw/Texte.h"
+#include "draw/Zeichne.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
 

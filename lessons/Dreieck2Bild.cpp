@@ -1,6 +1,6 @@
 #include "lessons/Dreieck2Bild.h"
 
-#include "app/Vorlesen.h"
+#include "draw/Texte.h"
 
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
@@ -68,18 +68,18 @@ void Rechtwinkel(TBild& b, TFarbe farbe, TPunkt richtung, TPunkt scheitel, char 
 }
 
 // Every label of the lesson is bold.
-void Text(TBild& b, TTextArt art, const QString& text, TFarbe farbe, int groesse, TPunkt ort)
+void Text(TBild& b, TTextArt art, const std::string& text, TFarbe farbe, int groesse, TPunkt ort)
 {
     b << bild::TText{art, text, ort, farbe, groesse, true};
 }
 
 // A centre's letter, size 15.
-void Mittelpunktname(TBild& b, TTextArt art, const QString& text, TFarbe farbe, TPunkt ort)
+void Mittelpunktname(TBild& b, TTextArt art, const std::string& text, TFarbe farbe, TPunkt ort)
 {
     Text(b, art, text, farbe, 15, ort);
 }
 
-void Seitenname(TBild& b, const QString& text, TFarbe farbe, TPunkt a, TPunkt bis, TPunkt k, float abstand)
+void Seitenname(TBild& b, const std::string& text, TFarbe farbe, TPunkt a, TPunkt bis, TPunkt k, float abstand)
 {
     b << bild::TSeitenName{text, a, bis, k, abstand, farbe};
 }
@@ -100,7 +100,7 @@ void ZeichneDreieck(const TGroessen& g, TBild& b)
     Linie(b, 2, clBlack, d.A, d.C);
     Linie(b, 2, clBlack, d.B, d.C);
     const auto name = [&b](bool vor, const char* text, TPunkt p, TPunkt q, float abstand) {
-        b << bild::TEckenName{QString::fromLatin1(text), p, q, abstand, vor};
+        b << bild::TEckenName{std::string(text), p, q, abstand, vor};
     };
     name(true, "A", d.A, g.Mbc, 1);
     name(false, "a", d.A, g.Mbc, 1);
@@ -119,7 +119,7 @@ void ZeichneDreieck(const TGroessen& g, TBild& b)
 // lines that prolong sides and heights when the angle at A or at B is obtuse.
 struct THoehe {
     TPunkt ecke, fuss;
-    QString name;
+    std::string name;
     float abstand;
     bool markieren;
     TPunkt richtung;
@@ -160,7 +160,7 @@ void HoeheC(const TGroessen& g, TBild& b)
     const TDreieck& d = g.d;
     // With the right angle at B the mark belongs to the height from A.
     Hoehe(g, b,
-          {d.C, g.Fc, QStringLiteral("h!c"), 1.2f, g.beta != 90.0f, Von(d.A, d.B), g.Fc.x < d.A.x ? 'R' : 'L',
+          {d.C, g.Fc, "h!c", 1.2f, g.beta != 90.0f, Von(d.A, d.B), g.Fc.x < d.A.x ? 'R' : 'L',
            {Seite(d.A, Weiter(d.A, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(d.C, g.Fc, BisUeberH(g, g.Fc)))},
            {Seite(d.A, Weiter(d.B, g.Fc, 6)), Verlaengerung(g, g.Fc, Weiter(g.Fc, g.H, 6))}});
 }
@@ -169,7 +169,7 @@ void HoeheA(const TGroessen& g, TBild& b)
 {
     const TDreieck& d = g.d;
     Hoehe(g, b,
-          {d.A, g.Fa, QStringLiteral("h!a"), 1.2f, true, Von(d.B, d.C), g.Fa.y < d.B.y ? 'R' : 'L',
+          {d.A, g.Fa, "h!a", 1.2f, true, Von(d.B, d.C), g.Fa.y < d.B.y ? 'R' : 'L',
            {Verlaengerung(g, d.A, Weiter(d.A, g.H, 6))},
            {Seite(d.B, Weiter(d.B, g.Fa, 6)), Verlaengerung(g, g.Fa, Weiter(g.Fa, g.H, 6))}});
 }
@@ -177,7 +177,7 @@ void HoeheA(const TGroessen& g, TBild& b)
 void Hoehenschnittpunkt(const TGroessen& g, TBild& b)
 {
     const TPunkt ort = g.H.x < g.d.A.x ? Versetzt(g.H, -1.2L, -0.8L) : Versetzt(g.H, 0.8L, -0.8L);
-    Mittelpunktname(b, TTextArt::Zentriert, QStringLiteral("H"), g.farbe, ort);
+    Mittelpunktname(b, TTextArt::Zentriert, "H", g.farbe, ort);
 }
 
 void HoeheB(const TGroessen& g, TBild& b)
@@ -185,7 +185,7 @@ void HoeheB(const TGroessen& g, TBild& b)
     const TDreieck& d = g.d;
     // With the right angle at A its mark stands there since the first height.
     Hoehe(g, b,
-          {d.B, g.Fb, QStringLiteral("h!b"), 1.1f, g.alpha != 90.0f, Von(d.C, d.A), g.Fb.y < d.B.y ? 'L' : 'R',
+          {d.B, g.Fb, "h!b", 1.1f, g.alpha != 90.0f, Von(d.C, d.A), g.Fb.y < d.B.y ? 'L' : 'R',
            {Seite(d.A, Weiter(d.A, g.Fb, 6)), Verlaengerung(g, g.Fb, Weiter(d.B, g.Fb, BisUeberH(g, g.Fb)))},
            {Verlaengerung(g, d.B, Weiter(d.B, g.H, 6))}});
 }
@@ -193,7 +193,7 @@ void HoeheB(const TGroessen& g, TBild& b)
 // ---- Topic 2: perpendicular bisectors of the sides, clipped to the square,
 // named at their first end.
 
-void Seitensymmetrale(const TGroessen& g, TBild& b, TPunkt p, TPunkt q, TPunkt m, const QString& name,
+void Seitensymmetrale(const TGroessen& g, TBild& b, TPunkt p, TPunkt q, TPunkt m, const std::string& name,
                       TPunkt markenRichtung, char seite)
 {
     const TPunkt d = Von(p, q);
@@ -211,22 +211,22 @@ void Seitensymmetrale(const TGroessen& g, TBild& b, TPunkt p, TPunkt q, TPunkt m
 
 void SymmetraleAB(const TGroessen& g, TBild& b)
 {
-    Seitensymmetrale(g, b, g.d.A, g.d.B, g.Mab, QStringLiteral("s!A!B"), Von(g.d.A, g.d.B), 'L');
+    Seitensymmetrale(g, b, g.d.A, g.d.B, g.Mab, "s!A!B", Von(g.d.A, g.d.B), 'L');
 }
 
 void SymmetraleAC(const TGroessen& g, TBild& b)
 {
-    Seitensymmetrale(g, b, g.d.A, g.d.C, g.Mac, QStringLiteral("s!A!C"), Von(g.d.C, g.d.A), 'L');
+    Seitensymmetrale(g, b, g.d.A, g.d.C, g.Mac, "s!A!C", Von(g.d.C, g.d.A), 'L');
 }
 
 void Umkreismittelpunkt(const TGroessen& g, TBild& b)
 {
-    Mittelpunktname(b, TTextArt::Zentriert, QStringLiteral("U"), g.farbe, Versetzt(g.U, 0.8L, -0.8L));
+    Mittelpunktname(b, TTextArt::Zentriert, "U", g.farbe, Versetzt(g.U, 0.8L, -0.8L));
 }
 
 void SymmetraleBC(const TGroessen& g, TBild& b)
 {
-    Seitensymmetrale(g, b, g.d.B, g.d.C, g.Mbc, QStringLiteral("s!B!C"), Von(g.d.B, g.d.C), 'R');
+    Seitensymmetrale(g, b, g.d.B, g.d.C, g.Mbc, "s!B!C", Von(g.d.B, g.d.C), 'R');
 }
 
 void Umkreis(const TGroessen& g, TBild& b)
@@ -238,9 +238,9 @@ void Umkreis(const TGroessen& g, TBild& b)
 // arc of radius 4 and its halves by two fractions.
 
 struct THalbierung {
-    QString name;       // "w*a"
+    std::string name;       // "w*a"
     bool nameBeiE1;     // the name at the first end of the clipped line, else at the second
-    QString winkel;     // "~a"
+    std::string winkel;     // "~a"
     float von, bis;     // the arc
     float bruch1, bruch2;   // directions of the two fractions
     float abstand2;         // distance of the second fraction (the first is at 6)
@@ -257,8 +257,8 @@ void Winkelsymmetrale(const TGroessen& g, TBild& b, TPunkt v, const THalbierung&
     if (g.winkelAn) {
         // The arc black and thin; each half as the Greek name over "2".
         b << bild::TBogen{v, 4, h.von, h.bis, 1, clBlack};
-        b << bild::TBruch{h.winkel, QStringLiteral("2"), Polar(v, h.bruch1, 6), 10, true, clBlack};
-        b << bild::TBruch{h.winkel, QStringLiteral("2"), Polar(v, h.bruch2, h.abstand2), 10, true, clBlack};
+        b << bild::TBruch{h.winkel, "2", Polar(v, h.bruch1, 6), 10, true, clBlack};
+        b << bild::TBruch{h.winkel, "2", Polar(v, h.bruch2, h.abstand2), 10, true, clBlack};
     }
 }
 
@@ -267,7 +267,7 @@ void HalbiereAlpha(const TGroessen& g, TBild& b)
 {
     const long double a = g.alpha;
     Winkelsymmetrale(g, b, g.d.A,
-                     {QStringLiteral("w*a"), true, QStringLiteral("~a"), 0, g.alpha, Winkel(a / 4),
+                     {"w*a", true, "~a", 0, g.alpha, Winkel(a / 4),
                       Winkel(3 * a / 4), 6.5f});
 }
 
@@ -275,20 +275,20 @@ void HalbiereBeta(const TGroessen& g, TBild& b)
 {
     const long double w = g.beta;
     Winkelsymmetrale(g, b, g.d.B,
-                     {QStringLiteral("w*b"), false, QStringLiteral("~b"), Winkel(180 - w), 180,
+                     {"w*b", false, "~b", Winkel(180 - w), 180,
                       Winkel(180 - w / 4), Winkel(180 - 3 * w / 4), 6.5f});
 }
 
 void Inkreismittelpunkt(const TGroessen& g, TBild& b)
 {
-    Mittelpunktname(b, TTextArt::TimesMitte, QStringLiteral("~I"), g.farbe, Versetzt(g.I, 0.8L, -0.8L));
+    Mittelpunktname(b, TTextArt::TimesMitte, "~I", g.farbe, Versetzt(g.I, 0.8L, -0.8L));
 }
 
 void HalbiereGamma(const TGroessen& g, TBild& b)
 {
     const long double start = 180.0L + g.alpha, w = g.gamma;
     Winkelsymmetrale(g, b, g.d.C,
-                     {QStringLiteral("w*g"), true, QStringLiteral("~g"), Winkel(start), Winkel(start + w),
+                     {"w*g", true, "~g", Winkel(start), Winkel(start + w),
                       Winkel(start + w / 4), Winkel(start + 3 * w / 4), 6});
 }
 
@@ -301,26 +301,26 @@ void Inkreis(const TGroessen& g, TBild& b)
     const TPunkt m = Mittelpunkt(g.I, g.Tbc);
     TPunkt ort;
     NormalVersatz(g.I.x, g.I.y, g.Tbc.x, g.Tbc.y, m.x, m.y, 0.6f, ort.x, ort.y);
-    Text(b, TTextArt::SymbolMitte, QStringLiteral("~r"), g.farbe, 12, ort);
+    Text(b, TTextArt::SymbolMitte, "~r", g.farbe, 12, ort);
     b << bild::TKreis{g.I, g.rho, 2, g.farbe};
 }
 
 // ---- Topic 4: medians from the midpoints to the opposite vertices.
 
-void Schwerlinie(const TGroessen& g, TBild& b, TPunkt mitte, TPunkt ecke, const QString& name)
+void Schwerlinie(const TGroessen& g, TBild& b, TPunkt mitte, TPunkt ecke, const std::string& name)
 {
     Linie(b, 1, g.farbe, mitte, ecke);
     if (g.beschriftungAn)
         Seitenname(b, name, g.farbe, mitte, ecke, g.S, 0.8f);
 }
 
-void SchwerlinieC(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mab, g.d.C, QStringLiteral("s!C")); }
-void SchwerlinieB(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mac, g.d.B, QStringLiteral("s!B")); }
-void SchwerlinieA(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mbc, g.d.A, QStringLiteral("s!A")); }
+void SchwerlinieC(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mab, g.d.C, "s!C"); }
+void SchwerlinieB(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mac, g.d.B, "s!B"); }
+void SchwerlinieA(const TGroessen& g, TBild& b) { Schwerlinie(g, b, g.Mbc, g.d.A, "s!A"); }
 
 void Schwerpunkt(const TGroessen& g, TBild& b)
 {
-    Mittelpunktname(b, TTextArt::Zentriert, QStringLiteral("S"), g.farbe, Versetzt(g.S, 0.8L, -0.8L));
+    Mittelpunktname(b, TTextArt::Zentriert, "S", g.farbe, Versetzt(g.S, 0.8L, -0.8L));
 }
 
 // The steps of each topic: row k is what step k adds.
@@ -446,7 +446,7 @@ const TRegel zufallsRegeln[5] = {
 void FuegeZeile(TBild& b, const TZeilenVorlage& z)
 {
     if (z.text)
-        b << bild::TText{z.art, QString::fromUtf8(z.text), {z.x, z.y}, clNavy, 12, true};
+        b << bild::TText{z.art, std::string(z.text), {z.x, z.y}, clNavy, 12, true};
 }
 
 // ---------------------------------------------------------------------------
@@ -455,7 +455,7 @@ void FuegeZeile(TBild& b, const TZeilenVorlage& z)
 // the label before it left on the canvas: "h!b" after the large "H" is placed
 // as if it were written large. Each centred label carries that font.
 
-const QString arial = QStringLiteral("Arial");
+const std::string arial = "Arial";
 
 void SetzeMessschriften(TBild& b)
 {
@@ -481,13 +481,13 @@ void SetzeMessschriften(TBild& b)
 
 // ---------------------------------------------------------------------------
 
-QString Titel(int eigenschaft)
+std::string Titel(int eigenschaft)
 {
     switch (eigenschaft) {
-    case seitensymmetralen: return QStringLiteral("Seitensymmetralen, Umkreismittelpunkt und Umkreis");
-    case winkelsymmetralen: return QStringLiteral("Winkelsymmetralen, Inkreismittelpunkt und Inkreis");
-    case schwerlinien: return QStringLiteral("Schwerlinien und Schwerpunkt");
-    default: return QStringLiteral("Höhen und Höhenschnittpunkt");
+    case seitensymmetralen: return "Seitensymmetralen, Umkreismittelpunkt und Umkreis";
+    case winkelsymmetralen: return "Winkelsymmetralen, Inkreismittelpunkt und Inkreis";
+    case schwerlinien: return "Schwerlinien und Schwerpunkt";
+    default: return "Höhen und Höhenschnittpunkt";
     }
 }
 
@@ -591,28 +591,28 @@ TDreieck ZufallsDreieck(int eigenschaft)
     return d;
 }
 
-QString AnweisungsText(int eigenschaft, int schritt)
+std::string AnweisungsText(int eigenschaft, int schritt)
 {
-    QStringList zeilen;
+    std::vector<std::string> zeilen;
     for (const TBildTeil& teil : Anweisung(eigenschaft, schritt).teile)
         if (const auto* zeile = std::get_if<bild::TText>(&teil))
-            zeilen << Klartext(zeile->text);
-    return zeilen.join(QLatin1Char(' '));
+            zeilen.push_back(Klartext(zeile->text));
+    return Verbunden(zeilen, " ");
 }
 
-QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
+std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
                             const TDreieck& d)
 {
     const TBild zeichnung = SchrittBild(eigenschaft, schritt, winkelAn, beschriftungAn, d);
-    QStringList beschriftet;
-    QString mittelpunkt, kreis;
-    const auto neu = [&beschriftet](const QString& t) {
-        if (!t.isEmpty() && !beschriftet.contains(t))
-            beschriftet << t;
+    std::vector<std::string> beschriftet;
+    std::string mittelpunkt, kreis;
+    const auto neu = [&beschriftet](const std::string& t) {
+        if (!t.empty() && std::find(beschriftet.begin(), beschriftet.end(), t) == beschriftet.end())
+            beschriftet.push_back(t);
     };
     for (const TBildTeil& e : zeichnung.teile) {
         if (const auto* t = std::get_if<bild::TText>(&e)) {
-            const QString name = Klartext(t->text);
+            const std::string name = Klartext(t->text);
             neu(name);
             // A centre's name is drawn larger than every other label.
             if (t->groesse == 15)
@@ -622,38 +622,34 @@ QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool w
         } else if (const auto* n = std::get_if<bild::TSeitenName>(&e)) {
             neu(Klartext(n->text));
         } else if (const auto* h = std::get_if<bild::TBruch>(&e)) {
-            neu(Klartext(h->zaehler) + QStringLiteral("/2"));
+            neu(Klartext(h->zaehler) + std::string("/2"));
         } else if (const auto* k = std::get_if<bild::TKreis>(&e)) {
-            kreis = QStringLiteral("Kreis um %1 mit dem Radius %2")
-                        .arg(PunktText(QString(), k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius));
+            kreis = Satz("Kreis um %1 mit dem Radius %2",
+                         {PunktText("", k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius)});
         }
     }
-    QString text = QStringLiteral("Dreieck %1, %2, %3; %4 – Schritt %5 von %6: %7")
-                       .arg(PunktText(QStringLiteral("A"), d.A.x, d.A.y), PunktText(QStringLiteral("B"), d.B.x, d.B.y),
-                            PunktText(QStringLiteral("C"), d.C.x, d.C.y), Titel(eigenschaft))
-                       .arg(schritt)
-                       .arg(maxSchritt)
-                       .arg(AnweisungsText(eigenschaft, schritt));
-    text += QStringLiteral(" Winkelmarken %1; Beschriftung %2.")
-                .arg(winkelAn ? QStringLiteral("eingeblendet") : QStringLiteral("ausgeblendet"),
-                     beschriftungAn ? QStringLiteral("eingeblendet") : QStringLiteral("ausgeblendet"));
-    if (!beschriftet.isEmpty())
-        text += QStringLiteral(" Beschriftet: ") + beschriftet.join(QStringLiteral(", ")) + QStringLiteral(".");
+    std::string text = Satz("Dreieck %1, %2, %3; %4 – Schritt %5 von %6: %7",
+                            {PunktText("A", d.A.x, d.A.y), PunktText("B", d.B.x, d.B.y), PunktText("C", d.C.x, d.C.y),
+                             Titel(eigenschaft), schritt, maxSchritt, AnweisungsText(eigenschaft, schritt)});
+    const auto eingeblendet = [](bool an) { return an ? "eingeblendet" : "ausgeblendet"; };
+    text += Satz(" Winkelmarken %1; Beschriftung %2.", {eingeblendet(winkelAn), eingeblendet(beschriftungAn)});
+    if (!beschriftet.empty())
+        text += " Beschriftet: " + Verbunden(beschriftet, ", ") + std::string(".");
     TPunkt h, sp, u, i;
-    if (!mittelpunkt.isEmpty()
+    if (!mittelpunkt.empty()
         && MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, h.x, h.y, sp.x, sp.y, u.x, u.y, i.x, i.y)) {
-        const TPunkt& p = mittelpunkt == QStringLiteral("H") ? h
-            : mittelpunkt == QStringLiteral("U")             ? u
-            : mittelpunkt == QStringLiteral("S")             ? sp
+        const TPunkt& p = mittelpunkt == "H" ? h
+            : mittelpunkt == "U"             ? u
+            : mittelpunkt == "S"             ? sp
                                                              : i;
-        const QString name = eigenschaft == hoehen ? QStringLiteral("Höhenschnittpunkt")
-            : eigenschaft == seitensymmetralen     ? QStringLiteral("Umkreismittelpunkt")
-            : eigenschaft == schwerlinien          ? QStringLiteral("Schwerpunkt")
-                                                   : QStringLiteral("Inkreismittelpunkt");
-        text += QStringLiteral(" %1 %2.").arg(name, PunktText(mittelpunkt, p.x, p.y));
+        const std::string name = eigenschaft == hoehen ? "Höhenschnittpunkt"
+            : eigenschaft == seitensymmetralen     ? "Umkreismittelpunkt"
+            : eigenschaft == schwerlinien          ? "Schwerpunkt"
+                                                   : "Inkreismittelpunkt";
+        text += Satz(" %1 %2.", {name, PunktText(mittelpunkt, p.x, p.y)});
     }
-    if (!kreis.isEmpty())
-        text += QLatin1Char(' ') + kreis + QLatin1Char('.');
+    if (!kreis.empty())
+        text += char(' ') + kreis + char('.');
     return text;
 }
 

@@ -7,7 +7,7 @@
 
 #include "draw/Bild.h"
 
-#include <QString>
+#include <string>
 
 namespace dreieck2 {
 
@@ -29,7 +29,7 @@ constexpr int schwerlinien = 4;
 constexpr int schritteJeEigenschaft[5] = {0, 4, 5, 5, 4};
 
 // The title of a topic, and its colour (title, lines and centre label).
-QString Titel(int eigenschaft);
+std::string Titel(int eigenschaft);
 TFarbe Farbe(int eigenschaft);
 
 // The triangle a window opens with.
@@ -59,10 +59,10 @@ TBild Anweisung(int eigenschaft, int schritt);
 // What the drawing shows at a step, for a screen reader: the triangle with its
 // vertices, the topic, the step's instruction, what is switched on, the labels
 // drawn and the centre with its coordinates once it is drawn.
-QString SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
+std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
                             const TDreieck& d);
 // The instruction of a step as one plain sentence.
-QString AnweisungsText(int eigenschaft, int schritt);
+std::string AnweisungsText(int eigenschaft, int schritt);
 
 // ---------------------------------------------------------------------------
 // Random triangles for the repeat button.

@@ -1,6 +1,7 @@
 #include "lessons/Dreieck2U.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 
 #include <QAction>
@@ -113,7 +114,7 @@ void TfrmDreieck2::ZeigeEigenschaft()
     QPalette farben = lblUeb->palette();
     farben.setColor(QPalette::WindowText, QtFarbe(Farbe(Eigenschaft)));
     lblUeb->setPalette(farben);
-    lblUeb->setText(Titel(Eigenschaft));
+    lblUeb->setText(QtText(Titel(Eigenschaft)));
     grpSchritt->setTitle(SchritteCaption(MaxSchritt));
     UpDown->SetzeMax(MaxSchritt);
     UpDown->SetzePosition(0);

@@ -1,11 +1,10 @@
 #include "lessons/Dreieck3Bild.h"
 
-#include "app/Vorlesen.h"
+#include "draw/Texte.h"
 
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
-#include "draw/SchriftU.h"
 #include "draw/VektorU.h"
 
 #include <algorithm>
@@ -142,10 +141,10 @@ std::optional<TStrecke> EulerGerade(const TDreieckPunkte& p, const TLinienWahl& 
 class TBeschriftung {
 public:
     explicit TBeschriftung(TBild& bild) : bild_(bild) {}
-    void operator()(TTextArt art, const QString& text, TWeltPunkt ort, TFarbe farbe, int groesse)
+    void operator()(TTextArt art, const std::string& text, TWeltPunkt ort, TFarbe farbe, int groesse)
     {
         bild_ << TText{art, text, ort, farbe, groesse, true, clBlack, schrift_};
-        schrift_ = TSchrift{QStringLiteral("Arial"), groesse, true, farbe};
+        schrift_ = TSchrift{"Arial", groesse, true, farbe};
     }
 
 private:
@@ -256,7 +255,7 @@ void DreieckDazu(TBild& bild, TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TD
     for (int i = 0; i < 3; ++i) {
         const auto [ecke, gegenueber] = ecken[i];
         for (const bool vor : {true, false})
-            bild << TEckenName{QString::fromLatin1(namen[i][vor ? 0 : 1]), ecke, gegenueber, namenAbstand, vor};
+            bild << TEckenName{std::string(namen[i][vor ? 0 : 1]), ecke, gegenueber, namenAbstand, vor};
     }
 }
 
@@ -289,7 +288,7 @@ TBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWa
     const auto zentrum = [&](bool zweiLinien, const std::optional<TWeltPunkt>& punkt, const char* text,
                              TFarbe farbe, TTextArt art = TTextArt::Zentriert) {
         if (const auto ort = ZentrumsOrt(zweiLinien, punkt))
-            beschrifte(art, QString::fromLatin1(text), *ort, farbe, 15);
+            beschrifte(art, std::string(text), *ort, farbe, 15);
     };
 
     HoeheDazu(bild, w.zeigeHa, A, p.H, p.Fa, C);
@@ -338,12 +337,12 @@ TWeltPunkt ThalesStartC()
     return zweiter;
 }
 
-QString TabellenWinkel(float grad)
+std::string TabellenWinkel(float grad)
 {
-    QString text = ZahlText(grad, 2);
+    std::string text = ZahlText(grad, 2);
     if (text.length() < 5)
-        text.prepend(QLatin1Char('0'));
-    return text + QStringLiteral("°");
+        text.insert(text.begin(), '0');
+    return text + std::string("°");
 }
 
 namespace {
@@ -371,15 +370,15 @@ TThalesWinkel ThalesWinkel(int w, TWeltPunkt C)
 
 // One line of the table: alpha + beta + gamma = 180 degrees.
 struct TTabellenZeile {
-    QString name, wert;
+    std::string name, wert;
     TFarbe farbe;
 };
 
 std::array<TTabellenZeile, 3> TabellenZeilen(const TThalesWinkel& t)
 {
-    return {{{QStringLiteral("~a"), TabellenWinkel(t.alpha), clRed},
-             {QStringLiteral("~b"), TabellenWinkel(t.beta), clBlue},
-             {QStringLiteral("~g"), QStringLiteral("90,00°"), farbeOliv}}};
+    return {{{"~a", TabellenWinkel(t.alpha), clRed},
+             {"~b", TabellenWinkel(t.beta), clBlue},
+             {"~g", "90,00°", farbeOliv}}};
 }
 
 // The angle at C split by MC into the angle of the isosceles triangle MBC
@@ -416,17 +415,17 @@ void KreisDazu(TBild& bild, TBeschriftung& beschrifte, int w, TWeltPunkt C, TWel
     bild << (w > 180 ? TBogen{thalesM, thalesRadius, 180.0f, 360.0f, 2, clBlack}
                      : TBogen{thalesM, thalesRadius, 0.0f, 180.0f, 2, clBlack});
     bild << TStrecke{thalesM, C, 2, farbeLila, dickGestrichelt, true};
-    beschrifte(TTextArt::Zentriert, QStringLiteral("r"), {-12.0f, -1.0f}, clBlack, 13);
-    beschrifte(TTextArt::Zentriert, QStringLiteral("r"), {12.0f, -1.0f}, clBlack, 13);
-    beschrifte(TTextArt::ImKasten, QStringLiteral("r"), Mittelpunkt(thalesM, C), farbeLila, 14);
-    beschrifte(TTextArt::Zentriert, QStringLiteral("C"), beschriftungC, farbeLila, 13);
+    beschrifte(TTextArt::Zentriert, "r", {-12.0f, -1.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, "r", {12.0f, -1.0f}, clBlack, 13);
+    beschrifte(TTextArt::ImKasten, "r", Mittelpunkt(thalesM, C), farbeLila, 14);
+    beschrifte(TTextArt::Zentriert, "C", beschriftungC, farbeLila, 13);
 }
 
 // The table of the angles: its rule, then the rows left-aligned in columns and the sum.
 // Its texts are placed at their left edge and not measured: they carry no font.
 void TabelleDazu(TBild& bild, const TThalesWinkel& t)
 {
-    const auto text = [&](const QString& inhalt, TWeltPunkt links, TFarbe farbe) {
+    const auto text = [&](const std::string& inhalt, TWeltPunkt links, TFarbe farbe) {
         bild << TText{TTextArt::SymbolLinks, inhalt, links, farbe, 16, true};
     };
     Dazu(bild, {27.0f, 16.0f}, {38.0f, 16.0f}, 2, clBlack, linieVoll);
@@ -434,10 +433,10 @@ void TabelleDazu(TBild& bild, const TThalesWinkel& t)
     for (int i = 0; i < 3; ++i) {
         const float zeile = 25.0f - 3.0f * float(i);
         text(zeilen[i].name, {27.0f, zeile}, zeilen[i].farbe);
-        text(QStringLiteral("="), {29.0f, zeile}, zeilen[i].farbe);
+        text("=", {29.0f, zeile}, zeilen[i].farbe);
         text(zeilen[i].wert, {32.0f, zeile}, zeilen[i].farbe);
     }
-    text(QStringLiteral("180,00°"), {31.0f, 15.5f}, clBlack);
+    text("180,00°", {31.0f, 15.5f}, clBlack);
 }
 
 } // namespace
@@ -450,9 +449,9 @@ TBild ThalesBild(int w, TWeltPunkt C, TWeltPunkt beschriftungC)
 
     bild << TStrecke{thalesA, thalesB, 2, clBlack, linieVoll} << TStrecke{thalesA, C, 2, clBlack, linieVoll}
          << TStrecke{C, thalesB, 2, clBlack, linieVoll};
-    beschrifte(TTextArt::Zentriert, QStringLiteral("M"), {0.0f, -1.0f}, clBlack, 13);
-    beschrifte(TTextArt::Zentriert, QStringLiteral("A"), {-thalesNamenRadius, 0.0f}, clBlack, 13);
-    beschrifte(TTextArt::Zentriert, QStringLiteral("B"), {thalesNamenRadius, 0.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, "M", {0.0f, -1.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, "A", {-thalesNamenRadius, 0.0f}, clBlack, 13);
+    beschrifte(TTextArt::Zentriert, "B", {thalesNamenRadius, 0.0f}, clBlack, 13);
     if (!MitWinkeln(w))
         return bild;
 
@@ -475,25 +474,21 @@ TBild ThalesBild(int w, TWeltPunkt C, TWeltPunkt beschriftungC)
 // ---------------------------------------------------------------------------
 // Legends
 
-TBild LegendenBild(const QString (&texte)[3], bool griechisch, const int (&frei)[3])
+TBild LegendenBild(const std::string (&texte)[3], bool griechisch, const int (&frei)[3], const TWeltfenster& welt)
 {
     TBild bild;
-    Leinwand mass; // measures only
     for (int i = 0; i < 3; ++i) {
-        // Measured in the legend's own font, Arial 12 bold.
-        mass.schrift = TSchrift{};
-        const int hoehe = mass.TextHeight(texte[i]);
-        const int breite = TextBreite(mass, texte[i], 12, true);
         int px, py;
         if (griechisch)
-            WeltZuPixel(4.2f + 6.0f * float(i), 0.7f, px, py);
+            welt.ZuPixel({4.2f + 6.0f * float(i), 0.7f}, px, py);
         else
-            WeltZuPixel(3.5f + 6.0f * float(i), 0.3f, px, py);
-        const int links = std::max(px - breite / 2, frei[i]);
-        if (griechisch)
-            bild << TPixelText{TSchreibArt::Symbol, texte[i], links, py, clBlack, 12, true};
-        else
-            bild << TPixelText{TSchreibArt::Text, texte[i], links, py - hoehe / 2, clBlack, 12, true};
+            welt.ZuPixel({3.5f + 6.0f * float(i), 0.3f}, px, py);
+        // Centred on the point, but clear of the check box on its left.
+        TPixelText t{griechisch ? TSchreibArt::Symbol : TSchreibArt::Text, texte[i], px, py, clBlack, 12, true};
+        t.mitteX = true;
+        t.linksMindestens = frei[i];
+        t.mitteY = !griechisch;
+        bild << t;
     }
     return bild;
 }
@@ -504,69 +499,67 @@ TBild LegendenBild(const QString (&texte)[3], bool griechisch, const int (&frei)
 namespace {
 
 // One family of lines: the names of those switched on, and its centre once its letter is shown.
-QString Linien(const QString& familie, const QStringList& namen, const bool (&an)[3],
-               const std::optional<TWeltPunkt>& zentrum, const QString& zentrumName, const QString& buchstabe)
+std::string Linien(const std::string& familie, const std::vector<std::string>& namen, const bool (&an)[3],
+               const std::optional<TWeltPunkt>& zentrum, const std::string& zentrumName, const std::string& buchstabe)
 {
-    QStringList gewaehlt;
+    std::vector<std::string> gewaehlt;
     for (int i = 0; i < 3; ++i)
         if (an[i])
-            gewaehlt << namen[i];
-    if (gewaehlt.isEmpty())
-        return QString();
-    QString text = familie + QLatin1Char(' ') + gewaehlt.join(QStringLiteral(", "));
+            gewaehlt.push_back(namen[i]);
+    if (gewaehlt.empty())
+        return std::string();
+    std::string text = familie + char(' ') + Verbunden(gewaehlt, ", ");
     if (const auto ort = ZentrumsOrt(ZweiVonDrei(an[0], an[1], an[2]), zentrum))
-        text += QStringLiteral(", %1 %2").arg(zentrumName, PunktText(buchstabe, ort->x, ort->y));
+        text += Satz(", %1 %2", {zentrumName, PunktText(buchstabe, ort->x, ort->y)});
     return text;
 }
 
 } // namespace
 
-QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl)
+std::string SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl)
 {
     const TDreieckPunkte p = BerechneDreieckPunkte(A, B, C);
-    QStringList teile;
-    teile << QStringLiteral("Dreieck %1, %2, %3")
-                 .arg(PunktText(QStringLiteral("A"), A.x, A.y), PunktText(QStringLiteral("B"), B.x, B.y),
-                      PunktText(QStringLiteral("C"), C.x, C.y));
+    std::vector<std::string> teile;
+    teile.push_back(Satz("Dreieck %1, %2, %3", {PunktText("A", A.x, A.y), PunktText("B", B.x, B.y),
+                                                 PunktText("C", C.x, C.y)}));
     const bool h[3] = {wahl.zeigeHa, wahl.zeigeHb, wahl.zeigeHc};
     const bool u[3] = {wahl.zeigeSab, wahl.zeigeSac, wahl.zeigeSbc};
     const bool w[3] = {wahl.zeigeWa, wahl.zeigeWb, wahl.zeigeWc};
     const bool s[3] = {wahl.zeigeSa, wahl.zeigeSb, wahl.zeigeSc};
     const auto namen = [](const char* a, const char* b, const char* c) {
-        return QStringList{QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c)};
+        return std::vector<std::string>{a, b, c};
     };
-    const QString liste[] = {
-        Linien(QStringLiteral("Höhen"), namen("ha", "hb", "hc"), h, p.H, QStringLiteral("Höhenschnittpunkt"),
-               QStringLiteral("H")),
-        Linien(QStringLiteral("Seitensymmetralen"), namen("sAB", "sAC", "sBC"), u, p.U,
-               QStringLiteral("Umkreismittelpunkt"), QStringLiteral("U")),
-        Linien(QStringLiteral("Winkelsymmetralen"), namen("wα", "wβ", "wγ"), w, p.I,
-               QStringLiteral("Inkreismittelpunkt"), QStringLiteral("I")),
-        Linien(QStringLiteral("Schwerlinien"), namen("sA", "sB", "sC"), s, p.S, QStringLiteral("Schwerpunkt"),
-               QStringLiteral("S")),
+    const std::string liste[] = {
+        Linien("Höhen", namen("ha", "hb", "hc"), h, p.H, "Höhenschnittpunkt",
+               "H"),
+        Linien("Seitensymmetralen", namen("sAB", "sAC", "sBC"), u, p.U,
+               "Umkreismittelpunkt", "U"),
+        Linien("Winkelsymmetralen", namen("wα", "wβ", "wγ"), w, p.I,
+               "Inkreismittelpunkt", "I"),
+        Linien("Schwerlinien", namen("sA", "sB", "sC"), s, p.S, "Schwerpunkt",
+               "S"),
     };
-    for (const QString& l : liste)
-        if (!l.isEmpty())
-            teile << l;
+    for (const std::string& l : liste)
+        if (!l.empty())
+            teile.push_back(l);
     if (EulerGerade(p, wahl))
-        teile << QStringLiteral("Eulergerade eingeblendet");
+        teile.push_back("Eulergerade eingeblendet");
     else if (teile.size() == 1)
-        teile << QStringLiteral("keine Linien eingeblendet");
-    return teile.join(QStringLiteral("; ")) + QLatin1Char('.');
+        teile.push_back("keine Linien eingeblendet");
+    return Verbunden(teile, "; ") + char('.');
 }
 
-QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C)
+std::string ThalesBeschreibung(int winkelBMC, TWeltPunkt C)
 {
-    QString text = QStringLiteral("Thaleskreis um M(0|0) mit dem Radius r = %1 über dem Durchmesser AB, "
-                                  "A(−24|0), B(24|0); %2 auf dem Kreis, Winkel BMC %3°.")
-                       .arg(ZahlFuerLeser(thalesRadius), PunktText(QStringLiteral("C"), C.x, C.y))
-                       .arg(winkelBMC);
+    std::string text = Satz("Thaleskreis um M(0|0) mit dem Radius r = %1 über dem Durchmesser AB, "
+                            "A(−24|0), B(24|0); %2 auf dem Kreis, Winkel BMC %3°.",
+                            {ZahlFuerLeser(thalesRadius), PunktText("C", C.x, C.y), winkelBMC});
     if (!MitWinkeln(winkelBMC))
-        return text + QStringLiteral(" C liegt auf dem Durchmesser: kein Dreieck.");
+        return text + std::string(" C liegt auf dem Durchmesser: kein Dreieck.");
     // The table reads in rows of name, "=", value; the sum closes it.
-    QStringList zeilen;
+    std::vector<std::string> zeilen;
     for (const TTabellenZeile& z : TabellenZeilen(ThalesWinkel(winkelBMC, C)))
-        zeilen << QStringLiteral("%1 = %2").arg(Klartext(z.name), Klartext(z.wert));
-    return text + QStringLiteral(" Winkel: ") + zeilen.join(QStringLiteral(", "))
-        + QStringLiteral("; Summe 180,00°.");
+        zeilen.push_back(Satz("%1 = %2", {Klartext(z.name), Klartext(z.wert)}));
+    return text + std::string(" Winkel: ") + Verbunden(zeilen, ", ")
+        + std::string("; Summe 180,00°.");
 }

@@ -9,7 +9,7 @@
 #include "draw/Bild.h"
 #include "draw/KoordU.h"
 
-#include <QString>
+#include <string>
 #include <optional>
 
 // The drawing area shows 80 x 54 units, 10 pixels each.
@@ -91,17 +91,17 @@ TWeltPunkt ThalesStartC();
 TBild ThalesBild(int winkelBMC, TWeltPunkt C, TWeltPunkt beschriftungC);
 
 // A legend's three labels, "!" subscripts or (griechisch) "*" Greek letters
-// set low, each centred on its place in the legend's world window (which must
-// be set) by the width it is drawn with, but never left of the pixel column
-// `frei`: the check box on its left lies above the legend and would hide it.
-TBild LegendenBild(const QString (&texte)[3], bool griechisch, const int (&frei)[3]);
+// set low, each centred on its place in the legend's world window `welt` by
+// the width it is drawn with, but never left of the pixel column `frei`: the
+// check box on its left lies above the legend and would hide it.
+TBild LegendenBild(const std::string (&texte)[3], bool griechisch, const int (&frei)[3], const TWeltfenster& welt);
 
 // An angle of the table: two decimals, decimal comma, at least five
 // characters with a leading zero, and the degree sign ("05,00°", "45,25°").
-QString TabellenWinkel(float grad);
+std::string TabellenWinkel(float grad);
 
 // What the drawing shows, for a screen reader. Mode "Schnittpunkte": the
 // triangle, the lines switched on and the centres they meet in, with
 // coordinates; mode "Thaleskreis": the circle, C and the table of angles.
-QString SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
-QString ThalesBeschreibung(int winkelBMC, TWeltPunkt C);
+std::string SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWahl& wahl);
+std::string ThalesBeschreibung(int winkelBMC, TWeltPunkt C);

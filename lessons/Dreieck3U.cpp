@@ -1,7 +1,8 @@
 #include "lessons/Dreieck3U.h"
 
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/VektorU.h"
@@ -35,7 +36,7 @@ bool Nahe(TWeltPunkt punkt, TWeltPunkt zeiger)
 
 // A legend on the group's face (no white fill), its labels clear of the check
 // boxes that lie above it, 2 pixels right of each.
-void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch,
+void ZeichneLegende(TPaintBox* box, const std::string (&texte)[3], bool griechisch,
                     const QCheckBox* (&kaestchen)[3])
 {
     SetzeWeltfenster(box->width(), box->height(), weltLegende);
@@ -43,7 +44,7 @@ void ZeichneLegende(TPaintBox* box, const QString (&texte)[3], bool griechisch,
     int frei[3];
     for (int i = 0; i < 3; ++i)
         frei[i] = kaestchen[i]->geometry().right() + 1 - box->x() + 2;
-    Zeichne(box->Canvas, LegendenBild(texte, griechisch, frei));
+    Zeichne(box->Canvas, LegendenBild(texte, griechisch, frei, AktuellesWeltfenster()));
 }
 
 } // namespace
@@ -112,7 +113,7 @@ void TfrmDreieck3::LinienGruppenAnlegen()
                             std::initializer_list<QCheckBox*> boxen) {
         legende->Rolle = TPaintBox::TRolle::Text;
         legende->setAccessibleName(QStringLiteral("Legende ") + familie);
-        legende->OnBeschreibung = [namen] { return namen.join(QStringLiteral(", ")); };
+        legende->OnBeschreibung = [namen] { return namen.join(QStringLiteral(", ")).toStdString(); };
         int i = 0;
         for (QCheckBox* chk : boxen)
             chk->setAccessibleName(familie + QLatin1Char(' ') + namen[i++]);
@@ -416,28 +417,28 @@ void TfrmDreieck3::pntGrafikPaint()
 
 void TfrmDreieck3::pntHPaint()
 {
-    static const QString texte[3] = {QStringLiteral("h!a"), QStringLiteral("h!b"), QStringLiteral("h!c")};
+    static const std::string texte[3] = {"h!a", "h!b", "h!c"};
     const QCheckBox* kaestchen[3] = {chkHA, chkHB, chkHC};
     ZeichneLegende(pntH, texte, false, kaestchen);
 }
 
 void TfrmDreieck3::pntSPaint()
 {
-    static const QString texte[3] = {QStringLiteral("s!A!B"), QStringLiteral("s!A!C"), QStringLiteral("s!B!C")};
+    static const std::string texte[3] = {"s!A!B", "s!A!C", "s!B!C"};
     const QCheckBox* kaestchen[3] = {chkSA, chkSB, chkSC};
     ZeichneLegende(pntS, texte, false, kaestchen);
 }
 
 void TfrmDreieck3::pntWPaint()
 {
-    static const QString texte[3] = {QStringLiteral("w*a"), QStringLiteral("w*b"), QStringLiteral("w*g")};
+    static const std::string texte[3] = {"w*a", "w*b", "w*g"};
     const QCheckBox* kaestchen[3] = {chkWA, chkWB, chkWC};
     ZeichneLegende(pntW, texte, true, kaestchen);
 }
 
 void TfrmDreieck3::pntSWPaint()
 {
-    static const QString texte[3] = {QStringLiteral("s!A"), QStringLiteral("s!B"), QStringLiteral("s!C")};
+    static const std::string texte[3] = {"s!A", "s!B", "s!C"};
     const QCheckBox* kaestchen[3] = {chkSWA, chkSWB, chkSWC};
     ZeichneLegende(pntSW, texte, false, kaestchen);
 }

@@ -1,6 +1,6 @@
 #include "lessons/Symmetrie1Bild.h"
 
-#include "app/Vorlesen.h"
+#include "draw/Texte.h"
 
 #include "draw/GlobalU.h"
 
@@ -102,7 +102,7 @@ TBild Symmetrie1Bild(int anzahl, const TMarkierPunkt* punkte, int markiert, bool
     TBild b;
     // The mirror axis with its name above it.
     b << Linie(0, -9, 0, 9, 3, clBlack)
-      << TText{TTextArt::Mitte, QStringLiteral("Spiegelachse"), {0, 10}, clBlack, 12, true};
+      << TText{TTextArt::Mitte, "Spiegelachse", {0, 10}, clBlack, 12, true};
     if (markiert < anzahl)
         b << TRechteck{{-rahmenX, -rahmenY}, {rahmenX, rahmenY}, 1, clRed, liniePunktiert};
     if (markiert == anzahl)
@@ -118,42 +118,41 @@ TBild Symmetrie1Bild(int anzahl, const TMarkierPunkt* punkte, int markiert, bool
     return b;
 }
 
-QString Anleitung(int schritt)
+std::string Anleitung(int schritt)
 {
-    static const QString jeSchritt[] = {
-        QStringLiteral("Führe die Konstruktion schrittweise durch."),
-        QStringLiteral("Zeichne die Normalen zur Symmetrieachse durch die Punkte."),
-        QStringLiteral("Nimm den Abstand von der Symmetrieachse zum Punkt in den Zirkel."),
-        QStringLiteral("Schalge diesen Abstand mit dem Zirkel auf der Normalen ab."),
-        QStringLiteral("Verbinde die gespiegelten Punkte durch Strecke."),
+    static const char* const jeSchritt[] = {
+        "Führe die Konstruktion schrittweise durch.",
+        "Zeichne die Normalen zur Symmetrieachse durch die Punkte.",
+        "Nimm den Abstand von der Symmetrieachse zum Punkt in den Zirkel.",
+        "Schalge diesen Abstand mit dem Zirkel auf der Normalen ab.",
+        "Verbinde die gespiegelten Punkte durch Strecke.",
     };
     return jeSchritt[schritt >= 1 && schritt <= letzterSchritt ? schritt : 0];
 }
 
-QString Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt)
+std::string Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt)
 {
-    QString text = QStringLiteral("Senkrechte Spiegelachse in der Mitte (x = 0).");
+    std::string text = "Senkrechte Spiegelachse in der Mitte (x = 0).";
     if (markiert < anzahl)
-        return text + QLatin1Char(' ') + MarkierText(punkte, markiert, anzahl);
-    QStringList gesetzt, bilder;
+        return text + ' ' + MarkierText(punkte, markiert, anzahl);
+    std::vector<std::string> gesetzt, bilder;
     for (int i = 1; i <= markiert; ++i) {
-        gesetzt << PunktText(QStringLiteral("P%1").arg(i), punkte[i].x, punkte[i].y);
-        bilder << PunktText(QStringLiteral("P%1'").arg(i), -punkte[i].x, punkte[i].y);
+        gesetzt.push_back(PunktText(Satz("P%1", {i}), punkte[i].x, punkte[i].y));
+        bilder.push_back(PunktText(Satz("P%1'", {i}), -punkte[i].x, punkte[i].y));
     }
-    text += (anzahl == 2 ? QStringLiteral(" Strecke ") : QStringLiteral(" Figur ")) + gesetzt.join(QStringLiteral(", "))
-        + QStringLiteral(".");
+    text += (anzahl == 2 ? " Strecke " : " Figur ") + Verbunden(gesetzt, ", ") + ".";
     if (schritt <= 0)
         return text;
-    text += QStringLiteral(" Schritt %1 von %2: %3").arg(schritt).arg(letzterSchritt).arg(Anleitung(schritt));
+    text += Satz(" Schritt %1 von %2: %3", {schritt, letzterSchritt, Anleitung(schritt)});
     if (schritt <= 3)
-        text += QStringLiteral(" Gezeichnet: Normalen zur Spiegelachse");
+        text += " Gezeichnet: Normalen zur Spiegelachse";
     if (schritt == 2 || schritt == 3)
-        text += QStringLiteral(", Abstände von der Achse");
+        text += ", Abstände von der Achse";
     if (schritt == 3)
-        text += QStringLiteral(", dieselben Abstände jenseits der Achse mit Kreisbögen abgetragen");
+        text += ", dieselben Abstände jenseits der Achse mit Kreisbögen abgetragen";
     if (schritt >= 4)
-        text += QStringLiteral(" Gespiegelte Figur ") + bilder.join(QStringLiteral(", "));
-    return text + QStringLiteral(".");
+        text += " Gespiegelte Figur " + Verbunden(bilder, ", ");
+    return text + ".";
 }
 
 } // namespace symmetrie1

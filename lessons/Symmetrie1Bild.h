@@ -3,7 +3,7 @@
 // the construction of the step and at last the mirrored figure.
 #pragma once
 
-#include "app/Lektionsrahmen.h"
+#include "draw/KoordU.h"
 #include "draw/Bild.h"
 
 namespace symmetrie1 {
@@ -20,9 +20,9 @@ TBild Symmetrie1Bild(int anzahl, const TMarkierPunkt* punkte, int markiert, bool
                      TFarbe figurFarbe, TFarbe bildFarbe);
 
 // The instruction shown at a step.
-QString Anleitung(int schritt);
+std::string Anleitung(int schritt);
 // What the drawing shows, for a screen reader: the axis, the marked points,
 // the construction of the step and the mirrored points.
-QString Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt);
+std::string Beschreibung(int anzahl, const TMarkierPunkt* punkte, int markiert, int schritt);
 
 } // namespace symmetrie1

@@ -3,7 +3,8 @@
 
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 
 namespace {
@@ -96,7 +97,7 @@ void TfrmSymmetrie1::grpAnzahlClick()
     anzahlPunkte = grpAnzahl->ItemIndex() + 2;
 
     grpSchritt->setVisible(false);
-    lblStatus->setText(symmetrie1::Anleitung(0));
+    lblStatus->setText(QtText(symmetrie1::Anleitung(0)));
 
     Schritt = 0;
     UpDown->SetzePosition(0);
@@ -140,7 +141,7 @@ void TfrmSymmetrie1::UpDownClick(TUpDown*)
 {
     Schritt = UpDown->Position();
     ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, Schritt);
-    lblStatus->setText(symmetrie1::Anleitung(Schritt));
+    lblStatus->setText(QtText(symmetrie1::Anleitung(Schritt)));
 
     // The number of points may be changed at step 0 and at the last step only;
     // reaching the last step also offers the repeat.
@@ -160,7 +161,7 @@ void TfrmSymmetrie1::btnWHClick()
     Schritt = 0;
     UpDown->SetzePosition(0);
     ZeigeSchritt({grpSchritt, UpDown, lblSchritte}, 0);
-    lblStatus->setText(symmetrie1::Anleitung(0));
+    lblStatus->setText(QtText(symmetrie1::Anleitung(0)));
     btnWH->setEnabled(false);
     grpAnzahl->setEnabled(false);
     pntGrafik->repaint();

@@ -1,12 +1,12 @@
 #include "lessons/Symmetrie2Bild.h"
 
-#include "app/Vorlesen.h"
+#include "draw/Texte.h"
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
 #include "draw/VektorU.h"
 
-#include <QStringList>
+#include <vector>
 #include <algorithm>
 #include <cmath>
 
@@ -15,46 +15,47 @@ using symmetrie2::rahmen;
 
 namespace {
 
-const QString textSchritt0 = QStringLiteral("Führe die Konstruktion schrittweise durch.");
+const std::string textSchritt0 = "Führe die Konstruktion schrittweise durch.";
 
 // The instructions by step, step 0 first.
-const QString anleitungen1[] = {
+const std::string anleitungen1[] = {
     textSchritt0,
-    QStringLiteral("Zeichne um den 1.Punkt einen Kreisbogen mit einem Radius größer als die halbe Strecke AB."),
-    QStringLiteral("Zeichne um den 2.Punkt einen Kreisbogen vom selben Radius und ermittle die Schnittpunkte."),
-    QStringLiteral("Lege durch die beiden Schnittpunkte die Streckensymmetrale."),
+    "Zeichne um den 1.Punkt einen Kreisbogen mit einem Radius größer als die halbe Strecke AB.",
+    "Zeichne um den 2.Punkt einen Kreisbogen vom selben Radius und ermittle die Schnittpunkte.",
+    "Lege durch die beiden Schnittpunkte die Streckensymmetrale.",
 };
-const QString anleitungen2[] = {
+const std::string anleitungen2[] = {
     textSchritt0,
-    QStringLiteral("Zeichne um den Scheitel einen nicht zu kleinen Kreisbogen, der die Schenkel schneidet."),
-    QStringLiteral("Zeichne um den Schnittpunkt A einen Kreis vom selben Radius."),
-    QStringLiteral("Zeichne um den Schnittpunkt B einen Kreis vom selben Radius."),
-    QStringLiteral("Lege durch den Scheitel und den Schnittpunkt der Kreise die Winkelsymmetrale."),
+    "Zeichne um den Scheitel einen nicht zu kleinen Kreisbogen, der die Schenkel schneidet.",
+    "Zeichne um den Schnittpunkt A einen Kreis vom selben Radius.",
+    "Zeichne um den Schnittpunkt B einen Kreis vom selben Radius.",
+    "Lege durch den Scheitel und den Schnittpunkt der Kreise die Winkelsymmetrale.",
 };
 
 // A step's instruction; step 0's for any step out of range.
 template <int n>
-QString ausTabelle(const QString (&anleitungen)[n], int schritt)
+std::string ausTabelle(const std::string (&anleitungen)[n], int schritt)
 {
     return schritt >= 1 && schritt < n ? anleitungen[schritt] : anleitungen[0];
 }
 
 // A description, then the step with its instruction and what the steps up to
 // it have drawn (one entry of `gezeichnet` per step); the description alone at step 0.
-QString mitSchritt(const QString& text, int schritt, const QString& anleitung, const QStringList& gezeichnet)
+std::string mitSchritt(const std::string& text, int schritt, const std::string& anleitung,
+                       const std::vector<std::string>& gezeichnet)
 {
     if (schritt <= 0)
         return text;
-    return text + QStringLiteral(" Schritt %1 von %2: %3 Gezeichnet: %4.")
-                      .arg(schritt)
-                      .arg(gezeichnet.size())
-                      .arg(anleitung, gezeichnet.mid(0, schritt).join(QStringLiteral("; ")));
+    const std::size_t bisher = std::min(std::size_t(schritt), gezeichnet.size());
+    const std::vector<std::string> bisherGezeichnet(gezeichnet.begin(), gezeichnet.begin() + long(bisher));
+    return text + Satz(" Schritt %1 von %2: %3 Gezeichnet: %4.",
+                       {schritt, gezeichnet.size(), anleitung, Verbunden(bisherGezeichnet, "; ")});
 }
 
 TWeltPunkt Ort(const TMarkierPunkt& p) { return {p.x, p.y}; }
 
 // A label centred on its point, black, bold, size 12.
-TText Name(const QString& text, TWeltPunkt ort) { return {TTextArt::Zentriert, text, ort, clBlack, 12, true}; }
+TText Name(const std::string& text, TWeltPunkt ort) { return {TTextArt::Zentriert, text, ort, clBlack, 12, true}; }
 
 // The frame the points must lie in, while points are missing.
 TBild MarkierRahmen()
@@ -90,10 +91,10 @@ TBild Schnittpunkte(TWeltPunkt a, TWeltPunkt b, TWeltPunkt d, float r, int schri
     if (!SchnittGeradeKreis(m.x, m.y, q.x, q.y, a.x, a.y, r, s1x, s1y, s2x, s2y))
         return bild;
     // Up and right of an upper point, down and right of a lower one.
-    const auto beschrifte = [](const QString& text, float sx, float sy) {
+    const auto beschrifte = [](const std::string& text, float sx, float sy) {
         return Name(text, {sx + 0.4f, sy >= 0 ? sy + 0.4f : sy - 0.4f});
     };
-    bild << beschrifte(QStringLiteral("S!1"), s1x, s1y) << beschrifte(QStringLiteral("S!2"), s2x, s2y);
+    bild << beschrifte("S!1", s1x, s1y) << beschrifte("S!2", s2x, s2y);
     if (schritt >= 3)
         bild << TGerade{{s1x, s1y}, {s2x, s2y}, 10, 10, 1, farbeHimbeer, linieStrichPunkt};
     return bild;
@@ -114,8 +115,8 @@ TBild StreckenKonstruktion(TWeltPunkt a, TWeltPunkt b, int schritt, float r)
         bild << TStrecke{p, {p.x + 0.2f * nx, p.y + 0.2f * ny}, 2, clBlack, linieVoll}
              << TStrecke{p, {p.x - 0.2f * nx, p.y - 0.2f * ny}, 2, clBlack, linieVoll};
     // "A" beyond A, "B" beyond B.
-    bild << Name(QStringLiteral("A"), {a.x + 0.6f * ux, a.y + 0.6f * uy})
-         << Name(QStringLiteral("B"), {b.x - 0.6f * ux, b.y - 0.6f * uy});
+    bild << Name("A", {a.x + 0.6f * ux, a.y + 0.6f * uy})
+         << Name("B", {b.x - 0.6f * ux, b.y - 0.6f * uy});
 
     // Each arc spans 140 degrees about the direction to the other end point.
     const float dAB = Richtungswinkel(-d.x, -d.y);
@@ -176,9 +177,9 @@ TBild Schenkel(const TWinkel& w)
     const TWeltPunkt c = Von(w.p1, w.p3);
     Normieren(c.x, c.y, ucx, ucy);
     TBild bild;
-    bild << Name(QStringLiteral("a"), {w.p1.x + 0.6f * w.ua.x, w.p1.y + 0.6f * w.ua.y})
-         << Name(QStringLiteral("S"), {w.v.x - 0.4f * hx, w.v.y - 0.4f * hy})
-         << Name(QStringLiteral("b"), {w.p3.x + 0.6f * ucx, w.p3.y + 0.6f * ucy})
+    bild << Name("a", {w.p1.x + 0.6f * w.ua.x, w.p1.y + 0.6f * w.ua.y})
+         << Name("S", {w.v.x - 0.4f * hx, w.v.y - 0.4f * hy})
+         << Name("b", {w.p3.x + 0.6f * ucx, w.p3.y + 0.6f * ucy})
          << TStrecke{w.p1, w.v, 3, clBlack, linieVoll} << TStrecke{w.v, w.p3, 3, clBlack, linieVoll};
     return bild;
 }
@@ -201,14 +202,14 @@ TBild WinkelKonstruktion(const TWinkel& w, int schritt)
     if (schritt >= 1)
         bild << TBogen{w.v, w.r, von, bis, 1, clBlack};
     if (schritt >= 2) {
-        const TText amAnfang = Name(w.gegenUhrzeiger ? QStringLiteral("A") : QStringLiteral("B"),
+        const TText amAnfang = Name(w.gegenUhrzeiger ? "A" : "B",
                                     Polar(w.v, von, w.r));
-        const TText amEnde = Name(w.gegenUhrzeiger ? QStringLiteral("B") : QStringLiteral("A"),
+        const TText amEnde = Name(w.gegenUhrzeiger ? "B" : "A",
                                   Polar(w.v, bis, w.r));
         bild << amAnfang << amEnde << DurchX(w, w.pa);
     }
     if (schritt >= 3)
-        bild << DurchX(w, w.pb) << Name(QStringLiteral("X"), {w.l.x, w.l.y - 0.4f});
+        bild << DurchX(w, w.pb) << Name("X", {w.l.x, w.l.y - 0.4f});
     if (schritt >= 4)
         bild << TGerade{w.v, w.l, 10, 10, 1, clRed, linieStrichPunkt};
     return bild;
@@ -216,8 +217,8 @@ TBild WinkelKonstruktion(const TWinkel& w, int schritt)
 
 } // namespace
 
-QString StreckenAnleitung(int schritt) { return ausTabelle(anleitungen1, schritt); }
-QString WinkelAnleitung(int schritt) { return ausTabelle(anleitungen2, schritt); }
+std::string StreckenAnleitung(int schritt) { return ausTabelle(anleitungen1, schritt); }
+std::string WinkelAnleitung(int schritt) { return ausTabelle(anleitungen2, schritt); }
 
 float StreckenRadius(const TMarkierPunkt& a, const TMarkierPunkt& b)
 {
@@ -243,34 +244,32 @@ TBild WinkelsymmetraleBild(const TMarkierPunkt* punkte, int markiert, int schrit
         << MarkierPunkte(punkte, 3, punktFarbe);
 }
 
-QString StreckenBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt)
+std::string StreckenBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt)
 {
     if (markiert < 2)
         return MarkierText(punkte, markiert, 2);
     const TMarkierPunkt &a = punkte[1], &b = punkte[2];
-    const QString text = QStringLiteral("Strecke AB mit %1 und %2.")
-                             .arg(PunktText(QStringLiteral("A"), a.x, a.y), PunktText(QStringLiteral("B"), b.x, b.y));
-    const QStringList gezeichnet{
-        QStringLiteral("Kreisbogen um A mit dem Radius %1").arg(ZahlFuerLeser(StreckenRadius(a, b))),
-        QStringLiteral("Kreisbogen um B mit demselben Radius, Schnittpunkte S1 und S2"),
-        QStringLiteral("Streckensymmetrale durch S1 und S2"),
+    const std::string text = Satz("Strecke AB mit %1 und %2.", {PunktText("A", a.x, a.y), PunktText("B", b.x, b.y)});
+    const std::vector<std::string> gezeichnet{
+        Satz("Kreisbogen um A mit dem Radius %1", {ZahlFuerLeser(StreckenRadius(a, b))}),
+        "Kreisbogen um B mit demselben Radius, Schnittpunkte S1 und S2",
+        "Streckensymmetrale durch S1 und S2",
     };
     return mitSchritt(text, schritt, StreckenAnleitung(schritt), gezeichnet);
 }
 
-QString WinkelBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt)
+std::string WinkelBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt)
 {
     if (markiert < 3)
         return MarkierText(punkte, markiert, 3);
     const TMarkierPunkt &p1 = punkte[1], &v = punkte[2], &p3 = punkte[3];
-    const QString text = QStringLiteral("Winkel mit dem Scheitel %1, Schenkel a bis %2, Schenkel b bis %3.")
-                             .arg(PunktText(QStringLiteral("S"), v.x, v.y), PunktText(QString(), p1.x, p1.y),
-                                  PunktText(QString(), p3.x, p3.y));
-    const QStringList gezeichnet{
-        QStringLiteral("Kreisbogen um S mit dem Radius %1").arg(ZahlFuerLeser(WinkelRadius(p1, v, p3))),
-        QStringLiteral("Schnittpunkte A und B, Kreisbogen um A"),
-        QStringLiteral("Kreisbogen um B, Schnittpunkt X"),
-        QStringLiteral("Winkelsymmetrale durch S und X"),
+    const std::string text = Satz("Winkel mit dem Scheitel %1, Schenkel a bis %2, Schenkel b bis %3.",
+                                  {PunktText("S", v.x, v.y), PunktText("", p1.x, p1.y), PunktText("", p3.x, p3.y)});
+    const std::vector<std::string> gezeichnet{
+        Satz("Kreisbogen um S mit dem Radius %1", {ZahlFuerLeser(WinkelRadius(p1, v, p3))}),
+        "Schnittpunkte A und B, Kreisbogen um A",
+        "Kreisbogen um B, Schnittpunkt X",
+        "Winkelsymmetrale durch S und X",
     };
     return mitSchritt(text, schritt, WinkelAnleitung(schritt), gezeichnet);
 }

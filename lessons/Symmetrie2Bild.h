@@ -3,10 +3,10 @@
 // pictures and their spoken descriptions.
 #pragma once
 
-#include "app/Lektionsrahmen.h"
+#include "draw/KoordU.h"
 #include "draw/Bild.h"
 
-#include <QString>
+#include <string>
 
 namespace symmetrie2 {
 
@@ -18,8 +18,8 @@ constexpr float rahmen = 5;
 // The instructions of the two constructions at a step (the left one has steps
 // 0..3, the right one 0..4); step 0, and any step beyond the last, asks to go
 // through the construction step by step.
-QString StreckenAnleitung(int schritt);
-QString WinkelAnleitung(int schritt);
+std::string StreckenAnleitung(int schritt);
+std::string WinkelAnleitung(int schritt);
 
 // The compass radius about A and B: more than half of AB, so the two arcs meet.
 float StreckenRadius(const TMarkierPunkt& a, const TMarkierPunkt& b);
@@ -40,5 +40,5 @@ TBild WinkelsymmetraleBild(const TMarkierPunkt* punkte, int markiert, int schrit
 
 // What the drawings show, for a screen reader: the marked points or the
 // finished segment / angle, and the construction up to the step.
-QString StreckenBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt);
-QString WinkelBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt);
+std::string StreckenBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt);
+std::string WinkelBeschreibung(const TMarkierPunkt* punkte, int markiert, int schritt);

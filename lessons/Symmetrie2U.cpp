@@ -4,7 +4,8 @@
 
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/VektorU.h"
 
@@ -178,7 +179,7 @@ void TfrmSymmetrie2::MarkierePunkt1(float x, float y)
         // drawing used to do both when it first showed the segment).
         punkte1[1].gesetzt = punkte1[2].gesetzt = false;
         radius1 = StreckenRadius(punkte1[1], punkte1[2]);
-        lblStatus1->setText(StreckenAnleitung(0));
+        lblStatus1->setText(QtText(StreckenAnleitung(0)));
         UpDown1->setEnabled(true);
     }
     pntGrafik1->repaint();
@@ -221,7 +222,7 @@ void TfrmSymmetrie2::MarkierePunkt2(float x, float y)
         for (TMarkierPunkt& p : punkte2)
             p.gesetzt = false;
         schenkelGezeichnet = true;
-        lblStatus2->setText(WinkelAnleitung(0));
+        lblStatus2->setText(QtText(WinkelAnleitung(0)));
         UpDown2->setEnabled(true);
     }
     pntGrafik2->repaint();
@@ -230,13 +231,13 @@ void TfrmSymmetrie2::MarkierePunkt2(float x, float y)
 void TfrmSymmetrie2::UpDown1Click(TUpDown*)
 {
     Schritt1 = UpDown1->Position();
-    zeigeSchritt(seite1(), Schritt1, letzterSchritt1, StreckenAnleitung(Schritt1));
+    zeigeSchritt(seite1(), Schritt1, letzterSchritt1, QtText(StreckenAnleitung(Schritt1)));
 }
 
 void TfrmSymmetrie2::UpDown2Click(TUpDown*)
 {
     Schritt2 = UpDown2->Position();
-    zeigeSchritt(seite2(), Schritt2, letzterSchritt2, WinkelAnleitung(Schritt2));
+    zeigeSchritt(seite2(), Schritt2, letzterSchritt2, QtText(WinkelAnleitung(Schritt2)));
 }
 
 // The step's number and instruction, "Ja" at the last step, and the drawing.

@@ -1,6 +1,7 @@
 #include "lessons/Winkel1Bild.h"
 
 #include "draw/GlobalU.h"
+#include "draw/Texte.h"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@
 TWinkelArt WinkelArtGanz(int grad)
 {
     if (grad < 0)
-        return {QString(), clBlack};
+        return {std::string(), clBlack};
     return WinkelArtGenau(float(grad));
 }
 
@@ -35,9 +36,9 @@ TWinkelArt WinkelArtGenau(float grad)
     };
     for (const auto& art : arten) {
         if (art.genau ? grad == art.grenze : grad < art.grenze)
-            return {QString::fromLatin1(art.text), art.farbe};
+            return {std::string(art.text), art.farbe};
     }
-    return {QString(), clBlack};
+    return {std::string(), clBlack};
 }
 
 void GradInGMS(float winkel, int& grad, int& minuten, int& sekunden)
@@ -49,19 +50,16 @@ void GradInGMS(float winkel, int& grad, int& minuten, int& sekunden)
     sekunden = int(std::trunc(g));
 }
 
-QString GMSText(float winkel)
+std::string GMSText(float winkel)
 {
     int grad = 0, minuten = 0, sekunden = 0;
     GradInGMS(winkel, grad, minuten, sekunden);
-    return QStringLiteral("%1° %2' %3''").arg(grad).arg(minuten).arg(sekunden);
+    return Satz("%1° %2' %3''", {grad, minuten, sekunden});
 }
 
-QString WinkelBeschreibung(const QString& mass, const TWinkelArt& art)
+std::string WinkelBeschreibung(const std::string& mass, const TWinkelArt& art)
 {
-    QString art2 = art.text;
-    if (!art2.isEmpty())
-        art2[0] = art2[0].toLower();
-    return QStringLiteral("Winkel von %1 – %2, Scheitel S").arg(mass, art2);
+    return Satz("Winkel von %1 – %2, Scheitel S", {mass, KleinAnfang(art.text)});
 }
 
 // ---------------------------------------------------------------------------
@@ -78,13 +76,13 @@ TBild WinkelBild(float grad, const TWinkelArt& art, TWeltPunkt s, TWeltPunkt fes
         b << TBogen{s, 3.0f, 0.0f, grad, 2, art.farbe};
     // The vertex's name is centred in the font the kind's name leaves on the canvas.
     TSchrift mass;
-    if (!art.text.isEmpty()) {
+    if (!art.text.empty()) {
         b << TStrecke{s, fest, 2, art.farbe, linieVoll} << TStrecke{s, frei, 2, art.farbe, linieVoll}
           << TText{TTextArt::Mitte, art.text, {0.0f, 10.0f}, art.farbe, 12, true};
         mass.farbe = art.farbe;
     }
     b << TKreis{s, 0.15f, 1, clBlack, int(clBlack)}
-      << TText{TTextArt::Zentriert, QStringLiteral("S"), {-0.5f, 0.0f}, clBlack, 12, true, clBlack, mass};
+      << TText{TTextArt::Zentriert, "S", {-0.5f, 0.0f}, clBlack, 12, true, clBlack, mass};
     return b;
 }
 

@@ -5,11 +5,11 @@
 
 #include "draw/Bild.h"
 
-#include <QString>
+#include <string>
 
 // A kind of angle: its name and the colour it is drawn in.
 struct TWinkelArt {
-    QString text;
+    std::string text;
     TFarbe farbe;
 };
 
@@ -21,11 +21,11 @@ TWinkelArt WinkelArtGenau(float grad);
 // Splits an angle into degrees, minutes and seconds, each truncated.
 void GradInGMS(float winkel, int& grad, int& minuten, int& sekunden);
 // "45° 30' 0''"
-QString GMSText(float winkel);
+std::string GMSText(float winkel);
 
 // What an angle drawing shows, for a screen reader: "Winkel von 45° – spitzer
 // Winkel", with the measure as the pupil sees it and the kind as the drawing names it.
-QString WinkelBeschreibung(const QString& mass, const TWinkelArt& art);
+std::string WinkelBeschreibung(const std::string& mass, const TWinkelArt& art);
 
 // The drawings: the angle at the vertex s between the leg to `fest` and the
 // leg to `frei`, its arc and the name of its kind at the top. The left one

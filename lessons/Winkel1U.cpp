@@ -1,7 +1,8 @@
 #include "lessons/Winkel1U.h"
 
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/VektorU.h"
@@ -45,7 +46,7 @@ TfrmWinkel1::TfrmWinkel1(QWidget* eltern) : TLektionsFenster(QStringLiteral("Art
     pntGrafik1->OnPaint = [this] { pntGrafik1Paint(); };
     pntGrafik2->OnPaint = [this] { pntGrafik2Paint(); };
     pntGrafik1->OnBeschreibung = [this] {
-        return WinkelBeschreibung(QString::number(winkel1) + QStringLiteral("°"), WinkelArtGanz(winkel1));
+        return WinkelBeschreibung(std::to_string(winkel1) + "°", WinkelArtGanz(winkel1));
     };
     pntGrafik2->OnBeschreibung = [this] { return WinkelBeschreibung(GMSText(winkel2), WinkelArtGenau(winkel2)); };
     pntGrafik2->OnMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
@@ -94,7 +95,7 @@ void TfrmWinkel1::FormActivate()
     ziehBereich = ZiehBereichJetzt();
 
     pnlWinkel->SetzeSchriftFarbe(farbeLila);
-    pnlWinkel->SetzeCaption(GMSText(winkel2));
+    pnlWinkel->SetzeCaption(QtText(GMSText(winkel2)));
 
     pntGrafik1->repaint();
     pntGrafik2->repaint();
@@ -174,7 +175,7 @@ void TfrmWinkel1::DreheSchenkel(float grad)
     winkel2 = grad;
     frei2 = Polar(s, winkel2, schenkelLaenge);
     // The panel follows the angle here, where it changes; painting only draws.
-    pnlWinkel->SetzeCaption(GMSText(winkel2));
+    pnlWinkel->SetzeCaption(QtText(GMSText(winkel2)));
     pntGrafik2->repaint();
 }
 

@@ -1,9 +1,10 @@
 #include "lessons/Winkel2Bild.h"
 
 #include "draw/GlobalU.h"
+#include "draw/Texte.h"
 #include "draw/PolKartU.h"
 
-#include <QStringList>
+#include <vector>
 
 #include <algorithm>
 
@@ -12,57 +13,54 @@ int Winkel2Ergebnis(int art, int winkelEins, int winkelZwei)
     return art == 1 ? winkelEins + winkelZwei : winkelZwei - winkelEins;
 }
 
-QString Winkel2Anweisung(int schritt, int art, int ergebnis)
+std::string Winkel2Anweisung(int schritt, int art, int ergebnis)
 {
     switch (schritt) {
     case 1:
-        return QStringLiteral("Zeichne um den Scheitel des 1.Winkels einen Kreisbogen.");
+        return "Zeichne um den Scheitel des 1.Winkels einen Kreisbogen.";
     case 2:
         return art == 1
-            ? QStringLiteral("Zeichne um den Scheitel des 2.Winkels einen gleich großen, verlängerten Kreisbogen.")
-            : QStringLiteral("Zeichne um den Scheitel des 2.Winkels einen gleich großen Kreisbogen.");
+            ? "Zeichne um den Scheitel des 2.Winkels einen gleich großen, verlängerten Kreisbogen."
+            : "Zeichne um den Scheitel des 2.Winkels einen gleich großen Kreisbogen.";
     case 3:
-        return QStringLiteral("Nimm die Sehne beim 1.Keisbogen in den Zirkel.");
+        return "Nimm die Sehne beim 1.Keisbogen in den Zirkel.";
     case 4:
-        return QStringLiteral("Trage diese Sehne beim 2.Keisbogen ab.");
+        return "Trage diese Sehne beim 2.Keisbogen ab.";
     case 5:
-        return QStringLiteral("Verbinde den Scheitel mit dem neuen Endpunkt am Kreisbogen.");
+        return "Verbinde den Scheitel mit dem neuen Endpunkt am Kreisbogen.";
     case 6:
-        return (art == 1 ? QStringLiteral("Die Summe der Winkel beträgt ")
-                         : QStringLiteral("Die Differenz der Winkel beträgt "))
-            + QString::number(ergebnis) + QStringLiteral("°");
+        return (art == 1 ? "Die Summe der Winkel beträgt "
+                         : "Die Differenz der Winkel beträgt ")
+            + std::to_string(ergebnis) + "°";
     default:
-        return QStringLiteral(
+        return std::string(
             "Verändere die Winkel mit den Bildlaufleisten oder trage die Winkel in die Eingabefeld ein.");
     }
 }
 
-QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei)
+std::string Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei)
 {
     const int ergebnis = Winkel2Ergebnis(art, winkelEins, winkelZwei);
-    QString text =
-        QStringLiteral("Links der 2. Winkel von %1°, rechts der 1. Winkel von %2°, jeweils mit Scheitel S.")
-            .arg(winkelZwei)
-            .arg(winkelEins);
+    std::string text =
+        Satz("Links der 2. Winkel von %1°, rechts der 1. Winkel von %2°, jeweils mit Scheitel S.",
+             {winkelZwei, winkelEins});
     if (schritt <= 0)
         return text;
     // What each step adds to the drawing, in the order of the steps.
-    const QString teile[] = {
-        QStringLiteral("Kreisbogen um den Scheitel des 1. Winkels"),
-        QStringLiteral("Kreisbogen um den Scheitel des 2. Winkels"),
-        QStringLiteral("Sehne beim 1. Kreisbogen"),
-        QStringLiteral("Sehne beim 2. Kreisbogen abgetragen"),
-        QStringLiteral("neuer Schenkel"),
-        (art == 1 ? QStringLiteral("Summe ") : QStringLiteral("Differenz ")) + QString::number(ergebnis)
-            + QStringLiteral("°"),
+    const std::string teile[] = {
+        "Kreisbogen um den Scheitel des 1. Winkels",
+        "Kreisbogen um den Scheitel des 2. Winkels",
+        "Sehne beim 1. Kreisbogen",
+        "Sehne beim 2. Kreisbogen abgetragen",
+        "neuer Schenkel",
+        (art == 1 ? "Summe " : "Differenz ") + std::to_string(ergebnis) + "°",
     };
-    QStringList gezeichnet;
+    std::vector<std::string> gezeichnet;
     for (int i = 0; i < std::min(schritt, 6); ++i)
-        gezeichnet << teile[i];
+        gezeichnet.push_back(teile[i]);
     return text
-        + QStringLiteral(" Schritt %1 von 6: %2 Gezeichnet: %3.")
-              .arg(schritt)
-              .arg(Winkel2Anweisung(schritt, art, ergebnis), gezeichnet.join(QStringLiteral(", ")));
+        + Satz(" Schritt %1 von 6: %2 Gezeichnet: %3.",
+               {schritt, Winkel2Anweisung(schritt, art, ergebnis), Verbunden(gezeichnet, ", ")});
 }
 
 TBild Winkel2Bild(int schritt, int art, int winkelEins, int winkelZwei, float schenkelRadius,
@@ -110,10 +108,10 @@ TBild Winkel2Bild(int schritt, int art, int winkelEins, int winkelZwei, float sc
         if (ergebnis != 0)
             b << TBogen{zwei.s, 0.9f * schenkelRadius, 0.0f, float(ergebnis), 2, farbeBraun};
         const TWeltPunkt ort = Polar(zwei.s, float(ergebnis) / 2.0f, 1.05f * schenkelRadius);
-        b << TText{TTextArt::Zentriert, QString::number(ergebnis) + QStringLiteral("°"), ort, farbeBraun, 14, true};
-        mass = {QStringLiteral("Arial"), 14, true, farbeBraun};
+        b << TText{TTextArt::Zentriert, std::to_string(ergebnis) + "°", ort, farbeBraun, 14, true};
+        mass = {"Arial", 14, true, farbeBraun};
     }
-    b << TText{TTextArt::Zentriert, QStringLiteral("S"), {9.5f, 0.0f}, clBlack, 12, true, clBlack, mass}
-      << TText{TTextArt::Zentriert, QStringLiteral("S"), {-10.5f, 0.0f}, clBlack, 12, true};
+    b << TText{TTextArt::Zentriert, "S", {9.5f, 0.0f}, clBlack, 12, true, clBlack, mass}
+      << TText{TTextArt::Zentriert, "S", {-10.5f, 0.0f}, clBlack, 12, true};
     return b;
 }

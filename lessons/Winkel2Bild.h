@@ -5,17 +5,17 @@
 
 #include "draw/Bild.h"
 
-#include <QString>
+#include <string>
 
 // The result angle: the sum (art 1) or the difference (art 2) of the two angles.
 int Winkel2Ergebnis(int art, int winkelEins, int winkelZwei);
 
 // The instruction for a step of the construction; R is the result angle.
-QString Winkel2Anweisung(int schritt, int art, int ergebnis);
+std::string Winkel2Anweisung(int schritt, int art, int ergebnis);
 
 // What the construction drawing shows at a step, for a screen reader: both
 // angles, what has been drawn so far and, at the end, the result.
-QString Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei);
+std::string Winkel2Beschreibung(int schritt, int art, int winkelEins, int winkelZwei);
 
 // One angle as drawn: its vertex and the ends of its fixed and its free leg.
 struct TWinkelFigur {

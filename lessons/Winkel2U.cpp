@@ -1,6 +1,7 @@
 #include "lessons/Winkel2U.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 
@@ -240,7 +241,7 @@ void TfrmWinkel2::ZeigeAnweisung()
 {
     // Every handler that changes the step, the mode or an angle shows the
     // instruction here before it repaints; painting only draws.
-    lblStatus->setText(Winkel2Anweisung(Schritt, art, Ergebnis()));
+    lblStatus->setText(QtText(Winkel2Anweisung(Schritt, art, Ergebnis())));
 }
 
 void TfrmWinkel2::BerechneSchenkel()

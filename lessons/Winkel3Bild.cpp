@@ -1,7 +1,10 @@
 #include "lessons/Winkel3Bild.h"
 
 #include "draw/GlobalU.h"
+#include "draw/Texte.h"
 #include "draw/VektorU.h"
+
+#include <algorithm>
 
 #include <utility>
 
@@ -118,58 +121,59 @@ TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung
     return m;
 }
 
-QString PanelText(float wert)
+std::string PanelText(float wert)
 {
-    return ZahlText(wert, 2) + QStringLiteral("°");
+    return ZahlText(wert, 2) + std::string("°");
 }
 
-QString Farbname(TFarbe f)
+std::string Farbname(TFarbe f)
 {
     if (f == farbeBraun)
-        return QStringLiteral("brauner");
+        return "brauner";
     if (f == clGreen)
-        return QStringLiteral("grüner");
+        return "grüner";
     if (f == farbeOrange)
-        return QStringLiteral("oranger");
+        return "oranger";
     if (f == farbeHimmelblau)
-        return QStringLiteral("hellblauer");
-    return QString();
+        return "hellblauer";
+    return std::string();
 }
 
 namespace {
 
 // The quarter an arc marks, from the way the arcs are built about a crossing.
-QString Lage(const TWinkelBogen& b)
+std::string Lage(const TWinkelBogen& b)
 {
     if (b.von == 0.0f)
-        return QStringLiteral("rechts oben");
+        return "rechts oben";
     if (b.bis == 360.0f)
-        return QStringLiteral("rechts unten");
+        return "rechts unten";
     if (b.von == 180.0f)
-        return QStringLiteral("links unten");
-    return QStringLiteral("links oben");
+        return "links unten";
+    return "links oben";
 }
 
 } // namespace
 
-QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelMarken& marken)
+std::string Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelMarken& marken)
 {
-    QString text = modus == 1
-        ? QStringLiteral("Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten.")
-        : QStringLiteral("Zwei parallele Geraden, von einer schrägen Strecke in S1 und S2 geschnitten.");
-    QStringList winkel;
+    std::string text = modus == 1
+        ? "Eine Gerade, von einer schrägen Strecke im Punkt S geschnitten."
+        : "Zwei parallele Geraden, von einer schrägen Strecke in S1 und S2 geschnitten.";
+    std::vector<std::string> winkel;
     for (const TWinkelBogen& b : marken.boegen) {
-        const QString punkt = modus == 1 ? QStringLiteral("S")
-            : b.cy == k.s1Y              ? QStringLiteral("S1")
-                                         : QStringLiteral("S2");
-        const QString eintrag = QStringLiteral("%1 Winkel %2 bei %3: %4")
-                                    .arg(Farbname(b.farbe), Lage(b), punkt,
-                                         PanelText(float(static_cast<long double>(b.bis) - b.von)));
-        if (!winkel.contains(eintrag)) // the last step marks one angle from both pairs
-            winkel << eintrag;
+        const std::string punkt = modus == 1 ? "S"
+            : b.cy == k.s1Y              ? "S1"
+                                         : "S2";
+        const float groesse = float(static_cast<long double>(b.bis) - b.von);
+        const std::string eintrag =
+            Satz("%1 Winkel %2 bei %3: %4", {Farbname(b.farbe), Lage(b), punkt, PanelText(groesse)});
+        // The last step marks one angle from both pairs.
+        if (std::find(winkel.begin(), winkel.end(), eintrag) == winkel.end())
+            winkel.push_back(eintrag);
     }
-    if (!winkel.isEmpty())
-        text += QStringLiteral(" Markiert: ") + winkel.join(QStringLiteral("; ")) + QStringLiteral(".");
+    if (!winkel.empty())
+        text += " Markiert: " + Verbunden(winkel, "; ") + std::string(".");
     return text;
 }
 
@@ -181,17 +185,17 @@ TBild Winkel3Bild(int modus, TWeltPunkt unten, TWeltPunkt oben, float hoehe, con
 {
     const auto gerade = [](float y) { return bild::TStrecke{{-10.0f, y}, {10.0f, y}, 2, clBlack, linieVoll}; };
     // A crossing's name sits a little right of and below it.
-    const auto name = [](const QString& text, float x, float y) {
+    const auto name = [](const std::string& text, float x, float y) {
         return bild::TText{bild::TTextArt::Zentriert, text, {x + 0.4f, y - 0.4f}, clBlack, 12, true};
     };
     const bild::TStrecke strecke{unten, oben, 2, clBlack, linieVoll};
 
     TBild b;
     if (modus == 1)
-        b << gerade(hoehe) << strecke << name(QStringLiteral("S"), k.sX, k.sY);
+        b << gerade(hoehe) << strecke << name("S", k.sX, k.sY);
     else
-        b << gerade(parallele) << gerade(-parallele) << strecke << name(QStringLiteral("S!1"), k.s1X, k.s1Y)
-          << name(QStringLiteral("S!2"), k.s2X, k.s2Y);
+        b << gerade(parallele) << gerade(-parallele) << strecke << name("S!1", k.s1X, k.s1Y)
+          << name("S!2", k.s2X, k.s2Y);
     for (const TWinkelBogen& m : marken.boegen)
         b << bild::TBogen{{m.cx, m.cy}, markenRadius, m.von, m.bis, 3, m.farbe};
     return b;

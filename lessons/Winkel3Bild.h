@@ -5,7 +5,7 @@
 
 #include "draw/Bild.h"
 
-#include <QString>
+#include <string>
 #include <optional>
 #include <vector>
 
@@ -46,9 +46,9 @@ TWinkelMarken LinkeMarken(int modus, int variante, int schritt, const TKreuzung&
 TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung& k);
 
 // "49,40°"
-QString PanelText(float wert);
+std::string PanelText(float wert);
 // "brauner", "grüner", "oranger" or "hellblauer": how a reader hears an arc's colour.
-QString Farbname(TFarbe f);
+std::string Farbname(TFarbe f);
 
 // A drawing: the line at `hoehe` (mode 1) or the two parallels (mode 2), the
 // slanted segment from `unten` to `oben`, the names of the crossings and the
@@ -58,4 +58,4 @@ TBild Winkel3Bild(int modus, TWeltPunkt unten, TWeltPunkt oben, float hoehe, con
 
 // What a drawing shows, for a screen reader: the line(s), the crossing(s) and
 // every marked angle with its place, colour and size as the panels show it.
-QString Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelMarken& marken);
+std::string Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelMarken& marken);

@@ -1,7 +1,8 @@
 #include "lessons/Winkel3U.h"
 
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/VektorU.h"
 
@@ -378,11 +379,11 @@ void TfrmWinkel3::ZeigeWerte(const TWinkelMarken& marken, TPanel* panel1, TPanel
     const auto zeige = [](const std::optional<TPanelWert>& wert, TPanel* panel) {
         if (!wert)
             return;
-        const QString beschreibung = Farbname(wert->farbe) + QStringLiteral(" Winkel");
+        const QString beschreibung = QtText(Farbname(wert->farbe)) + QStringLiteral(" Winkel");
         panel->SetzeSchriftFarbe(wert->farbe);
         if (panel->accessibleDescription() != beschreibung)
             panel->setAccessibleDescription(beschreibung);
-        panel->SetzeCaption(PanelText(wert->wert));
+        panel->SetzeCaption(QtText(PanelText(wert->wert)));
     };
     zeige(marken.panel1, panel1);
     zeige(marken.panel2, panel2);

@@ -5,7 +5,7 @@
 
 #include "app/Lektionsrahmen.h"
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 
 #include <QAction>
 #include <QApplication>

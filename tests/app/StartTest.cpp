@@ -4,7 +4,7 @@
 
 #include "app/Lektionsrahmen.h"
 #include "app/StartU.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 
 #include <QAction>
 #include <QApplication>

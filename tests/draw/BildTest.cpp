@@ -3,6 +3,7 @@
 // the canvas; differing pictures name their first differing item.
 #include "TestHilfen.h"
 #include "draw/Bild.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 
 #include <QPainter>
@@ -33,18 +34,18 @@ const TFall faelle[] = {
     {"Kreis punktiert", TKreis{{0, 0}, 5, 1, blau, keineFuellung, psDot}, {5, 0}, blau},
     {"Bogen", TBogen{{0, 0}, 6, 80, 100, 2, rot}, {0, 6}, rot},
     {"rechter Winkel", TRechterWinkel{{1, 0}, {0, 0}, 2, 1, gruen, 'L'}, {0.7f, 0.7f}, gruen},
-    {"Text", TText{TTextArt::Zentriert, QStringLiteral("W"), {-3, 3}, blau}, {-3, 3}, blau},
-    {"Text im Kasten", TText{TTextArt::ImKasten, QStringLiteral("W"), {3, -3}, rot}, {3, -3}, rot},
-    {"Text schlicht", TText{TTextArt::Schlicht, QStringLiteral("W"), {-6, -6}, gruen}, {-6, -6}, gruen},
-    {"Symboltext mittig", TText{TTextArt::SymbolMitteMittig, QStringLiteral("~a"), {5, 5}, gruen, 14}, {5, 5}, gruen},
-    {"Pixeltext", TPixelText{TSchreibArt::Symbol, QStringLiteral("~a"), 100, 100, rot}, {-5.6f, 5.3f}, rot},
-    {"schlichter Text", TSchlichtText{QStringLiteral("M"), 300, 300, {QStringLiteral("Arial"), 12, true, gruen}},
+    {"Text", TText{TTextArt::Zentriert, std::string("W"), {-3, 3}, blau}, {-3, 3}, blau},
+    {"Text im Kasten", TText{TTextArt::ImKasten, std::string("W"), {3, -3}, rot}, {3, -3}, rot},
+    {"Text schlicht", TText{TTextArt::Schlicht, std::string("W"), {-6, -6}, gruen}, {-6, -6}, gruen},
+    {"Symboltext mittig", TText{TTextArt::SymbolMitteMittig, std::string("~a"), {5, 5}, gruen, 14}, {5, 5}, gruen},
+    {"Pixeltext", TPixelText{TSchreibArt::Symbol, std::string("~a"), 100, 100, rot}, {-5.6f, 5.3f}, rot},
+    {"schlichter Text", TSchlichtText{std::string("M"), 300, 300, {std::string("Arial"), 12, true, gruen}},
      {2.8f, -2.8f}, gruen},
     {"Fläche", TFlaeche{10, 10, 30, 30, gruen}, {-9.2f, 9.2f}, gruen},
-    {"Eckenname", TEckenName{QStringLiteral("W"), {0, 0}, {0, -1}, 2, true, rot}, {0, 2}, rot},
-    {"Streckenname", TStreckenName{QStringLiteral("W"), {-2, -6}, {2, -6}, blau}, {0, -6.4f}, blau},
-    {"Seitenname", TSeitenName{QStringLiteral("W"), {-6, 0}, {6, 0}, {0, 0}, 1, rot}, {-3, 1.5f}, rot},
-    {"Bruch", TBruch{QStringLiteral("a"), QStringLiteral("2"), {0, 0}, 10, true, gruen}, {0, -0.3f}, gruen},
+    {"Eckenname", TEckenName{std::string("W"), {0, 0}, {0, -1}, 2, true, rot}, {0, 2}, rot},
+    {"Streckenname", TStreckenName{std::string("W"), {-2, -6}, {2, -6}, blau}, {0, -6.4f}, blau},
+    {"Seitenname", TSeitenName{std::string("W"), {-6, 0}, {6, 0}, {0, 0}, 1, rot}, {-3, 1.5f}, rot},
+    {"Bruch", TBruch{std::string("a"), std::string("2"), {0, 0}, 10, true, gruen}, {0, -0.3f}, gruen},
 };
 
 QImage Gemalt(const TBild& bild, bool verschmiert)
@@ -56,7 +57,7 @@ QImage Gemalt(const TBild& bild, bool verschmiert)
     if (verschmiert) { // what a careless earlier drawing could leave behind
         lw.stift = {RGB(9, 9, 9), 7, psDashDot};
         lw.pinsel = {RGB(200, 0, 200), bsSolid};
-        lw.schrift = {QStringLiteral("Times New Roman"), 30, false, RGB(1, 2, 3)};
+        lw.schrift = {std::string("Times New Roman"), 30, false, RGB(1, 2, 3)};
     }
     Zeichne(lw, bild);
     maler.end();
@@ -81,9 +82,9 @@ TEST(Bild, EinTeilHaengtNichtVomVorigenAb)
 {
     // A label drawn after a large Times text is measured in its own font.
     TBild allein, danach;
-    const TText name{TTextArt::Zentriert, QStringLiteral("ABC"), {0, 0}};
+    const TText name{TTextArt::Zentriert, std::string("ABC"), {0, 0}};
     allein << name;
-    danach << TText{TTextArt::Links, QStringLiteral("x"), {-9, 9}, clBlack, 30} << name;
+    danach << TText{TTextArt::Links, std::string("x"), {-9, 9}, clBlack, 30} << name;
     const QImage a = Gemalt(allein, false), b = Gemalt(danach, false);
     EXPECT_EQ(GroessteAbweichung(a.copy(100, 200, 280, 80), b.copy(100, 200, 280, 80)), 0);
 }

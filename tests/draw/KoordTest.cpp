@@ -1,6 +1,7 @@
 // World window: the worked values of every window in use, round trips, the grid.
 #include "TestHilfen.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 
 #include <QPainter>

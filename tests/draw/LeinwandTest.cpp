@@ -44,7 +44,7 @@ TEST(Schrift, MassFolgtDerSchrift)
     // Widths are remembered per font: each change of name, size or weight measures anew.
     Leinwand lw;
     const auto breite = [&](const char* name, int groesse, bool fett) {
-        lw.schrift.name = QString::fromLatin1(name);
+        lw.schrift.name = name;
         lw.schrift.groesse = groesse;
         lw.schrift.fett = fett;
         return lw.TextExtent(QStringLiteral("Wm")).width();

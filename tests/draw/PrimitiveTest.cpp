@@ -1,7 +1,7 @@
 // Drawing primitives in world units, probed pixel by pixel on a 480 x 480 area
 // with 24 pixels per unit and the origin in the middle.
 #include "TestHilfen.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
@@ -178,9 +178,8 @@ TEST_F(Primitive, SegmentNameSitsRightOfTheDirection)
 
 TEST(PunktRechnung, AngleMiddleAndNamePoint)
 {
-    Leinwand lw;
     float x, y;
-    WinkelMitte(lw, 0, 0, 2, 0, 90, x, y);
+    WinkelMitte(0, 0, 2, 0, 90, x, y);
     EXPECT_NEAR(x, 1.4f * std::cos(M_PI / 4), 1e-5);
     EXPECT_NEAR(y, 1.4f * std::sin(M_PI / 4), 1e-5);
 

@@ -1,7 +1,7 @@
 // Marked-up text: widths, sub- and superscripts, colour runs, Times and Greek,
 // and labels kept whole inside their drawing area.
 #include "TestHilfen.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
@@ -17,7 +17,7 @@ namespace {
 int breiteVon(const QString& s, int groesse, bool fett = true, const QString& name = "Arial")
 {
     Leinwand lw;
-    lw.schrift.name = name;
+    lw.schrift.name = name.toStdString();
     lw.schrift.groesse = groesse;
     lw.schrift.fett = fett;
     return lw.TextWidth(s);

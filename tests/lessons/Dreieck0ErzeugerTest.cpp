@@ -4,7 +4,7 @@
 // candidate, seed by seed.
 #include "lessons/Dreieck0Erzeuger.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
@@ -168,7 +168,7 @@ TEST(Dreieck0Erzeuger, SeitenArten)
         ++spitzen[e.spitze];
         // Legs of equal squares, a base of another length; the legs show one number.
         int schenkel1 = g.c2(), schenkel2 = g.b2(), basis = g.a2(); // apex A
-        QString z1 = ZahlText(e.m.c, 0), z2 = ZahlText(e.m.b, 0);
+        std::string z1 = ZahlText(e.m.c, 0), z2 = ZahlText(e.m.b, 0);
         if (e.spitze == spitzeC) {
             schenkel1 = g.b2(), schenkel2 = g.a2(), basis = g.c2();
             z1 = ZahlText(e.m.b, 0), z2 = ZahlText(e.m.a, 0);
@@ -228,7 +228,7 @@ TEST(Dreieck0Erzeuger, WinkelArten)
             ++ecke;
         ASSERT_LT(ecke, 3);
         ++recht[ecke];
-        ASSERT_EQ(ZahlText(gemessen[ecke], 0), QStringLiteral("90"));
+        ASSERT_EQ(ZahlText(gemessen[ecke], 0), std::string("90"));
     });
     for (int n : recht)
         EXPECT_GT(n, 140);
@@ -273,7 +273,7 @@ TEST(Dreieck0Erzeuger, RechterWinkelGiltNichtAlsSpitz)
     TDreieckMasse m;
     MissWinkel(d, m);
     EXPECT_LT(m.beta, 90.0f);
-    EXPECT_EQ(ZahlText(m.beta, 0), QStringLiteral("90"));
+    EXPECT_EQ(ZahlText(m.beta, 0), std::string("90"));
 
     // The first seed from which the rules alone give such a triangle.
     std::uint64_t keim = 1;

@@ -5,7 +5,7 @@
 #include "lessons/Dreieck0U.h"
 
 #include "TestHilfen.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
@@ -55,7 +55,7 @@ std::vector<bild::TText> Texte(const TBild& bild, bild::TTextArt art)
 
 void ErwartePunkt(const bild::TText& t, const char* text, float x, float y)
 {
-    EXPECT_EQ(t.text, QString::fromLatin1(text));
+    EXPECT_EQ(t.text, std::string(text));
     EXPECT_NEAR(t.ort.x, x, 1e-5);
     EXPECT_NEAR(t.ort.y, y, 1e-5);
 }
@@ -92,10 +92,10 @@ TEST(Dreieck0Bild, SeitenbeschriftungenJeSpitze)
     // Vertex names beyond their vertices, away from the midpoint of the opposite side.
     const std::vector<bild::TEckenName> ecken = Teile<bild::TEckenName>(ungleich);
     ASSERT_EQ(ecken.size(), 3u);
-    EXPECT_EQ(ecken[0].text, QStringLiteral("C"));
+    EXPECT_EQ(ecken[0].text, std::string("C"));
     EXPECT_EQ(ecken[0].abstand, 1.4f);
     EXPECT_EQ(ecken[0].q, (TWeltPunkt{0, -10}));
-    EXPECT_EQ(ecken[2].text, QStringLiteral("A"));
+    EXPECT_EQ(ecken[2].text, std::string("A"));
     EXPECT_EQ(ecken[2].abstand, 0.8f);
 }
 
@@ -106,11 +106,11 @@ TEST(Dreieck0Bild, DasGanzeDreieckNachSeiten)
     const TWeltPunkt a{-10, -10}, b{10, -10}, c{-10, 10};
     const auto seite = [](TWeltPunkt p, TWeltPunkt q) { return TStrecke{p, q, 2, clBlack, linieVoll}; };
     const auto ecke = [](const char* name, TWeltPunkt p, TWeltPunkt q, float abstand) {
-        return TEckenName{QString::fromLatin1(name), p, q, abstand, true, clBlack};
+        return TEckenName{std::string(name), p, q, abstand, true, clBlack};
     };
-    const TSchrift arial{QStringLiteral("Arial"), 12, true, clBlack};
+    const TSchrift arial{std::string("Arial"), 12, true, clBlack};
     const auto label = [&](const char* text, float abstand) {
-        const QString s = QString::fromLatin1(text);
+        const std::string s = text;
         return TText{TTextArt::Schlicht, s, SeitenPunkt(s, rechtwinkelig, abstand), clBlack, 12, true, clBlack, arial};
     };
     TBild erwartet;
@@ -179,7 +179,7 @@ TEST(Dreieck0Bild, TextboxWerte)
     };
     for (const auto& f : faelle) {
         const auto text = [&](TTextArt art, const char* s, TWeltPunkt ort) {
-            return bild::TText{art, QString::fromUtf8(s), ort, f.farbe, 12, true};
+            return bild::TText{art, std::string(s), ort, f.farbe, 12, true};
         };
         TBild erwartet;
         erwartet << text(TTextArt::Mitte, f.ueberschrift, {0, 2}) << text(f.art, f.werte[0], {-11, -1.5f})

@@ -5,7 +5,7 @@
 
 #include "TestHilfen.h"
 #include "draw/Bild.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
 
@@ -35,12 +35,12 @@ const TDreieck eineLoesung{{-5, -5}, {2, -5}, {3, 3}};
 const TPunkt freiesEnde{float(-5 + 8.8), float(-5 + 8.8)}; // 1.1 |AC| along A→C
 
 // The font a label after a Greek one is measured in; after any other label it is Arial 12.
-const TSchrift symbol14{QStringLiteral("Symbol"), 14};
+const TSchrift symbol14{std::string("Symbol"), 14};
 
 // A vertex name, measured in the font the label before it left.
 TText Ecke(const char* text, TPunkt p, const TSchrift& mass = {})
 {
-    return {TTextArt::Mitte, QString::fromUtf8(text), p, clBlack, 12, true, clBlack, mass};
+    return {TTextArt::Mitte, std::string(text), p, clBlack, 12, true, clBlack, mass};
 }
 
 bool Hat(const TBild& bild, const TBildTeil& teil)
@@ -123,11 +123,11 @@ TEST(Dreieck1Zufall, JedesGezogeneDreieckHaeltSeineRegeln)
 
 TEST(Dreieck1Anweisung, SaetzeJeSatzUndSchritt)
 {
-    EXPECT_EQ(Anweisung(satzSSS, 2, 1), QStringLiteral("Beginne deine Zeichnung mit einer Seite (z.B.: c)."));
+    EXPECT_EQ(Anweisung(satzSSS, 2, 1), std::string("Beginne deine Zeichnung mit einer Seite (z.B.: c)."));
     EXPECT_EQ(Anweisung(satzSsW, 5, 2),
-              QStringLiteral("Die Schnittpunkte des Kreisbogens mit dem Schenkel ergeben die Eckpunkte C!1 und C!2."));
-    EXPECT_EQ(Anweisung(satzSsW, 6, 1), QStringLiteral("Damit erhälst du das Dreieck ABC."));
-    EXPECT_EQ(Anweisung(satzSSS, 6, 1), QString());
+              std::string("Die Schnittpunkte des Kreisbogens mit dem Schenkel ergeben die Eckpunkte C!1 und C!2."));
+    EXPECT_EQ(Anweisung(satzSsW, 6, 1), std::string("Damit erhälst du das Dreieck ABC."));
+    EXPECT_EQ(Anweisung(satzSSS, 6, 1), std::string());
 }
 
 TEST(Dreieck1Bild, SkizzeGegebeneTeileUndSeiteC)
@@ -137,9 +137,9 @@ TEST(Dreieck1Bild, SkizzeGegebeneTeileUndSeiteC)
     const TBild skizze = SkizzenBild({false, false, true, true, true, false});
     ASSERT_GT(eins.teile.size(), skizze.teile.size());
     EXPECT_TRUE(std::equal(skizze.teile.begin(), skizze.teile.end(), eins.teile.begin()));
-    EXPECT_TRUE(Hat(skizze, TText{TTextArt::SymbolMitte, QStringLiteral("~b"), {-12.8f, 5.5f}, clRed, 14, true,
-                                  clBlack, {QStringLiteral("Symbol"), 14, true, clRed}}));
-    EXPECT_TRUE(Hat(eins, TText{TTextArt::SymbolLinks, QStringLiteral("Geg.: ~a, ~b, c"), {-19, 3}, clBlack, 12, true,
+    EXPECT_TRUE(Hat(skizze, TText{TTextArt::SymbolMitte, std::string("~b"), {-12.8f, 5.5f}, clRed, 14, true,
+                                  clBlack, {std::string("Symbol"), 14, true, clRed}}));
+    EXPECT_TRUE(Hat(eins, TText{TTextArt::SymbolLinks, std::string("Geg.: ~a, ~b, c"), {-19, 3}, clBlack, 12, true,
                                 clBlack, symbol14}));
     const TBild zwei = KonstruktionsBild(satzWSW, 1, 2, zweiLoesungen);
     EXPECT_TRUE(Hat(zwei, TStrecke{{-5.4f, -5}, {7.4f, -5}, 2, clBlack, linieVoll}));
@@ -160,7 +160,7 @@ TEST(Dreieck1Bild, SSSBoegenNachHoeheUndFertigOhneBoegen)
     const TBild fuenf = KonstruktionsBild(satzSSS, 1, 5, hoch);
     EXPECT_TRUE(BoegenUm(fuenf, hoch.A, 13.0f).empty() && BoegenUm(fuenf, hoch.B, std::sqrt(208.0f)).empty());
     EXPECT_FALSE(HatLinie(fuenf, hoch.B, hoch.C, 1));
-    EXPECT_TRUE(Hat(fuenf, TStreckenName{QStringLiteral("a"), hoch.B, hoch.C, clBlack}));
+    EXPECT_TRUE(Hat(fuenf, TStreckenName{std::string("a"), hoch.B, hoch.C, clBlack}));
     EXPECT_TRUE(Hat(fuenf, Ecke("C", {0, 7.9f})));
 }
 
@@ -176,7 +176,7 @@ TEST(Dreieck1Bild, WSWUndSWSFreieSchenkelNurBisZumVorletztenSchritt)
         if (t.art == TTextArt::SymbolMitteMittig)
             namen.push_back(t);
     ASSERT_EQ(namen.size(), 2u);
-    EXPECT_EQ(namen[0], (TText{TTextArt::SymbolMitteMittig, QStringLiteral("~a"), WinkelNamenStelle(d.A, 3, 0, 45),
+    EXPECT_EQ(namen[0], (TText{TTextArt::SymbolMitteMittig, std::string("~a"), WinkelNamenStelle(d.A, 3, 0, 45),
                                clBlack, 14}));
     const float eps = Grad(M_PI - std::atan(2.0));
     EXPECT_TRUE(Gleich(namen[1].ort, WinkelNamenStelle(d.B, 3, eps, 180)));
@@ -218,17 +218,17 @@ TEST(Dreieck1Bild, SsWEineUndZweiLoesungen)
     EXPECT_NEAR(bogenZ[0].von, Grad(M_PI - std::atan(2.0)) - 10, 1e-4);
     EXPECT_NEAR(bogenZ[0].bis, Grad(M_PI - std::atan(0.5)) + 10, 1e-4);
     const auto texte = Teile<TText>(KonstruktionsBild(satzSsW, 2, 5, z));
-    EXPECT_EQ(texte[texte.size() - 2].text, QStringLiteral("C!1"));
-    EXPECT_EQ(texte.back().text, QStringLiteral("C!2"));
+    EXPECT_EQ(texte[texte.size() - 2].text, std::string("C!1"));
+    EXPECT_EQ(texte.back().text, std::string("C!2"));
     EXPECT_TRUE(Gleich(texte.back().ort, {-1.5f, 0}));
 
     const TBild z6 = KonstruktionsBild(satzSsW, 2, 6, z);
     EXPECT_TRUE(BoegenUm(z6, z.B, std::sqrt(80.0f)).empty());
     EXPECT_TRUE(HatLinie(z6, z.B, c2, 2));
     // b!1 is measured in the font the raspberry "a" before it left.
-    EXPECT_TRUE(Hat(z6, TStreckenName{QStringLiteral("b!1"), z.C, z.A, clBlack,
-                                      {QStringLiteral("Arial"), 12, true, farbeHimbeer}}));
-    EXPECT_TRUE(Hat(z6, TStreckenName{QStringLiteral("b!2"), c2, z.A, farbeHimbeer}));
+    EXPECT_TRUE(Hat(z6, TStreckenName{std::string("b!1"), z.C, z.A, clBlack,
+                                      {std::string("Arial"), 12, true, farbeHimbeer}}));
+    EXPECT_TRUE(Hat(z6, TStreckenName{std::string("b!2"), c2, z.A, farbeHimbeer}));
 }
 
 TEST(Dreieck1Bild, WinkelNameBeiSpitzenWinkelnWeiterAussen)

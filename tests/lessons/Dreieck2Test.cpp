@@ -4,7 +4,7 @@
 #include "lessons/Dreieck2U.h"
 
 #include "TestHilfen.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
 #include "draw/VektorU.h"
@@ -52,9 +52,9 @@ std::vector<TStrecke> Linien(const TBild& bild, TFarbe farbe, int stil)
 }
 
 // The texts of the special lines and centres (not the vertex and side names).
-std::vector<QString> Texte(const TBild& bild)
+std::vector<std::string> Texte(const TBild& bild)
 {
-    std::vector<QString> texte;
+    std::vector<std::string> texte;
     for (const TBildTeil& e : bild.teile) {
         if (const TText* t = std::get_if<TText>(&e))
             texte.push_back(t->text);
@@ -110,7 +110,7 @@ void ErwarteTexte(const std::vector<TText>& texte, std::vector<TText> soll)
 
 // A label's font as another label leaves it on the canvas: the centred labels
 // are measured in it.
-TSchrift Arial(int groesse, TFarbe farbe) { return {QStringLiteral("Arial"), groesse, true, farbe}; }
+TSchrift Arial(int groesse, TFarbe farbe) { return {std::string("Arial"), groesse, true, farbe}; }
 
 class Dreieck2Bild : public ::testing::Test {
 protected:
@@ -195,7 +195,7 @@ TEST_F(Dreieck2Bild, HoehenAmSpitzwinkligenStartdreieck)
     EXPECT_EQ(Teile<TText>(bild), (std::vector<TText>{{TTextArt::Zentriert, "H", {float(h.x + 0.8L), float(h.y - 0.8L)},
                                                       v, 15, true, clBlack, Arial(12, v)}}));
     // Each switch removes its own things only; H stays, measured after the vertex names.
-    EXPECT_EQ(Texte(SchrittBild(hoehen, 4, true, false, d)), std::vector<QString>{"H"});
+    EXPECT_EQ(Texte(SchrittBild(hoehen, 4, true, false, d)), std::vector<std::string>{"H"});
     EXPECT_EQ(Teile<TText>(SchrittBild(hoehen, 4, true, false, d))[0].mass, TSchrift{});
     EXPECT_EQ(Teile<TRechterWinkel>(SchrittBild(hoehen, 4, true, false, d)).size(), 3u);
     EXPECT_EQ(Texte(SchrittBild(hoehen, 4, false, true, d)).size(), 4u);
@@ -309,7 +309,7 @@ TEST_F(Dreieck2Bild, SeitensymmetralenUndUmkreis)
     EXPECT_FLOAT_EQ(u.y, -4.0f / 3.0f);
     EXPECT_EQ(Teile<TKreis>(bild), (std::vector<TKreis>{{u, Abstand(u, d.C), 2, f}}));
     const TBild nackt = SchrittBild(seitensymmetralen, 5, false, false, d);
-    EXPECT_EQ(Texte(nackt), std::vector<QString>{"U"});
+    EXPECT_EQ(Texte(nackt), std::vector<std::string>{"U"});
     EXPECT_TRUE(Teile<TRechterWinkel>(nackt).empty());
 }
 
@@ -360,12 +360,12 @@ TEST_F(Dreieck2Bild, WinkelsymmetralenUndInkreis)
     // Back at step 4 the circle and ρ are gone, the bisectors stay.
     const TBild vier = SchrittBild(winkelsymmetralen, 4, true, true, d);
     EXPECT_TRUE(Teile<TKreis>(vier).empty());
-    EXPECT_EQ(Texte(vier), (std::vector<QString>{"w*a", "w*b", "~I", "w*g"}));
+    EXPECT_EQ(Texte(vier), (std::vector<std::string>{"w*a", "w*b", "~I", "w*g"}));
     EXPECT_EQ(Linien(vier, f, linieStrichPunkt), linien);
     // Switched off: no arcs, fractions or bisector names; "~I" and "~r" stay.
     const TBild nackt = SchrittBild(winkelsymmetralen, 5, false, false, d);
     EXPECT_TRUE(Teile<TBogen>(nackt).empty() && Teile<TBruch>(nackt).empty());
-    EXPECT_EQ(Texte(nackt), (std::vector<QString>{"~I", "~r"}));
+    EXPECT_EQ(Texte(nackt), (std::vector<std::string>{"~I", "~r"}));
 }
 
 TEST_F(Dreieck2Bild, Schwerlinien)
@@ -411,18 +411,18 @@ TEST(Dreieck2Anweisung, TexteJeThemaUndSchritt)
                         && Zeilen(e, s).size() == Anweisung(e, s).teile.size())
                 << e << "/" << s;
     const auto text = [](int e, int s, size_t z) { return Zeilen(e, s)[z].text; };
-    EXPECT_EQ(text(2, 0, 0), QStringLiteral("Zeichne das Dreieck ABC und beschrifte es entsprechend."));
-    EXPECT_EQ(text(1, 1, 0), QStringLiteral("Zeichne eine Normale vom Eckpunkt C zur gegenüberligenden Seite AB, "
+    EXPECT_EQ(text(2, 0, 0), std::string("Zeichne das Dreieck ABC und beschrifte es entsprechend."));
+    EXPECT_EQ(text(1, 1, 0), std::string("Zeichne eine Normale vom Eckpunkt C zur gegenüberligenden Seite AB, "
                                             "um die Höhe h!c zu erhalten."));
-    EXPECT_EQ(text(2, 4, 1), QStringLiteral("Alle drei Seitensymmetrale schneiden sich im Umkreismittelpunkt, der "
+    EXPECT_EQ(text(2, 4, 1), std::string("Alle drei Seitensymmetrale schneiden sich im Umkreismittelpunkt, der "
                                             "von den Eckpunkten des Dreiecks gleich weit entfernt ist."));
-    EXPECT_EQ(text(2, 5, 0), QStringLiteral("Der Abstand des Umkreismittelpunkts von den Eckpunkten des Dreicks ABC "
+    EXPECT_EQ(text(2, 5, 0), std::string("Der Abstand des Umkreismittelpunkts von den Eckpunkten des Dreicks ABC "
                                             "ist der Umkreisradius r."));
-    EXPECT_EQ(text(3, 3, 0), QStringLiteral("Der Schnittpunkt der beiden Winkelsymmetralen heißt "
+    EXPECT_EQ(text(3, 3, 0), std::string("Der Schnittpunkt der beiden Winkelsymmetralen heißt "
                                             "Inkreismittelpunkt ~I."));
     EXPECT_EQ(text(3, 4, 0),
-              QStringLiteral("Halbiere den Winkel ~g beim Punkt C, um die Winkelsymmetrale w*g zu erhalten."));
-    EXPECT_EQ(text(4, 3, 0), QStringLiteral("Der Schnittpunkt der beiden Schwelinien heißt Schwerpunkt S."));
+              std::string("Halbiere den Winkel ~g beim Punkt C, um die Winkelsymmetrale w*g zu erhalten."));
+    EXPECT_EQ(text(4, 3, 0), std::string("Der Schnittpunkt der beiden Schwelinien heißt Schwerpunkt S."));
     // Where and with which letters, navy.
     const auto zeile = [](int e, int s, size_t z) { return std::pair(Zeilen(e, s)[z].art, Zeilen(e, s)[z].ort); };
     using A = TTextArt;

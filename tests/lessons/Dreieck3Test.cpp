@@ -5,7 +5,8 @@
 
 #include "TestHilfen.h"
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Texte.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/VektorU.h"
@@ -52,9 +53,9 @@ std::vector<bild::TStrecke> Strecken(const TBild& bild, TFarbe farbe, int stil)
 }
 
 // The labels placed at world points, one after the other ("HU~IS").
-QString Beschriftung(const TBild& bild)
+std::string Beschriftung(const TBild& bild)
 {
-    QString text;
+    std::string text;
     for (const bild::TText& t : Teile<bild::TText>(bild))
         text += t.text;
     return text;
@@ -98,13 +99,13 @@ TEST_F(Dreieck3Bild, StartdreieckMitAllenLinien)
     const TWeltPunkt H = *p.H;
     const auto seite = [](TWeltPunkt von, TWeltPunkt bis) { return TStrecke{von, bis, 2, clBlack, linieVoll}; };
     const auto name = [](const char* text, TWeltPunkt ecke, TWeltPunkt gegenueber, bool vor) {
-        return TEckenName{QString::fromLatin1(text), ecke, gegenueber, 1.5f, vor};
+        return TEckenName{std::string(text), ecke, gegenueber, 1.5f, vor};
     };
     // Each letter is measured in the font the letter before it left: Arial 15 bold in its colour.
     const auto buchstabe = [](TTextArt art, const char* text, TWeltPunkt ort, TFarbe farbe, TSchrift mass) {
-        return TText{art, QString::fromLatin1(text), ort, farbe, 15, true, clBlack, mass};
+        return TText{art, std::string(text), ort, farbe, 15, true, clBlack, mass};
     };
-    const auto nach = [](TFarbe farbe) { return TSchrift{QStringLiteral("Arial"), 15, true, farbe}; };
+    const auto nach = [](TFarbe farbe) { return TSchrift{std::string("Arial"), 15, true, farbe}; };
     TBild anfang; // the sides and names
     anfang << seite(A0, B0) << seite(A0, C0) << seite(B0, C0) << name("A", A0, p.Ma, true)
            << name("a", A0, p.Ma, false) << name("B", B0, p.Mb, true) << name("b", B0, p.Mb, false)
@@ -127,7 +128,7 @@ TEST_F(Dreieck3Bild, StartdreieckMitAllenLinien)
     EXPECT_EQ(ErsterUnterschied(anfang, stueck(0, 9)), "");
     EXPECT_EQ(ErsterUnterschied(hoehen, stueck(10, 10)), "");
     EXPECT_EQ(ErsterUnterschied(schwerlinien, stueck(28, 4)), "");
-    EXPECT_EQ(Beschriftung(bild), QStringLiteral("HU~IS"));
+    EXPECT_EQ(Beschriftung(bild), std::string("HU~IS"));
     EXPECT_EQ(std::get<TText>(bild.teile[23]), buchstabe(TTextArt::Zentriert, "U", *p.U, farbeBraun,
                                                          nach(farbeViolett)));
     EXPECT_EQ(std::get<TText>(bild.teile[27]).art, TTextArt::TimesMitte);
@@ -156,7 +157,7 @@ TEST_F(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
     TBild bild = SchnittpunktBild({-10, 0}, {10, 0}, {3, 0}, Alle());
     ErwarteEndlich(bild);
     EXPECT_TRUE(Strecken(bild, clRed, linieVoll).empty());
-    EXPECT_EQ(Beschriftung(bild), QStringLiteral("S"));
+    EXPECT_EQ(Beschriftung(bild), std::string("S"));
     EXPECT_TRUE(Strecken(bild, farbeOliv, linieStrichPunkt).empty());
     EXPECT_TRUE(Strecken(bild, farbeViolett, linieVoll).empty());
     EXPECT_EQ(Strecken(bild, clBlack, liniePunktiert).size(), 3u); // only the feet's dotted pieces
@@ -177,7 +178,7 @@ TEST_F(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
     ASSERT_GT(BerechneDreieckPunkte({-10, 0}, {10, 0}, {0, 0.01f}).H.value().y, 9000.0f);
     bild = SchnittpunktBild({-10, 0}, {10, 0}, {0, 0.01f}, Alle());
     ErwarteEndlich(bild);
-    EXPECT_FALSE(Beschriftung(bild).contains(QLatin1Char('H')) || Beschriftung(bild).contains(QLatin1Char('U')));
+    EXPECT_FALSE(Enthaelt(Beschriftung(bild), "H") || Enthaelt(Beschriftung(bild), "U"));
     EXPECT_EQ(Strecken(bild, farbeViolett, linieVoll).size() + Strecken(bild, clBlack, liniePunktiert).size(), 9u);
     const auto euler = Strecken(bild, clRed, linieVoll);
     ASSERT_EQ(euler.size(), 1u);
@@ -190,7 +191,7 @@ TEST_F(Dreieck3Bild, EntarteteDreieckeLassenUndefiniertesWeg)
     bild = SchnittpunktBild({-20, -10}, {20, -10}, {0, h - 10}, Alle());
     ErwarteEndlich(bild);
     EXPECT_TRUE(Strecken(bild, clRed, linieVoll).empty());
-    EXPECT_EQ(Beschriftung(bild), QStringLiteral("HU~IS"));
+    EXPECT_EQ(Beschriftung(bild), std::string("HU~IS"));
     EXPECT_EQ(Strecken(bild, farbeViolett, linieVoll).size() + Strecken(bild, clBlack, liniePunktiert).size(), 9u);
 }
 
@@ -214,10 +215,10 @@ TEST_F(Dreieck3Bild, ThalesWinkelUndTabelle)
     const TWeltPunkt M{0, 0}, A{-24, 0}, B{24, 0}, C{0, 24};
     const auto text = [](TTextArt art, const char* inhalt, TWeltPunkt ort, TFarbe farbe, int groesse,
                          TSchrift mass = {}) {
-        return TText{art, QString::fromUtf8(inhalt), ort, farbe, groesse, true, clBlack, mass};
+        return TText{art, std::string(inhalt), ort, farbe, groesse, true, clBlack, mass};
     };
     // The font the label before left on the canvas.
-    const auto arial = [](int groesse, TFarbe f) { return TSchrift{QStringLiteral("Arial"), groesse, true, f}; };
+    const auto arial = [](int groesse, TFarbe f) { return TSchrift{std::string("Arial"), groesse, true, f}; };
     const auto zeile = [&](float y, const char* name, const char* wert, TFarbe farbe) {
         return TBild{} << text(TTextArt::SymbolLinks, name, {27, y}, farbe, 16)
                        << text(TTextArt::SymbolLinks, "=", {29, y}, farbe, 16)
@@ -253,13 +254,13 @@ TEST_F(Dreieck3Bild, ThalesWinkelUndTabelle)
     EXPECT_FLOAT_EQ(boegen[0].von, 180.0f);
     EXPECT_NEAR(boegen[3].von, -30.0f, 1e-4f); // at A from -alpha to 360
     EXPECT_NEAR(boegen[4].bis, 240.0f, 1e-4f); // at B from 180 to 180 + beta
-    EXPECT_TRUE(Beschriftung(thales(300)).contains(QStringLiteral("~a=30,00°~b=60,00°")));
+    EXPECT_TRUE(Enthaelt(Beschriftung(thales(300)), "~a=30,00°~b=60,00°"));
 
     // On the diameter there is no triangle: no arcs, no table.
     for (int w : {0, 180, 360}) {
         const TBild bild = thales(w);
         EXPECT_TRUE(Teile<TBogen>(bild).empty()) << w;
-        EXPECT_EQ(Beschriftung(bild), QStringLiteral("MAB")) << w;
+        EXPECT_EQ(Beschriftung(bild), std::string("MAB")) << w;
         EXPECT_EQ(Teile<TStrecke>(bild).size(), 3u) << w;
     }
 
@@ -276,8 +277,8 @@ TEST_F(Dreieck3Bild, ThalesWinkelUndTabelle)
     ErwartePunkt(verlaengert(170)[3].von, -24, 0, 0);
     EXPECT_EQ(verlaengert(195).size(), 4u);
 
-    EXPECT_EQ(TabellenWinkel(5.0f), QStringLiteral("05,00°"));
-    EXPECT_EQ(TabellenWinkel(29.999998f), QStringLiteral("30,00°"));
+    EXPECT_EQ(TabellenWinkel(5.0f), std::string("05,00°"));
+    EXPECT_EQ(TabellenWinkel(29.999998f), std::string("30,00°"));
 }
 
 // ---------------------------------------------------------------------------

@@ -6,7 +6,7 @@
 #include "TestHilfen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 
 #include <QPushButton>
@@ -291,7 +291,7 @@ TStrecke Linie(TWeltPunkt p, TWeltPunkt q, int breite, TFarbe farbe, int stil = 
 TBild Achse()
 {
     TBild b;
-    b << Linie({0, -9}, {0, 9}, 3, schwarz) << TText{TTextArt::Mitte, QStringLiteral("Spiegelachse"), {0, 10}};
+    b << Linie({0, -9}, {0, 9}, 3, schwarz) << TText{TTextArt::Mitte, std::string("Spiegelachse"), {0, 10}};
     return b;
 }
 

@@ -6,7 +6,7 @@
 #include "TestHilfen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 #include "draw/VektorU.h"
@@ -452,7 +452,7 @@ using namespace bild;
 TWeltPunkt NameIn(const TBild& bild, const char* text)
 {
     for (const TBildTeil& teil : bild.teile)
-        if (const auto* t = std::get_if<TText>(&teil); t && t->text == QString::fromUtf8(text))
+        if (const auto* t = std::get_if<TText>(&teil); t && t->text == text)
             return t->ort;
     ADD_FAILURE() << "no label " << text;
     return {};
@@ -485,7 +485,7 @@ TEST(Symmetrie2Bild, StreckeMitStrichenNamenUndErstemBogen)
     const TMarkierPunkt punkte[3] = {{}, {-2, 0}, {2, 0}};
     const auto strich = [](float x, float y) { return TStrecke{{x, 0}, {x, y}, 2, clBlack, linieVoll}; };
     const auto name = [](const char* text, float x) {
-        return TText{TTextArt::Zentriert, QString::fromUtf8(text), {x, 0}, clBlack, 12, true};
+        return TText{TTextArt::Zentriert, std::string(text), {x, 0}, clBlack, 12, true};
     };
     TBild erwartet;
     erwartet << TStrecke{{-2, 0}, {2, 0}, 3, clBlack, linieVoll} << strich(-2, 0.2f) << strich(-2, -0.2f)

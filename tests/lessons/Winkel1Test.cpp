@@ -5,7 +5,8 @@
 
 #include "TestHilfen.h"
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
@@ -327,12 +328,12 @@ TEST(Winkel1Bild, SchenkelBogenUndNamen)
     const auto ende = [s](TFarbe farbe) {
         TBild b;
         b << TKreis{s, 0.15f, 1, clBlack, int(clBlack)}
-          << TText{TTextArt::Zentriert, QStringLiteral("S"), {-0.5f, 0}, clBlack, 12, true, clBlack,
-                   TSchrift{QStringLiteral("Arial"), 12, true, farbe}};
+          << TText{TTextArt::Zentriert, std::string("S"), {-0.5f, 0}, clBlack, 12, true, clBlack,
+                   TSchrift{std::string("Arial"), 12, true, farbe}};
         return b;
     };
     const auto art = [](const char* text, TFarbe farbe) {
-        return TText{TTextArt::Mitte, QString::fromUtf8(text), {0, 10}, farbe, 12, true};
+        return TText{TTextArt::Mitte, std::string(text), {0, 10}, farbe, 12, true};
     };
     const auto schenkel = [s](TWeltPunkt p, TFarbe farbe) { return TStrecke{s, p, 2, farbe, linieVoll}; };
 

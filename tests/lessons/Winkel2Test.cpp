@@ -5,7 +5,8 @@
 
 #include "TestHilfen.h"
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
+#include "draw/Zeichne.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
@@ -397,7 +398,7 @@ TEST(Winkel2Bild, SchritteAlsBild)
         return TStrecke{p, q, breite, farbe, linieVoll};
     };
     const auto name = [](float x, TSchrift mass) {
-        return TText{TTextArt::Zentriert, QStringLiteral("S"), {x, 0}, clBlack, 12, true, clBlack, mass};
+        return TText{TTextArt::Zentriert, std::string("S"), {x, 0}, clBlack, 12, true, clBlack, mass};
     };
     TBild winkel; // the two angles of every step
     winkel << linie(s1, eins.fest, 2, farbeMeergruen) << linie(s1, eins.frei, 2, farbeMeergruen)
@@ -412,8 +413,8 @@ TEST(Winkel2Bild, SchritteAlsBild)
           << linie(Polar(s1, 0, 6.75f), Polar(s1, 25, 6.75f), 3, farbeHimbeer)
           << linie(Polar(s2, 40, 6.75f), Polar(s2, 65, 6.75f), 3, farbeHimbeer)
           << linie(s2, Polar(s2, 65, 9), 2, farbeMeergruen) << TBogen{s2, 0.9f * 9, 0, 65, 2, farbeBraun}
-          << TText{TTextArt::Zentriert, QStringLiteral("65°"), Polar(s2, 32.5f, 1.05f * 9), farbeBraun, 14, true}
-          << name(9.5f, {QStringLiteral("Arial"), 14, true, farbeBraun}) << name(-10.5f, {});
+          << TText{TTextArt::Zentriert, std::string("65°"), Polar(s2, 32.5f, 1.05f * 9), farbeBraun, 14, true}
+          << name(9.5f, {std::string("Arial"), 14, true, farbeBraun}) << name(-10.5f, {});
 
     EXPECT_EQ(ErsterUnterschied(start, Winkel2Bild(0, 1, 25, 40, 9, eins, zwei)), "");
     EXPECT_EQ(ErsterUnterschied(summe, Winkel2Bild(6, 1, 25, 40, 9, eins, zwei)), "");

@@ -5,7 +5,7 @@
 
 #include "TestHilfen.h"
 #include "app/Plattform.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 
 #include <QAction>
@@ -362,7 +362,7 @@ TEST(Winkel3Bild, GeradenStreckeNamenUndBoegen)
     const float a = k.alpha, a180 = float(180.0L + a);
     const auto linie = [](TWeltPunkt p, TWeltPunkt q) { return TStrecke{p, q, 2, clBlack, linieVoll}; };
     const auto name = [](const char* text, float x, float y) {
-        return TText{TTextArt::Zentriert, QString::fromUtf8(text), {x + 0.4f, y - 0.4f}, clBlack, 12, true};
+        return TText{TTextArt::Zentriert, std::string(text), {x + 0.4f, y - 0.4f}, clBlack, 12, true};
     };
     const auto bogen = [](float x, float y, float von, float bis, TFarbe farbe) {
         return TBogen{{x, y}, 1.5f, von, bis, 3, farbe};

@@ -2,7 +2,7 @@
 // program's own primitives at 20 pixels per unit, just as a lesson would draw it.
 #include "Bilder.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/Leinwand.h"
 #include "draw/SchnittU.h"

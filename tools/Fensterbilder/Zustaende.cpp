@@ -20,7 +20,7 @@
 
 #include "app/InformationU.h"
 #include "app/StartU.h"
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
 #include "lessons/Dreieck0U.h"

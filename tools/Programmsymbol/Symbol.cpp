@@ -1,6 +1,6 @@
 #include "Symbol.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
