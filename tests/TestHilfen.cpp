@@ -1,6 +1,7 @@
 #include "TestHilfen.h"
 
 #include "draw/Bild.h"
+#include "draw/Zeichne.h"
 
 #include <QPainter>
 

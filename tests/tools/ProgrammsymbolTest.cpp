@@ -4,7 +4,7 @@
 
 #include "TestHilfen.h"
 
-#include "draw/GlobalU.h"
+#include "draw/Primitive.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
