@@ -129,8 +129,9 @@ protected:
     // unless the focused control uses those keys itself.
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
     TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status, const QString& name);
+
+private:
     void gibZeigerFrei();
     void baueBildMenue();
 

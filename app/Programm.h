@@ -4,12 +4,13 @@
 #pragma once
 
 #include "app/InformationU.h"
+#include "app/ModellFenster.h"
 #include "app/StartU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
-#include "lessons/Symmetrie1U.h"
+#include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2U.h"
 #include "lessons/Winkel1U.h"
 #include "lessons/Winkel2U.h"
@@ -21,7 +22,7 @@ struct TProgramm {
     TfrmWinkel1 frmWinkel1;
     TfrmWinkel2 frmWinkel2;
     TfrmWinkel3 frmWinkel3;
-    TfrmSymmetrie1 frmSymmetrie1;
+    TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
     TfrmSymmetrie2 frmSymmetrie2;
     TfrmDreieck1 frmDreieck1;
     TfrmDreieck2 frmDreieck2;

@@ -105,16 +105,16 @@ TPaintBox::TPaintBox(QWidget* eltern, QRect geometrie) : QWidget(eltern)
 void TPaintBox::update()
 {
     QWidget::update();
-    meldeBeschreibung();
+    MeldeBeschreibung();
 }
 
 void TPaintBox::repaint()
 {
     QWidget::repaint();
-    meldeBeschreibung();
+    MeldeBeschreibung();
 }
 
-void TPaintBox::meldeBeschreibung()
+void TPaintBox::MeldeBeschreibung()
 {
     // Without a listening screen reader the description is not worth building.
     if (!LeserHoertZu() || !OnBeschreibung)

@@ -88,6 +88,9 @@ public:
     using QWidget::update;
     void update();
     void repaint();
+    // Tells a listening screen reader when the description changed although
+    // the picture did not need a repaint.
+    void MeldeBeschreibung();
 
     // The keyboard pointer. A box that takes clicks (it has OnMouseDown) is in
     // the Tab order; while it has the focus a small cross-hair stands in it.
@@ -114,7 +117,6 @@ protected:
 
 private:
     QPoint begrenzt(QPointF lokal) const;
-    void meldeBeschreibung();
     QString gemeldet_; // the description a screen reader was last told of
 
     void bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten);

@@ -3,7 +3,8 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/Primitive.h"
-#include "lessons/Symmetrie1U.h"
+#include "app/ModellFenster.h"
+#include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2U.h"
 
 #include <benchmark/benchmark.h>
@@ -16,17 +17,17 @@ namespace {
 void SpiegelnFuenfPunkte(benchmark::State& state, int schritt)
 {
     SetzeMeldungsHaken([](const QString&) {}); // a refused click must not wait for a dialog
-    TfrmSymmetrie1 w;
+    TModellFenster w(std::make_unique<symmetrie1::TSymmetrie1>());
     w.show();
-    w.grpAnzahl->SetzeItemIndex(3);
-    w.grpAnzahlClick();
+    auto& spiegeln = w.Modell<symmetrie1::TSymmetrie1>();
+    w.Aendere(spiegeln.Steuer("grpAnzahl"), 3);
     const float punkte[5][2] = {{-15, 6}, {-5, 7}, {-0.5f, -2}, {-8, -7}, {-16, -3}};
     for (const auto& p : punkte)
-        w.pntGrafikMouseDown(Qt::LeftButton, {}, int(500 + 25 * p[0]), int(240 - 24 * p[1]));
-    while (w.UpDown->Position() < schritt)
-        w.UpDown->KlickRechts();
-    Erreicht(state, w.markiert == 5 && w.Schritt == schritt, "five points not marked or step not reached");
-    MissNeuzeichnen(state, w.pntGrafik);
+        w.Zeiger(0, lektion::TZeigerArt::Druck, {p[0], p[1]});
+    w.Aendere(spiegeln.Steuer("grpSchritt"), schritt);
+    const symmetrie1::TZustand& z = spiegeln.zustand;
+    Erreicht(state, z.markiert == 5 && z.Schritt == schritt, "five points not marked or step not reached");
+    MissNeuzeichnen(state, w.Zeichnung(0));
 }
 
 void BM_Spiegeln_Schritt3(benchmark::State& state) { SpiegelnFuenfPunkte(state, 3); }

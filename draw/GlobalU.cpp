@@ -18,15 +18,15 @@ int rahmenHoehe = 0;
 
 void SetzeFarben(int)
 {
-    farbeHimbeer = RGB(255, 0, 102);
-    farbeViolett = RGB(102, 51, 255);
-    farbeBraun = RGB(153, 102, 51);
-    farbeMeergruen = RGB(51, 204, 153);
-    farbeLila = RGB(153, 0, 153);
-    farbeOliv = RGB(102, 153, 51);
-    farbeOrange = RGB(255, 102, 0);
-    farbeMagenta = RGB(204, 51, 153);
-    farbeHimmelblau = RGB(0, 204, 255);
+    farbeHimbeer = palette::himbeer;
+    farbeViolett = palette::violett;
+    farbeBraun = palette::braun;
+    farbeMeergruen = palette::meergruen;
+    farbeLila = palette::lila;
+    farbeOliv = palette::oliv;
+    farbeOrange = palette::orange;
+    farbeMagenta = palette::magenta;
+    farbeHimmelblau = palette::himmelblau;
 }
 
 void WeltZuPixel(float x, float y, int& px, int& py)

@@ -7,6 +7,19 @@
 
 #include <string>
 
+// The palette's colours; a lesson's model draws with these.
+namespace palette {
+constexpr TFarbe himbeer = RGB(255, 0, 102);
+constexpr TFarbe violett = RGB(102, 51, 255);
+constexpr TFarbe braun = RGB(153, 102, 51);
+constexpr TFarbe meergruen = RGB(51, 204, 153);
+constexpr TFarbe lila = RGB(153, 0, 153);
+constexpr TFarbe oliv = RGB(102, 153, 51);
+constexpr TFarbe orange = RGB(255, 102, 0);
+constexpr TFarbe magenta = RGB(204, 51, 153);
+constexpr TFarbe himmelblau = RGB(0, 204, 255);
+} // namespace palette
+
 // Palette, set by SetzeFarben.
 extern TFarbe farbeHimbeer, farbeViolett, farbeBraun, farbeMeergruen, farbeLila,
     farbeOliv, farbeOrange, farbeMagenta, farbeHimmelblau;

@@ -72,7 +72,7 @@ TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
     // In the application's event loop: a refused click while no window is active
     // (as without a window manager), the message confirmed with Return.
     TProgramm p;
-    TfrmSymmetrie1& lektion = p.frmSymmetrie1;
+    TModellFenster& lektion = p.frmSymmetrie1;
     bool beimFenster = false, laeuftNoch = false;
     QTimer::singleShot(0, &p.frmStart, [&] { p.frmStart.MenuePunkt(QStringLiteral("menSpiegeln"))->trigger(); });
     QTimer::singleShot(0, &lektion, [&] { // inside the lesson's modal loop
@@ -82,9 +82,9 @@ TEST(Navigation, BestaetigteMeldungOhneAktivesFensterBeendetDasProgrammNicht)
             beimFenster = box && box->parentWidget() == &lektion;
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QTest::mouseClick(lektion.pntGrafik, Qt::LeftButton, {}, QPoint(2, 2)); // outside the frame
+        QTest::mouseClick(lektion.Zeichnung(0), Qt::LeftButton, {}, QPoint(2, 2)); // outside the frame
         QTimer::singleShot(50, &lektion, [&] {
-            laeuftNoch = lektion.isVisible() && lektion.markiert == 0;
+            laeuftNoch = lektion.isVisible() && lektion.Modell<symmetrie1::TSymmetrie1>().zustand.markiert == 0;
             QCoreApplication::exit(0);
         });
     });

@@ -140,11 +140,11 @@ const Fenster fenster[] = {
          EXPECT_NEAR(f.P1X, -7.0f + 30 / 24.0f, 0.05f);
          EXPECT_NEAR(f.Q1X, -7.0f + 30 / 24.0f, 0.05f);
      }},
-    {"menSpiegeln", 2, 0, [](TProgramm& p) -> QWidget* { return p.frmSymmetrie1.pntGrafik; },
+    {"menSpiegeln", 2, 0, [](TProgramm& p) -> QWidget* { return p.frmSymmetrie1.Zeichnung(0); },
      [](TProgramm& p) {
-         Bediene(p.frmSymmetrie1.pntGrafik, {303, 207});
-         Bediene(p.frmSymmetrie1.pntGrafik, {401, 296});
-         EXPECT_EQ(p.frmSymmetrie1.markiert, 2);
+         Bediene(p.frmSymmetrie1.Zeichnung(0), {303, 207});
+         Bediene(p.frmSymmetrie1.Zeichnung(0), {401, 296});
+         EXPECT_EQ(p.frmSymmetrie1.Modell<symmetrie1::TSymmetrie1>().zustand.markiert, 2);
      }},
     {"menSymmetralen", 2, 1, [](TProgramm& p) -> QWidget* { return p.frmSymmetrie2.pntGrafik1; },
      [](TProgramm& p) { // inside the red frame (120 pixels round the middle), 4 units apart

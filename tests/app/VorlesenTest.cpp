@@ -148,7 +148,7 @@ void MarkierePunkte(TProgramm& p, QWidget* fenster)
             box->OnMouseDown(Qt::LeftButton, Qt::NoModifier, q.x(), q.y());
     };
     if (fenster == &p.frmSymmetrie1) {
-        klick(p.frmSymmetrie1.pntGrafik, {{250, 150}, {400, 300}});
+        klick(p.frmSymmetrie1.Zeichnung(0), {{250, 150}, {400, 300}});
     } else if (fenster == &p.frmSymmetrie2) {
         klick(p.frmSymmetrie2.pntGrafik1, {{200, 200}, {300, 280}});
         klick(p.frmSymmetrie2.pntGrafik2, {{150, 150}, {240, 300}, {340, 160}});

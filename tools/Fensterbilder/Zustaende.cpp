@@ -27,7 +27,7 @@
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
-#include "lessons/Symmetrie1U.h"
+#include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2U.h"
 #include "lessons/Winkel1U.h"
 #include "lessons/Winkel2U.h"
@@ -44,18 +44,19 @@ namespace {
 // "Spiegeln" with a pentagon marked by clicks, stepped forward to `schritt`.
 QWidget* SpiegelnMitFuenfPunkten(int schritt)
 {
-    auto* f = Oeffne<TfrmSymmetrie1>();
-    f->grpAnzahl->SetzeItemIndex(3);
-    f->grpAnzahlClick();
+    auto* f = OeffneModell<symmetrie1::TSymmetrie1>();
+    const lektion::TLektion& m = f->Modell();
+    f->Aendere(m.Steuer("grpAnzahl"), 3);
     const float punkte[5][2] = {{-15, 6}, {-5, 7}, {-0.5f, -2}, {-8, -7}, {-16, -3}};
-    SetzeWeltfenster(0, f->pntGrafik->width(), 0, f->pntGrafik->height(), -20, 20, -10, 10);
+    TPaintBox* zeichnung = f->Zeichnung(0);
+    const TWeltfenster welt(zeichnung->width(), zeichnung->height(), m.Layout().bereiche[0].welt);
     for (const auto& p : punkte) {
         int px, py;
-        WeltZuPixel(p[0], p[1], px, py);
-        Klicke(f->pntGrafik, QPoint(px, py));
+        welt.ZuPixel({p[0], p[1]}, px, py);
+        Klicke(zeichnung, QPoint(px, py));
     }
     for (int i = 0; i < schritt; ++i)
-        f->UpDown->KlickRechts();
+        f->UpDown(m.Steuer("grpSchritt"))->KlickRechts();
     return f;
 }
 
@@ -210,7 +211,7 @@ const std::vector<Zustand>& Zustaende()
              return f;
          }},
 
-        {"Symmetrie1", [] { return Oeffne<TfrmSymmetrie1>(); }},
+        {"Symmetrie1", [] { return OeffneModell<symmetrie1::TSymmetrie1>(); }},
         {"Symmetrie1-5Punkte-Schritt3", [] { return SpiegelnMitFuenfPunkten(3); }},
         {"Symmetrie1-5Punkte-Schritt4", [] { return SpiegelnMitFuenfPunkten(4); }},
 

@@ -2,6 +2,7 @@
 // to open a window and bring it into shape.
 #pragma once
 
+#include "app/ModellFenster.h"
 #include <QCoreApplication>
 #include <QPoint>
 #include <QString>
@@ -30,6 +31,16 @@ template <class T>
 T* Oeffne()
 {
     T* fenster = new T;
+    fenster->show();
+    Verarbeite();
+    return fenster;
+}
+
+// A new window of the lesson model L, shown.
+template <class L>
+TModellFenster* OeffneModell()
+{
+    auto* fenster = new TModellFenster(std::make_unique<L>());
     fenster->show();
     Verarbeite();
     return fenster;

@@ -1,0 +1,152 @@
+#include "app/ModellFenster.h"
+
+#include "app/Plattform.h"
+#include "app/Steuerelemente.h"
+#include "draw/Zeichne.h"
+
+#include <QSignalBlocker>
+#include <chrono>
+
+namespace {
+
+QRect Q(const lektion::TRechteck& r) { return QRect(r.links, r.oben, r.breite, r.hoehe); }
+
+QStringList QtListe(const std::vector<std::string>& texte)
+{
+    QStringList liste;
+    for (const std::string& t : texte)
+        liste << QtText(t);
+    return liste;
+}
+
+} // namespace
+
+TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidget* eltern)
+    : TLektionsFenster(QtText(modell->Layout().caption), eltern, modell->Layout().breite, modell->Layout().hoehe),
+      modell_(std::move(modell))
+{
+    const lektion::TLayout& layout = modell_->Layout();
+    for (std::size_t i = 0; i < layout.bereiche.size(); ++i)
+        baueBereich(int(i), layout.bereiche[i]);
+    bilder_.resize(layout.bereiche.size());
+    for (std::size_t i = 0; i < layout.steuer.size(); ++i)
+        steuer_.push_back(baueSteuer(int(i), layout.steuer[i]));
+}
+
+TModellFenster::~TModellFenster() = default;
+
+void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
+{
+    const TBereich w =
+        NeuerBereich(Q(b.ueb), Q(b.lblUeb), Q(b.bevel), Q(b.grafik), Q(b.status), QtText(b.zugName));
+    w.lblStatus->setGeometry(Q(b.lblStatus));
+    TPaintBox* box = w.pntGrafik;
+    const TWeltRechteck welt = b.welt;
+    const bool gitter = b.gitter;
+    // Painting only draws the picture the model gave last.
+    box->OnPaint = [this, box, index, welt, gitter] {
+        BeginneZeichnung(box->Canvas, box->width(), box->height(), welt, gitter);
+        Zeichne(box->Canvas, bilder_[std::size_t(index)]);
+    };
+    box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
+    if (b.zeiger) {
+        // The pointer in the area's own world units, whatever was painted last.
+        box->OnMouseDown = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+            Zeiger(index, lektion::TZeigerArt::Druck, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
+        };
+    }
+    bereiche_.push_back(w);
+}
+
+TModellFenster::TGebaut TModellFenster::baueSteuer(int index, const lektion::TSteuer& s)
+{
+    TGebaut g;
+    switch (s.art) {
+    case lektion::TArt::Radiogruppe:
+        g.radio = new TRadioGroup(Client(), Q(s.ort), QtText(s.text), QtListe(s.eintraege), s.spalten);
+        g.radio->OnClick = [this, index] { Aendere(index, steuer_[std::size_t(index)].radio->ItemIndex()); };
+        g.grp = g.radio;
+        break;
+    case lektion::TArt::Schritte:
+        g.schritte = NeueSchrittGruppe(Q(s.ort), QtText(s.text), s.max, Q(s.innen), s.labelHoehe);
+        g.schritte.UpDown->OnClick = [this, index](TUpDown* ud) { Aendere(index, ud->Position()); };
+        g.grp = g.schritte.grp;
+        break;
+    case lektion::TArt::Knopfgruppe: {
+        const TWiederholGruppe w = NeueWiederholGruppe(Q(s.ort), QtText(s.text), s.innen.breite);
+        w.btn->setText(QtText(s.knopf));
+        connect(w.btn, &QPushButton::clicked, this, [this, index] { Aendere(index, 0); });
+        g.knopf = w.btn;
+        g.grp = w.grp;
+        break;
+    }
+    }
+    return g;
+}
+
+void TModellFenster::FormActivate()
+{
+    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
+    modell_->Aktiviere(unsigned(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt).count()));
+    Abgleichen(true);
+}
+
+void TModellFenster::Zeiger(int bereich, lektion::TZeigerArt art, TWeltPunkt p)
+{
+    modell_->Zeiger(bereich, art, p);
+    Abgleichen();
+}
+
+void TModellFenster::Aendere(int steuer, int wert)
+{
+    modell_->Geaendert(steuer, wert);
+    Abgleichen();
+}
+
+void TModellFenster::zeigeSteuer(int index)
+{
+    const lektion::TSteuerZustand z = modell_->Steuerzustand(index);
+    const TGebaut& g = steuer_[std::size_t(index)];
+    const QSignalBlocker still(g.grp);
+    if (g.radio)
+        g.radio->SetzeItemIndex(z.wert);
+    if (g.schritte.UpDown) {
+        g.schritte.UpDown->SetzePosition(z.wert);
+        ZeigeSchritt(g.schritte, z.wert);
+    }
+    if (g.knopf)
+        g.knopf->setEnabled(z.knopfAktiv);
+    g.grp->setEnabled(z.aktiv);
+    g.grp->setVisible(z.sichtbar);
+}
+
+void TModellFenster::Abgleichen(bool alleNeu)
+{
+    for (std::size_t i = 0; i < steuer_.size(); ++i)
+        zeigeSteuer(int(i));
+    for (std::size_t i = 0; i < bereiche_.size(); ++i) {
+        const TBereich& w = bereiche_[i];
+        w.lblUeb->setText(QtText(modell_->Titel(int(i))));
+        w.lblStatus->setText(QtText(modell_->Anweisung(int(i))));
+        TBild bild = modell_->Bild(int(i));
+        if (alleNeu || !(bild == bilder_[i])) {
+            bilder_[i] = std::move(bild);
+            w.pntGrafik->repaint();
+        } else {
+            w.pntGrafik->MeldeBeschreibung();
+        }
+    }
+    if (const std::optional<std::string> meldung = modell_->NimmMeldung())
+        MessageDlg(this, QtText(*meldung));
+}
+
+QString TModellFenster::AktuelleAnweisung() const
+{
+    QStringList texte;
+    for (std::size_t i = 0; i < bereiche_.size(); ++i) {
+        const QString text = QtText(modell_->Anweisung(int(i))).simplified();
+        if (!text.isEmpty())
+            texte << text;
+    }
+    return texte.join(QLatin1Char('\n'));
+}

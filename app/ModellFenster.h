@@ -1,0 +1,62 @@
+// The one window that shows any lesson model: it builds the controls and
+// drawing areas from the model's layout at their places, hands every input to
+// the model and then shows once what the model says now.
+#pragma once
+
+#include "app/Lektionsrahmen.h"
+#include "lessons/Lektion.h"
+
+#include <memory>
+#include <vector>
+
+class TRadioGroup;
+
+class TModellFenster : public TLektionsFenster {
+    Q_OBJECT
+public:
+    explicit TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidget* eltern = nullptr);
+    ~TModellFenster() override;
+
+    lektion::TLektion& Modell() const { return *modell_; }
+    template <class L>
+    L& Modell() const
+    {
+        return dynamic_cast<L&>(*modell_);
+    }
+
+    // The window's inputs, as its controls and drawing areas give them; the
+    // picture tool and the tests use them too.
+    void Zeiger(int bereich, lektion::TZeigerArt art, TWeltPunkt p);
+    void Aendere(int steuer, int wert);
+
+    // What the window built for the layout's areas and controls, by index.
+    TPaintBox* Zeichnung(int bereich) const { return bereiche_.at(std::size_t(bereich)).pntGrafik; }
+    QWidget* Steuerelement(int steuer) const { return steuer_.at(std::size_t(steuer)).grp; }
+    TUpDown* UpDown(int steuer) const { return steuer_.at(std::size_t(steuer)).schritte.UpDown; }
+    QPushButton* Knopf(int steuer) const { return steuer_.at(std::size_t(steuer)).knopf; }
+    TRadioGroup* Radiogruppe(int steuer) const { return steuer_.at(std::size_t(steuer)).radio; }
+
+    QString AktuelleAnweisung() const override;
+
+protected:
+    void FormActivate() override;
+
+private:
+    struct TGebaut {
+        QWidget* grp = nullptr;
+        TRadioGroup* radio = nullptr;
+        TSchrittGruppe schritte;
+        QPushButton* knopf = nullptr;
+    };
+
+    void baueBereich(int index, const lektion::TBereich& b);
+    TGebaut baueSteuer(int index, const lektion::TSteuer& s);
+    void zeigeSteuer(int index);
+    // Shows what the model says now: controls, texts, changed pictures, a message.
+    void Abgleichen(bool alleNeu = false);
+
+    std::unique_ptr<lektion::TLektion> modell_;
+    std::vector<TBereich> bereiche_;
+    std::vector<TGebaut> steuer_;
+    std::vector<TBild> bilder_; // what each area shows, as painted last
+};

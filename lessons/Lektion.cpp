@@ -1,0 +1,52 @@
+#include "lessons/Lektion.h"
+
+namespace lektion {
+
+namespace {
+
+// The instruction label fills its panel inside the 2-pixel bevel.
+TBereich MitLabels(TBereich b)
+{
+    b.lblStatus = {2, 2, b.status.breite - 4, b.status.hoehe - 4};
+    return b;
+}
+
+} // namespace
+
+TBereich EinBereich(std::string name, TWeltRechteck welt)
+{
+    return MitLabels({std::move(name), "Zeichnung", {4, 5, 1007, 70}, {10, 2, 987, 66}, {4, 86, 1007, 488},
+                      {7, 90, 1000, 480}, {4, 655, 1007, 55}, {}, welt});
+}
+
+TBereich LinkerBereich(std::string name, TWeltRechteck welt)
+{
+    return MitLabels({std::move(name), "Zeichnung links", {5, 5, 488, 70}, {5, 2, 475, 66}, {5, 86, 488, 488},
+                      {9, 90, 480, 480}, {6, 655, 488, 50}, {}, welt});
+}
+
+TBereich RechterBereich(std::string name, TWeltRechteck welt)
+{
+    return MitLabels({std::move(name), "Zeichnung rechts", {525, 5, 488, 70}, {5, 2, 475, 66}, {525, 86, 488, 488},
+                      {529, 90, 480, 480}, {525, 655, 488, 50}, {}, welt});
+}
+
+int TLektion::Steuer(std::string_view name) const
+{
+    const std::vector<TSteuer>& alle = Layout().steuer;
+    for (std::size_t i = 0; i < alle.size(); ++i)
+        if (alle[i].name == name)
+            return int(i);
+    return -1;
+}
+
+int TLektion::Bereich(std::string_view name) const
+{
+    const std::vector<TBereich>& alle = Layout().bereiche;
+    for (std::size_t i = 0; i < alle.size(); ++i)
+        if (alle[i].name == name)
+            return int(i);
+    return -1;
+}
+
+} // namespace lektion

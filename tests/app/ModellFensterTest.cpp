@@ -1,0 +1,99 @@
+// The one window for every lesson model, with "Spiegeln" as its lesson: what
+// only the real window shows — controls built at their places and bound to
+// the model, pixels of a drawing, pointer conversion, messages, repaints.
+#include "app/ModellFenster.h"
+
+#include "TestHilfen.h"
+#include "app/Plattform.h"
+#include "app/Steuerelemente.h"
+#include "lessons/Symmetrie1Modell.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ModellFensterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetzeMeldungsHaken([this](const QString& text) { meldungen << text; });
+        w = std::make_unique<TModellFenster>(std::make_unique<symmetrie1::TSymmetrie1>());
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        const auto zeichne = box()->OnPaint;
+        box()->OnPaint = [this, zeichne] { ++neuGezeichnet; zeichne(); };
+    }
+    void TearDown() override { SetzeMeldungsHaken({}); }
+
+    TPaintBox* box() const { return w->Zeichnung(0); }
+    int steuer(const char* name) const { return w->Modell().Steuer(name); }
+    const symmetrie1::TZustand& zustand() const { return w->Modell<symmetrie1::TSymmetrie1>().zustand; }
+    void Klick(QPoint p) { QTest::mouseClick(box(), Qt::LeftButton, {}, p); }
+
+    std::unique_ptr<TModellFenster> w;
+    QStringList meldungen;
+    int neuGezeichnet = 0;
+};
+
+} // namespace
+
+TEST_F(ModellFensterTest, ZeichnungPixelUndZeigerInWelteinheiten)
+{
+    EXPECT_EQ(box()->geometry(), QRect(7, 90, 1000, 480));
+    EXPECT_EQ(box()->accessibleName(), QStringLiteral("Zeichnung"));
+    // The dotted frame; the outline leaves out the last column, as the window system's does.
+    const QImage bild = box()->Abbild();
+    EXPECT_GT(testhilfen::ZaehleFarbe(bild, 0xFF0000, QRect(25, 24, 1, 432)), 100);
+    EXPECT_GT(testhilfen::ZaehleFarbe(bild, 0xFF0000, QRect(974, 24, 1, 432)), 100);
+    EXPECT_EQ(testhilfen::ZaehleFarbe(bild, 0xFF0000, QRect(28, 28, 944, 424)), 0);
+
+    // x = -19 at column 25 is outside: a message, no repaint.
+    neuGezeichnet = 0;
+    Klick({25, 240});
+    EXPECT_EQ(meldungen, QStringList{QStringLiteral("Der Punkt liegt nicht innerhab der Markierung!")});
+    EXPECT_EQ(neuGezeichnet, 0);
+    Klick({26, 25});
+    EXPECT_FLOAT_EQ(zustand().punkte[1].x, -18.96f);
+    EXPECT_FLOAT_EQ(zustand().punkte[1].y, 215.0f / 24);
+    EXPECT_EQ(neuGezeichnet, 1);
+    EXPECT_TRUE(testhilfen::FarbeNahe(box()->Abbild(), 26, 25, palette::violett, 1));
+}
+
+TEST_F(ModellFensterTest, SteuerelementeFolgenDemModell)
+{
+    auto* anzahl = w->Radiogruppe(steuer("grpAnzahl"));
+    TUpDown* schritte = w->UpDown(steuer("grpSchritt"));
+    QPushButton* ja = w->Knopf(steuer("grpWH"));
+    EXPECT_EQ(anzahl->geometry(), QRect(4, 575, 230, 75));
+    EXPECT_EQ(anzahl->title(), QStringLiteral(" Markierungen "));
+    EXPECT_FALSE(w->Steuerelement(steuer("grpSchritt"))->isVisibleTo(w.get()));
+    EXPECT_FALSE(ja->isEnabled());
+
+    QTest::mouseClick(anzahl->Knopf(1), Qt::LeftButton); // a radio item
+    EXPECT_EQ(zustand().anzahlPunkte, 3);
+    for (QPoint p : {QPoint(300, 200), QPoint(400, 300), QPoint(350, 100)})
+        Klick(p);
+    EXPECT_TRUE(w->Steuerelement(steuer("grpSchritt"))->isVisible());
+    EXPECT_EQ(w->BildTitel(), QStringLiteral("Spiegeln – Schritt 0"));
+
+    for (int i = 0; i < 4; ++i) // the step control's arrow
+        QTest::mouseClick(schritte->PfeilRechts(), Qt::LeftButton);
+    EXPECT_EQ(zustand().Schritt, 4);
+    EXPECT_EQ(w->AktuelleAnweisung(), QStringLiteral("Verbinde die gespiegelten Punkte durch Strecke."));
+    EXPECT_TRUE(ja->isEnabled());
+    QTest::mouseClick(ja, Qt::LeftButton); // the button of a group
+    EXPECT_EQ(schritte->Position(), 0);
+    EXPECT_FALSE(anzahl->isEnabled());
+    EXPECT_FALSE(ja->isEnabled());
+
+    // Opening again starts afresh.
+    w->hide();
+    w->show();
+    EXPECT_EQ(anzahl->ItemIndex(), 0);
+    EXPECT_TRUE(anzahl->isEnabled());
+    EXPECT_EQ(w->BildTitel(), QStringLiteral("Spiegeln"));
+}
