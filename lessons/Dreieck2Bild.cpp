@@ -54,19 +54,18 @@ struct TGleichheit {
     QString name;     // the triangle's own name: "B", "a"
     QString zweiter;  // what coincides with it: "H", "h!c"
     bool links;       // written left of the name
-    int schritt;      // the step that draws it
 };
 
 std::vector<TGleichheit> Gleichheiten(float alpha, float beta)
 {
     if (beta == 90.0f) // C above B: H = B, h_c along a, h_a along c
-        return {{QStringLiteral("a"), QStringLiteral("h!c"), false, 1},
-                {QStringLiteral("c"), QStringLiteral("h!a"), false, 2},
-                {QStringLiteral("B"), QStringLiteral("H"), false, 3}};
+        return {{QStringLiteral("a"), QStringLiteral("h!c"), false},
+                {QStringLiteral("c"), QStringLiteral("h!a"), false},
+                {QStringLiteral("B"), QStringLiteral("H"), false}};
     if (alpha == 90.0f) // C above A: H = A, h_c along b, h_b along c
-        return {{QStringLiteral("b"), QStringLiteral("h!c"), true, 1},
-                {QStringLiteral("A"), QStringLiteral("H"), true, 3},
-                {QStringLiteral("c"), QStringLiteral("h!b"), false, 4}};
+        return {{QStringLiteral("b"), QStringLiteral("h!c"), true},
+                {QStringLiteral("A"), QStringLiteral("H"), true},
+                {QStringLiteral("c"), QStringLiteral("h!b"), false}};
     return {};
 }
 
@@ -737,7 +736,8 @@ bool Gleichgesetzt(const bild::TText& t, const TDreieck& d, QStringList& beschri
         const QString eigener = Klartext(gl.name), zweiter = Klartext(gl.zweiter);
         const qsizetype i = beschriftet.indexOf(eigener);
         if (i >= 0)
-            beschriftet[i] = gl.links ? zweiter + QStringLiteral(" = ") + eigener : eigener + QStringLiteral(" = ") + zweiter;
+            beschriftet[i] = gl.links ? zweiter + QStringLiteral(" = ") + eigener
+                                      : eigener + QStringLiteral(" = ") + zweiter;
         if (gl.zweiter == QLatin1String("H"))
             mittelpunkt = zweiter;
         return true;

@@ -100,13 +100,6 @@ TEST(Bild, TextKaestenUmfassenWasGemaltWird)
         EXPECT_EQ(ZaehleNichtWeiss(gemalt), ZaehleNichtWeiss(gemalt, kasten.adjusted(-1, -1, 1, 1)))
             << "outside its box";
     }
-    // 24 pixels per unit: "W" and "M" side by side 10 pixels apart, then 24.
-    TBild zwei;
-    zwei << TText{TTextArt::Zentriert, QStringLiteral("W"), {0, 0}}
-         << TText{TTextArt::Zentriert, QStringLiteral("M"), {0.4f, 0}};
-    EXPECT_TRUE(KaestenUeberlappen(TextKaesten(zwei)));
-    zwei.teile[1] = TText{TTextArt::Zentriert, QStringLiteral("M"), {1.0f, 0}};
-    EXPECT_FALSE(KaestenUeberlappen(TextKaesten(zwei)));
 }
 
 TEST(Bild, EinTeilHaengtNichtVomVorigenAb)
