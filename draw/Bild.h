@@ -13,6 +13,7 @@
 #include "draw/KoordU.h"
 #include "draw/Leinwand.h"
 
+#include <QRect>
 #include <QString>
 #include <iosfwd>
 #include <string>
@@ -246,6 +247,18 @@ TSchrift SchriftNach(const bild::TText& t);
 // Draws the items in order through the foundation's primitives, in the world
 // window that is set.
 void Zeichne(Leinwand& lw, const TBild& bild);
+
+// Where an item that writes text (a name, a label, a fraction) puts it: the
+// pixel box around all its characters, each as wide as its advance and as tall
+// as its font, placed as Zeichne places them in the world window that is set.
+struct TTextKasten {
+    std::size_t teil; // index in the picture
+    QRect kasten;
+};
+// The boxes of a picture's texts in drawing order; items without text are left out.
+std::vector<TTextKasten> TextKaesten(const TBild& bild);
+// True when two of the boxes share a pixel.
+bool KaestenUeberlappen(const std::vector<TTextKasten>& kaesten);
 
 // One item as a line of text ("Strecke (1|2)-(3|4) breite 2 farbe #ff0000 stil 1").
 std::string Text(const TBildTeil& teil);

@@ -226,6 +226,11 @@ void Leinwand::LineTo(int x, int y)
     const int x0 = penX_, y0 = penY_;
     penX_ = x;
     penY_ = y;
+    if (textKaesten && stift.stil != psClear) { // a fraction's bar belongs to its label
+        const int halb = std::max(1, stift.breite) / 2;
+        textKaesten->push_back(QRect(QPoint(std::min(x0, x) - halb, std::min(y0, y) - halb),
+                                     QPoint(std::max(x0, x) + halb, std::max(y0, y) + halb)));
+    }
     if (!maler_ || stift.stil == psClear)
         return;
     if (stift.breite > 1) {
@@ -409,11 +414,15 @@ void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFa
 
 void Leinwand::TextOut(int x, int y, const QString& text)
 {
-    if (!maler_ || text.isEmpty())
+    if ((!maler_ && !textKaesten) || text.isEmpty())
         return;
     const TSchriftMass& m = schriftMass();
     const QString sichtbar = sichtbarerText(text);
     const QFontMetrics& fm = *m.fm;
+    if (textKaesten)
+        textKaesten->push_back(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()));
+    if (!maler_)
+        return;
     if (pinsel.stil != bsClear)
         maler_->fillRect(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()), QtFarbe(pinsel.farbe));
     maler_->setFont(m.font);

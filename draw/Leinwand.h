@@ -10,10 +10,12 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -127,6 +129,10 @@ public:
     // the text's box is filled with the brush colour first, as an opaque text would be.
     void TextOut(int x, int y, const QString& text);
     QSize TextExtent(const QString& text) const;
+    // While set, every TextOut adds its text's box (advance by font height) here,
+    // and every LineTo the box of its stroke, with or without a painter: the
+    // boxes of a picture's labels are found so.
+    std::vector<QRect>* textKaesten = nullptr;
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
 
