@@ -130,6 +130,9 @@ public:
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
 
+    // True while bound to a device that keeps lines and text as vectors.
+    bool ZeichnetVektoren() const { return maler_ && zeichnetVektoren(); }
+
     int PenX() const { return penX_; }
     int PenY() const { return penY_; }
 
