@@ -234,18 +234,8 @@ void Leinwand::LineTo(int x, int y)
     penY_ = y;
     if (!maler_ || stift.stil == psClear)
         return;
-    if (stift.breite > 1) {
-        setzeStift(true);
-        if (zeichnetVektoren()) { // on the rows and columns the screen fills
-            const qreal m = mitte(stift.breite);
-            maler_->drawLine(QPointF(x0 + m, y0 + m), QPointF(x + m, y + m));
-        }
-        else
-            maler_->drawLine(x0, y0, x, y);
-        return;
-    }
-    if (zeichnetVektoren()) {
-        vektorLinie(*maler_, x0, y0, x, y, stift.farbe, musterFuer(stift.stil));
+    if (zeichnetVektoren() || stift.breite > 1) {
+        linieAlsGanzes(x0, y0, x, y);
         return;
     }
     // One-pixel lines are rasterised here so that the end pixel stays unset and
@@ -291,6 +281,21 @@ void Leinwand::LineTo(int x, int y)
         }
     }
     fuelleLauf();
+}
+
+void Leinwand::linieAlsGanzes(int x0, int y0, int x, int y)
+{
+    if (stift.breite <= 1) {
+        vektorLinie(*maler_, x0, y0, x, y, stift.farbe, musterFuer(stift.stil));
+        return;
+    }
+    setzeStift(true);
+    if (zeichnetVektoren()) { // on the rows and columns the screen fills
+        const qreal m = mitte(stift.breite);
+        maler_->drawLine(QPointF(x0 + m, y0 + m), QPointF(x + m, y + m));
+    } else {
+        maler_->drawLine(x0, y0, x, y);
+    }
 }
 
 bool Leinwand::zeichnetVektoren() const
