@@ -157,12 +157,12 @@ TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
                 || (ZwischenNachbarn(raster, x, y, b, 24) && ZwischenNachbarn(zurueck, x, y, a, 24));
             ++imRaster[a];
             // The colour somewhere near it in the SVG's picture, too (a reader's
-            // letter widths move the letters of a word a little).
-            for (int dy = -2; dy <= 2; ++dy)
-                for (int dx = -2; dx <= 2; ++dx)
+            // letter widths move the letters of a word by a pixel or two).
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx)
                     if (zurueck.valid(x + dx, y + dy) && Nah(a, zurueck.pixel(x + dx, y + dy), 24)) {
                         ++wiederGefunden[a];
-                        dy = dx = 3;
+                        dy = dx = 4;
                     }
         }
     const double anteil = double(gleich) / double(alle);
