@@ -136,6 +136,9 @@ public:
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
 
+    // True while bound to a device that keeps lines and text as vectors.
+    bool ZeichnetVektoren() const { return maler_ && zeichnetVektoren(); }
+
     int PenX() const { return penX_; }
     int PenY() const { return penY_; }
 
@@ -155,6 +158,8 @@ private:
     QString sichtbarerText(const QString& text) const;
     void setzeStift(bool mitStift) const;
     void setzePinsel() const;
+    // A line drawn by QPainter: a wide pen, or any pen on a vector device.
+    void linieAlsGanzes(int x0, int y0, int x, int y);
     // True on devices that keep lines as lines (SVG, PDF, printer) and under a
     // scaling transform; there the pixel-exact rasterisation would turn every
     // line into a staircase of little squares.
