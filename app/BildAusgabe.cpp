@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QHash>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPageSize>
@@ -26,6 +27,7 @@ constexpr int pdfDpi = 300;
 constexpr int titelPunkte = 16;
 constexpr int anweisungPunkte = 11;
 constexpr int anweisungZeilen = 4;
+const char* const endungen[] = {"png", "png", "svg", "pdf"};
 
 int PunkteAufGeraet(int punkte, qreal dpi) { return qMax(1, qRound(punkte * dpi / 72.0)); }
 
@@ -254,7 +256,6 @@ QStringList BildFilter()
 
 QString MitEndung(const QString& datei, TBildFormat format)
 {
-    static const char* const endungen[] = {"png", "png", "svg", "pdf"};
     const QString endung = QLatin1String(endungen[int(format)]);
     const QString alt = QFileInfo(datei).suffix().toLower();
     const bool bekannt = alt == QLatin1String("png") || alt == QLatin1String("svg") || alt == QLatin1String("pdf");
@@ -277,11 +278,69 @@ TBildFormat FormatFuerDatei(QString& datei, int filterIndex)
     return gewaehlt;
 }
 
+TBildDialog::TBildDialog(QWidget* eltern, const QString& ordner, const QString& name, int filterIndex)
+    : QFileDialog(eltern, QStringLiteral("Bild speichern unter"))
+{
+    // The accept below works on the dialog's own name field.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    const QStringList filter = BildFilter();
+    setNameFilters(filter);
+    selectNameFilter(filter.at(std::clamp(filterIndex, 0, 3)));
+    setDirectory(ordner);
+    folgeFilter(FilterIndex());
+    selectFile(MitEndung(name, TBildFormat(FilterIndex())));
+    // Another type changes the extension of the name being typed.
+    connect(this, &QFileDialog::filterSelected, this, [this](const QString& gewaehlt) {
+        const int index = BildFilter().indexOf(gewaehlt);
+        if (index < 0)
+            return;
+        folgeFilter(index);
+        auto* feld = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (feld && !feld->text().isEmpty())
+            feld->setText(MitEndung(feld->text(), TBildFormat(index)));
+    });
+}
+
+void TBildDialog::folgeFilter(int index) { setDefaultSuffix(QLatin1String(endungen[index])); }
+
+int TBildDialog::FilterIndex() const { return qMax(0, BildFilter().indexOf(selectedNameFilter())); }
+
+QString TBildDialog::Datei() const
+{
+    const QStringList dateien = selectedFiles();
+    return result() == QDialog::Accepted && !dateien.isEmpty() ? dateien.first() : QString();
+}
+
+void TBildDialog::accept()
+{
+    auto* feld = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString getippt = feld ? feld->text() : QString();
+    // A folder typed into the field is opened by the dialog, not given an extension.
+    if (!getippt.isEmpty() && !QFileInfo(directory(), getippt).isDir()) {
+        QString datei = getippt;
+        FormatFuerDatei(datei, FilterIndex());
+        if (datei != getippt)
+            feld->setText(datei);
+    }
+    QFileDialog::accept();
+}
+
 namespace {
 
-bool SchreibePdf(QIODevice& ziel, const TBildInhalt& inhalt, const QString& titel, const QString& anweisung)
+TDateiWeg dateiWeg;
+
+qint64 SchreibeEcht(QSaveFile& datei, const char* daten, qint64 anzahl) { return datei.write(daten, anzahl); }
+
+bool SchliesseEcht(QSaveFile& datei) { return datei.commit(); }
+
+QByteArray PdfDaten(const TBildInhalt& inhalt, const QString& titel, const QString& anweisung)
 {
-    QPdfWriter pdf(&ziel);
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
     pdf.setResolution(pdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(randMm, randMm, randMm, randMm), QPageLayout::Millimeter));
@@ -289,57 +348,90 @@ bool SchreibePdf(QIODevice& ziel, const TBildInhalt& inhalt, const QString& tite
     pdf.setCreator(QStringLiteral("Geometrie"));
     QPainter maler;
     if (!maler.begin(&pdf))
-        return false;
+        return QByteArray();
     const QRect flaeche = pdf.pageLayout().paintRectPixels(pdfDpi);
     ZeichneSeite(maler, QRectF(QPointF(0, 0), flaeche.size()), pdfDpi, inhalt, titel, anweisung);
-    return maler.end();
+    return maler.end() ? daten : QByteArray();
 }
 
-bool SchreibeInhalt(QSaveFile& datei, const TBildInhalt& inhalt, TBildFormat format, const QString& titel,
-                    const QString& anweisung)
+QString Misslungen(const QString& grund, const QString& name)
 {
-    switch (format) {
-    case TBildFormat::Png:
-    case TBildFormat::Png3:
-        return SchreibePng(BildAlsRaster(inhalt, format == TBildFormat::Png3 ? 3 : 1), datei,
-                           format == TBildFormat::Png);
-    case TBildFormat::Svg: {
-        const QByteArray svg = BildAlsSvg(inhalt, titel);
-        return !svg.isEmpty() && datei.write(svg) == svg.size();
-    }
-    case TBildFormat::Pdf:
-        return SchreibePdf(datei, inhalt, titel, anweisung);
-    }
-    return false;
+    return grund.arg(name) + QStringLiteral("\n\nDas Bild wurde nicht gespeichert. Eine Datei, die vorher unter "
+                                            "diesem Namen bestand, ist unverändert.");
 }
 
 } // namespace
 
+void SetzeDateiWeg(TDateiWeg weg) { dateiWeg = std::move(weg); }
+
+QByteArray BildDaten(const TBildInhalt& inhalt, TBildFormat format, const QString& titel, const QString& anweisung)
+{
+    if (inhalt.groesse.isEmpty())
+        return QByteArray();
+    switch (format) {
+    case TBildFormat::Png:
+    case TBildFormat::Png3: {
+        QByteArray daten;
+        QBuffer puffer(&daten);
+        puffer.open(QIODevice::WriteOnly);
+        const bool genau = format == TBildFormat::Png;
+        if (!SchreibePng(BildAlsRaster(inhalt, genau ? 1 : 3), puffer, genau))
+            return QByteArray();
+        return daten;
+    }
+    case TBildFormat::Svg:
+        return BildAlsSvg(inhalt, titel);
+    case TBildFormat::Pdf:
+        return PdfDaten(inhalt, titel, anweisung);
+    }
+    return QByteArray();
+}
+
+QString SchreibeDatei(const QString& datei, const QByteArray& daten)
+{
+    const QString name = QFileInfo(datei).fileName();
+    const auto schreibe = dateiWeg.schreibe ? dateiWeg.schreibe : SchreibeEcht;
+    const auto schliesse = dateiWeg.schliesse ? dateiWeg.schliesse : SchliesseEcht;
+    // The bytes go unbuffered into a temporary file beside the target, so that
+    // each write reports a full disk at once; the temporary file replaces the
+    // target only once every byte has been taken. Destroying the save file
+    // uncommitted removes the temporary file.
+    QSaveFile ziel(datei);
+    ziel.setDirectWriteFallback(false);
+    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Misslungen(QStringLiteral("Die Datei „%1“ kann nicht angelegt werden: Der Ordner ist nicht "
+                                         "vorhanden oder nicht beschreibbar."),
+                          name);
+    qint64 geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const qint64 n = schreibe(ziel, daten.constData() + geschrieben, daten.size() - geschrieben);
+        if (n <= 0 || ziel.error() != QFileDevice::NoError) {
+            ziel.cancelWriting();
+            return Misslungen(QStringLiteral("Beim Schreiben von „%1“ ist ein Fehler aufgetreten "
+                                             "(ist der Datenträger voll?)."),
+                              name);
+        }
+        geschrieben += n;
+    }
+    if (!schliesse(ziel))
+        return Misslungen(QStringLiteral("Die Datei „%1“ konnte nicht fertig geschrieben werden "
+                                         "(ist der Datenträger voll?)."),
+                          name);
+    return QString();
+}
+
 QString SpeichereBild(const TBildInhalt& inhalt, const QString& datei, TBildFormat format, const QString& titel,
                       const QString& anweisung)
 {
-    const QString name = QFileInfo(datei).fileName();
     if (inhalt.groesse.isEmpty())
         return QStringLiteral("Dieses Fenster zeigt keine Zeichnung, die gespeichert werden könnte.");
-    // Never writes into the target directly: the temporary file is renamed
-    // over it only once everything is written.
-    QSaveFile ziel(datei);
-    if (!ziel.open(QIODevice::WriteOnly))
-        return QStringLiteral("Die Datei „%1“ kann nicht angelegt werden: Der Ordner ist nicht vorhanden oder "
-                              "nicht beschreibbar.\n\nDas Bild wurde nicht gespeichert.")
-            .arg(name);
-    if (!SchreibeInhalt(ziel, inhalt, format, titel, anweisung) || ziel.error() != QFileDevice::NoError) {
-        ziel.cancelWriting();
-        ziel.commit();
-        return QStringLiteral("Beim Schreiben von „%1“ ist ein Fehler aufgetreten (ist der Datenträger voll?)."
-                              "\n\nDas Bild wurde nicht gespeichert.")
-            .arg(name);
-    }
-    if (!ziel.commit())
-        return QStringLiteral("Die Datei „%1“ konnte nicht fertig geschrieben werden (ist der Datenträger voll?)."
-                              "\n\nDas Bild wurde nicht gespeichert.")
-            .arg(name);
-    return QString();
+    // The whole file is made in memory first: nothing touches the disk before
+    // the picture is complete.
+    const QByteArray daten = BildDaten(inhalt, format, titel, anweisung);
+    if (daten.isEmpty())
+        return Misslungen(QStringLiteral("Das Bild für „%1“ konnte nicht erzeugt werden."),
+                          QFileInfo(datei).fileName());
+    return SchreibeDatei(datei, daten);
 }
 
 void RichteDruckerEin(QPrinter& drucker)

@@ -6,15 +6,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDialog>
 #include <QImage>
 #include <QList>
 #include <QRect>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 class QMimeData;
 class QPainter;
 class QPrinter;
+class QSaveFile;
 class QWidget;
 class TPaintBox;
 
@@ -75,11 +78,44 @@ QString MitEndung(const QString& datei, TBildFormat format);
 // extension is appended to `datei`.
 TBildFormat FormatFuerDatei(QString& datei, int filterIndex);
 
-// Writes the picture to `datei` through a temporary file beside it, renamed
-// when complete. Returns an empty string, or the German message of the
-// failure; on failure no file is left behind and an existing file is unchanged.
+// The complete file of the picture in `format`, made in memory; empty when it
+// could not be made.
+QByteArray BildDaten(const TBildInhalt& inhalt, TBildFormat format, const QString& titel, const QString& anweisung);
+
+// The dialog of "Speichern unter …" with the types of BildFilter. The type's
+// extension becomes part of the typed name before the dialog decides whether
+// to ask about replacing an existing file, so the question is always about the
+// file that will be written.
+class TBildDialog : public QFileDialog {
+public:
+    TBildDialog(QWidget* eltern, const QString& ordner, const QString& name, int filterIndex);
+    int FilterIndex() const;
+    // The file to write, with its extension; empty unless accepted.
+    QString Datei() const;
+    void accept() override;
+
+private:
+    void folgeFilter(int index);
+};
+
+// Writes `daten` to `datei` through a temporary file beside it that replaces
+// the target only when every byte is written. Returns an empty string, or the
+// German message of the failure; on failure no file is left behind and an
+// existing file is unchanged.
+QString SchreibeDatei(const QString& datei, const QByteArray& daten);
+
+// The picture in `format` into `datei`, as SchreibeDatei.
 QString SpeichereBild(const TBildInhalt& inhalt, const QString& datei, TBildFormat format, const QString& titel,
                       const QString& anweisung);
+
+// How SchreibeDatei hands its bytes to the temporary file and completes it
+// (QSaveFile::write and commit). Tests put in a way that fails after some bytes
+// or on completion; members left empty mean the real ones.
+struct TDateiWeg {
+    std::function<qint64(QSaveFile& datei, const char* daten, qint64 anzahl)> schreibe;
+    std::function<bool(QSaveFile& datei)> schliesse;
+};
+void SetzeDateiWeg(TDateiWeg weg);
 
 // A printer set up for the picture: A4 landscape, 15 mm margins.
 void RichteDruckerEin(QPrinter& drucker);

@@ -13,7 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,7 +65,7 @@ void TLektionsFenster::Aktivieren()
 
 void TLektionsFenster::baueBildMenue()
 {
-    menBild_ = MainMenu1()->addMenu(QStringLiteral("Bild"));
+    menBild_ = MainMenu1()->addMenu(QStringLiteral("&Bild"));
     menBildKopieren_ = menBild_->addAction(QStringLiteral("Kopieren"));
     menBildKopieren_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     menBildSpeichern_ = menBild_->addAction(QStringLiteral("Speichern unter …"));
@@ -115,25 +115,11 @@ void TLektionsFenster::menBildSpeichernClick()
         if (!QDir(ordner).exists())
             ordner = QDir::homePath();
     }
-    const QStringList filter = BildFilter();
-    QFileDialog dialog(this, QStringLiteral("Bild speichern unter"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filter);
-    dialog.selectNameFilter(filter.at(filterIndex));
-    dialog.setDirectory(ordner);
-    dialog.selectFile(MitEndung(BildTitel(), TBildFormat(filterIndex)));
-    // Another type changes the extension of the name being typed.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filter](const QString& gewaehlt) {
-        const int index = filter.indexOf(gewaehlt);
-        auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (feld && index >= 0 && !feld->text().isEmpty())
-            feld->setText(MitEndung(feld->text(), TBildFormat(index)));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    TBildDialog dialog(this, ordner, BildTitel(), filterIndex);
+    if (dialog.exec() != QDialog::Accepted || dialog.Datei().isEmpty())
         return;
-    filterIndex = qMax(0, filter.indexOf(dialog.selectedNameFilter()));
-    QString datei = dialog.selectedFiles().first();
+    filterIndex = dialog.FilterIndex();
+    QString datei = dialog.Datei();
     ordner = QFileInfo(datei).absolutePath();
     const TBildFormat format = FormatFuerDatei(datei, filterIndex);
     SpeichereBildUnter(datei, format);
@@ -143,7 +129,7 @@ bool TLektionsFenster::SpeichereBildUnter(QString datei, TBildFormat format)
 {
     const QString fehler = SpeichereBild(BildInhalt(this), datei, format, BildTitel(), AktuelleAnweisung());
     if (!fehler.isEmpty())
-        MessageDlg(this, fehler);
+        FehlerDlg(this, QStringLiteral("Speichern fehlgeschlagen"), fehler);
     return fehler.isEmpty();
 }
 

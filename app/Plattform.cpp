@@ -108,23 +108,36 @@ void SetzeBildschirmCursor(TCursor cursor)
 
 TCursor BildschirmCursor() { return aktuellerCursor; }
 
-void MessageDlg(QWidget* eltern, const QString& text)
+namespace {
+
+void Meldung(QWidget* eltern, QMessageBox::Icon symbol, const QString& titel, const QString& text)
 {
     if (meldungsHaken) {
         meldungsHaken(text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::NoButton,
-                    eltern ? eltern->window() : nullptr);
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern ? eltern->window() : nullptr);
     box.setAttribute(Qt::WA_QuitOnClose, false);
     // A screen reader reads the dialog with its text, not only its caption.
-    box.setAccessibleName(QStringLiteral("Information"));
+    box.setAccessibleName(titel);
     box.setAccessibleDescription(text);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+} // namespace
+
+void MessageDlg(QWidget* eltern, const QString& text)
+{
+    Meldung(eltern, QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void FehlerDlg(QWidget* eltern, const QString& titel, const QString& text)
+{
+    Meldung(eltern, QMessageBox::Warning, titel, text);
 }
 
 void SetzeMeldungsHaken(MeldungsHaken haken) { meldungsHaken = std::move(haken); }

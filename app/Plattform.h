@@ -30,6 +30,9 @@ TCursor BildschirmCursor();
 // `eltern` is the window that refused the pupil's input: the dialog belongs to
 // it, so closing the dialog can never end the program.
 void MessageDlg(QWidget* eltern, const QString& text);
+// The same for a failure: a warning icon and a caption that says what failed
+// ("Speichern fehlgeschlagen").
+void FehlerDlg(QWidget* eltern, const QString& titel, const QString& text);
 
 // Tests replace the dialog by a hook that receives the text; an empty hook
 // restores the real dialog.

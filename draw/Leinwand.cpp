@@ -93,15 +93,16 @@ bool musterAn(const Muster& m, int index)
 }
 
 // A one-pixel line as a real line: through the pixel centres, with flat ends
-// and shifted back by half a pixel, so that it covers the pixels from the
-// start up to the end pixel, which stays unset as on screen.
+// and shifted back by half a step along the longer axis (the screen's step
+// from pixel to pixel), so that it covers the pixels from the start up to the
+// end pixel, which stays unset as on screen, and its dash pattern begins where
+// the screen's does.
 void vektorLinie(QPainter& maler, int x0, int y0, int x1, int y1, TFarbe farbe, const Muster* muster)
 {
-    const qreal dx = x1 - x0, dy = y1 - y0;
-    const qreal laenge = std::hypot(dx, dy);
-    if (laenge == 0)
+    const int schritte = qMax(std::abs(x1 - x0), std::abs(y1 - y0));
+    if (schritte == 0)
         return;
-    const qreal ux = dx / laenge * 0.5, uy = dy / laenge * 0.5;
+    const qreal sx = qreal(x1 - x0) / schritte, sy = qreal(y1 - y0) / schritte;
     QPen pen(QtFarbe(farbe), 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     if (muster) {
         QList<qreal> striche;
@@ -110,8 +111,13 @@ void vektorLinie(QPainter& maler, int x0, int y0, int x1, int y1, TFarbe farbe, 
         pen.setDashPattern(striche);
     }
     maler.setPen(pen);
-    maler.drawLine(QPointF(x0 + 0.5 - ux, y0 + 0.5 - uy), QPointF(x1 + 0.5 - ux, y1 + 0.5 - uy));
+    maler.drawLine(QPointF(x0 + 0.5 - sx / 2, y0 + 0.5 - sy / 2), QPointF(x1 + 0.5 - sx / 2, y1 + 0.5 - sy / 2));
 }
+
+// Where a pen of `breite` pixels lies on screen, relative to the integer
+// coordinate it is drawn at: an odd width centred on the pixel centre, an even
+// one on the pixel edge.
+qreal mitte(int breite) { return qMax(1, breite) % 2 ? 0.5 : 0.0; }
 
 } // namespace
 
@@ -226,18 +232,15 @@ void Leinwand::LineTo(int x, int y)
     const int x0 = penX_, y0 = penY_;
     penX_ = x;
     penY_ = y;
+    if (textKaesten && stift.stil != psClear) { // a fraction's bar belongs to its label
+        const int halb = std::max(1, stift.breite) / 2;
+        textKaesten->push_back(QRect(QPoint(std::min(x0, x) - halb, std::min(y0, y) - halb),
+                                     QPoint(std::max(x0, x) + halb, std::max(y0, y) + halb)));
+    }
     if (!maler_ || stift.stil == psClear)
         return;
-    if (stift.breite > 1) {
-        setzeStift(true);
-        if (zeichnetVektoren()) // through the pixel centres, where the screen puts the line
-            maler_->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x + 0.5, y + 0.5));
-        else
-            maler_->drawLine(x0, y0, x, y);
-        return;
-    }
-    if (zeichnetVektoren()) {
-        vektorLinie(*maler_, x0, y0, x, y, stift.farbe, musterFuer(stift.stil));
+    if (zeichnetVektoren() || stift.breite > 1) {
+        linieAlsGanzes(x0, y0, x, y);
         return;
     }
     // One-pixel lines are rasterised here so that the end pixel stays unset and
@@ -285,6 +288,21 @@ void Leinwand::LineTo(int x, int y)
     fuelleLauf();
 }
 
+void Leinwand::linieAlsGanzes(int x0, int y0, int x, int y)
+{
+    if (stift.breite <= 1) {
+        vektorLinie(*maler_, x0, y0, x, y, stift.farbe, musterFuer(stift.stil));
+        return;
+    }
+    setzeStift(true);
+    if (zeichnetVektoren()) { // on the rows and columns the screen fills
+        const qreal m = mitte(stift.breite);
+        maler_->drawLine(QPointF(x0 + m, y0 + m), QPointF(x + m, y + m));
+    } else {
+        maler_->drawLine(x0, y0, x, y);
+    }
+}
+
 bool Leinwand::zeichnetVektoren() const
 {
     const QPaintEngine* motor = maler_->paintEngine();
@@ -311,8 +329,10 @@ void Leinwand::Ellipse(int l, int t, int r, int b)
         return;
     setzeStift(true);
     setzePinsel();
-    if (zeichnetVektoren())
-        maler_->drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    if (zeichnetVektoren()) {
+        const qreal m = stift.stil == psClear ? 0.5 : mitte(stift.breite);
+        maler_->drawEllipse(QRectF(l + m, t + m, r - l - 1, b - t - 1));
+    }
     else
         maler_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
 }
@@ -342,8 +362,9 @@ void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
         spanne = 360.0;
     setzeStift(true);
     maler_->setBrush(Qt::NoBrush);
-    // Shifted by half a pixel so the arc lies on the same pixels as Ellipse's outline.
-    maler_->drawArc(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1), qRound(start * 16), qRound(spanne * 16));
+    // On the same pixels as Ellipse's outline.
+    const qreal m = zeichnetVektoren() ? mitte(stift.breite) : 0.5;
+    maler_->drawArc(QRectF(l + m, t + m, r - l - 1, b - t - 1), qRound(start * 16), qRound(spanne * 16));
 }
 
 void Leinwand::Rectangle(int l, int t, int r, int b)
@@ -399,21 +420,27 @@ void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFa
     const Qt::PenStyle qtStil = (stil >= 0 && stil <= 3) ? stile[stil] : Qt::SolidLine;
     QPen pen(QBrush(QtFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
     maler_->setPen(pen);
-    if (zeichnetVektoren())
-        maler_->drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
-    else
+    if (zeichnetVektoren()) {
+        const qreal m = mitte(breite);
+        maler_->drawLine(QPointF(x1 + m, y1 + m), QPointF(x2 + m, y2 + m));
+    } else {
         maler_->drawLine(x1, y1, x2, y2);
+    }
     penX_ = x2;
     penY_ = y2;
 }
 
 void Leinwand::TextOut(int x, int y, const QString& text)
 {
-    if (!maler_ || text.isEmpty())
+    if ((!maler_ && !textKaesten) || text.isEmpty())
         return;
     const TSchriftMass& m = schriftMass();
     const QString sichtbar = sichtbarerText(text);
     const QFontMetrics& fm = *m.fm;
+    if (textKaesten)
+        textKaesten->push_back(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()));
+    if (!maler_)
+        return;
     if (pinsel.stil != bsClear)
         maler_->fillRect(QRect(x, y, fm.horizontalAdvance(sichtbar), fm.height()), QtFarbe(pinsel.farbe));
     maler_->setFont(m.font);

@@ -12,9 +12,11 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -87,8 +89,15 @@ public:
     // the text's box is filled with the brush colour first, as an opaque text would be.
     void TextOut(int x, int y, const QString& text);
     QSize TextExtent(const QString& text) const;
+    // While set, every TextOut adds its text's box (advance by font height) here,
+    // and every LineTo the box of its stroke, with or without a painter: the
+    // boxes of a picture's labels are found so.
+    std::vector<QRect>* textKaesten = nullptr;
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
+
+    // True while bound to a device that keeps lines and text as vectors.
+    bool ZeichnetVektoren() const { return maler_ && zeichnetVektoren(); }
 
     int PenX() const { return penX_; }
     int PenY() const { return penY_; }
@@ -109,6 +118,8 @@ private:
     QString sichtbarerText(const QString& text) const;
     void setzeStift(bool mitStift) const;
     void setzePinsel() const;
+    // A line drawn by QPainter: a wide pen, or any pen on a vector device.
+    void linieAlsGanzes(int x0, int y0, int x, int y);
     // True on devices that keep lines as lines (SVG, PDF, printer) and under a
     // scaling transform; there the pixel-exact rasterisation would turn every
     // line into a staircase of little squares.

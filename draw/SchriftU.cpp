@@ -64,6 +64,37 @@ struct Setzer {
     }
 };
 
+// Puts the laid-out characters down. On screen each stands at its own pixel;
+// where lines stay vectors (SVG, PDF) the characters of a word that follow each
+// other in one font, colour, size and baseline go down as one run, so that a
+// word stays a word for whoever edits or searches the file. Each word starts
+// where the screen has it: a reader's own letter widths move the letters of a
+// word a little, never the words of a long line.
+void setze(Leinwand& lw, const QVarLengthArray<TZeichen, 32>& zeichen, int x0, int y0)
+{
+    // The canvas font ends as the last character left it.
+    const TSchrift ende = lw.schrift;
+    const bool laeufe = lw.ZeichnetVektoren();
+    for (qsizetype i = 0; i < zeichen.size();) {
+        const TZeichen& erstes = zeichen[i];
+        lw.schrift.name = erstes.name;
+        lw.schrift.groesse = erstes.groesse;
+        lw.schrift.farbe = erstes.farbe;
+        QString lauf(erstes.c);
+        int weiter = erstes.x + lw.TextWidth(lauf);
+        for (++i; laeufe && i < zeichen.size(); ++i) {
+            const TZeichen& z = zeichen[i];
+            if (z.name != erstes.name || z.groesse != erstes.groesse || z.farbe != erstes.farbe || z.y != erstes.y
+                || z.x != weiter || zeichen[i - 1].c.isSpace())
+                break;
+            lauf += z.c;
+            weiter += lw.TextWidth(QString(z.c));
+        }
+        lw.TextOut(x0 + erstes.x, y0 + erstes.y, lauf);
+    }
+    lw.schrift = ende;
+}
+
 // The renderer shared by the four Schreibe routines. With `imBereich` the text
 // is first moved inward just as far as it takes to lie whole inside the
 // drawing area of the current world window: a label computed near the edge of
@@ -151,15 +182,7 @@ void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bo
         x0 = hinein(x0, k.rechts, pixLinks, pixRechts);
         y0 = hinein(y0 + k.oben, k.unten - k.oben, pixOben, pixUnten) - k.oben;
     }
-    // The canvas font ends as the last character left it.
-    const TSchrift ende = lw.schrift;
-    for (const TZeichen& zeichen : z.zeichen) {
-        lw.schrift.name = zeichen.name;
-        lw.schrift.groesse = zeichen.groesse;
-        lw.schrift.farbe = zeichen.farbe;
-        lw.TextOut(x0 + zeichen.x, y0 + zeichen.y, QString(zeichen.c));
-    }
-    lw.schrift = ende;
+    setze(lw, z.zeichen, x0, y0);
 }
 
 // The pixel position of a world point, `verschiebungX` further right.

@@ -61,10 +61,10 @@ void Winkel(TBild& b, const TDreieck& d)
 }
 
 // The values of a text box as marked-up text: lengths by sides, Greek-named
-// angles by angles.
+// angles by angles, each the whole number the generators judged the triangle by.
 std::vector<std::string> Werte(int box, int einteilung, const TDreieckMasse& m)
 {
-    const auto zahl = [](float wert) { return ZahlText(wert, 0); };
+    const auto zahl = [](float wert) { return std::to_string(GezeigteZahl(wert)); };
     if (einteilung == einteilungWinkel)
         return {std::string("~a = ") + zahl(m.alpha) + std::string("°"),
                 std::string("~b = ") + zahl(m.beta) + std::string("°"),

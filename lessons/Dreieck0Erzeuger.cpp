@@ -7,8 +7,9 @@
 // whole numbers themselves (squared sides, dot and cross products), which is
 // exact and turns down nearly every candidate with a few multiplications; then,
 // only for what is left, on the single-precision lengths and angles as the
-// lesson states them. The whole-number tests only reject candidates that the
-// second test would reject as well, so the accepted triangle is the same.
+// lesson states them and on the whole numbers the text box will show. The
+// whole-number tests only reject candidates that the second test would reject
+// as well, so the accepted triangle is the same.
 #include "lessons/Dreieck0Erzeuger.h"
 
 #include "draw/PolKartU.h"
@@ -92,6 +93,20 @@ bool GemeinsameRegeln(const TDreieck& d, const TDreieckMasse& m)
 }
 
 bool Verschieden(const TDreieckMasse& m) { return m.c != m.b && m.c != m.a && m.b != m.a; }
+
+// Three lengths that differ can still round to the same whole number (19.105
+// and 19.026 both show 19): a scalene triangle must show three numbers.
+bool ZeigtVerschiedeneSeiten(const TDreieckMasse& m)
+{
+    const int c = GezeigteZahl(m.c), a = GezeigteZahl(m.a), b = GezeigteZahl(m.b);
+    return c != a && c != b && a != b;
+}
+
+// The rounded angles may add up to 179 or 181; the box must show 180.
+bool ZeigtWinkelsumme180(const TDreieckMasse& m)
+{
+    return GezeigteZahl(m.alpha) + GezeigteZahl(m.beta) + GezeigteZahl(m.gamma) == 180;
+}
 
 // Draws candidates until one passes. First `ganz`, the kind's most selective
 // whole-number test, then the common rules on whole numbers: both may only
@@ -199,7 +214,8 @@ void StumpfwinkeligBei(TDreieck& d, TDreieckMasse& m)
     Suche(d, m, true, [](const TGanz& g) { return (g.Skalar(ecke) < 0) & g.Verschieden(); },
           [](const TDreieck&, const TDreieckMasse& m) {
               // The obtuse angle itself is not 0; the other two must not be either.
-              return Verschieden(m) && Winkel(ecke, m) > 91 && m.alpha != 0 && m.beta != 0 && m.gamma != 0;
+              return Verschieden(m) && Winkel(ecke, m) > 91 && m.alpha != 0 && m.beta != 0 && m.gamma != 0 &&
+                     ZeigtWinkelsumme180(m);
           });
 }
 
@@ -207,7 +223,9 @@ template <TEcke ecke>
 void RechtwinkeligBei(TDreieck& d, TDreieckMasse& m)
 {
     Suche(d, m, true, [](const TGanz& g) { return (g.Skalar(ecke) == 0) && g.Verschieden(); },
-          [](const TDreieck& d, const TDreieckMasse& m) { return Verschieden(m) && Rechtwinkelig(ecke, d); });
+          [](const TDreieck& d, const TDreieckMasse& m) {
+              return Verschieden(m) && Rechtwinkelig(ecke, d) && ZeigtWinkelsumme180(m);
+          });
 }
 
 } // namespace
@@ -244,7 +262,7 @@ void MissWinkel(const TDreieck& d, TDreieckMasse& m)
 void ErzeugeUngleichseitig(TDreieck& d, TDreieckMasse& m)
 {
     Suche(d, m, false, [](const TGanz& g) { return g.Verschieden(); },
-          [](const TDreieck&, const TDreieckMasse& m) { return Verschieden(m); });
+          [](const TDreieck&, const TDreieckMasse& m) { return Verschieden(m) && ZeigtVerschiedeneSeiten(m); });
 }
 
 void ErzeugeGleichschenkelig(TDreieck& d, TDreieckMasse& m, int& spitze)
@@ -280,18 +298,16 @@ void ErzeugeGleichseitig(TDreieck& d, TDreieckMasse& m)
 
 void ErzeugeSpitzwinkelig(TDreieck& d, TDreieckMasse& m)
 {
-    // An angle above 90 degrees between whole-number legs no longer than 36.8
-    // has a dot product of at most -1, so it exceeds 90 by more than 0.04
-    // degrees and is never measured below 90. An exactly right angle, though,
-    // can be measured a hair below 90 (89.99999): it is turned down by its dot
-    // product, so that no right triangle is offered as acute.
+    // Every angle must show at most 89: an angle of 89.7 degrees, or a right
+    // one measured a hair below 90 (89.99999), shows 90 and is turned down. An
+    // angle of 90 or more has legs with a dot product of at most 0.
     Suche(d, m, true,
           [](const TGanz& g) {
               return (g.Skalar(TEcke::A) > 0) & (g.Skalar(TEcke::B) > 0) & (g.Skalar(TEcke::C) > 0) & g.Verschieden();
           },
-          [](const TDreieck& d, const TDreieckMasse& m) {
-              return Verschieden(m) && m.alpha < 90 && m.beta < 90 && m.gamma < 90 && !Rechtwinkelig(TEcke::A, d) &&
-                     !Rechtwinkelig(TEcke::B, d) && !Rechtwinkelig(TEcke::C, d);
+          [](const TDreieck&, const TDreieckMasse& m) {
+              return Verschieden(m) && GezeigteZahl(m.alpha) < 90 && GezeigteZahl(m.beta) < 90 &&
+                     GezeigteZahl(m.gamma) < 90 && ZeigtWinkelsumme180(m);
           });
 }
 

@@ -4,6 +4,8 @@
 // of the window, so the window, the tests and the benchmark call them alike.
 #pragma once
 
+#include <cmath>
+
 namespace dreieck0 {
 
 // A triangle as stored: six single floats holding whole numbers.
@@ -29,19 +31,24 @@ constexpr int spitzeA = 3; // legs AB and AC
 // The vertex of the obtuse or right angle.
 enum class TEcke { A, B, C };
 
+// The whole number a text box shows for a length or an angle: the nearest,
+// halves away from zero. The boxes print it, and the generators judge a
+// triangle by it, so that what a pupil reads agrees with the kind's caption.
+inline int GezeigteZahl(float wert) { return static_cast<int>(std::lround(wert)); }
+
 // Every generator draws A from -13..1 x -13..1, B from -13..13 x -13..1 and C
 // from -13..13 x 1..13, in this order, until A lies below and left of B, C
 // above B, every side is longer than 15 and A, B, C run counter-clockwise, and
 // the triangle is of its kind. Each writes the measures of what it accepted.
+// The angle kinds also show three angles that add up to 180.
 
-// Box 1 by sides: three different lengths.
+// Box 1 by sides: three different lengths, shown as three different numbers.
 void ErzeugeUngleichseitig(TDreieck& d, TDreieckMasse& m);
 // Box 2 by sides: the apex is drawn once (Random(100)), then only that case is searched.
 void ErzeugeGleichschenkelig(TDreieck& d, TDreieckMasse& m, int& spitze);
 // Box 3 by sides: the three lengths differ by less than 0.2.
 void ErzeugeGleichseitig(TDreieck& d, TDreieckMasse& m);
-// Box 1 by angles: three different lengths, every angle below 90 degrees and
-// none exactly right.
+// Box 1 by angles: three different lengths, every angle shown below 90.
 void ErzeugeSpitzwinkelig(TDreieck& d, TDreieckMasse& m);
 // Box 2 by angles: the vertex is drawn once, its angle is above 91 degrees.
 void ErzeugeStumpfwinkelig(TDreieck& d, TDreieckMasse& m);

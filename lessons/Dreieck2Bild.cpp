@@ -5,6 +5,8 @@
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
+#include "draw/SchriftU.h"
+#include "draw/Zeichne.h"
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
@@ -17,6 +19,56 @@ namespace {
 using bild::TTextArt;
 
 float Winkel(long double w) { return static_cast<float>(w); }
+
+// The drawing's world window while labels are measured; the window that was
+// set before comes back afterwards, so measuring never disturbs a paint box.
+class TMesswelt {
+public:
+    TMesswelt()
+        : welt_{weltXMin, weltXMax, weltYMin, weltYMax}, pixel_{pixLinks, pixRechts, pixOben, pixUnten},
+          rest_{nullpunktX, nullpunktY, einheitX, einheitY}, gitter_(gitterAn)
+    {
+        SetzeWeltfenster(grafikBreite, grafikHoehe, weltGrafik);
+    }
+    ~TMesswelt()
+    {
+        weltXMin = welt_[0], weltXMax = welt_[1], weltYMin = welt_[2], weltYMax = welt_[3];
+        pixLinks = pixel_[0], pixRechts = pixel_[1], pixOben = pixel_[2], pixUnten = pixel_[3];
+        nullpunktX = rest_[0], nullpunktY = rest_[1], einheitX = rest_[2], einheitY = rest_[3];
+        gitterAn = gitter_;
+    }
+    TMesswelt(const TMesswelt&) = delete;
+    TMesswelt& operator=(const TMesswelt&) = delete;
+
+private:
+    float welt_[4];
+    int pixel_[4];
+    int rest_[4];
+    bool gitter_;
+};
+
+// A name that stands for a point or line which coincides with a named vertex
+// or side of a right triangle: H at the right angle's vertex, and the two
+// heights that run along its legs. It is written beside the other name so
+// that both read as one label, "B = H" or, left of the triangle, "H = A".
+struct TGleichheit {
+    std::string name;     // the triangle's own name: "B", "a"
+    std::string zweiter;  // what coincides with it: "H", "h!c"
+    bool links;       // written left of the name
+};
+
+std::vector<TGleichheit> Gleichheiten(float alpha, float beta)
+{
+    if (beta == 90.0f) // C above B: H = B, h_c along a, h_a along c
+        return {{"a", "h!c", false},
+                {"c", "h!a", false},
+                {"B", "H", false}};
+    if (alpha == 90.0f) // C above A: H = A, h_c along b, h_b along c
+        return {{"b", "h!c", true},
+                {"A", "H", true},
+                {"c", "h!b", false}};
+    return {};
+}
 
 // ---------------------------------------------------------------------------
 // What the steps of the four topics compute from the triangle.
@@ -127,10 +179,45 @@ struct THoehe {
     std::vector<bild::TStrecke> beiStumpfemAlpha, beiStumpfemBeta;
 };
 
+// Where the name of a vertex or side stands (step 0).
+TPunkt NamensPunkt(const TGroessen& g, const std::string& name)
+{
+    const TDreieck& d = g.d;
+    if (name == "A")
+        return Weiter(g.Mbc, d.A, 1);
+    if (name == "B")
+        return Weiter(g.Mac, d.B, 1);
+    if (name == "a")
+        return Weiter(d.A, g.Mbc, 1);
+    if (name == "b")
+        return Weiter(d.B, g.Mac, 1);
+    return Weiter(d.C, g.Mab, 1); // "c"
+}
+
+// Writes `zweiter` beside the name it coincides with; false if nothing coincides.
+bool Gleichsetzung(const TGroessen& g, TBild& b, const std::string& zweiter)
+{
+    for (const TGleichheit& gl : Gleichheiten(g.alpha, g.beta)) {
+        if (gl.zweiter != zweiter)
+            continue;
+        Leinwand mass; // measures in the names' font only
+        mass.schrift = {"Arial", 12, true, clBlack};
+        const long double halb = mass.TextWidth(QtText(gl.name)) / 2.0L, luecke = mass.TextWidth(QStringLiteral(" "));
+        const std::string text = gl.links ? zweiter + std::string(" = ") : std::string("= ") + zweiter;
+        // Left of the name the text ends in its own blank; right of it a blank comes first.
+        const long double pixel = gl.links ? -(halb + TextBreite(mass, QtText(text), 12, true)) : halb + luecke;
+        const TPunkt ort = Versetzt(NamensPunkt(g, gl.name), pixel / einheitX, 0);
+        b << bild::TText{TTextArt::FarbLinksMittig, text, ort, g.farbe, 12, true, g.farbe};
+        return true;
+    }
+    return false;
+}
+
 void Hoehe(const TGroessen& g, TBild& b, const THoehe& h)
 {
     Linie(b, 1, g.farbe, h.ecke, h.fuss);
-    if (g.beschriftungAn)
+    // A height along a leg of a right triangle is named beside the leg's name.
+    if (g.beschriftungAn && !Gleichsetzung(g, b, h.name))
         Seitenname(b, h.name, g.farbe, h.ecke, h.fuss, g.H, h.abstand);
     if (g.winkelAn && h.markieren)
         Rechtwinkel(b, g.farbe, h.richtung, h.fuss, h.seite);
@@ -176,6 +263,8 @@ void HoeheA(const TGroessen& g, TBild& b)
 
 void Hoehenschnittpunkt(const TGroessen& g, TBild& b)
 {
+    if (Gleichsetzung(g, b, "H")) // H is the right angle's vertex
+        return;
     const TPunkt ort = g.H.x < g.d.A.x ? Versetzt(g.H, -1.2L, -0.8L) : Versetzt(g.H, 0.8L, -0.8L);
     Mittelpunktname(b, TTextArt::Zentriert, "H", g.farbe, ort);
 }
@@ -246,14 +335,34 @@ struct THalbierung {
     float abstand2;         // distance of the second fraction (the first is at 6)
 };
 
+void SetzeMessschriften(TBild& b);
+
+// True when the last label of the picture shares a pixel with an earlier one.
+bool LetztesLabelUeberdeckt(const TBild& b)
+{
+    TBild probe = b;
+    SetzeMessschriften(probe);
+    const std::vector<TTextKasten> kaesten = TextKaesten(probe);
+    if (kaesten.empty() || kaesten.back().teil + 1 != probe.teile.size())
+        return false;
+    return std::any_of(kaesten.begin(), kaesten.end() - 1,
+                       [&](const TTextKasten& k) { return k.kasten.intersects(kaesten.back().kasten); });
+}
+
 void Winkelsymmetrale(const TGroessen& g, TBild& b, TPunkt v, const THalbierung& h)
 {
     TPunkt e1, e2;
     if (!ImQuadrat(v, g.I, e1, e2))
         return;
     Linie(b, 1, g.farbe, e1, e2, linieStrichPunkt);
-    if (g.beschriftungAn)
-        Text(b, TTextArt::SymbolMitte, h.name, g.farbe, 12, h.nameBeiE1 ? e1 : e2);
+    if (g.beschriftungAn) {
+        const TPunkt ende = h.nameBeiE1 ? e1 : e2;
+        Text(b, TTextArt::SymbolMitte, h.name, g.farbe, 12, ende);
+        // The end of the line above C can lie just beyond C's name: the line's
+        // name then moves on past the end.
+        if (LetztesLabelUeberdeckt(b))
+            std::get<bild::TText>(b.teile.back()).ort = Weiter(v, ende, 1.5f);
+    }
     if (g.winkelAn) {
         // The arc black and thin; each half as the Greek name over "2".
         b << bild::TBogen{v, 4, h.von, h.bis, 1, clBlack};
@@ -455,10 +564,9 @@ void FuegeZeile(TBild& b, const TZeilenVorlage& z)
 // the label before it left on the canvas: "h!b" after the large "H" is placed
 // as if it were written large. Each centred label carries that font.
 
-const std::string arial = "Arial";
-
 void SetzeMessschriften(TBild& b)
 {
+    const std::string arial = "Arial";
     TSchrift schrift; // what a canvas starts with
     for (TBildTeil& teil : b.teile) {
         if (auto* t = std::get_if<bild::TText>(&teil)) {
@@ -529,6 +637,7 @@ bool Beruehrpunkte(const TDreieck& d, TPunkt i, TPunkt& tab, TPunkt& tbc, TPunkt
 
 TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftungAn, const TDreieck& d)
 {
+    const TMesswelt welt; // labels placed beside others are measured in the drawing's pixels
     TBild zeichnung;
     TGroessen g;
     g.d = d;
@@ -566,13 +675,27 @@ bool DreieckZulaessig(int eigenschaft, const TDreieck& d)
     const float b = Abstand(d.A, d.C);
     if (!(c > 20 && b > 20))
         return false;
-    if (eigenschaft != hoehen)
+    if (eigenschaft == hoehen) {
+        // The height labels and H must stay inside the drawing.
+        float hx, hy, sx, sy, ux, uy, ix, iy;
+        if (!MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, hx, hy, sx, sy, ux, uy, ix, iy)
+            || !(hy > -18 && hy < 18))
+            return false;
+    }
+    return BeschriftungenFrei(eigenschaft, d);
+}
+
+bool BeschriftungenFrei(int eigenschaft, const TDreieck& d)
+{
+    if (!GueltigeEigenschaft(eigenschaft))
         return true;
-    // The height labels and H must stay inside the drawing.
-    float hx, hy, sx, sy, ux, uy, ix, iy;
-    if (!MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, hx, hy, sx, sy, ux, uy, ix, iy))
-        return false;
-    return hy > -18 && hy < 18;
+    const TMesswelt welt;
+    for (int schalter = 0; schalter < 4; ++schalter) {
+        const TBild bild = SchrittBild(eigenschaft, schritteJeEigenschaft[eigenschaft], schalter & 1, schalter & 2, d);
+        if (KaestenUeberlappen(TextKaesten(bild)))
+            return false;
+    }
+    return true;
 }
 
 TDreieck ZufallsDreieck(int eigenschaft)
@@ -600,6 +723,31 @@ std::string AnweisungsText(int eigenschaft, int schritt)
     return Verbunden(zeilen, " ");
 }
 
+namespace {
+
+// A name written beside the one it coincides with is read together with it:
+// "B" becomes "B = H". False for every other text.
+bool Gleichgesetzt(const bild::TText& t, const TDreieck& d, std::vector<std::string>& beschriftet,
+                   std::string& mittelpunkt)
+{
+    const TPunkt ab = Von(d.A, d.B), ac = Von(d.A, d.C), ba = Von(d.B, d.A), bc = Von(d.B, d.C);
+    for (const TGleichheit& gl : Gleichheiten(Zwischenwinkel(ab.x, ab.y, ac.x, ac.y),
+                                              Zwischenwinkel(ba.x, ba.y, bc.x, bc.y))) {
+        if (t.text != (gl.links ? gl.zweiter + std::string(" = ") : std::string("= ") + gl.zweiter))
+            continue;
+        const std::string eigener = Klartext(gl.name), zweiter = Klartext(gl.zweiter);
+        const auto i = std::find(beschriftet.begin(), beschriftet.end(), eigener);
+        if (i != beschriftet.end())
+            *i = gl.links ? zweiter + " = " + eigener : eigener + " = " + zweiter;
+        if (gl.zweiter == "H")
+            mittelpunkt = zweiter;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bool winkelAn, bool beschriftungAn,
                             const TDreieck& d)
 {
@@ -612,6 +760,8 @@ std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bo
     };
     for (const TBildTeil& e : zeichnung.teile) {
         if (const auto* t = std::get_if<bild::TText>(&e)) {
+            if (Gleichgesetzt(*t, d, beschriftet, mittelpunkt))
+                continue;
             const std::string name = Klartext(t->text);
             neu(name);
             // A centre's name is drawn larger than every other label.
@@ -624,15 +774,11 @@ std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bo
         } else if (const auto* h = std::get_if<bild::TBruch>(&e)) {
             neu(Klartext(h->zaehler) + std::string("/2"));
         } else if (const auto* k = std::get_if<bild::TKreis>(&e)) {
-            kreis = Satz("Kreis um %1 mit dem Radius %2",
-                         {PunktText("", k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius)});
+            kreis = Satz("Kreis um %1 mit dem Radius %2", {PunktText(std::string(), k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius)});
         }
     }
-    std::string text = Satz("Dreieck %1, %2, %3; %4 – Schritt %5 von %6: %7",
-                            {PunktText("A", d.A.x, d.A.y), PunktText("B", d.B.x, d.B.y), PunktText("C", d.C.x, d.C.y),
-                             Titel(eigenschaft), schritt, maxSchritt, AnweisungsText(eigenschaft, schritt)});
-    const auto eingeblendet = [](bool an) { return an ? "eingeblendet" : "ausgeblendet"; };
-    text += Satz(" Winkelmarken %1; Beschriftung %2.", {eingeblendet(winkelAn), eingeblendet(beschriftungAn)});
+    std::string text = Satz("Dreieck %1, %2, %3; %4 – Schritt %5 von %6: %7", {PunktText("A", d.A.x, d.A.y), PunktText("B", d.B.x, d.B.y), PunktText("C", d.C.x, d.C.y), Titel(eigenschaft), schritt, maxSchritt, AnweisungsText(eigenschaft, schritt)});
+    text += Satz(" Winkelmarken %1; Beschriftung %2.", {winkelAn ? "eingeblendet" : "ausgeblendet", beschriftungAn ? "eingeblendet" : "ausgeblendet"});
     if (!beschriftet.empty())
         text += " Beschriftet: " + Verbunden(beschriftet, ", ") + std::string(".");
     TPunkt h, sp, u, i;

@@ -35,6 +35,11 @@ TFarbe Farbe(int eigenschaft);
 // The triangle a window opens with.
 constexpr TDreieck startDreieck{{-14, -10}, {14, -10}, {-6, 14}};
 
+// The drawing area: 1000 x 480 pixels showing x from -40 to 40 and y from -20 to 20.
+constexpr int grafikBreite = 1000;
+constexpr int grafikHoehe = 480;
+constexpr TWeltRechteck weltGrafik{-40, 40, -20, 20};
+
 // ---------------------------------------------------------------------------
 // Geometry.
 
@@ -67,9 +72,14 @@ std::string AnweisungsText(int eigenschaft, int schritt);
 // ---------------------------------------------------------------------------
 // Random triangles for the repeat button.
 
-// The acceptance test of a topic's rule: AB and AC longer than 20 and, for
-// the heights, the orthocentre strictly between y = -18 and y = 18.
+// The acceptance test of a topic's rule: AB and AC longer than 20, for the
+// heights the orthocentre strictly between y = -18 and y = 18, and no two
+// labels of the topic's steps on each other, whatever the switches.
 bool DreieckZulaessig(int eigenschaft, const TDreieck& d);
+// True when no two labels of the topic's last step share a pixel, with each
+// of the four settings of the switches (every step only adds to the one
+// before, so the last step holds every label).
+bool BeschriftungenFrei(int eigenschaft, const TDreieck& d);
 // Draws whole-number triangles by the topic's rule from the program's random
 // generator until one is accepted. The generator is not seeded here.
 TDreieck ZufallsDreieck(int eigenschaft);

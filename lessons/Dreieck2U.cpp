@@ -10,9 +10,8 @@ using namespace dreieck2;
 
 namespace {
 
-// The drawing shows x from -40 to 40 and y from -20 to 20; the instruction
-// panel x from -20 to 20 and y from -2 to 2 on 1000 x 50 of its pixels.
-constexpr TWeltRechteck weltGrafik{-40, 40, -20, 20};
+// The instruction panel shows x from -20 to 20 and y from -2 to 2 on 1000 x 50
+// of its pixels.
 constexpr TWeltRechteck weltStatus{-20, 20, -2, 2};
 constexpr int statusBreite = 1000;
 constexpr int statusHoehe = 50;

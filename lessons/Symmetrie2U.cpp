@@ -23,7 +23,8 @@ const QString textSpitz = QStringLiteral("Der Winkel muss mehr als 20° betragen
 // Three points on one line with the vertex between them: the rhombus of the
 // construction collapses onto the vertex, so such an angle is refused too.
 const QString textGestreckt = QStringLiteral("Der Winkel muss weniger als 180° betragen!");
-const QString textSchritte = QStringLiteral(" Schritte(0–4) ");
+// A step group's caption names its own last step: the left one ends at 3.
+QString SchritteText(int letzter) { return QStringLiteral(" Schritte(0–%1) ").arg(letzter); }
 
 // Pixels per world unit of both drawings (480 pixels for 20 units).
 constexpr double pixelJeEinheit = 24;
@@ -79,7 +80,7 @@ TfrmSymmetrie2::TfrmSymmetrie2(QWidget* eltern)
 void TfrmSymmetrie2::baueSchritte(int links, int letzter, QGroupBox*& grp, TUpDown*& upDown, QLabel*& lbl)
 {
     const TSchrittGruppe g =
-        NeueSchrittGruppe(QRect(links, 575, 130, 75), textSchritte, letzter, QRect(15, 25, 100, 25));
+        NeueSchrittGruppe(QRect(links, 575, 130, 75), SchritteText(letzter), letzter, QRect(15, 25, 100, 25));
     grp = g.grp;
     upDown = g.UpDown;
     lbl = g.lblSchritte;
@@ -113,8 +114,8 @@ void TfrmSymmetrie2::FormActivate()
 
     anzahlPunkte1 = 2;
     anzahlPunkte2 = 3;
-    grpSchritt1->setTitle(textSchritte);
-    grpSchritt2->setTitle(textSchritte);
+    grpSchritt1->setTitle(SchritteText(letzterSchritt1));
+    grpSchritt2->setTitle(SchritteText(letzterSchritt2));
     for (TMarkierPunkt& p : punkte1)
         p = TMarkierPunkt{};
     for (TMarkierPunkt& p : punkte2)

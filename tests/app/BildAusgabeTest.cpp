@@ -9,23 +9,32 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -117,11 +126,13 @@ bool ZwischenNachbarn(const QImage& bild, int x, int y, QRgb farbe, int toleranz
     return true;
 }
 
-// SVG rendered back differs only by anti-aliasing, which the SVG renderer
-// applies to every edge: a pixel counts as equal when it is within a small
-// tolerance of the raster's, or when each picture's pixel is a blend of the
-// other's neighbours. Every colour of the drawing keeps at least a third of its
-// pixels, so a line drawn in the wrong colour or not at all is noticed.
+// SVG rendered back lies on the screen's pixels: lines, dots and dash patterns
+// where the raster has them. What the SVG renderer still smooths (slanted
+// edges, text, which it lays out with its own letter widths) differs: at least
+// 96 % of the pixels are exactly equal, and 99 % within a small tolerance or
+// as a blend of the other picture's neighbours. Every colour of the drawing
+// keeps at least a third of its pixels, so a line drawn in the wrong colour or
+// not at all is noticed.
 TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
 {
     Fenster f = OeffneZustand(GetParam());
@@ -135,26 +146,31 @@ TEST_P(BildJeZustand, SvgZurueckGerendertWieRaster)
     QPainter maler(&zurueck);
     svg.render(&maler);
     maler.end();
-    const int toleranz = 24;
-    long gleich = 0;
+    long gleich = 0, aehnlich = 0;
     const long alle = long(raster.width()) * raster.height();
     QHash<QRgb, int> imRaster, wiederGefunden;
     for (int y = 0; y < raster.height(); ++y)
         for (int x = 0; x < raster.width(); ++x) {
             const QRgb a = raster.pixel(x, y), b = zurueck.pixel(x, y);
-            if (Nah(a, b, toleranz)
-                || (ZwischenNachbarn(raster, x, y, b, toleranz) && ZwischenNachbarn(zurueck, x, y, a, toleranz)))
-                ++gleich;
+            gleich += a == b;
+            aehnlich += Nah(a, b, 24)
+                || (ZwischenNachbarn(raster, x, y, b, 24) && ZwischenNachbarn(zurueck, x, y, a, 24));
             ++imRaster[a];
-            // The colour somewhere next to it in the SVG's picture, too.
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if (zurueck.valid(x + dx, y + dy) && Nah(a, zurueck.pixel(x + dx, y + dy), toleranz)) {
+            // The colour somewhere near it in the SVG's picture, too (a reader's
+            // letter widths move the letters of a word by a pixel or two).
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx)
+                    if (zurueck.valid(x + dx, y + dy) && Nah(a, zurueck.pixel(x + dx, y + dy), 24)) {
                         ++wiederGefunden[a];
-                        dy = dx = 2;
+                        dy = dx = 4;
                     }
         }
-    EXPECT_GE(double(gleich) / double(alle), 0.99) << (alle - gleich) << " of " << alle << " pixels differ";
+    const double anteil = double(gleich) / double(alle);
+    RecordProperty("gleich_promille", int(anteil * 1000));
+    if (std::getenv("GEOMETRIE_SVG_ANTEIL"))
+        std::printf("%s %.4f\n", GetParam().c_str(), anteil);
+    EXPECT_GE(anteil, 0.96) << (alle - gleich) << " of " << alle << " pixels differ";
+    EXPECT_GE(double(aehnlich) / double(alle), 0.99) << (alle - aehnlich) << " of " << alle << " pixels far off";
     for (auto it = imRaster.cbegin(); it != imRaster.cend(); ++it)
         if (it.value() >= 100) {
             EXPECT_GE(wiederGefunden.value(it.key()), it.value() / 3)
@@ -190,7 +206,7 @@ TEST(BildMenue, KopierenLegtPngUndSvgAb)
         EXPECT_EQ(fenster->BildTitel(), QString::fromUtf8(fall.titel));
         const QList<QAction*> titel = fenster->MainMenu1()->actions();
         ASSERT_EQ(titel.last()->menu(), fenster->menBild());
-        EXPECT_EQ(titel.last()->text(), QStringLiteral("Bild"));
+        EXPECT_EQ(titel.last()->text(), QStringLiteral("&Bild"));
         EXPECT_EQ(titel.first(), fenster->menSchliessen());
 
         QApplication::clipboard()->clear();
@@ -326,6 +342,135 @@ TEST(BildSeite, AufteilungInnerhalbDerRaender)
                     || a.bild.height() >= frei - fall.dpi / 2.54 - 1e-6);
         EXPECT_EQ(a.titelPixel, qRound(16 * fall.dpi / 72));
     }
+}
+
+// Alt+B opens "Bild" in every lesson window: no other item of its menu bar
+// claims the same letter.
+TEST(BildMenue, AltBuchstabenEindeutig)
+{
+    QSet<QString> gesehen;
+    for (const std::string& name : LektionsZustaende()) {
+        Fenster f = OeffneZustand(name);
+        TLektionsFenster* fenster = Lektion(f);
+        ASSERT_TRUE(fenster);
+        if (gesehen.contains(fenster->windowTitle()))
+            continue;
+        gesehen.insert(fenster->windowTitle());
+        SCOPED_TRACE(name);
+        QStringList buchstaben;
+        for (const QAction* punkt : fenster->MainMenu1()->actions()) {
+            const QString text = punkt->text();
+            const qsizetype i = text.indexOf(QLatin1Char('&'));
+            if (i >= 0 && i + 1 < text.size())
+                buchstaben << text.at(i + 1).toLower();
+        }
+        EXPECT_EQ(buchstaben.count(QStringLiteral("b")), 1) << buchstaben.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(QSet<QString>(buchstaben.begin(), buchstaben.end()).size(), buchstaben.size())
+            << buchstaben.join(QLatin1Char(' ')).toStdString();
+    }
+    EXPECT_EQ(gesehen.size(), 9);
+}
+
+// Formats x failure points: the bytes stop at the first, in the middle or at
+// the last byte, or the completion (flush, close, rename) fails. Each time:
+// the message, no new file, the earlier file byte for byte.
+TEST(BildSpeichern, FehlerLassenFruehereDateiUnveraendert)
+{
+    Fenster f = OeffneZustand("Dreieck1-Skizze");
+    TLektionsFenster* fenster = Lektion(f);
+    ASSERT_TRUE(fenster);
+    QStringList meldungen;
+    SetzeMeldungsHaken([&](const QString& text) { meldungen << text; });
+    const QByteArray frueher = "die Datei von gestern\n";
+    enum Stelle { Anfang, Mitte, LetztesByte, Schliessen };
+    for (const TBildFormat format : {TBildFormat::Png, TBildFormat::Png3, TBildFormat::Svg, TBildFormat::Pdf})
+        for (const Stelle stelle : {Anfang, Mitte, LetztesByte, Schliessen}) {
+            SCOPED_TRACE(testing::Message() << "format " << int(format) << ", failure " << int(stelle));
+            const qint64 groesse = BildDaten(BildInhalt(fenster), format, fenster->BildTitel(),
+                                             fenster->AktuelleAnweisung()).size();
+            ASSERT_GT(groesse, 100);
+            const qint64 grenze = stelle == Anfang ? 0 : stelle == Mitte ? groesse / 2 : groesse - 1;
+            qint64 bisher = 0;
+            TDateiWeg weg;
+            if (stelle != Schliessen)
+                weg.schreibe = [&](QSaveFile& d, const char* daten, qint64 anzahl) -> qint64 {
+                    if (bisher >= grenze)
+                        return -1;
+                    const qint64 n = d.write(daten, std::min(anzahl, grenze - bisher));
+                    bisher += n;
+                    return n;
+                };
+            else
+                weg.schliesse = [](QSaveFile& d) { return d.cancelWriting(), d.commit(); };
+            SetzeDateiWeg(weg);
+            QTemporaryDir ordner;
+            const QString datei = ordner.filePath(QStringLiteral("bild.x"));
+            QFile alt(datei);
+            ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write(frueher) == frueher.size());
+            alt.close();
+            meldungen.clear();
+            EXPECT_FALSE(fenster->SpeichereBildUnter(datei, format));
+            SetzeDateiWeg({});
+            ASSERT_EQ(meldungen.size(), 1);
+            EXPECT_TRUE(meldungen[0].contains(QStringLiteral("„bild.x“"))
+                        && meldungen[0].contains(QStringLiteral("nicht gespeichert")));
+            EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
+                      QStringList{QStringLiteral("bild.x")});
+            ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(alt.readAll() == frueher);
+        }
+    SetzeMeldungsHaken({});
+}
+
+// A name typed without extension: the dialog asks about the file with the
+// type's extension, and "Nein" keeps the dialog open.
+TEST(BildSpeichern, UeberschreibFrageGiltDerGeschriebenenDatei)
+{
+    QTemporaryDir ordner;
+    QFile alt(ordner.filePath(QStringLiteral("w3.png")));
+    ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+    alt.close();
+    struct Fall {
+        int filter;
+        bool ja;
+        const char* gefragt; // empty: no question
+        const char* datei;   // empty: the dialog stays open
+    };
+    const Fall faelle[] = {{0, false, "w3.png", ""}, {1, true, "w3.png", "w3.png"}, {2, true, "", "w3.svg"}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.filter);
+        TBildDialog dialog(nullptr, ordner.path(), QStringLiteral("Titel"), fall.filter);
+        dialog.show();
+        auto* feld = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(feld);
+        feld->setText(QStringLiteral("w3"));
+        QString frage;
+        QTimer antwort;
+        antwort.setSingleShot(true);
+        QObject::connect(&antwort, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                frage = box->text();
+                if (QAbstractButton* knopf = box->button(fall.ja ? QMessageBox::Yes : QMessageBox::No))
+                    knopf->click();
+                else
+                    box->reject();
+            }
+        });
+        antwort.start(0);
+        dialog.accept();
+        EXPECT_EQ(frage.isEmpty(), !*fall.gefragt) << frage.toStdString();
+        EXPECT_TRUE(frage.contains(QString::fromLatin1(fall.gefragt))) << frage.toStdString();
+        EXPECT_EQ(QFileInfo(dialog.Datei()).fileName(), QString::fromLatin1(fall.datei));
+    }
+}
+
+// A word of an instruction drawn in the picture is one piece of text in the SVG.
+TEST(BildSvg, WortBleibtGanz)
+{
+    Fenster f = OeffneZustand("Dreieck0");
+    ASSERT_TRUE(f);
+    const QString svg = QString::fromUtf8(BildAlsSvg(BildInhalt(f.get()), QStringLiteral("Probe")));
+    EXPECT_TRUE(svg.contains(QRegularExpression(QStringLiteral(R"(<text[^>]*>[^<]*\bverschieden\b[^<]*</text>)"))));
 }
 
 } // namespace

@@ -78,6 +78,31 @@ TEST(Bild, JedesTeilMaltSeinePrimitiveUnabhaengigVomLeinwandZustand)
     }
 }
 
+// Every item that writes text has one box, and everything it paints lies in
+// it (the box of a fraction includes its bar); other items have none.
+TEST(Bild, TextKaestenUmfassenWasGemaltWird)
+{
+    for (const TFall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TBild bild;
+        bild << f.teil;
+        const std::vector<TTextKasten> kaesten = TextKaesten(bild); // in the world window Gemalt set
+        const QImage gemalt = Gemalt(bild, false);
+        const bool schreibt = std::holds_alternative<TText>(f.teil) || std::holds_alternative<TPixelText>(f.teil)
+            || std::holds_alternative<TSchlichtText>(f.teil) || std::holds_alternative<TEckenName>(f.teil)
+            || std::holds_alternative<TStreckenName>(f.teil) || std::holds_alternative<TSeitenName>(f.teil)
+            || std::holds_alternative<TBruch>(f.teil);
+        ASSERT_EQ(kaesten.size(), schreibt ? 1u : 0u);
+        if (!schreibt || (std::holds_alternative<TText>(f.teil) && std::get<TText>(f.teil).art == TTextArt::ImKasten))
+            continue; // the white box of TextImKasten lies around its text
+        const QRect kasten = kaesten[0].kasten;
+        EXPECT_GT(ZaehleFarbe(gemalt, f.farbe, kasten), 10);
+        // A bold letter may reach a pixel past its advance.
+        EXPECT_EQ(ZaehleNichtWeiss(gemalt), ZaehleNichtWeiss(gemalt, kasten.adjusted(-1, -1, 1, 1)))
+            << "outside its box";
+    }
+}
+
 TEST(Bild, EinTeilHaengtNichtVomVorigenAb)
 {
     // A label drawn after a large Times text is measured in its own font.

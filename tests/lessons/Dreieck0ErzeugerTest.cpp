@@ -1,15 +1,17 @@
 // The random triangles of "Einteilung der Dreiecke": thousands of seeded
 // triangles per kind checked against the rules on whole numbers, the apex and
-// vertex cases, and the fast search against a plain one that measures every
-// candidate, seed by seed.
+// vertex cases, the fast search against a plain one that measures every
+// candidate, seed by seed, and the whole candidate domain enumerated once.
 #include "lessons/Dreieck0Erzeuger.h"
 
-#include "draw/Primitive.h"
+#include "draw/GlobalU.h"
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -49,9 +51,9 @@ TGanzzahlig Ganz(const TDreieck& d)
 
 // The lesson's search as written: all six numbers of a candidate, then every
 // length (and for the angle kinds every direction), then the rules. With the
-// two choices of this program: vertices counter-clockwise, and no exactly
-// right angle offered as acute (unless `rechteAlsSpitz`, the rules alone).
-TErgebnis SucheWieBeschrieben(Art art, bool rechteAlsSpitz = false)
+// choices of this program: vertices counter-clockwise, and the shown whole
+// numbers agree with the kind (unless `nurDieRegeln`: the rules alone).
+TErgebnis SucheWieBeschrieben(Art art, bool nurDieRegeln = false)
 {
     int fall = -1;
     if (art == Art::Gleichschenkelig || art == Art::Stumpfwinkelig || art == Art::Rechtwinkelig) {
@@ -81,10 +83,15 @@ TErgebnis SucheWieBeschrieben(Art art, bool rechteAlsSpitz = false)
         if (!(m.c > 15 && m.b > 15 && m.a > 15 && d.bx > d.ax && d.by > d.ay && d.cy > d.by && g.kreuz() > 0))
             continue;
         const bool verschieden = m.c != m.b && m.c != m.a && m.b != m.a;
+        const int zc = GezeigteZahl(m.c), zb = GezeigteZahl(m.b), za = GezeigteZahl(m.a);
+        const int zw[3] = {GezeigteZahl(m.alpha), GezeigteZahl(m.beta), GezeigteZahl(m.gamma)};
+        const bool zeigtVerschieden = nurDieRegeln || (zc != zb && zc != za && zb != za);
+        const bool zeigt180 = nurDieRegeln || zw[0] + zw[1] + zw[2] == 180;
+        const bool zeigtSpitz = nurDieRegeln || (zw[0] < 90 && zw[1] < 90 && zw[2] < 90);
         const auto nahe = [](float p, float q) { return std::fabs(double(p) - q) < 0.2; };
         bool gut = false;
         switch (art) {
-        case Art::Ungleichseitig: gut = verschieden; break;
+        case Art::Ungleichseitig: gut = verschieden && zeigtVerschieden; break;
         case Art::Gleichschenkelig:
             e.spitze = fall == 0 ? spitzeC : fall == 1 ? spitzeB : spitzeA;
             gut = fall == 0   ? m.b == m.a && 2.0 * m.c != double(m.a) + m.b
@@ -93,16 +100,16 @@ TErgebnis SucheWieBeschrieben(Art art, bool rechteAlsSpitz = false)
             break;
         case Art::Gleichseitig: gut = nahe(m.c, m.b) && nahe(m.c, m.a) && nahe(m.b, m.a); break;
         case Art::Spitzwinkelig:
-            gut = verschieden && m.alpha < 90 && m.beta < 90 && m.gamma < 90 &&
-                  (rechteAlsSpitz || (g.skalarA() != 0 && g.skalarB() != 0 && g.skalarC() != 0));
+            gut = verschieden && m.alpha < 90 && m.beta < 90 && m.gamma < 90 && zeigtSpitz && zeigt180;
             break;
         case Art::Stumpfwinkelig:
-            gut = verschieden && (fall == 0   ? m.alpha > 91 && m.beta != 0 && m.gamma != 0
-                                  : fall == 1 ? m.beta > 91 && m.alpha != 0 && m.gamma != 0
-                                              : m.gamma > 91 && m.alpha != 0 && m.beta != 0);
+            gut = verschieden && zeigt180 &&
+                  (fall == 0   ? m.alpha > 91 && m.beta != 0 && m.gamma != 0
+                   : fall == 1 ? m.beta > 91 && m.alpha != 0 && m.gamma != 0
+                               : m.gamma > 91 && m.alpha != 0 && m.beta != 0);
             break;
         case Art::Rechtwinkelig:
-            gut = verschieden && (fall == 0 ? g.skalarA() : fall == 1 ? g.skalarB() : g.skalarC()) == 0;
+            gut = verschieden && zeigt180 && (fall == 0 ? g.skalarA() : fall == 1 ? g.skalarB() : g.skalarC()) == 0;
             break;
         }
         if (gut)
@@ -168,13 +175,13 @@ TEST(Dreieck0Erzeuger, SeitenArten)
         ++spitzen[e.spitze];
         // Legs of equal squares, a base of another length; the legs show one number.
         int schenkel1 = g.c2(), schenkel2 = g.b2(), basis = g.a2(); // apex A
-        std::string z1 = ZahlText(e.m.c, 0), z2 = ZahlText(e.m.b, 0);
+        int z1 = GezeigteZahl(e.m.c), z2 = GezeigteZahl(e.m.b);
         if (e.spitze == spitzeC) {
             schenkel1 = g.b2(), schenkel2 = g.a2(), basis = g.c2();
-            z1 = ZahlText(e.m.b, 0), z2 = ZahlText(e.m.a, 0);
+            z1 = GezeigteZahl(e.m.b), z2 = GezeigteZahl(e.m.a);
         } else if (e.spitze == spitzeB) {
             schenkel1 = g.c2(), schenkel2 = g.a2(), basis = g.b2();
-            z1 = ZahlText(e.m.c, 0), z2 = ZahlText(e.m.a, 0);
+            z1 = GezeigteZahl(e.m.c), z2 = GezeigteZahl(e.m.a);
         }
         ASSERT_EQ(schenkel1, schenkel2);
         ASSERT_NE(basis, schenkel1);
@@ -228,7 +235,7 @@ TEST(Dreieck0Erzeuger, WinkelArten)
             ++ecke;
         ASSERT_LT(ecke, 3);
         ++recht[ecke];
-        ASSERT_EQ(ZahlText(gemessen[ecke], 0), std::string("90"));
+        ASSERT_EQ(GezeigteZahl(gemessen[ecke]), 90);
     });
     for (int n : recht)
         EXPECT_GT(n, 140);
@@ -273,7 +280,7 @@ TEST(Dreieck0Erzeuger, RechterWinkelGiltNichtAlsSpitz)
     TDreieckMasse m;
     MissWinkel(d, m);
     EXPECT_LT(m.beta, 90.0f);
-    EXPECT_EQ(ZahlText(m.beta, 0), std::string("90"));
+    EXPECT_EQ(GezeigteZahl(m.beta), 90);
 
     // The first seed from which the rules alone give such a triangle.
     std::uint64_t keim = 1;
@@ -306,4 +313,144 @@ TEST(Dreieck0Erzeuger, RichtungenUndWinkel)
     EXPECT_EQ(m.alpha, 90.0f);
     EXPECT_FLOAT_EQ(m.beta, 45.0f);
     EXPECT_FLOAT_EQ(m.gamma, 45.0f);
+}
+
+// ---------------------------------------------------------------------------
+// The whole candidate domain, once: for each kind and case the exact set of
+// triangles that keep the rules and show numbers that agree with the kind.
+
+namespace {
+
+// A candidate as one number; enumerating in drawing order gives rising keys.
+std::uint32_t Schluessel(const TGanzzahlig& g)
+{
+    return ((((std::uint32_t(g.ax + 13) * 15 + std::uint32_t(g.ay + 13)) * 27 + std::uint32_t(g.bx + 13)) * 15 +
+             std::uint32_t(g.by + 13)) * 27 + std::uint32_t(g.cx + 13)) * 13 + std::uint32_t(g.cy - 1);
+}
+
+// The length a box shows for a squared side n, by whole numbers: the root k
+// rounds up exactly when n > (k + 1/2)², that is n > k² + k.
+int GezeigteLaenge(int n)
+{
+    int k = int(std::sqrt(double(n)));
+    while (k * k > n)
+        --k;
+    while ((k + 1) * (k + 1) <= n)
+        ++k;
+    return k + (n > k * k + k);
+}
+
+// One set per kind and case: 0 scalene, 1..3 isosceles with apex C, B, A,
+// 4 equilateral, 5 acute, 6..8 obtuse at A, B, C, 9..11 right at A, B, C.
+enum { ungleich = 0, gleichschenkelig = 1, gleichseitig = 4, spitz = 5, stumpf = 6, recht = 9, mengen = 12 };
+
+using TMengen = std::array<std::vector<std::uint32_t>, mengen>;
+
+// Sorts an accepted candidate into the sets of its kinds.
+void Einordnen(const TGanzzahlig& g, TMengen& m)
+{
+    const std::uint32_t k = Schluessel(g);
+    const int c = GezeigteLaenge(g.c2()), b = GezeigteLaenge(g.b2()), a = GezeigteLaenge(g.a2());
+    if (g.verschieden() && c != b && c != a && b != a)
+        m[ungleich].push_back(k);
+    const int schenkel[3][3] = {{g.b2(), g.a2(), g.c2()}, {g.c2(), g.a2(), g.b2()}, {g.c2(), g.b2(), g.a2()}};
+    for (int s = 0; s < 3; ++s)
+        if (schenkel[s][0] == schenkel[s][1] && schenkel[s][2] != schenkel[s][0])
+            m[gleichschenkelig + s].push_back(k);
+    const TDreieck d{float(g.ax), float(g.ay), float(g.bx), float(g.by), float(g.cx), float(g.cy)};
+    TDreieckMasse mass;
+    MissSeiten(d, mass);
+    const auto nahe = [](float p, float q) { return std::fabs(static_cast<long double>(p) - q) < 0.2L; };
+    if (nahe(mass.c, mass.b) && nahe(mass.c, mass.a) && nahe(mass.b, mass.a))
+        m[gleichseitig].push_back(k);
+    if (!g.verschieden())
+        return;
+    MissWinkel(d, mass);
+    const int gezeigt[3] = {GezeigteZahl(mass.alpha), GezeigteZahl(mass.beta), GezeigteZahl(mass.gamma)};
+    const float winkel[3] = {mass.alpha, mass.beta, mass.gamma};
+    const int skalar[3] = {g.skalarA(), g.skalarB(), g.skalarC()};
+    if (gezeigt[0] + gezeigt[1] + gezeigt[2] != 180)
+        return;
+    if (gezeigt[0] < 90 && gezeigt[1] < 90 && gezeigt[2] < 90)
+        m[spitz].push_back(k);
+    for (int e = 0; e < 3; ++e) {
+        if (winkel[e] > 91 && winkel[(e + 1) % 3] != 0 && winkel[(e + 2) % 3] != 0)
+            m[stumpf + e].push_back(k);
+        if (skalar[e] == 0)
+            m[recht + e].push_back(k);
+    }
+}
+
+// All 15 · 15 · 27 · 15 · 27 · 13 candidates; the measures only for those
+// that keep the rules every kind shares.
+const TMengen& AlleMengen()
+{
+    static const TMengen alle = [] {
+        TMengen m;
+        TGanzzahlig g{};
+        for (g.ax = -13; g.ax <= 1; ++g.ax)
+            for (g.ay = -13; g.ay <= 1; ++g.ay)
+                for (g.bx = -13; g.bx <= 13; ++g.bx)
+                    for (g.by = -13; g.by <= 1; ++g.by) {
+                        if (!(g.bx > g.ax && g.by > g.ay && g.c2() > 225))
+                            continue;
+                        for (g.cx = -13; g.cx <= 13; ++g.cx)
+                            for (g.cy = 1; g.cy <= 13; ++g.cy)
+                                if (g.cy > g.by && g.b2() > 225 && g.a2() > 225 && g.kreuz() > 0)
+                                    Einordnen(g, m);
+                    }
+        return m;
+    }();
+    return alle;
+}
+
+} // namespace
+
+// Every set has its exact size; every triangle drawn lies in its set, and
+// the draws spread evenly over it (ten bins in key order, chi-square with
+// nine degrees of freedom below its 0.1 % bound).
+TEST(Dreieck0Erzeuger, GanzerBereichJedeArtGleichverteilt)
+{
+    using F = std::function<void(TDreieck&, TDreieckMasse&)>;
+    const auto mit = [](auto f, auto wert) { return F([=](TDreieck& d, TDreieckMasse& m) { f(wert, d, m); }); };
+    const struct {
+        int menge;
+        std::size_t groesse;
+        int ziehungen;
+        F erzeuge;
+    } faelle[] = {
+        // Before the shown numbers counted: 1 272 647 scalene, 990 353 acute,
+        // 62 515, 188 987 and 13 961 obtuse.
+        {ungleich, 1019197, 3000, F([](TDreieck& d, TDreieckMasse& m) { ErzeugeUngleichseitig(d, m); })},
+        {gleichschenkelig, 5170, 2000, mit(ErzeugeGleichschenkeligMitSpitze, spitzeC)},
+        {gleichschenkelig + 1, 12307, 2000, mit(ErzeugeGleichschenkeligMitSpitze, spitzeB)},
+        {gleichschenkelig + 2, 9692, 2000, mit(ErzeugeGleichschenkeligMitSpitze, spitzeA)},
+        {gleichseitig, 988, 1000, F([](TDreieck& d, TDreieckMasse& m) { ErzeugeGleichseitig(d, m); })},
+        {spitz, 737335, 3000, F([](TDreieck& d, TDreieckMasse& m) { ErzeugeSpitzwinkelig(d, m); })},
+        {stumpf, 47789, 2000, mit(ErzeugeStumpfwinkeligBei, TEcke::A)},
+        {stumpf + 1, 141895, 2000, mit(ErzeugeStumpfwinkeligBei, TEcke::B)},
+        {stumpf + 2, 10376, 2000, mit(ErzeugeStumpfwinkeligBei, TEcke::C)},
+        {recht, 684, 600, mit(ErzeugeRechtwinkeligBei, TEcke::A)},
+        {recht + 1, 1067, 600, mit(ErzeugeRechtwinkeligBei, TEcke::B)},
+        {recht + 2, 374, 600, mit(ErzeugeRechtwinkeligBei, TEcke::C)},
+    };
+    const TMengen& alle = AlleMengen();
+    for (const auto& f : faelle) {
+        const std::vector<std::uint32_t>& menge = alle[f.menge];
+        ASSERT_EQ(menge.size(), f.groesse) << "set " << f.menge;
+        SetzeZufallsKeim(3000 + f.menge);
+        int bins[10] = {};
+        for (int i = 0; i < f.ziehungen; ++i) {
+            TErgebnis e;
+            f.erzeuge(e.d, e.m);
+            const auto platz = std::lower_bound(menge.begin(), menge.end(), Schluessel(Ganz(e.d)));
+            ASSERT_TRUE(platz != menge.end() && *platz == Schluessel(Ganz(e.d))) << "set " << f.menge;
+            ++bins[std::size_t(platz - menge.begin()) * 10 / menge.size()];
+        }
+        const double erwartet = f.ziehungen / 10.0;
+        double chi2 = 0;
+        for (int n : bins)
+            chi2 += (n - erwartet) * (n - erwartet) / erwartet;
+        EXPECT_LT(chi2, 27.88) << "set " << f.menge;
+    }
 }

@@ -433,6 +433,10 @@ TEST_F(Symmetrie2Test, WiederOeffnenBeginntVonVorn)
         EXPECT_FALSE(upDown->isEnabled());
     }
     EXPECT_EQ(w->lblSchritte1->text() + w->lblSchritte2->text(), QStringLiteral("00"));
+    // Each caption names the last step of its own control.
+    EXPECT_EQ(w->grpSchritt1->title(), QStringLiteral(" Schritte(0–3) "));
+    EXPECT_EQ(w->grpSchritt2->title(), QStringLiteral(" Schritte(0–4) "));
+    EXPECT_EQ(w->UpDown1->Max(), 3);
     EXPECT_FALSE(w->btnWH1->isEnabled());
     EXPECT_FALSE(w->btnWH2->isEnabled());
     EXPECT_TRUE(w->lblStatus1->text().startsWith(QStringLiteral("Markiere die Symmetrieachse")));
