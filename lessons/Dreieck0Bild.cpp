@@ -66,13 +66,13 @@ std::vector<std::string> Werte(int box, int einteilung, const TDreieckMasse& m)
 {
     const auto zahl = [](float wert) { return std::to_string(GezeigteZahl(wert)); };
     if (einteilung == einteilungWinkel)
-        return {std::string("~a = ") + zahl(m.alpha) + std::string("°"),
-                std::string("~b = ") + zahl(m.beta) + std::string("°"),
-                std::string("~g = ") + zahl(m.gamma) + std::string("°")};
+        return {"~a = " + zahl(m.alpha) + "°",
+                "~b = " + zahl(m.beta) + "°",
+                "~g = " + zahl(m.gamma) + "°"};
     // The equilateral triangle's sides differ by up to 0.2: it shows AB three times.
     const bool gleichseitig = box == 3;
-    return {std::string("AB = ") + zahl(m.c), std::string("BC = ") + zahl(gleichseitig ? m.c : m.a),
-            std::string("AC = ") + zahl(gleichseitig ? m.c : m.b)};
+    return {"AB = " + zahl(m.c), "BC = " + zahl(gleichseitig ? m.c : m.a),
+            "AC = " + zahl(gleichseitig ? m.c : m.b)};
 }
 
 // The values of a text box as plain text, the Greek names spelt out.
@@ -169,7 +169,7 @@ std::string DreieckBeschreibung(int box, int einteilung, const TDreieckMasse& m)
 
 std::string TextBeschreibung(int box, int einteilung, const TDreieckMasse& m)
 {
-    return Texte(einteilung).ueberschriften[box - 1] + std::string(": ") + WerteText(box, einteilung, m);
+    return Texte(einteilung).ueberschriften[box - 1] + ": " + WerteText(box, einteilung, m);
 }
 
 } // namespace dreieck0

@@ -413,7 +413,7 @@ std::string KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int 
         if (const auto* t = std::get_if<bild::TText>(&teil)) {
             const std::string klar = Klartext(t->text);
             if (t->art == TTextArt::SymbolMitteMittig) {
-                OhneDoppelte(beschriftet, std::string("Winkel ") + klar);
+                OhneDoppelte(beschriftet, "Winkel " + klar);
             } else if (t->art == TTextArt::Zentriert || t->art == TTextArt::SymbolMitte) {
                 OhneDoppelte(skizze, klar);
                 if (t->farbe == clRed)
@@ -430,7 +430,7 @@ std::string KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int 
                 OhneDoppelte(beschriftet, klar);
             }
         } else if (const auto* s = std::get_if<bild::TStreckenName>(&teil)) {
-            OhneDoppelte(beschriftet, std::string("Seite ") + Klartext(s->text));
+            OhneDoppelte(beschriftet, "Seite " + Klartext(s->text));
         }
     }
     std::string text =
@@ -438,12 +438,12 @@ std::string KonstruktionsBeschreibung(int satz, int loesungen, int schritt, int 
     if (!skizze.empty())
         text += " Skizze mit " + Verbunden(skizze, ", ")
             + (gegeben.empty() ? "."
-                                 : std::string("; rot gegeben: ") + Verbunden(gegeben, ", ")
-                                       + std::string("."));
+                                 : "; rot gegeben: " + Verbunden(gegeben, ", ")
+                                       + ".");
     if (!ecken.empty())
-        text += " Eckpunkte " + Verbunden(ecken, ", ") + std::string(".");
+        text += " Eckpunkte " + Verbunden(ecken, ", ") + ".";
     if (!beschriftet.empty())
-        text += " Beschriftet: " + Verbunden(beschriftet, ", ") + std::string(".");
+        text += " Beschriftet: " + Verbunden(beschriftet, ", ") + ".";
     return text;
 }
 

@@ -203,7 +203,7 @@ bool Gleichsetzung(const TGroessen& g, TBild& b, const std::string& zweiter)
         Leinwand mass; // measures in the names' font only
         mass.schrift = {"Arial", 12, true, clBlack};
         const long double halb = mass.TextWidth(QtText(gl.name)) / 2.0L, luecke = mass.TextWidth(QStringLiteral(" "));
-        const std::string text = gl.links ? zweiter + std::string(" = ") : std::string("= ") + zweiter;
+        const std::string text = gl.links ? zweiter + " = " : "= " + zweiter;
         // Left of the name the text ends in its own blank; right of it a blank comes first.
         const long double pixel = gl.links ? -(halb + TextBreite(mass, QtText(text), 12, true)) : halb + luecke;
         const TPunkt ort = Versetzt(NamensPunkt(g, gl.name), pixel / einheitX, 0);
@@ -733,7 +733,7 @@ bool Gleichgesetzt(const bild::TText& t, const TDreieck& d, std::vector<std::str
     const TPunkt ab = Von(d.A, d.B), ac = Von(d.A, d.C), ba = Von(d.B, d.A), bc = Von(d.B, d.C);
     for (const TGleichheit& gl : Gleichheiten(Zwischenwinkel(ab.x, ab.y, ac.x, ac.y),
                                               Zwischenwinkel(ba.x, ba.y, bc.x, bc.y))) {
-        if (t.text != (gl.links ? gl.zweiter + std::string(" = ") : std::string("= ") + gl.zweiter))
+        if (t.text != (gl.links ? gl.zweiter + " = " : "= " + gl.zweiter))
             continue;
         const std::string eigener = Klartext(gl.name), zweiter = Klartext(gl.zweiter);
         const auto i = std::find(beschriftet.begin(), beschriftet.end(), eigener);
@@ -772,7 +772,7 @@ std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bo
         } else if (const auto* n = std::get_if<bild::TSeitenName>(&e)) {
             neu(Klartext(n->text));
         } else if (const auto* h = std::get_if<bild::TBruch>(&e)) {
-            neu(Klartext(h->zaehler) + std::string("/2"));
+            neu(Klartext(h->zaehler) + "/2");
         } else if (const auto* k = std::get_if<bild::TKreis>(&e)) {
             kreis = Satz("Kreis um %1 mit dem Radius %2", {PunktText(std::string(), k->mitte.x, k->mitte.y), ZahlFuerLeser(k->radius)});
         }
@@ -780,7 +780,7 @@ std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bo
     std::string text = Satz("Dreieck %1, %2, %3; %4 – Schritt %5 von %6: %7", {PunktText("A", d.A.x, d.A.y), PunktText("B", d.B.x, d.B.y), PunktText("C", d.C.x, d.C.y), Titel(eigenschaft), schritt, maxSchritt, AnweisungsText(eigenschaft, schritt)});
     text += Satz(" Winkelmarken %1; Beschriftung %2.", {winkelAn ? "eingeblendet" : "ausgeblendet", beschriftungAn ? "eingeblendet" : "ausgeblendet"});
     if (!beschriftet.empty())
-        text += " Beschriftet: " + Verbunden(beschriftet, ", ") + std::string(".");
+        text += " Beschriftet: " + Verbunden(beschriftet, ", ") + ".";
     TPunkt h, sp, u, i;
     if (!mittelpunkt.empty()
         && MerkwuerdigePunkte(d.A.x, d.A.y, d.B.x, d.B.y, d.C.x, d.C.y, h.x, h.y, sp.x, sp.y, u.x, u.y, i.x, i.y)) {
@@ -795,7 +795,7 @@ std::string SchrittBeschreibung(int eigenschaft, int schritt, int maxSchritt, bo
         text += Satz(" %1 %2.", {name, PunktText(mittelpunkt, p.x, p.y)});
     }
     if (!kreis.empty())
-        text += char(' ') + kreis + char('.');
+        text += ' ' + kreis + '.';
     return text;
 }
 

@@ -342,7 +342,7 @@ std::string TabellenWinkel(float grad)
     std::string text = ZahlText(grad, 2);
     if (text.length() < 5)
         text.insert(text.begin(), '0');
-    return text + std::string("°");
+    return text + "°";
 }
 
 namespace {
@@ -508,7 +508,7 @@ std::string Linien(const std::string& familie, const std::vector<std::string>& n
             gewaehlt.push_back(namen[i]);
     if (gewaehlt.empty())
         return std::string();
-    std::string text = familie + char(' ') + Verbunden(gewaehlt, ", ");
+    std::string text = familie + ' ' + Verbunden(gewaehlt, ", ");
     if (const auto ort = ZentrumsOrt(ZweiVonDrei(an[0], an[1], an[2]), zentrum))
         text += Satz(", %1 %2", {zentrumName, PunktText(buchstabe, ort->x, ort->y)});
     return text;
@@ -546,7 +546,7 @@ std::string SchnittpunktBeschreibung(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, c
         teile.push_back("Eulergerade eingeblendet");
     else if (teile.size() == 1)
         teile.push_back("keine Linien eingeblendet");
-    return Verbunden(teile, "; ") + char('.');
+    return Verbunden(teile, "; ") + '.';
 }
 
 std::string ThalesBeschreibung(int winkelBMC, TWeltPunkt C)
@@ -555,11 +555,11 @@ std::string ThalesBeschreibung(int winkelBMC, TWeltPunkt C)
                             "A(−24|0), B(24|0); %2 auf dem Kreis, Winkel BMC %3°.",
                             {ZahlFuerLeser(thalesRadius), PunktText("C", C.x, C.y), winkelBMC});
     if (!MitWinkeln(winkelBMC))
-        return text + std::string(" C liegt auf dem Durchmesser: kein Dreieck.");
+        return text + " C liegt auf dem Durchmesser: kein Dreieck.";
     // The table reads in rows of name, "=", value; the sum closes it.
     std::vector<std::string> zeilen;
     for (const TTabellenZeile& z : TabellenZeilen(ThalesWinkel(winkelBMC, C)))
         zeilen.push_back(Satz("%1 = %2", {Klartext(z.name), Klartext(z.wert)}));
-    return text + std::string(" Winkel: ") + Verbunden(zeilen, ", ")
-        + std::string("; Summe 180,00°.");
+    return text + " Winkel: " + Verbunden(zeilen, ", ")
+        + "; Summe 180,00°.";
 }

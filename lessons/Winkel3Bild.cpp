@@ -123,7 +123,7 @@ TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung
 
 std::string PanelText(float wert)
 {
-    return ZahlText(wert, 2) + std::string("°");
+    return ZahlText(wert, 2) + "°";
 }
 
 std::string Farbname(TFarbe f)
@@ -173,7 +173,7 @@ std::string Winkel3Beschreibung(int modus, const TKreuzung& k, const TWinkelMark
             winkel.push_back(eintrag);
     }
     if (!winkel.empty())
-        text += " Markiert: " + Verbunden(winkel, "; ") + std::string(".");
+        text += " Markiert: " + Verbunden(winkel, "; ") + ".";
     return text;
 }
 
