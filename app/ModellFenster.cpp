@@ -4,6 +4,7 @@
 #include "app/Steuerelemente.h"
 #include "draw/Zeichne.h"
 
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <chrono>
 
@@ -55,6 +56,15 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
             Zeiger(index, lektion::TZeigerArt::Druck, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
         };
     }
+    if (b.ziehen) {
+        box->OnMouseMove = [this, box, index, welt](Qt::KeyboardModifiers, int x, int y) {
+            Zeiger(index, lektion::TZeigerArt::Bewegung,
+                   TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
+        };
+        box->OnMouseUp = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+            Zeiger(index, lektion::TZeigerArt::Los, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
+        };
+    }
     bereiche_.push_back(w);
 }
 
@@ -80,8 +90,45 @@ TModellFenster::TGebaut TModellFenster::baueSteuer(int index, const lektion::TSt
         g.grp = w.grp;
         break;
     }
+    case lektion::TArt::Leiste:
+    case lektion::TArt::Feld:
+    case lektion::TArt::Anzeige:
+        baueEingabe(g, index, s);
+        break;
     }
     return g;
+}
+
+void TModellFenster::baueEingabe(TGebaut& g, int index, const lektion::TSteuer& s)
+{
+    if (s.art == lektion::TArt::Anzeige) {
+        g.panel = NeuesPanel(Q(s.ort));
+        g.panel->setFont(QtSchrift(QStringLiteral("Arial"), s.schriftHoehe, true));
+        g.panel->SetzeSchriftFarbe(s.schriftFarbe);
+        g.grp = g.panel;
+        return;
+    }
+    auto* grp = new QGroupBox(QtText(s.text), Client());
+    grp->setGeometry(Q(s.ort));
+    g.grp = grp;
+    if (s.art == lektion::TArt::Leiste) {
+        auto* leiste = new TBildlaufleiste(grp, Q(s.innen), 0, s.max, 0, 10);
+        leiste->Einheit = QtText(s.einheit);
+        g.leiste = leiste;
+        g.label = NeuesLabel(grp, QRect(2, s.ort.hoehe - 2 - s.labelHoehe, s.ort.breite - 4, s.labelHoehe), QString(),
+                             16, true, clBlack);
+        connect(leiste, &QScrollBar::valueChanged, this, [this, index](int wert) { Aendere(index, wert); });
+        return;
+    }
+    g.feld = new QLineEdit(grp);
+    g.feld->setGeometry(Q(s.innen));
+    g.feld->setValidator(new TZiffernFilter(s.stellen, g.feld));
+    g.feld->setFocusPolicy(Qt::StrongFocus);
+    // Every change, typed or pasted; the model's corrections come back silently.
+    connect(g.feld, &QLineEdit::textChanged, this, [this, index](const QString& text) {
+        modell_->Text(index, text.toStdString());
+        Abgleichen();
+    });
 }
 
 void TModellFenster::FormActivate()
@@ -89,12 +136,39 @@ void TModellFenster::FormActivate()
     const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
     modell_->Aktiviere(unsigned(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt).count()));
     Abgleichen(true);
+    // A window closed in the middle of a drag opens with the pointer free.
+    const std::vector<lektion::TBereich>& bereiche = modell_->Layout().bereiche;
+    for (std::size_t i = 0; i < bereiche.size(); ++i)
+        if (bereiche[i].ziehen)
+            zeigeZeiger(int(i), lektion::TZeigerArt::Los);
 }
 
 void TModellFenster::Zeiger(int bereich, lektion::TZeigerArt art, TWeltPunkt p)
 {
     modell_->Zeiger(bereich, art, p);
     Abgleichen();
+    zeigeZeiger(bereich, art);
+}
+
+void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
+{
+    const std::optional<TWeltRechteck> ziehbereich = modell_->Ziehbereich(bereich);
+    if (ziehbereich && art == lektion::TZeigerArt::Druck) {
+        // Taken from where the drawing stands on the screen now, so that a
+        // moved window still confines the pointer to its drawing.
+        TPaintBox* box = Zeichnung(bereich);
+        const TWeltfenster welt(box->width(), box->height(), modell_->Layout().bereiche[std::size_t(bereich)].welt);
+        int links = 0, oben = 0, rechts = 0, unten = 0;
+        welt.ZuPixel({ziehbereich->xMin, ziehbereich->yMax}, links, oben);
+        welt.ZuPixel({ziehbereich->xMax, ziehbereich->yMin}, rechts, unten);
+        const QRect bildschirm(box->mapToGlobal(QPoint(links, oben)), QSize(rechts - links, unten - oben));
+        ClipCursor(&bildschirm);
+    } else if (!ziehbereich && CursorBegrenzt()) {
+        ClipCursor(nullptr);
+    }
+    // A press leaves the shape the moves before it gave.
+    if (art != lektion::TZeigerArt::Druck && modell_->Layout().bereiche[std::size_t(bereich)].ziehen)
+        SetzeBildschirmCursor(modell_->Zeigerform(bereich) == lektion::TZeigerForm::Hand ? crHandPoint : crDefault);
 }
 
 void TModellFenster::Aendere(int steuer, int wert)
@@ -103,7 +177,7 @@ void TModellFenster::Aendere(int steuer, int wert)
     Abgleichen();
 }
 
-void TModellFenster::zeigeSteuer(int index)
+void TModellFenster::zeigeSteuer(int index, bool alleNeu)
 {
     const lektion::TSteuerZustand z = modell_->Steuerzustand(index);
     const TGebaut& g = steuer_[std::size_t(index)];
@@ -116,6 +190,18 @@ void TModellFenster::zeigeSteuer(int index)
     }
     if (g.knopf)
         g.knopf->setEnabled(z.knopfAktiv);
+    if (g.leiste) {
+        const QSignalBlocker leiseLeiste(g.leiste);
+        g.leiste->setValue(z.wert);
+        g.label->setText(QtText(z.text));
+    }
+    // Set only when it differs: the cursor stays where the pupil types.
+    if (g.feld && (alleNeu || g.feld->text() != QtText(z.text))) {
+        const QSignalBlocker leiseFeld(g.feld);
+        g.feld->setText(QtText(z.text));
+    }
+    if (g.panel)
+        g.panel->SetzeCaption(QtText(z.text));
     g.grp->setEnabled(z.aktiv);
     g.grp->setVisible(z.sichtbar);
 }
@@ -123,7 +209,7 @@ void TModellFenster::zeigeSteuer(int index)
 void TModellFenster::Abgleichen(bool alleNeu)
 {
     for (std::size_t i = 0; i < steuer_.size(); ++i)
-        zeigeSteuer(int(i));
+        zeigeSteuer(int(i), alleNeu);
     for (std::size_t i = 0; i < bereiche_.size(); ++i) {
         const TBereich& w = bereiche_[i];
         w.lblUeb->setText(QtText(modell_->Titel(int(i))));

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+class QLineEdit;
+class QScrollBar;
 class TRadioGroup;
 
 class TModellFenster : public TLektionsFenster {
@@ -35,6 +37,9 @@ public:
     TUpDown* UpDown(int steuer) const { return steuer_.at(std::size_t(steuer)).schritte.UpDown; }
     QPushButton* Knopf(int steuer) const { return steuer_.at(std::size_t(steuer)).knopf; }
     TRadioGroup* Radiogruppe(int steuer) const { return steuer_.at(std::size_t(steuer)).radio; }
+    QScrollBar* Leiste(int steuer) const { return steuer_.at(std::size_t(steuer)).leiste; }
+    QLineEdit* Feld(int steuer) const { return steuer_.at(std::size_t(steuer)).feld; }
+    TPanel* Panel(int steuer) const { return steuer_.at(std::size_t(steuer)).panel; }
 
     QString AktuelleAnweisung() const override;
 
@@ -47,11 +52,18 @@ private:
         TRadioGroup* radio = nullptr;
         TSchrittGruppe schritte;
         QPushButton* knopf = nullptr;
+        QScrollBar* leiste = nullptr;
+        QLabel* label = nullptr; // the scroll bar's
+        QLineEdit* feld = nullptr;
+        TPanel* panel = nullptr;
     };
 
     void baueBereich(int index, const lektion::TBereich& b);
     TGebaut baueSteuer(int index, const lektion::TSteuer& s);
-    void zeigeSteuer(int index);
+    void baueEingabe(TGebaut& g, int index, const lektion::TSteuer& s);
+    void zeigeSteuer(int index, bool alleNeu);
+    // Confinement and shape of the pointer as the model says after a pointer input.
+    void zeigeZeiger(int bereich, lektion::TZeigerArt art);
     // Shows what the model says now: controls, texts, changed pictures, a message.
     void Abgleichen(bool alleNeu = false);
 

@@ -12,14 +12,14 @@
 #include "lessons/Dreieck3U.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2U.h"
-#include "lessons/Winkel1U.h"
+#include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
 struct TProgramm {
     // The windows live as long as the program.
     TfrmStart frmStart;
-    TfrmWinkel1 frmWinkel1;
+    TModellFenster frmWinkel1{std::make_unique<winkel1::TWinkel1>()};
     TfrmWinkel2 frmWinkel2;
     TfrmWinkel3 frmWinkel3;
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};

@@ -1,7 +1,8 @@
 // Repaints of the angle lessons' drawing areas, each in a busy state: every
 // arc, leg and label that the state can show is drawn.
 #include "Messen.h"
-#include "lessons/Winkel1U.h"
+#include "app/ModellFenster.h"
+#include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
@@ -16,26 +17,26 @@ namespace {
 
 void Winkel1Links(benchmark::State& state)
 {
-    TfrmWinkel1 fenster;
+    TModellFenster fenster(std::make_unique<winkel1::TWinkel1>());
     fenster.show();
     QApplication::processEvents();
-    fenster.scrWinkel1->setValue(200); // reflex angle: the longest arc
-    Erreicht(state, fenster.winkel1 == 200, "the angle is not 200 degrees");
-    MissNeuzeichnen(state, fenster.pntGrafik1);
+    fenster.Leiste(0)->setValue(200); // reflex angle: the longest arc
+    Erreicht(state, fenster.Modell<winkel1::TWinkel1>().zustand.winkel1 == 200, "the angle is not 200 degrees");
+    MissNeuzeichnen(state, fenster.Zeichnung(0));
 }
 
 void Winkel1Rechts(benchmark::State& state)
 {
-    TfrmWinkel1 fenster;
+    TModellFenster fenster(std::make_unique<winkel1::TWinkel1>());
     fenster.show();
     QApplication::processEvents();
     // A leg dragged to an unrounded reflex angle.
-    fenster.pntGrafik2MouseDown(Qt::LeftButton, {}, 432, 240);
-    fenster.pntGrafik2MouseMove(Qt::NoModifier, 250, 420);
-    fenster.pntGrafik2MouseUp(Qt::LeftButton, {}, 250, 420);
-    Erreicht(state, fenster.winkel2 > 180 && fenster.winkel2 != std::round(fenster.winkel2),
-             "no unrounded reflex angle");
-    MissNeuzeichnen(state, fenster.pntGrafik2);
+    fenster.Zeiger(1, lektion::TZeigerArt::Druck, {8, 0});
+    fenster.Zeiger(1, lektion::TZeigerArt::Bewegung, {0.4f, -7.5f});
+    fenster.Zeiger(1, lektion::TZeigerArt::Los, {0.4f, -7.5f});
+    const float winkel2 = fenster.Modell<winkel1::TWinkel1>().zustand.winkel2;
+    Erreicht(state, winkel2 > 180 && winkel2 != std::round(winkel2), "no unrounded reflex angle");
+    MissNeuzeichnen(state, fenster.Zeichnung(1));
 }
 
 void Winkel2Schritt6(benchmark::State& state)

@@ -31,6 +31,7 @@ struct TBereich {
     TWeltRechteck welt{};
     bool gitter = false; // the dot grid under the figure
     bool zeiger = false; // the pupil clicks or drags in it
+    bool ziehen = false; // moves and releases of the pointer go to the lesson too
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -42,6 +43,9 @@ enum class TArt {
     Radiogruppe, // a group of radio buttons; value: the chosen item
     Schritte,    // step group: group box, up-down control, step label; value: the step
     Knopfgruppe, // group box with one button (" Wiederholen  ", " Neuer Versuch  ")
+    Leiste,      // group box, scroll bar 0..max (steps 1 and 10), label below it; value: the position
+    Feld,        // group box with an edit field for digits; input: the typed text
+    Anzeige,     // panel whose caption the lesson sets
 };
 
 // One control of the layout.
@@ -52,10 +56,14 @@ struct TSteuer {
     std::string text;                   // caption
     std::vector<std::string> eintraege{}; // the radio items
     int spalten = 1;                    // columns of a radio group
-    int max = 0;                        // the last step
-    TRechteck innen{};                  // the up-down control or the button inside the group
-    int labelHoehe = 20;                // height of the step label
+    int max = 0;                        // the last step; a scroll bar's end
+    TRechteck innen{};                  // the up-down control, button, scroll bar or edit field in the group
+    int labelHoehe = 20;                // height of the step or scroll bar label
     std::string knopf = "Ja";           // the button's caption
+    std::string einheit{};              // what a screen reader says after a scroll bar's value
+    int stellen = 3;                    // digits an edit field takes
+    int schriftHoehe = 16;              // a panel's caption font, bold Arial
+    TFarbe schriftFarbe = clBlack;
 };
 
 struct TLayout {
@@ -71,10 +79,14 @@ struct TSteuerZustand {
     bool aktiv = true;   // enabled (a group: everything in it)
     bool sichtbar = true;
     bool knopfAktiv = false; // the button of a button group
+    std::string text{};      // an edit field's text, a scroll bar's label, a panel's caption
     bool operator==(const TSteuerZustand&) const = default;
 };
 
 enum class TZeigerArt { Druck, Bewegung, Los };
+
+// The pointer's shape over a drawing: the hand over what can be dragged.
+enum class TZeigerForm { Pfeil, Hand };
 
 class TLektion {
 public:
@@ -89,6 +101,8 @@ public:
     // new value (a button's is ignored).
     virtual void Zeiger(int bereich, TZeigerArt art, TWeltPunkt p) = 0;
     virtual void Geaendert(int steuer, int wert) = 0;
+    // The text the pupil typed into an edit field.
+    virtual void Text(int, const std::string&) {}
 
     // Outputs, computed from the state.
     virtual TSteuerZustand Steuerzustand(int steuer) const = 0;
@@ -99,6 +113,10 @@ public:
     // The step the window's title and printed page name; nothing where the
     // window shows no single step.
     virtual std::optional<int> Schritt() const = 0;
+    // While a drag runs: the world rectangle the pointer is held in, taken at
+    // each press. The pointer's shape follows moves and releases.
+    virtual std::optional<TWeltRechteck> Ziehbereich(int) const { return std::nullopt; }
+    virtual TZeigerForm Zeigerform(int) const { return TZeigerForm::Pfeil; }
 
     // A refused input's message, given once to the window that shows it.
     std::optional<std::string> NimmMeldung() { return std::exchange(meldung_, std::nullopt); }

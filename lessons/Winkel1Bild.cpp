@@ -26,13 +26,13 @@ TWinkelArt WinkelArtGenau(float grad)
         const char* text;
         TFarbe farbe;
     } arten[] = {
-        {0.0f, true, "Kein Winkel", farbeHimbeer},
-        {90.0f, false, "Spitzer Winkel", farbeViolett},
-        {90.0f, true, "Rechter Winkel", farbeHimbeer},
-        {180.0f, false, "Stumpfer Winkel", farbeBraun},
-        {180.0f, true, "Gestreckter Winkel", farbeHimbeer},
-        {360.0f, false, "Erhabener Winkel", farbeMeergruen},
-        {360.0f, true, "Voller Winkel", farbeHimbeer},
+        {0.0f, true, "Kein Winkel", palette::himbeer},
+        {90.0f, false, "Spitzer Winkel", palette::violett},
+        {90.0f, true, "Rechter Winkel", palette::himbeer},
+        {180.0f, false, "Stumpfer Winkel", palette::braun},
+        {180.0f, true, "Gestreckter Winkel", palette::himbeer},
+        {360.0f, false, "Erhabener Winkel", palette::meergruen},
+        {360.0f, true, "Voller Winkel", palette::himbeer},
     };
     for (const auto& art : arten) {
         if (art.genau ? grad == art.grenze : grad < art.grenze)

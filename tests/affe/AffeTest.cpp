@@ -7,6 +7,7 @@
 #include "Affe.h"
 
 #include "app/Lektionsrahmen.h"
+#include "app/ModellFenster.h"
 #include "app/Sprache.h"
 
 #include <QAction>
@@ -57,10 +58,11 @@ std::vector<TFall> Faelle()
     std::vector<TFall> faelle;
     for (const QString& punkt : punkte) {
         std::string name = "Start";
-        if (!punkt.isEmpty())
-            name = QString::fromLatin1(programm.frmStart.Fenster(punkt)->metaObject()->className())
-                       .remove(QStringLiteral("Tfrm"))
-                       .toStdString();
+        // A lesson's own window by its class, a lesson model by its menu item.
+        if (QDialog* fenster = programm.frmStart.Fenster(punkt); qobject_cast<TModellFenster*>(fenster))
+            name = QString(punkt).remove(QStringLiteral("men")).toStdString();
+        else if (fenster)
+            name = QString::fromLatin1(fenster->metaObject()->className()).remove(QStringLiteral("Tfrm")).toStdString();
         for (int k = 0; k < 2; ++k)
             faelle.push_back({punkt, name, k});
     }

@@ -7,7 +7,11 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "lessons/Symmetrie1Modell.h"
+#include "lessons/Winkel1Modell.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -96,4 +100,43 @@ TEST_F(ModellFensterTest, SteuerelementeFolgenDemModell)
     EXPECT_EQ(anzahl->ItemIndex(), 0);
     EXPECT_TRUE(anzahl->isEnabled());
     EXPECT_EQ(w->BildTitel(), QStringLiteral("Spiegeln"));
+}
+
+// Scroll bar, edit field, panel and dragging, with "Arten von Winkeln".
+TEST(ModellFensterZiehen, FeldLeistePanelUndZeiger)
+{
+    SetzeMeldungsHaken([](const QString& text) { ADD_FAILURE() << text.toStdString(); });
+    TModellFenster w(std::make_unique<winkel1::TWinkel1>());
+    w.show();
+    QLineEdit* feld = w.Feld(1);
+    EXPECT_EQ(feld->geometry(), QRect(15, 25, 120, 27));
+    EXPECT_EQ(w.Leiste(0)->geometry(), QRect(15, 25, 120, 24));
+    feld->selectAll();
+    QTest::keyClicks(feld, QStringLiteral("3-a1274")); // three digits and nothing else
+    EXPECT_EQ(feld->text(), QStringLiteral("312"));
+    EXPECT_EQ(w.Leiste(0)->value(), 312);
+    feld->selectAll();
+    QTest::keyClicks(feld, QStringLiteral("400")); // corrected at once, silently
+    EXPECT_EQ(feld->text(), QStringLiteral("360"));
+    w.Leiste(0)->setValue(7);
+    EXPECT_EQ(feld->text(), QStringLiteral("7"));
+
+    TPaintBox* box = w.Zeichnung(1);
+    QMouseEvent schweben(QEvent::MouseMove, QPointF(436, 240), QPointF(box->mapToGlobal(QPoint(436, 240))),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &schweben); // 0.17 from the leg's end
+    EXPECT_EQ(BildschirmCursor(), crHandPoint);
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(240, 100));
+    ASSERT_TRUE(CursorBegrenzt());
+    EXPECT_EQ(CursorBereich(), QRect(box->mapToGlobal(QPoint(0, 0)), QSize(480, 480)));
+    EXPECT_EQ(w.Panel(2)->Caption(), QStringLiteral("90° 0' 0''"));
+    w.close(); // in the middle of a drag
+    EXPECT_FALSE(CursorBegrenzt());
+    w.show();
+    EXPECT_EQ(feld->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.Panel(2)->Caption(), QStringLiteral("0° 0' 0''"));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(240, 100));
+    EXPECT_FALSE(CursorBegrenzt());
+    EXPECT_EQ(BildschirmCursor(), crDefault);
+    SetzeMeldungsHaken({});
 }

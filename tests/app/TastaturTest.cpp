@@ -9,6 +9,7 @@
 #include "TestHilfen.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,11 +125,11 @@ struct Fenster {
 const TWeltRechteck welt20{-10, 10, -10, 10};
 
 const Fenster fenster[] = {
-    {"menArten", 1, 0, [](TProgramm& p) -> QWidget* { return p.frmWinkel1.pntGrafik2; },
+    {"menArten", 1, 0, [](TProgramm& p) -> QWidget* { return p.frmWinkel1.Zeichnung(1); },
      [](TProgramm& p) { // the free leg from 0 to a right angle
-         Bediene(p.frmWinkel1.pntGrafik2, {340, 240}, QPoint(240, 137));
-         EXPECT_FLOAT_EQ(p.frmWinkel1.winkel2, 90.0f);
-         EXPECT_TRUE(p.frmWinkel1.pnlWinkel->Caption().startsWith(QStringLiteral("90°")));
+         Bediene(p.frmWinkel1.Zeichnung(1), {340, 240}, QPoint(240, 137));
+         EXPECT_FLOAT_EQ(p.frmWinkel1.Modell<winkel1::TWinkel1>().zustand.winkel2, 90.0f);
+         EXPECT_TRUE(p.frmWinkel1.Panel(2)->Caption().startsWith(QStringLiteral("90°")));
      }},
     {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.grpArt->Knopf(0); }, nullptr},
     {"menParall", 1, 2, [](TProgramm& p) -> QWidget* { return p.frmWinkel3.pntGrafik1; },
@@ -261,14 +262,14 @@ TEST(Tastatur, DasGanzeProgrammMitTastenAllein)
 // a drawing: there with the focus, gone without it.
 TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
 {
-    TfrmWinkel1 winkel1;
+    TModellFenster winkel1(std::make_unique<winkel1::TWinkel1>());
     TfrmWinkel2 winkel2;
     TfrmDreieck0 dreieck0;
     TfrmDreieck2 dreieck2;
     const std::pair<QWidget*, QWidget*> faelle[] = {
         {&winkel2, winkel2.UpDown},        {&winkel2, winkel2.grpArt->Knopf(0)},
-        {&winkel1, winkel1.scrWinkel1},    {&winkel1, winkel1.edtWinkel1},
-        {&winkel1, winkel1.pntGrafik2},    {&dreieck0, dreieck0.findChild<QPushButton*>()},
+        {&winkel1, winkel1.Leiste(0)},     {&winkel1, winkel1.Feld(1)},
+        {&winkel1, winkel1.Zeichnung(1)},    {&dreieck0, dreieck0.findChild<QPushButton*>()},
         {&dreieck2, dreieck2.chkWinkel},
     };
     const unsigned blau = testhilfen::Rgb(RotAnteil(fokusFarbe), GruenAnteil(fokusFarbe), BlauAnteil(fokusFarbe));

@@ -224,7 +224,7 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
         int wert;
     };
     QList<TGemeldet> gemeldet;
-    TfrmWinkel1& w1 = p.frmWinkel1;
+    TModellFenster& w1 = p.frmWinkel1;
     TfrmDreieck1& d1 = p.frmDreieck1;
     const auto bisZumEnde = [&] {
         while (d1.UpDown->Position() < d1.UpDown->Max())
@@ -233,10 +233,10 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
         d1.UpDown->KlickRechts(); // at the end: nothing changes
     };
     const TFall faelle[] = {
-        {"Winkel per Leiste", &w1, [&] { w1.scrWinkel1->setValue(45); }, w1.pntGrafik1,
+        {"Winkel per Leiste", &w1, [&] { w1.Leiste(0)->setValue(45); }, w1.Zeichnung(0),
          QAccessible::DescriptionChanged, -1, 1},
-        {"derselbe Winkel, neu gezeichnet", &w1, [&] { w1.scrWinkel1->setValue(45), w1.pntGrafik1->update(); },
-         w1.pntGrafik1, QAccessible::DescriptionChanged, -1, 1},
+        {"derselbe Winkel, neu gezeichnet", &w1, [&] { w1.Leiste(0)->setValue(45), w1.Zeichnung(0)->update(); },
+         w1.Zeichnung(0), QAccessible::DescriptionChanged, -1, 1},
         {"Schritt weiter: Wert", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },
          p.frmWinkel2.UpDown, QAccessible::ValueChanged, 1, 1},
         {"Schritt weiter: Zeichnung", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown->PfeilRechts()->click(); },

@@ -29,7 +29,7 @@
 #include "lessons/Dreieck3U.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2U.h"
-#include "lessons/Winkel1U.h"
+#include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
 
@@ -160,27 +160,28 @@ const std::vector<Zustand>& Zustaende()
     static const std::vector<Zustand> zustaende = {
         {"Start", [] { return Oeffne<TfrmStart>(); }},
 
-        {"Winkel1", [] { return Oeffne<TfrmWinkel1>(); }},
+        {"Winkel1", [] { return OeffneModell<winkel1::TWinkel1>(); }},
         {"Winkel1-90", [] {
-             auto* f = Oeffne<TfrmWinkel1>();
-             f->scrWinkel1->setValue(90);
+             auto* f = OeffneModell<winkel1::TWinkel1>();
+             f->Leiste(f->Modell().Steuer("grpWinkel1"))->setValue(90);
              return f;
          }},
         {"Winkel1-200", [] {
-             auto* f = Oeffne<TfrmWinkel1>();
-             f->scrWinkel1->setValue(200);
+             auto* f = OeffneModell<winkel1::TWinkel1>();
+             f->Leiste(f->Modell().Steuer("grpWinkel1"))->setValue(200);
              return f;
          }},
         {"Winkel1-Tastatur", // the leg dragged by keys, the button still held
          [] {
-             auto* f = Oeffne<TfrmWinkel1>();
+             auto* f = OeffneModell<winkel1::TWinkel1>();
+             TPaintBox* rechts = f->Zeichnung(f->Modell().Bereich("pntGrafik2"));
              QApplication::setActiveWindow(f);
-             f->pntGrafik2->setFocus(Qt::TabFocusReason);
+             rechts->setFocus(Qt::TabFocusReason);
              for (int i = 0; i < 8; ++i)
-                 QTest::keyClick(f->pntGrafik2, Qt::Key_Right);
-             QTest::keyClick(f->pntGrafik2, Qt::Key_Space);
+                 QTest::keyClick(rechts, Qt::Key_Right);
+             QTest::keyClick(rechts, Qt::Key_Space);
              for (int i = 0; i < 6; ++i)
-                 QTest::keyClick(f->pntGrafik2, Qt::Key_Up);
+                 QTest::keyClick(rechts, Qt::Key_Up);
              Verarbeite();
              return f;
          },
