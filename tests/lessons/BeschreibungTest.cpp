@@ -3,7 +3,7 @@
 #include "draw/Texte.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck2Bild.h"
-#include "lessons/Symmetrie1U.h"
+#include "lessons/Symmetrie1Bild.h"
 #include "lessons/Winkel1U.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
