@@ -71,6 +71,7 @@ struct TSteuerZustand {
     bool aktiv = true;   // enabled (a group: everything in it)
     bool sichtbar = true;
     bool knopfAktiv = false; // the button of a button group
+    bool upDownAktiv = true; // the up-down control of a step group, which may wait while its group shows
     bool operator==(const TSteuerZustand&) const = default;
 };
 
