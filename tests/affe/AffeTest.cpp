@@ -61,6 +61,9 @@ std::vector<TFall> Faelle()
             name = QString::fromLatin1(programm.frmStart.Fenster(punkt)->metaObject()->className())
                        .remove(QStringLiteral("Tfrm"))
                        .toStdString();
+        // The windows of lesson models share their class; each is named by its menu item.
+        if (name == "TModellFenster")
+            name = punkt.mid(3).toStdString();
         for (int k = 0; k < 2; ++k)
             faelle.push_back({punkt, name, k});
     }
