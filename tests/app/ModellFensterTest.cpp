@@ -7,6 +7,7 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "lessons/Symmetrie1Modell.h"
+#include "lessons/Symmetrie2Modell.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,4 +97,18 @@ TEST_F(ModellFensterTest, SteuerelementeFolgenDemModell)
     EXPECT_EQ(anzahl->ItemIndex(), 0);
     EXPECT_TRUE(anzahl->isEnabled());
     EXPECT_EQ(w->BildTitel(), QStringLiteral("Spiegeln"));
+}
+
+TEST(ModellFenster, UpDownWartetInSeinerGruppe)
+{
+    // "Symmetralen": the step group shows from the start, its control waits for the points.
+    TModellFenster w(std::make_unique<symmetrie2::TSymmetrie2>());
+    w.show();
+    const int schritte = w.Modell().Steuer("grpSchritt1");
+    EXPECT_TRUE(w.Steuerelement(schritte)->isEnabled());
+    EXPECT_FALSE(w.UpDown(schritte)->isEnabled());
+    for (QPoint p : {QPoint(200, 240), QPoint(300, 240)})
+        QTest::mouseClick(w.Zeichnung(0), Qt::LeftButton, {}, p);
+    EXPECT_TRUE(w.UpDown(schritte)->isEnabled());
+    EXPECT_FALSE(w.UpDown(w.Modell().Steuer("grpSchritt2"))->isEnabled());
 }
