@@ -186,6 +186,7 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
         g.radio->SetzeItemIndex(z.wert);
     if (g.schritte.UpDown) {
         g.schritte.UpDown->SetzePosition(z.wert);
+        g.schritte.UpDown->setEnabled(z.upDownAktiv);
         ZeigeSchritt(g.schritte, z.wert);
     }
     if (g.knopf)

@@ -11,7 +11,7 @@
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
 #include "lessons/Symmetrie1Modell.h"
-#include "lessons/Symmetrie2U.h"
+#include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
@@ -23,7 +23,7 @@ struct TProgramm {
     TfrmWinkel2 frmWinkel2;
     TfrmWinkel3 frmWinkel3;
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
-    TfrmSymmetrie2 frmSymmetrie2;
+    TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};
     TfrmDreieck1 frmDreieck1;
     TfrmDreieck2 frmDreieck2;
     TfrmDreieck0 frmDreieck0;

@@ -5,7 +5,7 @@
 #include "draw/Primitive.h"
 #include "app/ModellFenster.h"
 #include "lessons/Symmetrie1Modell.h"
-#include "lessons/Symmetrie2U.h"
+#include "lessons/Symmetrie2Modell.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,18 +35,21 @@ void BM_Spiegeln_Schritt4(benchmark::State& state) { SpiegelnFuenfPunkte(state, 
 
 // "Symmetralen" with both constructions at their last step.
 struct Symmetralen {
-    TfrmSymmetrie2 w;
+    TModellFenster w{std::make_unique<symmetrie2::TSymmetrie2>()};
     Symmetralen()
     {
         SetzeMeldungsHaken([](const QString&) {});
         w.show();
-        w.MarkierePunkt1(-3, -2);
-        w.MarkierePunkt1(2, 1.5f);
-        w.MarkierePunkt2(4, -1);
-        w.MarkierePunkt2(-2, -3);
-        w.MarkierePunkt2(-4, 1);
-        fertig = BisZumLetztenSchritt(w.UpDown1) && BisZumLetztenSchritt(w.UpDown2) && w.markiert1 == 2
-                 && w.markiert2 == 3;
+        const auto druck = lektion::TZeigerArt::Druck;
+        w.Zeiger(symmetrie2::strecke, druck, {-3, -2});
+        w.Zeiger(symmetrie2::strecke, druck, {2, 1.5f});
+        for (TWeltPunkt p : {TWeltPunkt{4, -1}, {-2, -3}, {-4, 1}})
+            w.Zeiger(symmetrie2::winkel, druck, p);
+        const lektion::TLektion& m = w.Modell();
+        const symmetrie2::TZustand& z = w.Modell<symmetrie2::TSymmetrie2>().zustand;
+        fertig = BisZumLetztenSchritt(w.UpDown(m.Steuer("grpSchritt1")))
+                 && BisZumLetztenSchritt(w.UpDown(m.Steuer("grpSchritt2"))) && z.seiten[0].markiert == 2
+                 && z.seiten[1].markiert == 3;
     }
     bool fertig = false;
 };
@@ -55,14 +58,14 @@ void BM_Symmetralen_Strecke(benchmark::State& state)
 {
     Symmetralen s;
     Erreicht(state, s.fertig, "constructions not at their last step");
-    MissNeuzeichnen(state, s.w.pntGrafik1);
+    MissNeuzeichnen(state, s.w.Zeichnung(symmetrie2::strecke));
 }
 
 void BM_Symmetralen_Winkel(benchmark::State& state)
 {
     Symmetralen s;
     Erreicht(state, s.fertig, "constructions not at their last step");
-    MissNeuzeichnen(state, s.w.pntGrafik2);
+    MissNeuzeichnen(state, s.w.Zeichnung(symmetrie2::winkel));
 }
 
 } // namespace

@@ -80,6 +80,7 @@ struct TSteuerZustand {
     bool sichtbar = true;
     bool knopfAktiv = false; // the button of a button group
     std::string text{};      // an edit field's text, a scroll bar's label, a panel's caption
+    bool upDownAktiv = true; // the up-down control of a step group, which may wait while its group shows
     bool operator==(const TSteuerZustand&) const = default;
 };
 

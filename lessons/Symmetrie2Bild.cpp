@@ -96,7 +96,7 @@ TBild Schnittpunkte(TWeltPunkt a, TWeltPunkt b, TWeltPunkt d, float r, int schri
     };
     bild << beschrifte("S!1", s1x, s1y) << beschrifte("S!2", s2x, s2y);
     if (schritt >= 3)
-        bild << TGerade{{s1x, s1y}, {s2x, s2y}, 10, 10, 1, farbeHimbeer, linieStrichPunkt};
+        bild << TGerade{{s1x, s1y}, {s2x, s2y}, 10, 10, 1, palette::himbeer, linieStrichPunkt};
     return bild;
 }
 

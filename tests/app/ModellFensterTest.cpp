@@ -8,6 +8,7 @@
 #include "app/Steuerelemente.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Winkel1Modell.h"
+#include "lessons/Symmetrie2Modell.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -139,4 +140,18 @@ TEST(ModellFensterZiehen, FeldLeistePanelUndZeiger)
     EXPECT_FALSE(CursorBegrenzt());
     EXPECT_EQ(BildschirmCursor(), crDefault);
     SetzeMeldungsHaken({});
+}
+
+TEST(ModellFenster, UpDownWartetInSeinerGruppe)
+{
+    // "Symmetralen": the step group shows from the start, its control waits for the points.
+    TModellFenster w(std::make_unique<symmetrie2::TSymmetrie2>());
+    w.show();
+    const int schritte = w.Modell().Steuer("grpSchritt1");
+    EXPECT_TRUE(w.Steuerelement(schritte)->isEnabled());
+    EXPECT_FALSE(w.UpDown(schritte)->isEnabled());
+    for (QPoint p : {QPoint(200, 240), QPoint(300, 240)})
+        QTest::mouseClick(w.Zeichnung(0), Qt::LeftButton, {}, p);
+    EXPECT_TRUE(w.UpDown(schritte)->isEnabled());
+    EXPECT_FALSE(w.UpDown(w.Modell().Steuer("grpSchritt2"))->isEnabled());
 }

@@ -147,13 +147,14 @@ const Fenster fenster[] = {
          Bediene(p.frmSymmetrie1.Zeichnung(0), {401, 296});
          EXPECT_EQ(p.frmSymmetrie1.Modell<symmetrie1::TSymmetrie1>().zustand.markiert, 2);
      }},
-    {"menSymmetralen", 2, 1, [](TProgramm& p) -> QWidget* { return p.frmSymmetrie2.pntGrafik1; },
+    {"menSymmetralen", 2, 1, [](TProgramm& p) -> QWidget* { return p.frmSymmetrie2.Zeichnung(0); },
      [](TProgramm& p) { // inside the red frame (120 pixels round the middle), 4 units apart
          for (QPoint q : {QPoint(160, 240), QPoint(320, 240)})
-             Bediene(p.frmSymmetrie2.pntGrafik1, q);
+             Bediene(p.frmSymmetrie2.Zeichnung(0), q);
          for (QPoint q : {QPoint(160, 240), QPoint(240, 320), QPoint(320, 240)})
-             Bediene(p.frmSymmetrie2.pntGrafik2, q);
-         EXPECT_EQ(p.frmSymmetrie2.markiert1 * 10 + p.frmSymmetrie2.markiert2, 23);
+             Bediene(p.frmSymmetrie2.Zeichnung(1), q);
+         const symmetrie2::TZustand& z = p.frmSymmetrie2.Modell<symmetrie2::TSymmetrie2>().zustand;
+         EXPECT_EQ(z.seiten[0].markiert * 10 + z.seiten[1].markiert, 23);
      }},
     {"menDreieck0", 3, 0, [](TProgramm& p) -> QWidget* { return p.frmDreieck0.findChildren<QPushButton*>().value(0); },
      nullptr},

@@ -150,8 +150,8 @@ void MarkierePunkte(TProgramm& p, QWidget* fenster)
     if (fenster == &p.frmSymmetrie1) {
         klick(p.frmSymmetrie1.Zeichnung(0), {{250, 150}, {400, 300}});
     } else if (fenster == &p.frmSymmetrie2) {
-        klick(p.frmSymmetrie2.pntGrafik1, {{200, 200}, {300, 280}});
-        klick(p.frmSymmetrie2.pntGrafik2, {{150, 150}, {240, 300}, {340, 160}});
+        klick(p.frmSymmetrie2.Zeichnung(0), {{200, 200}, {300, 280}});
+        klick(p.frmSymmetrie2.Zeichnung(1), {{150, 150}, {240, 300}, {340, 160}});
     } else if (fenster == &p.frmDreieck3) {
         for (QCheckBox* chk : fenster->findChildren<QCheckBox*>())
             if (chk->isVisible() && chk->isEnabled() && !chk->isChecked())

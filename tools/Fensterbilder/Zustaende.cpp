@@ -28,7 +28,7 @@
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
 #include "lessons/Symmetrie1Modell.h"
-#include "lessons/Symmetrie2U.h"
+#include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2U.h"
 #include "lessons/Winkel3U.h"
@@ -216,18 +216,19 @@ const std::vector<Zustand>& Zustaende()
         {"Symmetrie1-5Punkte-Schritt3", [] { return SpiegelnMitFuenfPunkten(3); }},
         {"Symmetrie1-5Punkte-Schritt4", [] { return SpiegelnMitFuenfPunkten(4); }},
 
-        {"Symmetrie2", [] { return Oeffne<TfrmSymmetrie2>(); }},
+        {"Symmetrie2", [] { return OeffneModell<symmetrie2::TSymmetrie2>(); }},
         {"Symmetrie2-LetzteSchritte", [] {
-             auto* f = Oeffne<TfrmSymmetrie2>();
-             f->MarkierePunkt1(-3, -2);
-             f->MarkierePunkt1(2, 1.5f);
-             f->MarkierePunkt2(4, -1);
-             f->MarkierePunkt2(-2, -3);
-             f->MarkierePunkt2(-4, 1);
-             while (f->UpDown1->Position() < f->UpDown1->Max())
-                 f->UpDown1->KlickRechts();
-             while (f->UpDown2->Position() < f->UpDown2->Max())
-                 f->UpDown2->KlickRechts();
+             auto* f = OeffneModell<symmetrie2::TSymmetrie2>();
+             const auto druck = lektion::TZeigerArt::Druck;
+             f->Zeiger(symmetrie2::strecke, druck, {-3, -2});
+             f->Zeiger(symmetrie2::strecke, druck, {2, 1.5f});
+             for (TWeltPunkt p : {TWeltPunkt{4, -1}, {-2, -3}, {-4, 1}})
+                 f->Zeiger(symmetrie2::winkel, druck, p);
+             for (const char* name : {"grpSchritt1", "grpSchritt2"}) {
+                 TUpDown* upDown = f->UpDown(f->Modell().Steuer(name));
+                 while (upDown->Position() < upDown->Max())
+                     upDown->KlickRechts();
+             }
              return f;
          }},
 
