@@ -4,6 +4,7 @@
 #include "app/Steuerelemente.h"
 #include "draw/Zeichne.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <chrono>
@@ -27,21 +28,53 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
       modell_(std::move(modell))
 {
     const lektion::TLayout& layout = modell_->Layout();
-    for (std::size_t i = 0; i < layout.bereiche.size(); ++i)
-        baueBereich(int(i), layout.bereiche[i]);
+    bereiche_.resize(layout.bereiche.size());
     bilder_.resize(layout.bereiche.size());
-    for (std::size_t i = 0; i < layout.steuer.size(); ++i)
+    // The drawings on the client area first; a drawing in a group or panel
+    // right after that control, before the controls placed in it.
+    for (std::size_t i = 0; i < layout.bereiche.size(); ++i)
+        if (layout.bereiche[i].in.empty())
+            baueBereich(int(i), layout.bereiche[i]);
+    for (std::size_t i = 0; i < layout.steuer.size(); ++i) {
         steuer_.push_back(baueSteuer(int(i), layout.steuer[i]));
+        behaelter_[layout.steuer[i].name] = steuer_.back().grp;
+        for (std::size_t j = 0; j < layout.bereiche.size(); ++j)
+            if (layout.bereiche[j].in == layout.steuer[i].name)
+                baueBereich(int(j), layout.bereiche[j]);
+    }
+    for (std::size_t i = 0; i < layout.menue.size(); ++i)
+        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) {
+            modell_->Menue(int(i));
+            Abgleichen();
+        });
 }
 
 TModellFenster::~TModellFenster() = default;
 
+QWidget* TModellFenster::Behaelter(const std::string& name) const
+{
+    return name.empty() ? Client() : behaelter_.at(name);
+}
+
 void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
 {
-    const TBereich w =
-        NeuerBereich(Q(b.ueb), Q(b.lblUeb), Q(b.bevel), Q(b.grafik), Q(b.status), QtText(b.zugName));
-    w.lblStatus->setGeometry(Q(b.lblStatus));
-    TPaintBox* box = w.pntGrafik;
+    // Only the parts the layout gives a place.
+    TBereich w;
+    if (b.ueb.breite > 0) {
+        w.pnlUeb = NeuesPanel(Q(b.ueb));
+        w.lblUeb = TitelLabel(w.pnlUeb, Q(b.lblUeb));
+    }
+    if (b.bevel.breite > 0)
+        w.bevGrafik = NeuerBevel(Q(b.bevel));
+    TPaintBox* box = w.pntGrafik = new TPaintBox(Behaelter(b.in), Q(b.grafik));
+    box->setAccessibleName(QtText(b.zugName));
+    box->ImBild = b.imBild;
+    if (b.alsText)
+        box->Rolle = TPaintBox::TRolle::Text;
+    if (b.status.breite > 0) {
+        w.pnlStatus = NeuesPanel(Q(b.status));
+        w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
+    }
     const TWeltRechteck welt = b.welt;
     const bool gitter = b.gitter;
     // Painting only draws the picture the model gave last.
@@ -65,7 +98,7 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
             Zeiger(index, lektion::TZeigerArt::Los, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
         };
     }
-    bereiche_.push_back(w);
+    bereiche_[std::size_t(index)] = w;
 }
 
 TModellFenster::TGebaut TModellFenster::baueSteuer(int index, const lektion::TSteuer& s)
@@ -95,16 +128,55 @@ TModellFenster::TGebaut TModellFenster::baueSteuer(int index, const lektion::TSt
     case lektion::TArt::Anzeige:
         baueEingabe(g, index, s);
         break;
+    case lektion::TArt::Gruppe:
+    case lektion::TArt::Kasten:
+    case lektion::TArt::Knopf:
+        baueSchalter(g, index, s);
+        break;
     }
+    if (!s.in.empty()) {
+        g.grp->setParent(Behaelter(s.in));
+        g.grp->setGeometry(Q(s.ort));
+    }
+    if (!s.zugName.empty())
+        g.grp->setAccessibleName(QtText(s.zugName));
+    if (!s.zugBeschreibung.empty())
+        g.grp->setAccessibleDescription(QtText(s.zugBeschreibung));
     return g;
+}
+
+void TModellFenster::baueSchalter(TGebaut& g, int index, const lektion::TSteuer& s)
+{
+    QWidget* eltern = Behaelter(s.in);
+    if (s.art == lektion::TArt::Gruppe) {
+        g.grp = new QGroupBox(QtText(s.text), eltern);
+    } else if (s.art == lektion::TArt::Kasten) {
+        g.kasten = new QCheckBox(QtText(s.text), eltern);
+        connect(g.kasten, &QCheckBox::toggled, this, [this, index](bool an) { Aendere(index, an ? 1 : 0); });
+        g.grp = g.kasten;
+    } else {
+        auto* knopf = new QPushButton(QtText(s.text), eltern);
+        // Return presses a button only while it has the focus.
+        knopf->setAutoDefault(false);
+        knopf->setDefault(false);
+        connect(knopf, &QPushButton::clicked, this, [this, index] { Aendere(index, 0); });
+        g.grp = knopf;
+    }
+    g.grp->setGeometry(Q(s.ort));
 }
 
 void TModellFenster::baueEingabe(TGebaut& g, int index, const lektion::TSteuer& s)
 {
     if (s.art == lektion::TArt::Anzeige) {
-        g.panel = NeuesPanel(Q(s.ort));
+        g.panel = NeuesPanel(Q(s.ort), Behaelter(s.in));
         g.panel->setFont(QtSchrift(QStringLiteral("Arial"), s.schriftHoehe, true));
         g.panel->SetzeSchriftFarbe(s.schriftFarbe);
+        if (s.weiss) {
+            g.panel->setAutoFillBackground(true);
+            QPalette weiss = g.panel->palette();
+            weiss.setColor(QPalette::Window, Qt::white);
+            g.panel->setPalette(weiss);
+        }
         g.grp = g.panel;
         return;
     }
@@ -201,8 +273,12 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
         const QSignalBlocker leiseFeld(g.feld);
         g.feld->setText(QtText(z.text));
     }
-    if (g.panel)
+    if (g.panel) {
         g.panel->SetzeCaption(QtText(z.text));
+        g.panel->SetzeSchriftFarbe(z.farbe.value_or(modell_->Layout().steuer[std::size_t(index)].schriftFarbe));
+    }
+    if (g.kasten)
+        g.kasten->setChecked(z.wert != 0);
     g.grp->setEnabled(z.aktiv);
     g.grp->setVisible(z.sichtbar);
 }
@@ -213,8 +289,12 @@ void TModellFenster::Abgleichen(bool alleNeu)
         zeigeSteuer(int(i), alleNeu);
     for (std::size_t i = 0; i < bereiche_.size(); ++i) {
         const TBereich& w = bereiche_[i];
-        w.lblUeb->setText(QtText(modell_->Titel(int(i))));
-        w.lblStatus->setText(QtText(modell_->Anweisung(int(i))));
+        if (w.lblUeb) {
+            w.lblUeb->setText(QtText(modell_->Titel(int(i))));
+            SetzeTextFarbe(w.lblUeb, modell_->TitelFarbe(int(i)));
+        }
+        if (w.lblStatus)
+            w.lblStatus->setText(QtText(modell_->Anweisung(int(i))));
         TBild bild = modell_->Bild(int(i));
         if (alleNeu || !(bild == bilder_[i])) {
             bilder_[i] = std::move(bild);

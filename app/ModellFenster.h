@@ -6,9 +6,12 @@
 #include "app/Lektionsrahmen.h"
 #include "lessons/Lektion.h"
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
+class QCheckBox;
 class QLineEdit;
 class QScrollBar;
 class TRadioGroup;
@@ -40,6 +43,7 @@ public:
     QScrollBar* Leiste(int steuer) const { return steuer_.at(std::size_t(steuer)).leiste; }
     QLineEdit* Feld(int steuer) const { return steuer_.at(std::size_t(steuer)).feld; }
     TPanel* Panel(int steuer) const { return steuer_.at(std::size_t(steuer)).panel; }
+    QCheckBox* Kasten(int steuer) const { return steuer_.at(std::size_t(steuer)).kasten; }
 
     QString AktuelleAnweisung() const override;
 
@@ -56,11 +60,15 @@ private:
         QLabel* label = nullptr; // the scroll bar's
         QLineEdit* feld = nullptr;
         TPanel* panel = nullptr;
+        QCheckBox* kasten = nullptr;
     };
 
     void baueBereich(int index, const lektion::TBereich& b);
     TGebaut baueSteuer(int index, const lektion::TSteuer& s);
     void baueEingabe(TGebaut& g, int index, const lektion::TSteuer& s);
+    void baueSchalter(TGebaut& g, int index, const lektion::TSteuer& s);
+    // The group or panel named in a layout's `in`; the client area for none.
+    QWidget* Behaelter(const std::string& name) const;
     void zeigeSteuer(int index, bool alleNeu);
     // Confinement and shape of the pointer as the model says after a pointer input.
     void zeigeZeiger(int bereich, lektion::TZeigerArt art);
@@ -71,4 +79,5 @@ private:
     std::vector<TBereich> bereiche_;
     std::vector<TGebaut> steuer_;
     std::vector<TBild> bilder_; // what each area shows, as painted last
+    std::map<std::string, QWidget*> behaelter_; // the controls by name, as places for others
 };

@@ -559,15 +559,23 @@ QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert)
 
 // ---------------------------------------------------------------- labels
 
+void SetzeTextFarbe(QLabel* label, TFarbe farbe)
+{
+    // Only a change: an unchanged palette spares the label a repaint.
+    if (label->palette().color(QPalette::WindowText) == QtFarbe(farbe))
+        return;
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QtFarbe(farbe));
+    label->setPalette(pal);
+}
+
 QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,
                    TFarbe farbe, Qt::Alignment ausrichtung, bool umbruch)
 {
     auto* label = new QLabel(text, eltern);
     label->setGeometry(geometrie);
     label->setFont(QtSchrift(QStringLiteral("Arial"), pixelHoehe, fett));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, QtFarbe(farbe));
-    label->setPalette(pal);
+    SetzeTextFarbe(label, farbe);
     label->setAlignment(ausrichtung);
     label->setWordWrap(umbruch);
     return label;

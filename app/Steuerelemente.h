@@ -219,6 +219,8 @@ protected:
 // The scroll bar for an angle of 0..360 degrees at `wert`: steps of 1 and 10.
 QScrollBar* NeueGradLeiste(QWidget* eltern, QRect geometrie, int wert);
 
+// A label's text colour.
+void SetzeTextFarbe(QLabel* label, TFarbe farbe);
 // A label with the program's font handling: font name, pixel height, bold,
 // colour, alignment, word wrap.
 QLabel* NeuesLabel(QWidget* eltern, QRect geometrie, const QString& text, int pixelHoehe, bool fett,

@@ -32,6 +32,11 @@ struct TBereich {
     bool gitter = false; // the dot grid under the figure
     bool zeiger = false; // the pupil clicks or drags in it
     bool ziehen = false; // moves and releases of the pointer go to the lesson too
+    // A bare drawing has no title panel, bevel or instruction panel (their
+    // rectangles stay empty) and may lie in a group or panel of the layout.
+    std::string in{};     // that control's name; empty: the client area
+    bool alsText = false; // read as a text (an instruction, a legend), not as a drawing
+    bool imBild = true;   // copied, saved and printed as the window's picture
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -46,6 +51,9 @@ enum class TArt {
     Leiste,      // group box, scroll bar 0..max (steps 1 and 10), label below it; value: the position
     Feld,        // group box with an edit field for digits; input: the typed text
     Anzeige,     // panel whose caption the lesson sets
+    Gruppe,      // a plain group box that holds other controls or drawings
+    Kasten,      // check box; value: 1 ticked, 0 not
+    Knopf,       // push button on its own; its caption is `text`
 };
 
 // One control of the layout.
@@ -64,6 +72,10 @@ struct TSteuer {
     int stellen = 3;                    // digits an edit field takes
     int schriftHoehe = 16;              // a panel's caption font, bold Arial
     TFarbe schriftFarbe = clBlack;
+    bool weiss = false;                 // a panel with a white face
+    std::string in{};                   // the group or panel it lies in; empty: the client area
+    std::string zugName{};              // what a screen reader calls it, where its caption does not say
+    std::string zugBeschreibung{};      // what a screen reader adds ("für Dreieck 1")
 };
 
 struct TLayout {
@@ -71,6 +83,7 @@ struct TLayout {
     int breite = 1016, hoehe = 714;
     std::vector<TBereich> bereiche;
     std::vector<TSteuer> steuer;
+    std::vector<std::string> menue{}; // the lesson's own menu items after "Schließen", "&" before the Alt letter
 };
 
 // A control as it is to be shown now.
@@ -81,6 +94,7 @@ struct TSteuerZustand {
     bool knopfAktiv = false; // the button of a button group
     std::string text{};      // an edit field's text, a scroll bar's label, a panel's caption
     bool upDownAktiv = true; // the up-down control of a step group, which may wait while its group shows
+    std::optional<TFarbe> farbe{}; // a panel's caption colour, where it differs from the layout's
     bool operator==(const TSteuerZustand&) const = default;
 };
 
@@ -104,10 +118,13 @@ public:
     virtual void Geaendert(int steuer, int wert) = 0;
     // The text the pupil typed into an edit field.
     virtual void Text(int, const std::string&) {}
+    // One of the layout's menu items was chosen.
+    virtual void Menue(int) {}
 
     // Outputs, computed from the state.
     virtual TSteuerZustand Steuerzustand(int steuer) const = 0;
     virtual std::string Titel(int bereich) const = 0;
+    virtual TFarbe TitelFarbe(int) const { return clBlack; }
     virtual std::string Anweisung(int bereich) const = 0;
     virtual TBild Bild(int bereich) const = 0;
     virtual std::string Beschreibung(int bereich) const = 0;

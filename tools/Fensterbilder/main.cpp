@@ -5,19 +5,41 @@
 //
 //   Fensterbilder <folder>              all states
 //   Fensterbilder <folder> Winkel1 ...  only the named states
+//   Fensterbilder --baum <folder> ...   also each window's accessibility tree as text
 //   Fensterbilder --liste               the names
 #include "Zustaende.h"
 
 #include "draw/ZufallU.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
 #include <QSet>
 #include <QTextStream>
 #include <algorithm>
 #include <memory>
+
+namespace {
+
+// What a screen reader is told of the window, one object per line, indented
+// by depth: role, name, description, value and the states that matter.
+void SchreibeBaum(QAccessibleInterface* objekt, int tiefe, QTextStream& aus)
+{
+    if (!objekt || !objekt->isValid())
+        return;
+    const QAccessible::State z = objekt->state();
+    aus << QString(tiefe * 2, QLatin1Char(' ')) << int(objekt->role()) << " \"" << objekt->text(QAccessible::Name)
+        << "\" \"" << objekt->text(QAccessible::Description) << "\" \"" << objekt->text(QAccessible::Value) << "\""
+        << (z.invisible ? " unsichtbar" : "") << (z.disabled ? " gesperrt" : "") << (z.checked ? " an" : "")
+        << (z.focusable ? " fokussierbar" : "") << "\n";
+    for (int i = 0; i < objekt->childCount(); ++i)
+        SchreibeBaum(objekt->child(i), tiefe + 1, aus);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,13 +54,14 @@ int main(int argc, char** argv)
 
     QStringList argumente = app.arguments();
     argumente.removeFirst();
+    const bool mitBaum = argumente.removeAll(QStringLiteral("--baum")) > 0;
     if (argumente.value(0) == QLatin1String("--liste")) {
         for (const Zustand& z : Zustaende())
             aus << z.name << "\n";
         return 0;
     }
     if (argumente.isEmpty() || argumente.first().startsWith(QLatin1Char('-'))) {
-        fehler << "Aufruf: Fensterbilder <Zielordner> [Name ...]\n"
+        fehler << "Aufruf: Fensterbilder [--baum] <Zielordner> [Name ...]\n"
                   "        Fensterbilder --liste\n";
         return 2;
     }
@@ -90,6 +113,16 @@ int main(int argc, char** argv)
                 fokus->clearFocus();
         Verarbeite();
 
+        if (mitBaum) {
+            QFile datei(ziel.filePath(zustand.name + QStringLiteral(".baum.txt")));
+            if (!datei.open(QIODevice::WriteOnly | QIODevice::Text)) {
+                fehler << datei.fileName() << " lässt sich nicht schreiben.\n";
+                ++fehlschlaege;
+            } else {
+                QTextStream baum(&datei);
+                SchreibeBaum(QAccessible::queryAccessibleInterface(fenster.get()), 0, baum);
+            }
+        }
         const QPixmap bild = fenster->grab();
         fenster->close();
         fenster.reset();
