@@ -5,8 +5,10 @@
 #include "draw/Bild.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"
+#include "draw/SchriftU.h"
 
 #include <QPainter>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace bild;
@@ -62,6 +64,97 @@ QImage Gemalt(const TBild& bild, bool verschmiert)
     Zeichne(lw, bild);
     maler.end();
     return bildpunkte;
+}
+
+// A fresh canvas in the world window of `Gemalt`, handed to `malen`.
+QImage GemaltVon(const std::function<void(Leinwand&)>& malen)
+{
+    QImage bildpunkte = WeissesBild(481, 481);
+    QPainter maler(&bildpunkte);
+    Leinwand lw(&maler);
+    SetzeWeltfenster(0, 480, 0, 480, -10, 10, -10, 10);
+    malen(lw);
+    maler.end();
+    return bildpunkte;
+}
+
+// Each text kind is drawn by its own routine, pixel for pixel. The probe text
+// has a Greek letter, sub- and superscript and a highlight, so that every two
+// routines differ in what they draw: a kind sent to a neighbour's routine
+// (centred to left, Times to Arial, Greek to plain) fails here.
+TEST(Bild, JedeTextArtMaltMitIhrerRoutine)
+{
+    const std::string probe = "~a W!1^2 #x#";
+    const QString q = QString::fromStdString(probe);
+    const float x = 1.5f, y = -2.5f;
+    using F = std::function<void(Leinwand&)>;
+    const std::pair<TTextArt, F> arten[] = {
+        {TTextArt::Mitte, [&](Leinwand& lw) { TextMitte(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::Links, [&](Leinwand& lw) { TextLinks(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::SymbolMitte, [&](Leinwand& lw) { SymbolTextMitte(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::SymbolLinks, [&](Leinwand& lw) { SymbolTextLinks(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::TimesMitte, [&](Leinwand& lw) { TimesTextMitte(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::FarbMitte, [&](Leinwand& lw) { FarbTextMitte(lw, q, blau, true, 14, rot, x, y); }},
+        {TTextArt::FarbLinks, [&](Leinwand& lw) { FarbTextLinks(lw, q, blau, true, 14, rot, x, y); }},
+        {TTextArt::FarbLinksMittig, [&](Leinwand& lw) { FarbTextLinksMittig(lw, q, blau, true, 14, rot, x, y); }},
+        {TTextArt::Zentriert, [&](Leinwand& lw) { TextZentriert(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::ImKasten, [&](Leinwand& lw) { TextImKasten(lw, q, blau, true, 14, x, y); }},
+        {TTextArt::SymbolMitteMittig, [&](Leinwand& lw) { SymbolTextMitteMittig(lw, q, blau, true, 14, x, y); }},
+    };
+    // On grey, where the white box of TextImKasten shows.
+    TBild grund;
+    grund << TFlaeche{0, 0, 480, 480, RGB(200, 200, 200)};
+    std::vector<QImage> erwartet;
+    for (const auto& [art, routine] : arten) {
+        SCOPED_TRACE(int(art));
+        erwartet.push_back(GemaltVon([&](Leinwand& lw) {
+            Zeichne(lw, grund);
+            routine(lw);
+        }));
+        TBild bild = grund;
+        bild << TText{art, probe, {x, y}, blau, 14, true, rot};
+        EXPECT_EQ(GroessteAbweichung(Gemalt(bild, true), erwartet.back()), 0);
+    }
+    for (std::size_t i = 0; i < erwartet.size(); ++i)
+        for (std::size_t j = i + 1; j < erwartet.size(); ++j)
+            EXPECT_GT(GroessteAbweichung(erwartet[i], erwartet[j]), 0) << i << " und " << j << " gleich";
+}
+
+// The renderers themselves: a superscript sits higher and a subscript lower
+// than the letter before it, both smaller.
+TEST(Bild, HochUndTiefGestelltLiegenHoeherUndTiefer)
+{
+    // Rows that hold paint within the columns [links, rechts).
+    const auto zeilen = [](const QImage& b, int links, int rechts) {
+        int oben = b.height(), unten = -1;
+        for (int py = 0; py < b.height(); ++py)
+            for (int px = links; px < rechts; ++px)
+                if (b.pixel(px, py) != 0xffffffff) {
+                    oben = std::min(oben, py);
+                    unten = std::max(unten, py);
+                }
+        return std::pair{oben, unten};
+    };
+    const auto schreibe = [](const QString& text) {
+        return GemaltVon([&](Leinwand& lw) { SchreibeText(lw, text, 100, 100, 20, true, clBlack); });
+    };
+    const QImage hoch = schreibe(QStringLiteral("H^2")), tief = schreibe(QStringLiteral("H!2"));
+    const QImage h = schreibe(QStringLiteral("H"));
+    int hRechts = 100;
+    for (int px = 100; px < 200; ++px)
+        if (zeilen(h, px, px + 1).second >= 0)
+            hRechts = px + 1;
+    const auto [hOben, hUnten] = zeilen(h, 100, hRechts);
+    const auto [hochOben, hochUnten] = zeilen(hoch, hRechts + 1, 200);
+    const auto [tiefOben, tiefUnten] = zeilen(tief, hRechts + 1, 200);
+    // A smaller letter drawn from the same top reaches higher anyway: the
+    // raised one ends above the H's middle, the lowered one starts below it.
+    const int hMitte = (hOben + hUnten) / 2;
+    EXPECT_LT(hochOben, hOben);
+    EXPECT_LT(hochUnten, hMitte);
+    EXPECT_GT(tiefOben, hMitte);
+    EXPECT_GT(tiefUnten, hUnten);
+    EXPECT_LT(hochUnten - hochOben, hUnten - hOben);
 }
 
 TEST(Bild, JedesTeilMaltSeinePrimitiveUnabhaengigVomLeinwandZustand)
