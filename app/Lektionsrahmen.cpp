@@ -77,17 +77,22 @@ void TLektionsFenster::baueBildMenue()
     connect(menBildDrucken_, &QAction::triggered, this, [this] { menBildDruckenClick(); });
 }
 
-QString TLektionsFenster::BildTitel() const
+std::optional<int> TLektionsFenster::TitelSchritt() const
 {
-    QString titel = windowTitle();
     int sichtbar = 0, schritt = 0;
     for (const TUpDown* ud : findChildren<TUpDown*>())
         if (ud->isVisibleTo(this)) {
             ++sichtbar;
             schritt = ud->Position();
         }
-    if (sichtbar == 1)
-        titel += QStringLiteral(" – Schritt %1").arg(schritt);
+    return sichtbar == 1 ? std::optional(schritt) : std::nullopt;
+}
+
+QString TLektionsFenster::BildTitel() const
+{
+    QString titel = windowTitle();
+    if (const std::optional<int> schritt = TitelSchritt())
+        titel += QStringLiteral(" – Schritt %1").arg(*schritt);
     return titel;
 }
 
@@ -160,17 +165,22 @@ void TLektionsFenster::keyPressEvent(QKeyEvent* e)
     const bool vor = e->key() == Qt::Key_PageDown, zurueck = e->key() == Qt::Key_PageUp;
     if ((vor || zurueck) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         // Here only when the focused control let the key pass.
-        if (!NutztSeitentasten(focusWidget()) && seitenUpDown_ && seitenUpDown_->isEnabled()
-            && seitenUpDown_->isVisible()) {
-            if (vor)
-                seitenUpDown_->KlickRechts();
-            else
-                seitenUpDown_->KlickLinks();
-        }
+        if (!NutztSeitentasten(focusWidget()))
+            Blaettern(vor);
         e->accept();
         return;
     }
     TInhaltsFenster::keyPressEvent(e);
+}
+
+void TLektionsFenster::Blaettern(bool vor)
+{
+    if (!seitenUpDown_ || !seitenUpDown_->isEnabled() || !seitenUpDown_->isVisible())
+        return;
+    if (vor)
+        seitenUpDown_->KlickRechts();
+    else
+        seitenUpDown_->KlickLinks();
 }
 
 void TLektionsFenster::gibZeigerFrei()

@@ -96,6 +96,9 @@ public:
     // The instruction the window shows now, printed below the picture; empty
     // where there is none. By default the texts of the instruction labels.
     virtual QString AktuelleAnweisung() const;
+    // The step the title names; none where the window shows no single step.
+    // By default the step of the one visible step control.
+    virtual std::optional<int> TitelSchritt() const;
 
 protected:
     // The lesson's activation: texts, state reset, controls reset.
@@ -128,6 +131,9 @@ protected:
     // Page Down and Page Up move the window's only step control forward and back,
     // unless the focused control uses those keys itself.
     void keyPressEvent(QKeyEvent* e) override;
+    // One step forward or back, as the Page keys ask; by default with the
+    // window's only step control while it can be used.
+    virtual void Blaettern(bool vor);
 
     TBereich NeuerBereich(QRect ueb, QRect lblUeb, QRect bevel, QRect grafik, QRect status, const QString& name);
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -42,6 +43,9 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
             if (layout.bereiche[j].in == layout.steuer[i].name)
                 baueBereich(int(j), layout.bereiche[j]);
     }
+    const auto schritte = [](const lektion::TSteuer& s) { return s.art == lektion::TArt::Schritte; };
+    if (std::count_if(layout.steuer.begin(), layout.steuer.end(), schritte) == 1)
+        seitenSchritte_ = int(std::find_if(layout.steuer.begin(), layout.steuer.end(), schritte) - layout.steuer.begin());
     for (std::size_t i = 0; i < layout.menue.size(); ++i)
         NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) {
             modell_->Menue(int(i));
@@ -241,6 +245,20 @@ void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
     // A press leaves the shape the moves before it gave.
     if (art != lektion::TZeigerArt::Druck && modell_->Layout().bereiche[std::size_t(bereich)].ziehen)
         SetzeBildschirmCursor(modell_->Zeigerform(bereich) == lektion::TZeigerForm::Hand ? crHandPoint : crDefault);
+}
+
+void TModellFenster::Blaettern(bool vor)
+{
+    if (seitenSchritte_ < 0)
+        return;
+    // Only while the pupil could use the step control; it tells the reader the new step.
+    const lektion::TSteuerZustand z = modell_->Steuerzustand(seitenSchritte_);
+    if (!z.sichtbar || !z.aktiv || !z.upDownAktiv)
+        return;
+    if (vor)
+        UpDown(seitenSchritte_)->KlickRechts();
+    else
+        UpDown(seitenSchritte_)->KlickLinks();
 }
 
 void TModellFenster::Aendere(int steuer, int wert)

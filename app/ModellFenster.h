@@ -46,9 +46,11 @@ public:
     QCheckBox* Kasten(int steuer) const { return steuer_.at(std::size_t(steuer)).kasten; }
 
     QString AktuelleAnweisung() const override;
+    std::optional<int> TitelSchritt() const override { return modell_->Schritt(); }
 
 protected:
     void FormActivate() override;
+    void Blaettern(bool vor) override;
 
 private:
     struct TGebaut {
@@ -79,5 +81,6 @@ private:
     std::vector<TBereich> bereiche_;
     std::vector<TGebaut> steuer_;
     std::vector<TBild> bilder_; // what each area shows, as painted last
+    int seitenSchritte_ = -1; // the layout's one step control, moved by the Page keys; -1 for none or several
     std::map<std::string, QWidget*> behaelter_; // the controls by name, as places for others
 };
