@@ -47,10 +47,7 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
     if (std::count_if(layout.steuer.begin(), layout.steuer.end(), schritte) == 1)
         seitenSchritte_ = int(std::find_if(layout.steuer.begin(), layout.steuer.end(), schritte) - layout.steuer.begin());
     for (std::size_t i = 0; i < layout.menue.size(); ++i)
-        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) {
-            modell_->Menue(int(i));
-            Abgleichen();
-        });
+        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) { Menue(int(i)); });
 }
 
 TModellFenster::~TModellFenster() = default;
@@ -80,10 +77,13 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
     }
     const TWeltRechteck welt = b.welt;
-    const bool gitter = b.gitter;
+    const bool gitter = b.gitter, weiss = b.weiss;
     // Painting only draws the picture the model gave last.
-    box->OnPaint = [this, box, index, welt, gitter] {
-        BeginneZeichnung(box->Canvas, box->width(), box->height(), welt, gitter);
+    box->OnPaint = [this, box, index, welt, gitter, weiss] {
+        if (weiss)
+            BeginneZeichnung(box->Canvas, box->width(), box->height(), welt, gitter);
+        else
+            SetzeWeltfenster(box->width(), box->height(), welt);
         Zeichne(box->Canvas, bilder_[std::size_t(index)]);
     };
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
@@ -243,8 +243,10 @@ void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
         ClipCursor(nullptr);
     }
     // A press leaves the shape the moves before it gave.
-    if (art != lektion::TZeigerArt::Druck && modell_->Layout().bereiche[std::size_t(bereich)].ziehen)
-        SetzeBildschirmCursor(modell_->Zeigerform(bereich) == lektion::TZeigerForm::Hand ? crHandPoint : crDefault);
+    const lektion::TZeigerForm form = modell_->Zeigerform(bereich);
+    if (art != lektion::TZeigerArt::Druck && modell_->Layout().bereiche[std::size_t(bereich)].ziehen
+        && form != lektion::TZeigerForm::Bleibt)
+        SetzeBildschirmCursor(form == lektion::TZeigerForm::Hand ? crHandPoint : crDefault);
 }
 
 void TModellFenster::Blaettern(bool vor)
@@ -264,6 +266,12 @@ void TModellFenster::Blaettern(bool vor)
 void TModellFenster::Aendere(int steuer, int wert)
 {
     modell_->Geaendert(steuer, wert);
+    Abgleichen();
+}
+
+void TModellFenster::Menue(int punkt)
+{
+    modell_->Menue(punkt);
     Abgleichen();
 }
 
@@ -297,6 +305,10 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     }
     if (g.kasten)
         g.kasten->setChecked(z.wert != 0);
+    if (auto* gruppe = qobject_cast<QGroupBox*>(g.grp); gruppe && z.titel)
+        gruppe->setTitle(QtText(*z.titel));
+    if (z.ort)
+        g.grp->setGeometry(Q(*z.ort));
     g.grp->setEnabled(z.aktiv);
     g.grp->setVisible(z.sichtbar);
 }

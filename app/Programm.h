@@ -9,7 +9,7 @@
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
-#include "lessons/Dreieck3U.h"
+#include "lessons/Dreieck3Modell.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
@@ -27,7 +27,7 @@ struct TProgramm {
     TfrmDreieck1 frmDreieck1;
     TfrmDreieck2 frmDreieck2;
     TfrmDreieck0 frmDreieck0;
-    TfrmDreieck3 frmDreieck3;
+    TModellFenster frmDreieck3{std::make_unique<dreieck3::TDreieck3>()};
     TfrmInformation frmInformation;
 
     TProgramm()

@@ -1,14 +1,14 @@
 // One frame of dragging a vertex of the dynamic triangle: the pointer move
-// reaches the drawing area, the handler moves the vertex and repaints the
-// whole area with all twelve special lines and the Euler line switched on.
+// reaches the drawing area, the model moves the vertex and the window repaints
+// the whole area with all twelve special lines and the Euler line switched on.
 // Besides the mean, every frame is timed on its own for the median and the
 // 99th percentile.
-#include "lessons/Dreieck3U.h"
+#include "app/ModellFenster.h"
+#include "lessons/Dreieck3Modell.h"
 
 #include "Messen.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
@@ -41,18 +41,19 @@ double Quantil(std::vector<double> werte, double q)
 
 void Dreieck3Ziehen(benchmark::State& state)
 {
-    TfrmDreieck3 fenster;
+    using namespace dreieck3;
+    TModellFenster fenster(std::make_unique<TDreieck3>());
     fenster.show();
     QApplication::processEvents();
-    for (QCheckBox* chk : {fenster.chkHA, fenster.chkHB, fenster.chkHC, fenster.chkSA, fenster.chkSB, fenster.chkSC,
-                           fenster.chkWA, fenster.chkWB, fenster.chkWC, fenster.chkSWA, fenster.chkSWB,
-                           fenster.chkSWC, fenster.chkEuler})
-        chk->click();
-    Erreicht(state, fenster.chkEuler->isChecked() && fenster.chkSWC->isChecked(), "lines not switched on");
+    for (int kasten : {chkHA, chkHB, chkHC, chkSA, chkSB, chkSC, chkWA, chkWB, chkWC, chkSWA, chkSWB, chkSWC, chkEuler})
+        fenster.Aendere(kasten, 1);
+    const TZustand& z = fenster.Modell<TDreieck3>().zustand;
+    Erreicht(state, z.wahl.zeigeEuler && z.wahl.zeigeSc, "lines not switched on");
+    TPaintBox* zeichnung = fenster.Zeichnung(pntGrafik);
 
     // A at (-14, -16) is pixel (260, 430); it goes back and forth by one unit.
     const QPoint punkte[2] = {QPoint(270, 420), QPoint(260, 430)};
-    Maus(fenster.pntGrafik, QEvent::MouseButtonPress, punkte[1], Qt::LeftButton, Qt::LeftButton);
+    Maus(zeichnung, QEvent::MouseButtonPress, punkte[1], Qt::LeftButton, Qt::LeftButton);
 
     // Wall-clock time per frame, and the processor time of this thread, which
     // leaves out the time other processes on a busy machine take.
@@ -61,12 +62,12 @@ void Dreieck3Ziehen(benchmark::State& state)
     for (auto _ : state) {
         const auto anfang = std::chrono::steady_clock::now();
         const double rechenAnfang = Rechenzeit();
-        Maus(fenster.pntGrafik, QEvent::MouseMove, punkte[i++ & 1], Qt::NoButton, Qt::LeftButton);
+        Maus(zeichnung, QEvent::MouseMove, punkte[i++ & 1], Qt::NoButton, Qt::LeftButton);
         rechenzeiten.push_back(Rechenzeit() - rechenAnfang);
         zeiten.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - anfang).count());
     }
-    Erreicht(state, fenster.ziehenA && !zeiten.empty(), "the vertex was not dragged");
-    Maus(fenster.pntGrafik, QEvent::MouseButtonRelease, punkte[0], Qt::LeftButton, Qt::NoButton);
+    Erreicht(state, z.ziehenA && !zeiten.empty(), "the vertex was not dragged");
+    Maus(zeichnung, QEvent::MouseButtonRelease, punkte[0], Qt::LeftButton, Qt::NoButton);
     fenster.close();
 
     if (zeiten.empty())

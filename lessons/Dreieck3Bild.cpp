@@ -266,8 +266,8 @@ void HoeheDazu(TBild& bild, bool an, TWeltPunkt ecke, const std::optional<TWeltP
     if (!an)
         return;
     if (H && fuss) {
-        Dazu(bild, ecke, *H, 1, farbeViolett, linieVoll);
-        Dazu(bild, *H, *fuss, 1, farbeViolett, linieVoll);
+        Dazu(bild, ecke, *H, 1, palette::violett, linieVoll);
+        Dazu(bild, *H, *fuss, 1, palette::violett, linieVoll);
     }
     if (fuss)
         Dazu(bild, *fuss, seitenEnde, 1, clBlack, liniePunktiert);
@@ -294,33 +294,33 @@ TBild SchnittpunktBild(TWeltPunkt A, TWeltPunkt B, TWeltPunkt C, const TLinienWa
     HoeheDazu(bild, w.zeigeHa, A, p.H, p.Fa, C);
     HoeheDazu(bild, w.zeigeHb, B, p.H, p.Fb, C);
     HoeheDazu(bild, w.zeigeHc, C, p.H, p.Fc, B);
-    zentrum(ZweiVonDrei(w.zeigeHa, w.zeigeHb, w.zeigeHc), p.H, "H", farbeViolett);
+    zentrum(ZweiVonDrei(w.zeigeHa, w.zeigeHb, w.zeigeHc), p.H, "H", palette::violett);
 
     // Perpendicular bisectors through the side midpoints.
     const auto symmetrale = [&](bool an, TWeltPunkt mitte, TWeltPunkt von, TWeltPunkt bis) {
         if (an)
-            GeradeDazu(bild, mitte, QuerDurch(mitte, von, bis), linienRandX, 1, farbeBraun, linieStrichPunkt);
+            GeradeDazu(bild, mitte, QuerDurch(mitte, von, bis), linienRandX, 1, palette::braun, linieStrichPunkt);
     };
     symmetrale(w.zeigeSab, p.Mc, A, B);
     symmetrale(w.zeigeSac, p.Mb, A, C);
     symmetrale(w.zeigeSbc, p.Ma, B, C);
-    zentrum(ZweiVonDrei(w.zeigeSab, w.zeigeSac, w.zeigeSbc), p.U, "U", farbeBraun);
+    zentrum(ZweiVonDrei(w.zeigeSab, w.zeigeSac, w.zeigeSbc), p.U, "U", palette::braun);
 
     // Angle bisectors through the incentre, those at B and C clipped narrower.
     const std::tuple<bool, TWeltPunkt, float> winkel[3] = {
         {w.zeigeWa, A, linienRandX}, {w.zeigeWb, B, engerRandX}, {w.zeigeWc, C, engerRandX}};
     for (const auto& [an, ecke, rand] : winkel)
         if (an && p.I)
-            GeradeDazu(bild, ecke, *p.I, rand, 1, farbeOliv, linieStrichPunkt);
-    zentrum(ZweiVonDrei(w.zeigeWa, w.zeigeWb, w.zeigeWc), p.I, "~I", farbeOliv, TTextArt::TimesMitte);
+            GeradeDazu(bild, ecke, *p.I, rand, 1, palette::oliv, linieStrichPunkt);
+    zentrum(ZweiVonDrei(w.zeigeWa, w.zeigeWb, w.zeigeWc), p.I, "~I", palette::oliv, TTextArt::TimesMitte);
 
     // Medians from the side midpoints to the opposite vertex.
     const std::tuple<bool, TWeltPunkt, TWeltPunkt> schwer[3] = {
         {w.zeigeSa, p.Ma, A}, {w.zeigeSb, p.Mb, B}, {w.zeigeSc, p.Mc, C}};
     for (const auto& [an, mitte, ecke] : schwer)
         if (an)
-            Dazu(bild, mitte, ecke, 1, farbeMagenta, linieVoll);
-    zentrum(ZweiVonDrei(w.zeigeSa, w.zeigeSb, w.zeigeSc), p.S, "S", farbeMagenta);
+            Dazu(bild, mitte, ecke, 1, palette::magenta, linieVoll);
+    zentrum(ZweiVonDrei(w.zeigeSa, w.zeigeSb, w.zeigeSc), p.S, "S", palette::magenta);
     return bild;
 }
 
@@ -378,7 +378,7 @@ std::array<TTabellenZeile, 3> TabellenZeilen(const TThalesWinkel& t)
 {
     return {{{"~a", TabellenWinkel(t.alpha), clRed},
              {"~b", TabellenWinkel(t.beta), clBlue},
-             {"~g", "90,00°", farbeOliv}}};
+             {"~g", "90,00°", palette::oliv}}};
 }
 
 // The angle at C split by MC into the angle of the isosceles triangle MBC
@@ -402,7 +402,7 @@ void WinkelBoegenDazu(TBild& bild, int w, TWeltPunkt C, const TThalesWinkel& t)
         bogen(C, 8.0f, {dM, dA}, {dA, dM}, clRed);
     bogen(thalesA, 6.0f, {-t.alpha, 360.0f}, {0.0f, t.alpha}, clRed);
     bogen(thalesB, 6.0f, {180.0f, static_cast<float>(360.0L - t.q)}, {t.q, 180.0f}, clBlue);
-    bogen(C, 6.0f, {dB, dA}, {dA, dB}, farbeOliv);
+    bogen(C, 6.0f, {dB, dA}, {dA, dB}, palette::oliv);
 }
 
 // The circle, and off the diameter the half circle on C's side and the radius
@@ -414,11 +414,11 @@ void KreisDazu(TBild& bild, TBeschriftung& beschrifte, int w, TWeltPunkt C, TWel
         return;
     bild << (w > 180 ? TBogen{thalesM, thalesRadius, 180.0f, 360.0f, 2, clBlack}
                      : TBogen{thalesM, thalesRadius, 0.0f, 180.0f, 2, clBlack});
-    bild << TStrecke{thalesM, C, 2, farbeLila, dickGestrichelt, true};
+    bild << TStrecke{thalesM, C, 2, palette::lila, dickGestrichelt, true};
     beschrifte(TTextArt::Zentriert, "r", {-12.0f, -1.0f}, clBlack, 13);
     beschrifte(TTextArt::Zentriert, "r", {12.0f, -1.0f}, clBlack, 13);
-    beschrifte(TTextArt::ImKasten, "r", Mittelpunkt(thalesM, C), farbeLila, 14);
-    beschrifte(TTextArt::Zentriert, "C", beschriftungC, farbeLila, 13);
+    beschrifte(TTextArt::ImKasten, "r", Mittelpunkt(thalesM, C), palette::lila, 14);
+    beschrifte(TTextArt::Zentriert, "C", beschriftungC, palette::lila, 13);
 }
 
 // The table of the angles: its rule, then the rows left-aligned in columns and the sum.

@@ -24,6 +24,7 @@ struct TLinienWahl {
     bool zeigeWa = false, zeigeWb = false, zeigeWc = false;    // angle bisectors at A, B, C
     bool zeigeSa = false, zeigeSb = false, zeigeSc = false;    // medians from A, B, C
     bool zeigeEuler = false;
+    bool operator==(const TLinienWahl&) const = default;
 };
 
 // At least two of the three.

@@ -37,6 +37,7 @@ struct TBereich {
     std::string in{};     // that control's name; empty: the client area
     bool alsText = false; // read as a text (an instruction, a legend), not as a drawing
     bool imBild = true;   // copied, saved and printed as the window's picture
+    bool weiss = true;    // painted white first; a legend on a group's face is not
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -95,13 +96,16 @@ struct TSteuerZustand {
     std::string text{};      // an edit field's text, a scroll bar's label, a panel's caption
     bool upDownAktiv = true; // the up-down control of a step group, which may wait while its group shows
     std::optional<TFarbe> farbe{}; // a panel's caption colour, where it differs from the layout's
+    std::optional<std::string> titel{}; // a group's new caption; none: it keeps the one it has
+    std::optional<TRechteck> ort{};     // where the control moves to; none: it stays
     bool operator==(const TSteuerZustand&) const = default;
 };
 
 enum class TZeigerArt { Druck, Bewegung, Los };
 
-// The pointer's shape over a drawing: the hand over what can be dragged.
-enum class TZeigerForm { Pfeil, Hand };
+// The pointer's shape over a drawing: the hand over what can be dragged;
+// `Bleibt` leaves the shape the pointer has.
+enum class TZeigerForm { Pfeil, Hand, Bleibt };
 
 class TLektion {
 public:

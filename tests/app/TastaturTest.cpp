@@ -160,15 +160,15 @@ const Fenster fenster[] = {
      nullptr},
     {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown; }, nullptr},
     {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.UpDown; }, nullptr},
-    {"menDreieck3", 3, 3, [](TProgramm& p) -> QWidget* { return p.frmDreieck3.pntGrafik; },
+    {"menDreieck3", 3, 3, [](TProgramm& p) -> QWidget* { return p.frmDreieck3.Zeichnung(0); },
      [](TProgramm& p) { // "Schnittpunkte", then vertex A by (5, 3) units
-         TfrmDreieck3& f = p.frmDreieck3;
+         TModellFenster& f = p.frmDreieck3;
          WaehleMenuepunkt(f.MainMenu1(), 1);
-         const TWeltPunkt a = f.A;
-         const QPoint pa = Pixel(f.pntGrafik, {-40, 40, -27, 27}, a.x, a.y);
-         Bediene(f.pntGrafik, pa, pa + QPoint(50, -30));
-         EXPECT_NEAR(f.A.x, a.x + 5, 0.05f);
-         EXPECT_NEAR(f.A.y, a.y + 3, 0.05f);
+         const TWeltPunkt a = f.Modell<dreieck3::TDreieck3>().zustand.A;
+         const QPoint pa = Pixel(f.Zeichnung(0), {-40, 40, -27, 27}, a.x, a.y);
+         Bediene(f.Zeichnung(0), pa, pa + QPoint(50, -30));
+         EXPECT_NEAR(f.Modell<dreieck3::TDreieck3>().zustand.A.x, a.x + 5, 0.05f);
+         EXPECT_NEAR(f.Modell<dreieck3::TDreieck3>().zustand.A.y, a.y + 3, 0.05f);
      }},
     {"menInformation", 4, -1, [](TProgramm&) -> QWidget* { return nullptr; }, nullptr},
     // Opened again: the keys start at the first control, not where they were left.

@@ -26,7 +26,7 @@
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
-#include "lessons/Dreieck3U.h"
+#include "lessons/Dreieck3Modell.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
@@ -105,21 +105,24 @@ QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
 // angle bisectors are switched on.
 QWidget* DreieckAmRand(bool ecke)
 {
-    auto* f = Oeffne<TfrmDreieck3>();
-    for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkSA, f->chkSB, f->chkSWA, f->chkSWB})
-        chk->click();
-    const auto pixel = [f](TWeltPunkt p) {
-        SetzeWeltfenster(f->pntGrafik->width(), f->pntGrafik->height(), weltDreieck3);
+    using namespace dreieck3;
+    auto* f = OeffneModell<TDreieck3>();
+    for (int kasten : {chkHA, chkHB, chkSA, chkSB, chkSWA, chkSWB})
+        f->Aendere(kasten, 1);
+    const TZustand& z = f->Modell<TDreieck3>().zustand;
+    TPaintBox* zeichnung = f->Zeichnung(pntGrafik);
+    const TWeltfenster welt(zeichnung->width(), zeichnung->height(), weltDreieck3);
+    const auto pixel = [&welt](TWeltPunkt p) {
         int px, py;
-        WeltZuPixel(p.x, p.y, px, py);
+        welt.ZuPixel(p, px, py);
         return QPoint(px, py);
     };
-    Ziehe(f->pntGrafik, pixel(f->B), pixel({36.8f, 0.0f}));
-    Ziehe(f->pntGrafik, pixel(f->A), pixel(f->B), 1);
+    Ziehe(zeichnung, pixel(z.B), pixel({36.8f, 0.0f}));
+    Ziehe(zeichnung, pixel(z.A), pixel(z.B), 1);
     if (ecke) {
-        Ziehe(f->pntGrafik, pixel(f->C), pixel({36.9f, 24.2f}));
-        Ziehe(f->pntGrafik, pixel(f->B), pixel(f->C), 1);
-        Ziehe(f->pntGrafik, pixel(f->A), pixel(f->C), 1);
+        Ziehe(zeichnung, pixel(z.C), pixel({36.9f, 24.2f}));
+        Ziehe(zeichnung, pixel(z.B), pixel(z.C), 1);
+        Ziehe(zeichnung, pixel(z.A), pixel(z.C), 1);
     }
     return f;
 }
@@ -127,9 +130,9 @@ QWidget* DreieckAmRand(bool ecke)
 // "Dynamische Geometrie" in mode "Thaleskreis" with C set by the scroll bar.
 QWidget* ThalesBeiWinkel(int winkel)
 {
-    auto* f = Oeffne<TfrmDreieck3>();
-    f->menKreis->trigger();
-    f->scrWinkel->setValue(winkel);
+    auto* f = OeffneModell<dreieck3::TDreieck3>();
+    f->Menue(dreieck3::menKreis);
+    f->Aendere(dreieck3::grpWinkel, winkel);
     Verarbeite();
     return f;
 }
@@ -259,12 +262,13 @@ const std::vector<Zustand>& Zustaende()
         // H 6.75 below AB: the heights from B and C are prolonged to H and past it.
         {"Dreieck2-Hoehen-TiefesH", [] { return BesondereEigenschaft(1, 4, {{-8, -10}, {14, -10}, {-13, 10}}); }},
 
-        {"Dreieck3", [] { return Oeffne<TfrmDreieck3>(); }},
+        {"Dreieck3", [] { return OeffneModell<dreieck3::TDreieck3>(); }},
         {"Dreieck3-AlleLinien-Euler", [] {
-             auto* f = Oeffne<TfrmDreieck3>();
-             for (QCheckBox* chk : {f->chkHA, f->chkHB, f->chkHC, f->chkSA, f->chkSB, f->chkSC, f->chkWA,
-                                    f->chkWB, f->chkWC, f->chkSWA, f->chkSWB, f->chkSWC, f->chkEuler})
-                 chk->click();
+             using namespace dreieck3;
+             auto* f = OeffneModell<TDreieck3>();
+             for (int kasten : {chkHA, chkHB, chkHC, chkSA, chkSB, chkSC, chkWA, chkWB, chkWC, chkSWA, chkSWB,
+                                chkSWC, chkEuler})
+                 f->Aendere(kasten, 1);
              Verarbeite();
              return f;
          }},
