@@ -43,10 +43,7 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
                 baueBereich(int(j), layout.bereiche[j]);
     }
     for (std::size_t i = 0; i < layout.menue.size(); ++i)
-        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) {
-            modell_->Menue(int(i));
-            Abgleichen();
-        });
+        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) { Menue(int(i)); });
 }
 
 TModellFenster::~TModellFenster() = default;
@@ -76,10 +73,16 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
     }
     const TWeltRechteck welt = b.welt;
-    const bool gitter = b.gitter;
+    const bool gitter = b.gitter, grund = b.grund;
+    const int weltBreite = b.weltBreite, weltHoehe = b.weltHoehe;
     // Painting only draws the picture the model gave last.
-    box->OnPaint = [this, box, index, welt, gitter] {
-        BeginneZeichnung(box->Canvas, box->width(), box->height(), welt, gitter);
+    box->OnPaint = [this, box, index, welt, gitter, grund, weltBreite, weltHoehe] {
+        const int breite = weltBreite > 0 ? weltBreite : box->width();
+        const int hoehe = weltHoehe > 0 ? weltHoehe : box->height();
+        if (grund)
+            BeginneZeichnung(box->Canvas, breite, hoehe, welt, gitter);
+        else
+            SetzeWeltfenster(breite, hoehe, welt);
         Zeichne(box->Canvas, bilder_[std::size_t(index)]);
     };
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
@@ -243,6 +246,12 @@ void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
         SetzeBildschirmCursor(modell_->Zeigerform(bereich) == lektion::TZeigerForm::Hand ? crHandPoint : crDefault);
 }
 
+void TModellFenster::Menue(int punkt)
+{
+    modell_->Menue(punkt);
+    Abgleichen();
+}
+
 void TModellFenster::Aendere(int steuer, int wert)
 {
     modell_->Geaendert(steuer, wert);
@@ -257,6 +266,10 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     if (g.radio)
         g.radio->SetzeItemIndex(z.wert);
     if (g.schritte.UpDown) {
+        if (!z.text.empty())
+            g.schritte.grp->setTitle(QtText(z.text));
+        if (z.max >= 0)
+            g.schritte.UpDown->SetzeMax(z.max);
         g.schritte.UpDown->SetzePosition(z.wert);
         g.schritte.UpDown->setEnabled(z.upDownAktiv);
         ZeigeSchritt(g.schritte, z.wert);
@@ -277,8 +290,11 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
         g.panel->SetzeCaption(QtText(z.text));
         g.panel->SetzeSchriftFarbe(z.farbe.value_or(modell_->Layout().steuer[std::size_t(index)].schriftFarbe));
     }
-    if (g.kasten)
+    if (g.kasten) {
         g.kasten->setChecked(z.wert != 0);
+        if (!z.text.empty())
+            g.kasten->setText(QtText(z.text));
+    }
     g.grp->setEnabled(z.aktiv);
     g.grp->setVisible(z.sichtbar);
 }
