@@ -77,13 +77,16 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
     }
     const TWeltRechteck welt = b.welt;
-    const bool gitter = b.gitter, weiss = b.weiss;
+    const bool gitter = b.gitter, grund = b.grund;
+    const int weltBreite = b.weltBreite, weltHoehe = b.weltHoehe;
     // Painting only draws the picture the model gave last.
-    box->OnPaint = [this, box, index, welt, gitter, weiss] {
-        if (weiss)
-            BeginneZeichnung(box->Canvas, box->width(), box->height(), welt, gitter);
+    box->OnPaint = [this, box, index, welt, gitter, grund, weltBreite, weltHoehe] {
+        const int breite = weltBreite > 0 ? weltBreite : box->width();
+        const int hoehe = weltHoehe > 0 ? weltHoehe : box->height();
+        if (grund)
+            BeginneZeichnung(box->Canvas, breite, hoehe, welt, gitter);
         else
-            SetzeWeltfenster(box->width(), box->height(), welt);
+            SetzeWeltfenster(breite, hoehe, welt);
         Zeichne(box->Canvas, bilder_[std::size_t(index)]);
     };
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
@@ -263,15 +266,15 @@ void TModellFenster::Blaettern(bool vor)
         UpDown(seitenSchritte_)->KlickLinks();
 }
 
-void TModellFenster::Aendere(int steuer, int wert)
-{
-    modell_->Geaendert(steuer, wert);
-    Abgleichen();
-}
-
 void TModellFenster::Menue(int punkt)
 {
     modell_->Menue(punkt);
+    Abgleichen();
+}
+
+void TModellFenster::Aendere(int steuer, int wert)
+{
+    modell_->Geaendert(steuer, wert);
     Abgleichen();
 }
 
@@ -283,6 +286,8 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     if (g.radio)
         g.radio->SetzeItemIndex(z.wert);
     if (g.schritte.UpDown) {
+        if (z.max >= 0)
+            g.schritte.UpDown->SetzeMax(z.max);
         g.schritte.UpDown->SetzePosition(z.wert);
         g.schritte.UpDown->setEnabled(z.upDownAktiv);
         ZeigeSchritt(g.schritte, z.wert);
@@ -303,8 +308,11 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
         g.panel->SetzeCaption(QtText(z.text));
         g.panel->SetzeSchriftFarbe(z.farbe.value_or(modell_->Layout().steuer[std::size_t(index)].schriftFarbe));
     }
-    if (g.kasten)
+    if (g.kasten) {
         g.kasten->setChecked(z.wert != 0);
+        if (!z.text.empty())
+            g.kasten->setText(QtText(z.text));
+    }
     if (auto* gruppe = qobject_cast<QGroupBox*>(g.grp); gruppe && z.titel)
         gruppe->setTitle(QtText(*z.titel));
     if (z.ort)

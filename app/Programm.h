@@ -8,7 +8,7 @@
 #include "app/StartU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
-#include "lessons/Dreieck2U.h"
+#include "lessons/Dreieck2Modell.h"
 #include "lessons/Dreieck3Modell.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2Modell.h"
@@ -25,7 +25,7 @@ struct TProgramm {
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
     TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};
     TfrmDreieck1 frmDreieck1;
-    TfrmDreieck2 frmDreieck2;
+    TModellFenster frmDreieck2{std::make_unique<dreieck2::TDreieck2>()};
     TfrmDreieck0 frmDreieck0;
     TModellFenster frmDreieck3{std::make_unique<dreieck3::TDreieck3>()};
     TfrmInformation frmInformation;

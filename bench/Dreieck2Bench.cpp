@@ -1,9 +1,9 @@
 // Repaints of "Besondere Eigenschaften" at the last step of each topic on the
 // start triangle, marks and labels on: the fullest picture of each topic.
 #include "Messen.h"
-#include "lessons/Dreieck2U.h"
+#include "app/ModellFenster.h"
+#include "lessons/Dreieck2Modell.h"
 
-#include <QAction>
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -11,14 +11,14 @@ namespace {
 
 void LetzterSchritt(benchmark::State& state)
 {
-    TfrmDreieck2 fenster;
+    TModellFenster fenster(std::make_unique<dreieck2::TDreieck2>());
     fenster.show();
     QApplication::processEvents();
-    QAction* themen[] = {fenster.menEigen1, fenster.menEigen2, fenster.menEigen3, fenster.menEigen4};
-    themen[state.range(0) - 1]->trigger();
-    Erreicht(state, BisZumLetztenSchritt(fenster.UpDown), "not at the last step");
-    Erreicht(state, fenster.Eigenschaft == state.range(0), "another topic");
-    MissNeuzeichnen(state, fenster.pntGrafik);
+    fenster.Menue(int(state.range(0)) - 1);
+    const lektion::TLektion& m = fenster.Modell();
+    Erreicht(state, BisZumLetztenSchritt(fenster.UpDown(m.Steuer("grpSchritt"))), "not at the last step");
+    Erreicht(state, fenster.Modell<dreieck2::TDreieck2>().zustand.Eigenschaft == state.range(0), "another topic");
+    MissNeuzeichnen(state, fenster.Zeichnung(0));
     fenster.close();
 }
 

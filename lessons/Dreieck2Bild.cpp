@@ -602,10 +602,10 @@ std::string Titel(int eigenschaft)
 TFarbe Farbe(int eigenschaft)
 {
     switch (eigenschaft) {
-    case seitensymmetralen: return farbeBraun;
-    case winkelsymmetralen: return farbeOliv;
-    case schwerlinien: return farbeMagenta;
-    default: return farbeViolett;
+    case seitensymmetralen: return palette::braun;
+    case winkelsymmetralen: return palette::oliv;
+    case schwerlinien: return palette::magenta;
+    default: return palette::violett;
     }
 }
 
@@ -698,19 +698,26 @@ bool BeschriftungenFrei(int eigenschaft, const TDreieck& d)
     return true;
 }
 
-TDreieck ZufallsDreieck(int eigenschaft)
+TDreieck ZufallsKandidat(int eigenschaft)
 {
     // The rule of each topic: A.x, A.y, B.x, C.x, C.y, drawn in this order; B.y = A.y.
     const TRegel& regel = zufallsRegeln[GueltigeEigenschaft(eigenschaft) ? eigenschaft : winkelsymmetralen];
     TDreieck d;
-    do {
-        d.A.x = Ziehe(regel.ax);
-        d.A.y = Ziehe(regel.ay);
-        d.B.x = Ziehe(regel.bx);
-        d.B.y = d.A.y;
-        d.C.x = Ziehe(regel.cx);
-        d.C.y = Ziehe(regel.cy);
-    } while (!DreieckZulaessig(eigenschaft, d));
+    d.A.x = Ziehe(regel.ax);
+    d.A.y = Ziehe(regel.ay);
+    d.B.x = Ziehe(regel.bx);
+    d.B.y = d.A.y;
+    d.C.x = Ziehe(regel.cx);
+    d.C.y = Ziehe(regel.cy);
+    return d;
+}
+
+TDreieck ZufallsDreieck(int eigenschaft)
+{
+    TDreieck d;
+    do
+        d = ZufallsKandidat(eigenschaft);
+    while (!DreieckZulaessig(eigenschaft, d));
     return d;
 }
 

@@ -1,8 +1,7 @@
-// What the window "Besondere Eigenschaften" (TfrmDreieck2, lessons/Dreieck2U)
-// shows, computed from its state: the triangle, the special lines of the chosen
+// What "Besondere Eigenschaften" (lessons/Dreieck2Modell) shows, computed
+// from its state: the triangle, the special lines of the chosen
 // topic up to the current step with their marks and labels, the instruction of
-// the step, and the random triangles of the repeat button. The window's paint
-// handlers only draw what these functions return.
+// the step, and the random triangles of the repeat button.
 #pragma once
 
 #include "draw/Bild.h"
@@ -80,6 +79,8 @@ bool DreieckZulaessig(int eigenschaft, const TDreieck& d);
 // of the four settings of the switches (every step only adds to the one
 // before, so the last step holds every label).
 bool BeschriftungenFrei(int eigenschaft, const TDreieck& d);
+// One whole-number triangle by the topic's rule, accepted or not.
+TDreieck ZufallsKandidat(int eigenschaft);
 // Draws whole-number triangles by the topic's rule from the program's random
 // generator until one is accepted. The generator is not seeded here.
 TDreieck ZufallsDreieck(int eigenschaft);

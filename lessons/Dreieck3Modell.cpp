@@ -94,7 +94,7 @@ TLayout Dreieck3Layout()
         legende.in = grp;
         legende.alsText = true;
         legende.imBild = false;
-        legende.weiss = false;
+        legende.grund = false;
         l.bereiche.push_back(legende);
         const char* const buchstaben = "ABC";
         for (int i = 0; i < 3; ++i) {

@@ -37,7 +37,9 @@ struct TBereich {
     std::string in{};     // that control's name; empty: the client area
     bool alsText = false; // read as a text (an instruction, a legend), not as a drawing
     bool imBild = true;   // copied, saved and printed as the window's picture
-    bool weiss = true;    // painted white first; a legend on a group's face is not
+    // The world spans this many pixels from the top left; 0: the whole box.
+    int weltBreite = 0, weltHoehe = 0;
+    bool grund = true; // a white face (and the grid) under the picture; else the face it lies on
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -93,11 +95,12 @@ struct TSteuerZustand {
     bool aktiv = true;   // enabled (a group: everything in it)
     bool sichtbar = true;
     bool knopfAktiv = false; // the button of a button group
-    std::string text{};      // an edit field's text, a scroll bar's label, a panel's caption
+    std::string text{};      // an edit field's text, a scroll bar's label, a panel's or check box's caption
     bool upDownAktiv = true; // the up-down control of a step group, which may wait while its group shows
     std::optional<TFarbe> farbe{}; // a panel's caption colour, where it differs from the layout's
     std::optional<std::string> titel{}; // a group's new caption; none: it keeps the one it has
     std::optional<TRechteck> ort{};     // where the control moves to; none: it stays
+    int max = -1;            // a step group's last step, where it differs from the layout's
     bool operator==(const TSteuerZustand&) const = default;
 };
 

@@ -9,6 +9,7 @@
 #include "TestHilfen.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -159,7 +160,7 @@ const Fenster fenster[] = {
     {"menDreieck0", 3, 0, [](TProgramm& p) -> QWidget* { return p.frmDreieck0.findChildren<QPushButton*>().value(0); },
      nullptr},
     {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown; }, nullptr},
-    {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.UpDown; }, nullptr},
+    {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.UpDown(0); }, nullptr},
     {"menDreieck3", 3, 3, [](TProgramm& p) -> QWidget* { return p.frmDreieck3.Zeichnung(0); },
      [](TProgramm& p) { // "Schnittpunkte", then vertex A by (5, 3) units
          TModellFenster& f = p.frmDreieck3;
@@ -266,12 +267,12 @@ TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
     TModellFenster winkel1(std::make_unique<winkel1::TWinkel1>());
     TfrmWinkel2 winkel2;
     TfrmDreieck0 dreieck0;
-    TfrmDreieck2 dreieck2;
+    TModellFenster eigenschaften(std::make_unique<dreieck2::TDreieck2>());
     const std::pair<QWidget*, QWidget*> faelle[] = {
         {&winkel2, winkel2.UpDown},        {&winkel2, winkel2.grpArt->Knopf(0)},
         {&winkel1, winkel1.Leiste(0)},     {&winkel1, winkel1.Feld(1)},
         {&winkel1, winkel1.Zeichnung(1)},    {&dreieck0, dreieck0.findChild<QPushButton*>()},
-        {&dreieck2, dreieck2.chkWinkel},
+        {&eigenschaften, eigenschaften.Kasten(eigenschaften.Modell().Steuer("chkWinkel"))},
     };
     const unsigned blau = testhilfen::Rgb(RotAnteil(fokusFarbe), GruenAnteil(fokusFarbe), BlauAnteil(fokusFarbe));
     for (const auto& [fenster, control] : faelle) {

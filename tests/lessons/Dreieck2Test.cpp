@@ -1,7 +1,9 @@
 // "Besondere Eigenschaften": the pictures of the four topics with exact values,
-// the random triangles of each topic's rule, the instructions, and the real
-// window driven through its menu, step control, check boxes and repeat button.
-#include "lessons/Dreieck2U.h"
+// the random triangles of each topic's rule, the instructions, the model driven
+// through its menu, step control, check boxes and repeat button, and a few
+// pixels of the real window.
+#include "app/ModellFenster.h"
+#include "lessons/Dreieck2Modell.h"
 
 #include "TestHilfen.h"
 #include "draw/Primitive.h"
@@ -12,10 +14,9 @@
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
-#include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -580,159 +581,181 @@ TEST(Dreieck2Zufall, Annahmeregeln)
 }
 
 // ---------------------------------------------------------------------------
-// The window.
+// The model.
+
+namespace {
+
+unsigned Hex(TFarbe f) { return unsigned(RotAnteil(f)) << 16 | unsigned(GruenAnteil(f)) << 8 | unsigned(BlauAnteil(f)); }
+
+struct TEigenschaften {
+    TDreieck2 m;
+    TEigenschaften(unsigned keim = 1) { m.Aktiviere(keim); }
+    lektion::TSteuerZustand S(const char* name) const { return m.Steuerzustand(m.Steuer(name)); }
+    void Aendere(const char* name, int wert) { m.Geaendert(m.Steuer(name), wert); }
+    void Schritte(int n) { Aendere("grpSchritt", m.zustand.Schritt + n); }
+    // The step control reached by the arrows one click at a time.
+    void BisZumEnde()
+    {
+        while (m.zustand.Schritt < S("grpSchritt").max)
+            Schritte(1);
+    }
+};
+
+} // namespace
+
+TEST(Dreieck2Modell, JedesAktivierenBeginntVonVorn)
+{
+    TEigenschaften t;
+    const auto pruefeStart = [&t] {
+        EXPECT_EQ(t.m.Titel(0), "Höhen und Höhenschnittpunkt");
+        EXPECT_EQ(Hex(t.m.TitelFarbe(0)), violett);
+        EXPECT_EQ(t.S("grpSchritt"), (lektion::TSteuerZustand{.titel = "Schritte (0–4)", .max = 4}));
+        for (const char* chk : {"chkWinkel", "chkBeschriftung"})
+            EXPECT_EQ(t.S(chk), (lektion::TSteuerZustand{.wert = 1, .text = "eingeschaltet"})) << chk;
+        EXPECT_FALSE(t.S("grpWH").knopfAktiv);
+        EXPECT_EQ(t.m.zustand.Dreieck(), startDreieck);
+        EXPECT_EQ(t.m.Schritt(), 0);
+        // The instruction is drawn only: the printed page names none.
+        EXPECT_TRUE(t.m.Anweisung(0).empty() && t.m.Anweisung(1).empty());
+    };
+    pruefeStart();
+    // Medians, a new triangle, labels off; opened again.
+    t.m.Menue(3);
+    t.BisZumEnde();
+    t.Aendere("grpWH", 0);
+    t.Schritte(2);
+    t.Aendere("chkBeschriftung", 0);
+    EXPECT_EQ(t.S("chkBeschriftung"), (lektion::TSteuerZustand{.wert = 0, .text = "ausgeschaltet"}));
+    EXPECT_FALSE(t.m.zustand.BeschriftungAn);
+    t.m.Aktiviere(2);
+    pruefeStart();
+}
+
+TEST(Dreieck2Modell, ThemenMenueUndNeuesDreieck)
+{
+    // The repeat button, there at the last step only, draws by the topic's rule
+    // from the generator the opening seeded.
+    SetzeZufallsKeim(4711);
+    const TDreieck erwartet = ZufallsDreieck(hoehen);
+    TEigenschaften t(4711);
+    t.Schritte(3);
+    EXPECT_FALSE(t.S("grpWH").knopfAktiv);
+    t.Schritte(1);
+    EXPECT_TRUE(t.S("grpWH").knopfAktiv);
+    t.Aendere("grpWH", 0);
+    EXPECT_EQ(t.m.zustand.Dreieck(), erwartet);
+    EXPECT_TRUE(t.m.zustand.Schritt == 0 && !t.S("grpWH").knopfAktiv);
+    EXPECT_EQ(TEigenschaften(4711).m.zustand.Dreieck(), startDreieck);
+
+    // Another topic keeps the triangle and starts at step 0 with its own steps.
+    t.Schritte(2);
+    t.m.Menue(1);
+    EXPECT_EQ(t.m.zustand.Dreieck(), erwartet);
+    EXPECT_EQ(t.m.Titel(0), "Seitensymmetralen, Umkreismittelpunkt und Umkreis");
+    EXPECT_EQ(Hex(t.m.TitelFarbe(0)), braun);
+    EXPECT_EQ(t.S("grpSchritt"), (lektion::TSteuerZustand{.titel = "Schritte (0–5)", .max = 5}));
+    t.Aendere("grpSchritt", 9); // beyond the end: the last step
+    EXPECT_EQ(t.m.Schritt(), 5);
+    t.Aendere("grpWH", 0);
+    EXPECT_TRUE(t.m.zustand.A.y == -10 && t.m.zustand.B.y == -10 && t.m.zustand.C.y == 17);
+    // The medians have no angle marks to switch; the switch keeps its setting.
+    t.m.Menue(3);
+    EXPECT_EQ(t.S("chkWinkel"), (lektion::TSteuerZustand{.wert = 1, .aktiv = false, .text = "eingeschaltet"}));
+    t.m.Menue(2);
+    EXPECT_TRUE(t.S("chkWinkel").aktiv);
+    EXPECT_EQ(Hex(t.m.TitelFarbe(0)), oliv);
+    EXPECT_EQ(t.m.Titel(0), "Winkelsymmetralen, Inkreismittelpunkt und Inkreis");
+}
+
+// Whatever way a state is reached, the drawing, the instruction and what a
+// reader hears are those of the state.
+TEST(Dreieck2Modell, BildUndBeschreibungFolgenDemZustand)
+{
+    TEigenschaften t;
+    int gezeigt = 0;
+    for (int thema = 0; thema < 4; ++thema) {
+        t.m.Menue(thema);
+        const int e = hoehen + thema;
+        for (int schalter = 0; schalter < 4; ++schalter) {
+            t.Aendere("chkWinkel", schalter & 1);
+            t.Aendere("chkBeschriftung", schalter & 2);
+            for (int s : {0, 3, 1, 2, 4, 3}) {
+                t.Aendere("grpSchritt", s);
+                const bool w = schalter & 1, b = schalter & 2;
+                const TDreieck d = t.m.zustand.Dreieck();
+                ASSERT_EQ(t.m.Bild(0), SchrittBild(e, s, w, b, d));
+                ASSERT_EQ(t.m.Bild(1), Anweisung(e, s));
+                ASSERT_EQ(t.m.Beschreibung(0), SchrittBeschreibung(e, s, schritteJeEigenschaft[e], w, b, d));
+                ASSERT_EQ(t.m.Beschreibung(1), AnweisungsText(e, s));
+                ++gezeigt;
+            }
+        }
+    }
+    EXPECT_EQ(gezeigt, 96);
+    EXPECT_EQ(t.m.Layout().bereiche[1].zugName, "Anweisung");
+    EXPECT_TRUE(t.m.Layout().bereiche[1].alsText);
+}
+
+// ---------------------------------------------------------------------------
+// The real window: a few pixels of the drawing and of the instruction drawn
+// straight onto its panel.
 
 namespace {
 
 // The drawing maps x -40..40 and y -20..20 onto 1000 x 480: 12 pixels per unit.
 QPoint Pixel(TPunkt p) { return {int(std::lround(500 + 12 * p.x)), int(std::lround(240 - 12 * p.y))}; }
 
-class Dreieck2Fenster : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        f.show();
-        QApplication::processEvents();
-    }
-    void TearDown() override { f.close(); }
-    void Schritte(int n)
-    {
-        for (int i = 0; i < std::abs(n); ++i)
-            QTest::mouseClick(n > 0 ? f.UpDown->PfeilRechts() : f.UpDown->PfeilLinks(), Qt::LeftButton);
-    }
-    void Klicke(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
-    unsigned TitelFarbe() const { return f.lblUeb->palette().color(QPalette::WindowText).rgb() & 0xFFFFFFu; }
-    bool Hat(TPunkt p, unsigned farbe) { return FarbeNahe(f.pntGrafik->Abbild(), Pixel(p).x(), Pixel(p).y(), farbe, 2); }
-
-    TfrmDreieck2 f;
-};
-
 } // namespace
 
-TEST_F(Dreieck2Fenster, JedesOeffnenBeginntVonVorn)
+TEST(Dreieck2Fenster, BildpunkteJeSchrittUndSchalter)
 {
-    const auto pruefeStart = [this] {
-        EXPECT_EQ(f.lblUeb->text(), QStringLiteral("Höhen und Höhenschnittpunkt"));
-        EXPECT_EQ(TitelFarbe(), violett);
-        EXPECT_EQ(f.grpSchritt->title(), QStringLiteral("Schritte (0–4)"));
-        EXPECT_TRUE(f.UpDown->Max() == 4 && f.UpDown->Position() == 0 && f.lblSchritte->text() == "0");
-        EXPECT_EQ(f.Dreieck(), startDreieck);
-        EXPECT_TRUE(f.WinkelAn && f.BeschriftungAn && !f.btnWH->isEnabled());
-        for (QCheckBox* chk : {f.chkWinkel, f.chkBeschriftung})
-            EXPECT_TRUE(chk->isChecked() && chk->isEnabled() && chk->text() == QStringLiteral("eingeschaltet"));
-    };
-    pruefeStart();
-    // Medians, a new triangle, labels off; closed and opened again.
-    f.menEigen4->trigger();
-    Schritte(4);
-    QTest::mouseClick(f.btnWH, Qt::LeftButton);
-    Schritte(2);
-    Klicke(f.chkBeschriftung);
-    EXPECT_TRUE(!f.BeschriftungAn && f.chkBeschriftung->text() == QStringLiteral("ausgeschaltet"));
-    f.close();
+    TModellFenster f(std::make_unique<TDreieck2>());
     f.show();
     QApplication::processEvents();
-    pruefeStart();
-}
-
-TEST_F(Dreieck2Fenster, ThemenMenueUndNeuesDreieck)
-{
-    // The repeat button, there at the last step only, draws by the topic's rule
-    // from the generator as it stands: the window seeds nothing.
-    SetzeZufallsKeim(4711);
-    const TDreieck erwartet = ZufallsDreieck(hoehen);
-    SetzeZufallsKeim(4711);
-    Schritte(3);
-    EXPECT_FALSE(f.btnWH->isEnabled());
-    Schritte(1);
-    QTest::mouseClick(f.btnWH, Qt::LeftButton);
-    EXPECT_EQ(f.Dreieck(), erwartet);
-    EXPECT_TRUE(f.Schritt == 0 && f.UpDown->Position() == 0 && !f.btnWH->isEnabled());
-
-    // Another topic keeps the triangle and starts at step 0 with its own steps.
-    Schritte(2);
-    f.menEigen2->trigger();
-    EXPECT_EQ(f.Dreieck(), erwartet);
-    EXPECT_EQ(f.lblUeb->text(), QStringLiteral("Seitensymmetralen, Umkreismittelpunkt und Umkreis"));
-    EXPECT_EQ(TitelFarbe(), braun);
-    EXPECT_EQ(f.grpSchritt->title(), QStringLiteral("Schritte (0–5)"));
-    Schritte(5);
-    EXPECT_EQ(f.lblSchritte->text(), QStringLiteral("5"));
-    QTest::mouseClick(f.btnWH, Qt::LeftButton);
-    EXPECT_TRUE(f.A.y == -10 && f.B.y == -10 && f.C.y == 17);
-    // The medians have no angle marks to switch.
-    f.menEigen4->trigger();
-    EXPECT_FALSE(f.chkWinkel->isEnabled());
-    f.menEigen3->trigger();
-    EXPECT_TRUE(f.chkWinkel->isEnabled());
-    EXPECT_EQ(TitelFarbe(), oliv);
-}
-
-TEST_F(Dreieck2Fenster, BildpunkteJeSchrittUndSchalter)
-{
+    const lektion::TLektion& m = f.Modell();
+    TPaintBox* grafik = f.Zeichnung(0);
+    TPaintBox* status = f.Zeichnung(1);
+    const auto hat = [grafik](TPunkt p, unsigned farbe) {
+        return FarbeNahe(grafik->Abbild(), Pixel(p).x(), Pixel(p).y(), farbe, 2);
+    };
     // Step 0: the black triangle only; one instruction line in the panel's middle.
-    EXPECT_TRUE(Hat({0, -10}, 0x000000));
-    EXPECT_EQ(ZaehleFarbe(f.pntGrafik->Abbild(), violett), 0);
+    EXPECT_TRUE(hat({0, -10}, 0x000000));
+    EXPECT_EQ(ZaehleFarbe(grafik->Abbild(), violett), 0);
     const QRect untereZeile(0, 37, 1003, 10);
-    EXPECT_GT(ZaehleFarbe(f.pntStatus->Abbild(), navy), 200);
-    EXPECT_EQ(ZaehleFarbe(f.pntStatus->Abbild(), navy, untereZeile), 0);
+    EXPECT_GT(ZaehleFarbe(status->Abbild(), navy), 200);
+    EXPECT_EQ(ZaehleFarbe(status->Abbild(), navy, untereZeile), 0);
 
-    // Step 1: h_c on x = -6, its mark right of it above AB, "h!c" at (-4.8, 5.8).
-    Schritte(1);
+    // Step 1: h_c on x = -6, its mark right of it above AB, "h!c" at (-4.8, 5.8);
+    // the real check boxes switch them.
+    f.UpDown(m.Steuer("grpSchritt"))->KlickRechts();
     const QRect marke(440, 336, 24, 20), beschriftung(430, 160, 28, 24);
-    EXPECT_TRUE(Hat({-6, 2}, violett));
-    EXPECT_GT(ZaehleFarbe(f.pntGrafik->Abbild(), violett, marke), 10);
-    EXPECT_GT(ZaehleFarbe(f.pntGrafik->Abbild(), violett, beschriftung), 10);
-    Klicke(f.chkWinkel);
-    EXPECT_EQ(f.chkWinkel->text(), QStringLiteral("ausgeschaltet"));
-    EXPECT_EQ(ZaehleFarbe(f.pntGrafik->Abbild(), violett, marke), 0);
-    EXPECT_GT(ZaehleFarbe(f.pntGrafik->Abbild(), violett, beschriftung), 10);
-    Klicke(f.chkBeschriftung);
-    EXPECT_EQ(ZaehleFarbe(f.pntGrafik->Abbild(), violett, beschriftung), 0);
-    EXPECT_TRUE(Hat({-6, 2}, violett));
-    Klicke(f.chkWinkel);
-    EXPECT_GT(ZaehleFarbe(f.pntGrafik->Abbild(), violett, marke), 10);
-    Schritte(3);
-    EXPECT_GT(ZaehleFarbe(f.pntStatus->Abbild(), navy, untereZeile), 50);
+    EXPECT_TRUE(hat({-6, 2}, violett));
+    EXPECT_GT(ZaehleFarbe(grafik->Abbild(), violett, marke), 10);
+    EXPECT_GT(ZaehleFarbe(grafik->Abbild(), violett, beschriftung), 10);
+    QCheckBox* winkel = f.Kasten(m.Steuer("chkWinkel"));
+    winkel->click();
+    EXPECT_EQ(winkel->text(), QStringLiteral("ausgeschaltet"));
+    EXPECT_EQ(ZaehleFarbe(grafik->Abbild(), violett, marke), 0);
+    EXPECT_GT(ZaehleFarbe(grafik->Abbild(), violett, beschriftung), 10);
+    f.Kasten(m.Steuer("chkBeschriftung"))->click();
+    EXPECT_EQ(ZaehleFarbe(grafik->Abbild(), violett, beschriftung), 0);
+    EXPECT_TRUE(hat({-6, 2}, violett));
+    winkel->click();
+    EXPECT_GT(ZaehleFarbe(grafik->Abbild(), violett, marke), 10);
+    f.Aendere(m.Steuer("grpSchritt"), 4);
+    EXPECT_GT(ZaehleFarbe(status->Abbild(), navy, untereZeile), 50);
+    EXPECT_EQ(f.Steuerelement(m.Steuer("grpSchritt"))->property("title").toString(), QStringLiteral("Schritte (0–4)"));
 
-    // The circumcircle at step 5 of topic 2 and the incircle at step 5 of topic 3
-    // go when the pupil steps back.
-    const TMitte m = Mitten(startDreieck);
-    const auto aufKreis = [](TPunkt mitte, float r, float grad) {
-        const float w = grad * float(M_PI) / 180;
-        return TPunkt{mitte.x + r * std::cos(w), mitte.y + r * std::sin(w)};
-    };
-    const TPunkt umkreis = aufKreis(m.U, Abstand(m.U.x, m.U.y, -6, 14), 250);
-    const TPunkt inkreis = aufKreis(m.I, m.I.y + 10, 300);
-    f.menEigen2->trigger();
-    Schritte(5);
-    EXPECT_TRUE(Hat(umkreis, braun));
-    EXPECT_TRUE(Hat({0, 10}, braun)); // s_AB
-    Schritte(-1);
-    EXPECT_FALSE(Hat(umkreis, braun));
-    f.menEigen3->trigger();
-    Schritte(5);
-    EXPECT_TRUE(Hat(inkreis, oliv));
-    Schritte(-1);
-    EXPECT_FALSE(Hat(inkreis, oliv));
-    EXPECT_GT(ZaehleFarbe(f.pntGrafik->Abbild(), oliv), 300);
-}
-
-// A step painted right after the step before it looks as after the one after it.
-TEST_F(Dreieck2Fenster, BildHaengtNurVomZustandAb)
-{
-    const auto nach = [this](TPaintBox* box, int vorher, int schritt) {
-        f.Schritt = vorher;
-        box->Abbild();
-        f.Schritt = schritt;
-        return box->Abbild();
-    };
-    for (QAction* thema : {f.menEigen1, f.menEigen2, f.menEigen3, f.menEigen4}) {
-        thema->trigger();
-        for (int s = 1; s < f.MaxSchritt; ++s) {
-            SCOPED_TRACE(testing::Message() << thema->text().toStdString() << ", step " << s);
-            EXPECT_TRUE(nach(f.pntGrafik, s - 1, s) == nach(f.pntGrafik, s + 1, s));
-            EXPECT_TRUE(nach(f.pntStatus, s - 1, s) == nach(f.pntStatus, s + 1, s));
-        }
-    }
+    // The circumcircle at step 5 of topic 2 goes when the pupil steps back.
+    const TMitte mitte = Mitten(startDreieck);
+    const float r = Abstand(mitte.U.x, mitte.U.y, -6, 14), w = 250 * float(M_PI) / 180;
+    const TPunkt umkreis{mitte.U.x + r * std::cos(w), mitte.U.y + r * std::sin(w)};
+    f.Menue(1);
+    EXPECT_EQ(f.UpDown(m.Steuer("grpSchritt"))->Max(), 5);
+    f.Aendere(m.Steuer("grpSchritt"), 5);
+    EXPECT_TRUE(hat(umkreis, braun));
+    EXPECT_TRUE(hat({0, 10}, braun)); // s_AB
+    f.UpDown(m.Steuer("grpSchritt"))->KlickLinks();
+    EXPECT_FALSE(hat(umkreis, braun));
+    f.close();
 }

@@ -25,7 +25,7 @@
 #include "draw/ZufallU.h"
 #include "lessons/Dreieck0U.h"
 #include "lessons/Dreieck1U.h"
-#include "lessons/Dreieck2U.h"
+#include "lessons/Dreieck2Modell.h"
 #include "lessons/Dreieck3Modell.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2Modell.h"
@@ -83,18 +83,31 @@ QWidget* GleichschenkeligMitSpitze(int spitze)
 }
 
 // "Besondere Eigenschaften": a topic chosen in the menu, on the start triangle
-// or on the given one, stepped forward to `schritt`.
-QWidget* BesondereEigenschaft(int eigenschaft, int schritt,
-                              const dreieck2::TDreieck& dreieck = dreieck2::startDreieck)
+// or on the given one, stepped forward to `schritt`. The given triangle is
+// drawn by the repeat button: the first seed whose first draw by the topic's
+// rule it is seeds the opening.
+QWidget* BesondereEigenschaft(int eigenschaft, int schritt, std::optional<dreieck2::TDreieck> dreieck = {})
 {
-    auto* f = Oeffne<TfrmDreieck2>();
-    QAction* punkte[] = {f->menEigen1, f->menEigen2, f->menEigen3, f->menEigen4};
-    punkte[eigenschaft - 1]->trigger();
-    f->A = dreieck.A;
-    f->B = dreieck.B;
-    f->C = dreieck.C;
+    auto* f = OeffneModell<dreieck2::TDreieck2>();
+    lektion::TLektion& m = f->Modell();
+    if (dreieck) {
+        unsigned keim = 0;
+        do
+            SetzeZufallsKeim(++keim);
+        while (dreieck2::ZufallsKandidat(eigenschaft) != *dreieck);
+        m.Aktiviere(keim);
+    }
+    f->Menue(eigenschaft - 1);
+    const int schritte = m.Steuer("grpSchritt");
+    if (dreieck) {
+        for (int i = 0; i < dreieck2::schritteJeEigenschaft[eigenschaft]; ++i)
+            f->UpDown(schritte)->KlickRechts();
+        f->Knopf(m.Steuer("grpWH"))->click();
+        if (f->Modell<dreieck2::TDreieck2>().zustand.Dreieck() != *dreieck)
+            qFatal("Besondere Eigenschaften: the seed gives another triangle");
+    }
     for (int i = 0; i < schritt; ++i)
-        f->UpDown->KlickRechts();
+        f->UpDown(schritte)->KlickRechts();
     return f;
 }
 
@@ -251,16 +264,16 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck1-SsW-zwei-Schritt4", [] { return Konstruktion(4, 2, 4, 7); }},
         {"Dreieck1-SsW-zwei-Schritt6", [] { return Konstruktion(4, 2, 6, 7); }},
 
-        {"Dreieck2", [] { return Oeffne<TfrmDreieck2>(); }},
+        {"Dreieck2", [] { return OeffneModell<dreieck2::TDreieck2>(); }},
         {"Dreieck2-Hoehen-Schritt4", [] { return BesondereEigenschaft(1, 4); }},
         {"Dreieck2-Seitensymmetralen-Schritt5", [] { return BesondereEigenschaft(2, 5); }},
         {"Dreieck2-Winkelsymmetralen-Schritt5", [] { return BesondereEigenschaft(3, 5); }},
         {"Dreieck2-Schwerlinien-Schritt4", [] { return BesondereEigenschaft(4, 4); }},
         // Obtuse at A and at B: the sides and heights prolonged past the feet outside.
-        {"Dreieck2-Hoehen-StumpfBeiA", [] { return BesondereEigenschaft(1, 4, {{-8, -12}, {14, -12}, {-12, 14}}); }},
-        {"Dreieck2-Hoehen-StumpfBeiB", [] { return BesondereEigenschaft(1, 4, {{-14, -12}, {8, -12}, {12, 14}}); }},
+        {"Dreieck2-Hoehen-StumpfBeiA", [] { return BesondereEigenschaft(1, 4, dreieck2::TDreieck{{-8, -12}, {14, -12}, {-12, 14}}); }},
+        {"Dreieck2-Hoehen-StumpfBeiB", [] { return BesondereEigenschaft(1, 4, dreieck2::TDreieck{{-14, -12}, {8, -12}, {12, 14}}); }},
         // H 6.75 below AB: the heights from B and C are prolonged to H and past it.
-        {"Dreieck2-Hoehen-TiefesH", [] { return BesondereEigenschaft(1, 4, {{-8, -10}, {14, -10}, {-13, 10}}); }},
+        {"Dreieck2-Hoehen-TiefesH", [] { return BesondereEigenschaft(1, 4, dreieck2::TDreieck{{-8, -10}, {14, -10}, {-13, 10}}); }},
 
         {"Dreieck3", [] { return OeffneModell<dreieck3::TDreieck3>(); }},
         {"Dreieck3-AlleLinien-Euler", [] {
