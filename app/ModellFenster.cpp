@@ -194,14 +194,27 @@ void TModellFenster::baueEingabe(TGebaut& g, int index, const lektion::TSteuer& 
         auto* leiste = new TBildlaufleiste(grp, Q(s.innen), 0, s.max, 0, 10);
         leiste->Einheit = QtText(s.einheit);
         g.leiste = leiste;
+        if (s.feld.breite > 0) {
+            baueFeld(g, index, grp, Q(s.feld), s.stellen);
+            // Beside a scroll bar the field's value is taken when the entry is finished.
+            connect(g.feld, &QLineEdit::editingFinished, this, [this, index] {
+                modell_->Fertig(index);
+                Abgleichen();
+            });
+        }
         g.label = NeuesLabel(grp, QRect(2, s.ort.hoehe - 2 - s.labelHoehe, s.ort.breite - 4, s.labelHoehe), QString(),
                              16, true, clBlack);
         connect(leiste, &QScrollBar::valueChanged, this, [this, index](int wert) { Aendere(index, wert); });
         return;
     }
+    baueFeld(g, index, grp, Q(s.innen), s.stellen);
+}
+
+void TModellFenster::baueFeld(TGebaut& g, int index, QWidget* grp, QRect ort, int stellen)
+{
     g.feld = new QLineEdit(grp);
-    g.feld->setGeometry(Q(s.innen));
-    g.feld->setValidator(new TZiffernFilter(s.stellen, g.feld));
+    g.feld->setGeometry(ort);
+    g.feld->setValidator(new TZiffernFilter(stellen, g.feld));
     g.feld->setFocusPolicy(Qt::StrongFocus);
     // Every change, typed or pasted; the model's corrections come back silently.
     connect(g.feld, &QLineEdit::textChanged, this, [this, index](const QString& text) {
@@ -298,11 +311,15 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
         const QSignalBlocker leiseLeiste(g.leiste);
         g.leiste->setValue(z.wert);
         g.label->setText(QtText(z.text));
+        g.leiste->setVisible(z.innenSichtbar);
+        if (g.feld)
+            g.feld->setVisible(z.innenSichtbar);
     }
     // Set only when it differs: the cursor stays where the pupil types.
-    if (g.feld && (alleNeu || g.feld->text() != QtText(z.text))) {
+    const QString feldText = QtText(g.leiste ? z.feldText : z.text);
+    if (g.feld && (alleNeu || g.feld->text() != feldText)) {
         const QSignalBlocker leiseFeld(g.feld);
-        g.feld->setText(QtText(z.text));
+        g.feld->setText(feldText);
     }
     if (g.panel) {
         g.panel->SetzeCaption(QtText(z.text));

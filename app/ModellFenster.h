@@ -61,7 +61,7 @@ private:
         QPushButton* knopf = nullptr;
         QScrollBar* leiste = nullptr;
         QLabel* label = nullptr; // the scroll bar's
-        QLineEdit* feld = nullptr;
+        QLineEdit* feld = nullptr; // on its own or beside the scroll bar
         TPanel* panel = nullptr;
         QCheckBox* kasten = nullptr;
     };
@@ -70,6 +70,7 @@ private:
     TGebaut baueSteuer(int index, const lektion::TSteuer& s);
     void baueEingabe(TGebaut& g, int index, const lektion::TSteuer& s);
     void baueSchalter(TGebaut& g, int index, const lektion::TSteuer& s);
+    void baueFeld(TGebaut& g, int index, QWidget* grp, QRect ort, int stellen);
     // The group or panel named in a layout's `in`; the client area for none.
     QWidget* Behaelter(const std::string& name) const;
     void zeigeSteuer(int index, bool alleNeu);

@@ -13,14 +13,14 @@
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
-#include "lessons/Winkel2U.h"
+#include "lessons/Winkel2Modell.h"
 #include "lessons/Winkel3U.h"
 
 struct TProgramm {
     // The windows live as long as the program.
     TfrmStart frmStart;
     TModellFenster frmWinkel1{std::make_unique<winkel1::TWinkel1>()};
-    TfrmWinkel2 frmWinkel2;
+    TModellFenster frmWinkel2{std::make_unique<winkel2::TWinkel2>()};
     TfrmWinkel3 frmWinkel3;
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
     TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};

@@ -3,7 +3,7 @@
 #include "Messen.h"
 #include "app/ModellFenster.h"
 #include "lessons/Winkel1Modell.h"
-#include "lessons/Winkel2U.h"
+#include "lessons/Winkel2Modell.h"
 #include "lessons/Winkel3U.h"
 
 #include <QAction>
@@ -41,13 +41,14 @@ void Winkel1Rechts(benchmark::State& state)
 
 void Winkel2Schritt6(benchmark::State& state)
 {
-    TfrmWinkel2 fenster;
+    TModellFenster fenster(std::make_unique<winkel2::TWinkel2>());
     fenster.show();
     QApplication::processEvents();
+    TUpDown* schritte = fenster.UpDown(fenster.Modell().Steuer("grpSchritt"));
     for (int i = 0; i < 6; ++i)
-        fenster.UpDown->KlickRechts();
-    Erreicht(state, fenster.Schritt == 6, "not at step 6");
-    MissNeuzeichnen(state, fenster.pntGrafik);
+        schritte->KlickRechts();
+    Erreicht(state, fenster.Modell<winkel2::TWinkel2>().zustand.Schritt == 6, "not at step 6");
+    MissNeuzeichnen(state, fenster.Zeichnung(0));
 }
 
 void Winkel3Links(benchmark::State& state)

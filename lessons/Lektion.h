@@ -79,6 +79,7 @@ struct TSteuer {
     std::string in{};                   // the group or panel it lies in; empty: the client area
     std::string zugName{};              // what a screen reader calls it, where its caption does not say
     std::string zugBeschreibung{};      // what a screen reader adds ("für Dreieck 1")
+    TRechteck feld{};                   // a scroll bar's edit field beside it in its group; none if empty
 };
 
 struct TLayout {
@@ -101,6 +102,8 @@ struct TSteuerZustand {
     std::optional<std::string> titel{}; // a group's new caption; none: it keeps the one it has
     std::optional<TRechteck> ort{};     // where the control moves to; none: it stays
     int max = -1;            // a step group's last step, where it differs from the layout's
+    std::string feldText{};        // the text of a scroll bar's edit field
+    bool innenSichtbar = true;     // a scroll bar and its field, which may hide while their group and label show
     bool operator==(const TSteuerZustand&) const = default;
 };
 
@@ -125,6 +128,8 @@ public:
     virtual void Geaendert(int steuer, int wert) = 0;
     // The text the pupil typed into an edit field.
     virtual void Text(int, const std::string&) {}
+    // The entry in a scroll bar's edit field is finished: Return, Tab or leaving it.
+    virtual void Fertig(int) {}
     // One of the layout's menu items was chosen.
     virtual void Menue(int) {}
 

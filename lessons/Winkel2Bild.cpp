@@ -73,12 +73,12 @@ TBild Winkel2Bild(int schritt, int art, int winkelEins, int winkelZwei, float sc
         return TStrecke{s, ende, 2, farbe, linieVoll};
     };
     const auto sehne = [r](TWeltPunkt s, int von, int bis) {
-        return TStrecke{Polar(s, float(von), r), Polar(s, float(bis), r), 3, farbeHimbeer, linieVoll};
+        return TStrecke{Polar(s, float(von), r), Polar(s, float(bis), r), 3, palette::himbeer, linieVoll};
     };
 
     TBild b;
-    b << schenkel(eins.s, eins.fest, farbeMeergruen) << schenkel(eins.s, eins.frei, farbeMeergruen)
-      << schenkel(zwei.s, zwei.fest, farbeViolett) << schenkel(zwei.s, zwei.frei, farbeViolett);
+    b << schenkel(eins.s, eins.fest, palette::meergruen) << schenkel(eins.s, eins.frei, palette::meergruen)
+      << schenkel(zwei.s, zwei.fest, palette::violett) << schenkel(zwei.s, zwei.frei, palette::violett);
     // 1: the arc about angle 1's vertex, ten degrees beyond each leg.
     if (schritt >= 1)
         b << TBogen{eins.s, r, -10.0f, float(winkelEins + 10), 1, clBlack};
@@ -98,7 +98,7 @@ TBild Winkel2Bild(int schritt, int art, int winkelEins, int winkelZwei, float sc
     if (schritt >= 4)
         b << sehne(zwei.s, winkelZwei, ergebnis);
     if (schritt >= 5)
-        b << schenkel(zwei.s, Polar(zwei.s, float(ergebnis), schenkelRadius), farbeMeergruen);
+        b << schenkel(zwei.s, Polar(zwei.s, float(ergebnis), schenkelRadius), palette::meergruen);
 
     // 6: the result angle and its size. A difference of 0° has no arc: equal
     // rays would make the canvas draw a whole circle. The first vertex name
@@ -106,10 +106,10 @@ TBild Winkel2Bild(int schritt, int art, int winkelEins, int winkelZwei, float sc
     TSchrift mass;
     if (schritt == 6) {
         if (ergebnis != 0)
-            b << TBogen{zwei.s, 0.9f * schenkelRadius, 0.0f, float(ergebnis), 2, farbeBraun};
+            b << TBogen{zwei.s, 0.9f * schenkelRadius, 0.0f, float(ergebnis), 2, palette::braun};
         const TWeltPunkt ort = Polar(zwei.s, float(ergebnis) / 2.0f, 1.05f * schenkelRadius);
-        b << TText{TTextArt::Zentriert, std::to_string(ergebnis) + "°", ort, farbeBraun, 14, true};
-        mass = {"Arial", 14, true, farbeBraun};
+        b << TText{TTextArt::Zentriert, std::to_string(ergebnis) + "°", ort, palette::braun, 14, true};
+        mass = {"Arial", 14, true, palette::braun};
     }
     b << TText{TTextArt::Zentriert, "S", {9.5f, 0.0f}, clBlack, 12, true, clBlack, mass}
       << TText{TTextArt::Zentriert, "S", {-10.5f, 0.0f}, clBlack, 12, true};

@@ -6,15 +6,19 @@
 #include "TestHilfen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "draw/SchriftU.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Winkel1Modell.h"
+#include "lessons/Winkel2Modell.h"
 #include "lessons/Symmetrie2Modell.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -159,4 +163,53 @@ TEST(ModellFenster, UpDownWartetInSeinerGruppe)
         QTest::mouseClick(w.Zeichnung(0), Qt::LeftButton, {}, p);
     EXPECT_TRUE(w.UpDown(schritte)->isEnabled());
     EXPECT_FALSE(w.UpDown(w.Modell().Steuer("grpSchritt2"))->isEnabled());
+}
+
+// A scroll bar with an edit field in its group, with "Übertragung von Winkeln":
+// the entry is taken when finished, the inputs hide under their label, Tab
+// runs through both groups, and a size at the drawing's edge is shown whole.
+TEST(ModellFensterLeisteMitFeld, FertigeEingabeVerbergenUndTab)
+{
+    SetzeMeldungsHaken([](const QString& text) { ADD_FAILURE() << text.toStdString(); });
+    TModellFenster w(std::make_unique<winkel2::TWinkel2>());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QScrollBar* leiste2 = w.Leiste(1);
+    QLineEdit* feld2 = w.Feld(1);
+    EXPECT_EQ(feld2->geometry(), QRect(180, 25, 60, 27));
+    feld2->setFocus();
+    feld2->selectAll();
+    QTest::keyClicks(feld2, QStringLiteral("1-a0 05"));
+    EXPECT_EQ(feld2->text(), QStringLiteral("100"));
+    EXPECT_EQ(leiste2->value(), 40);
+    QTest::keyClick(feld2, Qt::Key_Tab); // finishes and goes on
+    EXPECT_EQ(leiste2->value(), 100);
+    QWidget* folge[] = {w.Leiste(2), w.Feld(2)};
+    for (QWidget* naechstes : folge) {
+        EXPECT_EQ(QApplication::focusWidget(), naechstes);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown); // the field's and scroll bar's own key
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(w.Feld(2)->text(), QStringLiteral("35"));
+    EXPECT_EQ(w.Modell<winkel2::TWinkel2>().zustand.Schritt, 0);
+
+    w.Leiste(2)->setValue(320); // the sum is a full turn
+    w.UpDown(3)->KlickRechts();
+    EXPECT_FALSE(leiste2->isVisible() || feld2->isVisible());
+    EXPECT_TRUE(w.Steuerelement(1)->isVisible());
+    for (int i = 0; i < 5; ++i)
+        w.UpDown(3)->KlickRechts();
+    EXPECT_TRUE(leiste2->isVisible() && feld2->isVisible());
+    // "360°" belongs 0.55 units inside the left edge, less than half its width:
+    // it is moved inward and shown whole.
+    const QImage sechs = w.Zeichnung(0)->Abbild();
+    QImage allein = testhilfen::WeissesBild(200, 100);
+    QPainter maler(&allein);
+    Leinwand lw(&maler);
+    lw.pinsel.stil = bsClear;
+    SchreibeText(lw, QStringLiteral("360°"), 50, 30, 14, true, palette::braun);
+    EXPECT_EQ(testhilfen::ZaehleFarbe(sechs, palette::braun, QRect(0, 200, 45, 80)),
+              testhilfen::ZaehleFarbe(allein, palette::braun));
+    EXPECT_GT(testhilfen::ZaehleFarbe(sechs, palette::braun, QRect(0, 200, 3, 80)), 0);
+    SetzeMeldungsHaken({});
 }

@@ -132,7 +132,7 @@ const Fenster fenster[] = {
          EXPECT_FLOAT_EQ(p.frmWinkel1.Modell<winkel1::TWinkel1>().zustand.winkel2, 90.0f);
          EXPECT_TRUE(p.frmWinkel1.Panel(2)->Caption().startsWith(QStringLiteral("90°")));
      }},
-    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.grpArt->Knopf(0); }, nullptr},
+    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Radiogruppe(0)->Knopf(0); }, nullptr},
     {"menParall", 1, 2, [](TProgramm& p) -> QWidget* { return p.frmWinkel3.pntGrafik1; },
      [](TProgramm& p) { // the lower end of each line 30 pixels to the right
          TfrmWinkel3& f = p.frmWinkel3;
@@ -173,7 +173,7 @@ const Fenster fenster[] = {
      }},
     {"menInformation", 4, -1, [](TProgramm&) -> QWidget* { return nullptr; }, nullptr},
     // Opened again: the keys start at the first control, not where they were left.
-    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.grpArt->Knopf(0); }, nullptr},
+    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Radiogruppe(0)->Knopf(0); }, nullptr},
 };
 
 void Durchlaufe(TProgramm& p, const Fenster& z, QDialog* f)
@@ -265,11 +265,11 @@ TEST(Tastatur, DasGanzeProgrammMitTastenAllein)
 TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
 {
     TModellFenster winkel1(std::make_unique<winkel1::TWinkel1>());
-    TfrmWinkel2 winkel2;
+    TModellFenster winkel2(std::make_unique<winkel2::TWinkel2>());
     TfrmDreieck0 dreieck0;
     TModellFenster eigenschaften(std::make_unique<dreieck2::TDreieck2>());
     const std::pair<QWidget*, QWidget*> faelle[] = {
-        {&winkel2, winkel2.UpDown},        {&winkel2, winkel2.grpArt->Knopf(0)},
+        {&winkel2, winkel2.UpDown(3)},     {&winkel2, winkel2.Radiogruppe(0)->Knopf(0)},
         {&winkel1, winkel1.Leiste(0)},     {&winkel1, winkel1.Feld(1)},
         {&winkel1, winkel1.Zeichnung(1)},    {&dreieck0, dreieck0.findChild<QPushButton*>()},
         {&eigenschaften, eigenschaften.Kasten(eigenschaften.Modell().Steuer("chkWinkel"))},

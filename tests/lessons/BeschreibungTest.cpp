@@ -5,7 +5,7 @@
 #include "lessons/Dreieck2Bild.h"
 #include "lessons/Symmetrie1Bild.h"
 #include "lessons/Winkel1Bild.h"
-#include "lessons/Winkel2U.h"
+#include "lessons/Winkel2Bild.h"
 #include "lessons/Winkel3U.h"
 #include "draw/Primitive.h"
 

@@ -6,9 +6,9 @@
 // through its controls:
 //
 //     {"Winkel2-Schritt3", [] {
-//          auto* f = Oeffne<TfrmWinkel2>();
+//          auto* f = OeffneModell<winkel2::TWinkel2>();
 //          for (int i = 0; i < 3; ++i)
-//              f->UpDown1()->KlickRechts();    // whatever accessor the lesson offers
+//              f->UpDown(f->Modell().Steuer("grpSchritt"))->KlickRechts();
 //          return f;
 //      }},
 //
@@ -30,7 +30,7 @@
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
-#include "lessons/Winkel2U.h"
+#include "lessons/Winkel2Modell.h"
 #include "lessons/Winkel3U.h"
 
 #include <QAction>
@@ -56,6 +56,17 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
         Klicke(zeichnung, QPoint(px, py));
     }
     for (int i = 0; i < schritt; ++i)
+        f->UpDown(m.Steuer("grpSchritt"))->KlickRechts();
+    return f;
+}
+
+// "Übertragung von Winkeln" with angle 1 set by its scroll bar, stepped to the end.
+QWidget* UebertragenBisSchritt6(int winkelEins)
+{
+    auto* f = OeffneModell<winkel2::TWinkel2>();
+    const lektion::TLektion& m = f->Modell();
+    f->Leiste(m.Steuer("grpWinkel1"))->setValue(winkelEins);
+    for (int i = 0; i < 6; ++i)
         f->UpDown(m.Steuer("grpSchritt"))->KlickRechts();
     return f;
 }
@@ -203,21 +214,11 @@ const std::vector<Zustand>& Zustaende()
          },
          true},
 
-        {"Winkel2", [] { return Oeffne<TfrmWinkel2>(); }},
-        {"Winkel2-Addition-Schritt6", [] {
-             auto* f = Oeffne<TfrmWinkel2>();
-             for (int i = 0; i < 6; ++i)
-                 f->UpDown->KlickRechts();
-             return f;
-         }},
+        {"Winkel2", [] { return OeffneModell<winkel2::TWinkel2>(); }},
+        {"Winkel2-Addition-Schritt6", [] { return UebertragenBisSchritt6(25); }},
 
-        {"Winkel2-Vollwinkel-Schritt6", [] {
-             auto* f = Oeffne<TfrmWinkel2>();
-             f->scrWinkel1->setValue(320); // with angle 2 at 40 the sum is a full turn
-             for (int i = 0; i < 6; ++i)
-                 f->UpDown->KlickRechts();
-             return f;
-         }},
+        {"Winkel2-Vollwinkel-Schritt6", // with angle 2 at 40 the sum is a full turn
+         [] { return UebertragenBisSchritt6(320); }},
 
         {"Winkel3", [] { return Oeffne<TfrmWinkel3>(); }},
         {"Winkel3-Modus2-Schritt3", [] {
