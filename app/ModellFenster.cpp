@@ -3,11 +3,11 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/Zeichne.h"
+#include "draw/ZufallU.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <chrono>
 
 namespace {
 
@@ -30,23 +30,22 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
     const lektion::TLayout& layout = modell_->Layout();
     bereiche_.resize(layout.bereiche.size());
     bilder_.resize(layout.bereiche.size());
-    // The drawings on the client area first; a drawing in a group or panel
-    // right after that control, before the controls placed in it.
+    // The drawings on the client area first; a drawing in a group or panel,
+    // or placed after a control, right after that control, before the
+    // controls placed in it.
     for (std::size_t i = 0; i < layout.bereiche.size(); ++i)
-        if (layout.bereiche[i].in.empty())
+        if (layout.bereiche[i].in.empty() && layout.bereiche[i].nach.empty())
             baueBereich(int(i), layout.bereiche[i]);
     for (std::size_t i = 0; i < layout.steuer.size(); ++i) {
+        const std::string& name = layout.steuer[i].name;
         steuer_.push_back(baueSteuer(int(i), layout.steuer[i]));
-        behaelter_[layout.steuer[i].name] = steuer_.back().grp;
+        behaelter_[name] = steuer_.back().grp;
         for (std::size_t j = 0; j < layout.bereiche.size(); ++j)
-            if (layout.bereiche[j].in == layout.steuer[i].name)
+            if (layout.bereiche[j].in == name || layout.bereiche[j].nach == name)
                 baueBereich(int(j), layout.bereiche[j]);
     }
     for (std::size_t i = 0; i < layout.menue.size(); ++i)
-        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) {
-            modell_->Menue(int(i));
-            Abgleichen();
-        });
+        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) { Menue(int(i)); });
 }
 
 TModellFenster::~TModellFenster() = default;
@@ -66,6 +65,10 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
     }
     if (b.bevel.breite > 0)
         w.bevGrafik = NeuerBevel(Q(b.bevel));
+    if (b.grafik.breite <= 0) {
+        bereiche_[std::size_t(index)] = w;
+        return;
+    }
     TPaintBox* box = w.pntGrafik = new TPaintBox(Behaelter(b.in), Q(b.grafik));
     box->setAccessibleName(QtText(b.zugName));
     box->ImBild = b.imBild;
@@ -75,13 +78,23 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         w.pnlStatus = NeuesPanel(Q(b.status));
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
     }
-    const TWeltRechteck welt = b.welt;
-    const bool gitter = b.gitter;
     // Painting only draws the picture the model gave last.
-    box->OnPaint = [this, box, index, welt, gitter] {
-        BeginneZeichnung(box->Canvas, box->width(), box->height(), welt, gitter);
+    box->OnPaint = [this, box, index, b] {
+        const int breite = b.weltBreite > 0 ? b.weltBreite : box->width();
+        const int hoehe = b.weltHoehe > 0 ? b.weltHoehe : box->height();
+        if (!b.grund) {
+            SetzeWeltfenster(breite, hoehe, b.welt);
+        } else {
+            // White also beyond the pixels the world window spans.
+            if (breite < box->width() || hoehe < box->height()) {
+                box->Canvas.pinsel = {clWhite, bsSolid};
+                box->Canvas.FillRect(0, 0, box->width(), box->height());
+            }
+            BeginneZeichnung(box->Canvas, breite, hoehe, b.welt, b.gitter);
+        }
         Zeichne(box->Canvas, bilder_[std::size_t(index)]);
     };
+    const TWeltRechteck welt = b.welt;
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
     if (b.zeiger) {
         // The pointer in the area's own world units, whatever was painted last.
@@ -205,8 +218,8 @@ void TModellFenster::baueEingabe(TGebaut& g, int index, const lektion::TSteuer& 
 
 void TModellFenster::FormActivate()
 {
-    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
-    modell_->Aktiviere(unsigned(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt).count()));
+    // Seeded as Randomize() would, so that a run with a fixed clock repeats.
+    modell_->Aktiviere(unsigned(UhrKeim()));
     Abgleichen(true);
     // A window closed in the middle of a drag opens with the pointer free.
     const std::vector<lektion::TBereich>& bereiche = modell_->Layout().bereiche;
@@ -249,6 +262,12 @@ void TModellFenster::Aendere(int steuer, int wert)
     Abgleichen();
 }
 
+void TModellFenster::Menue(int punkt)
+{
+    modell_->Menue(punkt);
+    Abgleichen();
+}
+
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)
 {
     const lektion::TSteuerZustand z = modell_->Steuerzustand(index);
@@ -257,6 +276,10 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     if (g.radio)
         g.radio->SetzeItemIndex(z.wert);
     if (g.schritte.UpDown) {
+        if (!z.text.empty())
+            g.schritte.grp->setTitle(QtText(z.text));
+        if (z.max)
+            g.schritte.UpDown->SetzeMax(*z.max);
         g.schritte.UpDown->SetzePosition(z.wert);
         g.schritte.UpDown->setEnabled(z.upDownAktiv);
         ZeigeSchritt(g.schritte, z.wert);
@@ -295,6 +318,8 @@ void TModellFenster::Abgleichen(bool alleNeu)
         }
         if (w.lblStatus)
             w.lblStatus->setText(QtText(modell_->Anweisung(int(i))));
+        if (!w.pntGrafik)
+            continue;
         TBild bild = modell_->Bild(int(i));
         if (alleNeu || !(bild == bilder_[i])) {
             bilder_[i] = std::move(bild);

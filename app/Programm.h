@@ -6,7 +6,7 @@
 #include "app/InformationU.h"
 #include "app/ModellFenster.h"
 #include "app/StartU.h"
-#include "lessons/Dreieck0U.h"
+#include "lessons/Dreieck0Modell.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
@@ -26,7 +26,7 @@ struct TProgramm {
     TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};
     TfrmDreieck1 frmDreieck1;
     TfrmDreieck2 frmDreieck2;
-    TfrmDreieck0 frmDreieck0;
+    TModellFenster frmDreieck0{std::make_unique<dreieck0::TDreieck0>()};
     TfrmDreieck3 frmDreieck3;
     TfrmInformation frmInformation;
 

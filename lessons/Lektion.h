@@ -23,7 +23,8 @@ struct TRechteck {
 };
 
 // A drawing area with the title panel above it and the instruction panel
-// below it, each panel with its label.
+// below it, each panel with its label. An area without a drawing's width is a
+// title panel only.
 struct TBereich {
     std::string name;    // the paint box's name in the lesson ("pntGrafik")
     std::string zugName; // what a screen reader calls the drawing
@@ -37,6 +38,12 @@ struct TBereich {
     std::string in{};     // that control's name; empty: the client area
     bool alsText = false; // read as a text (an instruction, a legend), not as a drawing
     bool imBild = true;   // copied, saved and printed as the window's picture
+    // A drawing on the client area built right after this control, where the
+    // order of a screen reader's walk asks for it; empty: before all controls.
+    std::string nach{};
+    // The pixels from the top-left the world window spans; 0: all of them.
+    int weltBreite = 0, weltHoehe = 0;
+    bool grund = true; // a white ground under the picture; false: the panel's face shows
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -92,9 +99,10 @@ struct TSteuerZustand {
     bool aktiv = true;   // enabled (a group: everything in it)
     bool sichtbar = true;
     bool knopfAktiv = false; // the button of a button group
-    std::string text{};      // an edit field's text, a scroll bar's label, a panel's caption
+    std::string text{};      // an edit field's text, a scroll bar's label, a panel's or step group's caption
     bool upDownAktiv = true; // the up-down control of a step group, which may wait while its group shows
     std::optional<TFarbe> farbe{}; // a panel's caption colour, where it differs from the layout's
+    std::optional<int> max{};      // a step group's last step, where it differs from the layout's
     bool operator==(const TSteuerZustand&) const = default;
 };
 

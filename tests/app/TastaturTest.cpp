@@ -265,7 +265,7 @@ TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
 {
     TModellFenster winkel1(std::make_unique<winkel1::TWinkel1>());
     TfrmWinkel2 winkel2;
-    TfrmDreieck0 dreieck0;
+    TModellFenster dreieck0(std::make_unique<dreieck0::TDreieck0>());
     TfrmDreieck2 dreieck2;
     const std::pair<QWidget*, QWidget*> faelle[] = {
         {&winkel2, winkel2.UpDown},        {&winkel2, winkel2.grpArt->Knopf(0)},

@@ -23,7 +23,7 @@
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
-#include "lessons/Dreieck0U.h"
+#include "lessons/Dreieck0Modell.h"
 #include "lessons/Dreieck1U.h"
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
@@ -61,11 +61,11 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
 }
 
 // "Einteilung der Dreiecke" with three triangles of a fixed seed, by sides or by angles.
-QWidget* DreieckeMitKeim(bool nachWinkeln)
+TModellFenster* DreieckeMitKeim(bool nachWinkeln)
 {
-    auto* f = Oeffne<TfrmDreieck0>();
+    auto* f = OeffneModell<dreieck0::TDreieck0>();
     SetzeZufallsKeim(2024);
-    (nachWinkeln ? f->menWinkel : f->menSeiten)->trigger();
+    f->Menue(nachWinkeln ? 1 : 0);
     return f;
 }
 
@@ -73,12 +73,12 @@ QWidget* DreieckeMitKeim(bool nachWinkeln)
 // whose apex is `spitze`.
 QWidget* GleichschenkeligMitSpitze(int spitze)
 {
-    auto* f = static_cast<TfrmDreieck0*>(DreieckeMitKeim(false));
+    TModellFenster* f = DreieckeMitKeim(false);
     std::uint64_t keim = 1;
     do {
         SetzeZufallsKeim(keim++);
-        f->btnGrafik2->click();
-    } while (f->Spitze != spitze);
+        f->Aendere(f->Modell().Steuer("btnGrafik2"), 0);
+    } while (f->Modell<dreieck0::TDreieck0>().zustand.Spitze != spitze);
     return f;
 }
 
@@ -232,7 +232,7 @@ const std::vector<Zustand>& Zustaende()
              return f;
          }},
 
-        {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
+        {"Dreieck0", [] { return OeffneModell<dreieck0::TDreieck0>(); }},
         {"Dreieck0-Seiten", [] { return DreieckeMitKeim(false); }},
         {"Dreieck0-Winkel", [] { return DreieckeMitKeim(true); }},
         {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeC); }},
