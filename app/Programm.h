@@ -7,7 +7,7 @@
 #include "app/ModellFenster.h"
 #include "app/StartU.h"
 #include "lessons/Dreieck0Modell.h"
-#include "lessons/Dreieck1U.h"
+#include "lessons/Dreieck1Modell.h"
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
 #include "lessons/Symmetrie1Modell.h"
@@ -24,7 +24,7 @@ struct TProgramm {
     TfrmWinkel3 frmWinkel3;
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
     TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};
-    TfrmDreieck1 frmDreieck1;
+    TModellFenster frmDreieck1{std::make_unique<dreieck1::TDreieck1>()};
     TfrmDreieck2 frmDreieck2;
     TModellFenster frmDreieck0{std::make_unique<dreieck0::TDreieck0>()};
     TfrmDreieck3 frmDreieck3;

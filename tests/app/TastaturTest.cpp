@@ -158,7 +158,7 @@ const Fenster fenster[] = {
      }},
     {"menDreieck0", 3, 0, [](TProgramm& p) -> QWidget* { return p.frmDreieck0.findChildren<QPushButton*>().value(0); },
      nullptr},
-    {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown; }, nullptr},
+    {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown(0); }, nullptr},
     {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.UpDown; }, nullptr},
     {"menDreieck3", 3, 3, [](TProgramm& p) -> QWidget* { return p.frmDreieck3.pntGrafik; },
      [](TProgramm& p) { // "Schnittpunkte", then vertex A by (5, 3) units

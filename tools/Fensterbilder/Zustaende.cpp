@@ -24,7 +24,7 @@
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
 #include "lessons/Dreieck0Modell.h"
-#include "lessons/Dreieck1U.h"
+#include "lessons/Dreieck1Modell.h"
 #include "lessons/Dreieck2U.h"
 #include "lessons/Dreieck3U.h"
 #include "lessons/Symmetrie1Modell.h"
@@ -138,17 +138,15 @@ QWidget* ThalesBeiWinkel(int winkel)
 // `satz` (1 SSS ... 4 SsW) with one or two solutions, stepped forward to `schritt`.
 QWidget* Konstruktion(int satz, int loesungen, int schritt, std::uint64_t keim)
 {
-    auto* f = Oeffne<TfrmDreieck1>();
+    auto* f = OeffneModell<dreieck1::TDreieck1>();
     if (loesungen == 2) {
-        f->menSatz4->trigger();
-        f->grpLoesungen->SetzeItemIndex(1);
-        f->grpLoesungenClick();
+        f->Menue(dreieck1::satzSsW - 1);
+        f->Aendere(f->Modell().Steuer("grpLoesungen"), 1);
     }
-    QAction* punkte[] = {f->menSatz1, f->menSatz2, f->menSatz3, f->menSatz4};
     SetzeZufallsKeim(keim);
-    punkte[satz - 1]->trigger();
+    f->Menue(satz - 1);
     for (int i = 0; i < schritt; ++i)
-        f->UpDown->KlickRechts();
+        f->UpDown(f->Modell().Steuer("grpSchritt"))->KlickRechts();
     Verarbeite();
     return f;
 }
@@ -239,7 +237,7 @@ const std::vector<Zustand>& Zustaende()
         {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeB); }},
         {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeA); }},
 
-        {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
+        {"Dreieck1", [] { return OeffneModell<dreieck1::TDreieck1>(); }},
         {"Dreieck1-Skizze", [] { return Konstruktion(1, 1, 0, 1); }},
         {"Dreieck1-SSS-Schritt5", [] { return Konstruktion(1, 1, 5, 1); }},
         {"Dreieck1-WSW-Schritt5", [] { return Konstruktion(2, 1, 5, 2); }},
