@@ -3,6 +3,7 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "draw/Zeichne.h"
+#include "draw/ZufallU.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -31,16 +32,18 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
     const lektion::TLayout& layout = modell_->Layout();
     bereiche_.resize(layout.bereiche.size());
     bilder_.resize(layout.bereiche.size());
-    // The drawings on the client area first; a drawing in a group or panel
-    // right after that control, before the controls placed in it.
+    // The drawings on the client area first; a drawing in a group or panel,
+    // or placed after a control, right after that control, before the
+    // controls placed in it.
     for (std::size_t i = 0; i < layout.bereiche.size(); ++i)
-        if (layout.bereiche[i].in.empty())
+        if (layout.bereiche[i].in.empty() && layout.bereiche[i].nach.empty())
             baueBereich(int(i), layout.bereiche[i]);
     for (std::size_t i = 0; i < layout.steuer.size(); ++i) {
+        const std::string& name = layout.steuer[i].name;
         steuer_.push_back(baueSteuer(int(i), layout.steuer[i]));
-        behaelter_[layout.steuer[i].name] = steuer_.back().grp;
+        behaelter_[name] = steuer_.back().grp;
         for (std::size_t j = 0; j < layout.bereiche.size(); ++j)
-            if (layout.bereiche[j].in == layout.steuer[i].name)
+            if (layout.bereiche[j].in == name || layout.bereiche[j].nach == name)
                 baueBereich(int(j), layout.bereiche[j]);
     }
     const auto schritte = [](const lektion::TSteuer& s) { return s.art == lektion::TArt::Schritte; };
@@ -67,6 +70,10 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
     }
     if (b.bevel.breite > 0)
         w.bevGrafik = NeuerBevel(Q(b.bevel));
+    if (b.grafik.breite <= 0) {
+        bereiche_[std::size_t(index)] = w;
+        return;
+    }
     TPaintBox* box = w.pntGrafik = new TPaintBox(Behaelter(b.in), Q(b.grafik));
     box->setAccessibleName(QtText(b.zugName));
     box->ImBild = b.imBild;
@@ -76,19 +83,23 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         w.pnlStatus = NeuesPanel(Q(b.status));
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
     }
-    const TWeltRechteck welt = b.welt;
-    const bool gitter = b.gitter, grund = b.grund;
-    const int weltBreite = b.weltBreite, weltHoehe = b.weltHoehe;
     // Painting only draws the picture the model gave last.
-    box->OnPaint = [this, box, index, welt, gitter, grund, weltBreite, weltHoehe] {
-        const int breite = weltBreite > 0 ? weltBreite : box->width();
-        const int hoehe = weltHoehe > 0 ? weltHoehe : box->height();
-        if (grund)
-            BeginneZeichnung(box->Canvas, breite, hoehe, welt, gitter);
-        else
-            SetzeWeltfenster(breite, hoehe, welt);
+    box->OnPaint = [this, box, index, b] {
+        const int breite = b.weltBreite > 0 ? b.weltBreite : box->width();
+        const int hoehe = b.weltHoehe > 0 ? b.weltHoehe : box->height();
+        if (!b.grund) {
+            SetzeWeltfenster(breite, hoehe, b.welt);
+        } else {
+            // White also beyond the pixels the world window spans.
+            if (breite < box->width() || hoehe < box->height()) {
+                box->Canvas.pinsel = {clWhite, bsSolid};
+                box->Canvas.FillRect(0, 0, box->width(), box->height());
+            }
+            BeginneZeichnung(box->Canvas, breite, hoehe, b.welt, b.gitter);
+        }
         Zeichne(box->Canvas, bilder_[std::size_t(index)]);
     };
+    const TWeltRechteck welt = b.welt;
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
     if (b.zeiger) {
         // The pointer in the area's own world units, whatever was painted last.
@@ -225,8 +236,8 @@ void TModellFenster::baueFeld(TGebaut& g, int index, QWidget* grp, QRect ort, in
 
 void TModellFenster::FormActivate()
 {
-    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch();
-    modell_->Aktiviere(unsigned(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt).count()));
+    // Seeded as Randomize() would, so that a run with a fixed clock repeats.
+    modell_->Aktiviere(unsigned(UhrKeim()));
     Abgleichen(true);
     // A window closed in the middle of a drag opens with the pointer free.
     const std::vector<lektion::TBereich>& bereiche = modell_->Layout().bereiche;
@@ -299,8 +310,8 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     if (g.radio)
         g.radio->SetzeItemIndex(z.wert);
     if (g.schritte.UpDown) {
-        if (z.max >= 0)
-            g.schritte.UpDown->SetzeMax(z.max);
+        if (z.max)
+            g.schritte.UpDown->SetzeMax(*z.max);
         g.schritte.UpDown->SetzePosition(z.wert);
         g.schritte.UpDown->setEnabled(z.upDownAktiv);
         ZeigeSchritt(g.schritte, z.wert);
@@ -350,6 +361,8 @@ void TModellFenster::Abgleichen(bool alleNeu)
         }
         if (w.lblStatus)
             w.lblStatus->setText(QtText(modell_->Anweisung(int(i))));
+        if (!w.pntGrafik)
+            continue;
         TBild bild = modell_->Bild(int(i));
         if (alleNeu || !(bild == bilder_[i])) {
             bilder_[i] = std::move(bild);

@@ -6,8 +6,8 @@
 #include "app/InformationU.h"
 #include "app/ModellFenster.h"
 #include "app/StartU.h"
-#include "lessons/Dreieck0U.h"
-#include "lessons/Dreieck1U.h"
+#include "lessons/Dreieck0Modell.h"
+#include "lessons/Dreieck1Modell.h"
 #include "lessons/Dreieck2Modell.h"
 #include "lessons/Dreieck3Modell.h"
 #include "lessons/Symmetrie1Modell.h"
@@ -24,9 +24,9 @@ struct TProgramm {
     TfrmWinkel3 frmWinkel3;
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
     TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};
-    TfrmDreieck1 frmDreieck1;
+    TModellFenster frmDreieck1{std::make_unique<dreieck1::TDreieck1>()};
     TModellFenster frmDreieck2{std::make_unique<dreieck2::TDreieck2>()};
-    TfrmDreieck0 frmDreieck0;
+    TModellFenster frmDreieck0{std::make_unique<dreieck0::TDreieck0>()};
     TModellFenster frmDreieck3{std::make_unique<dreieck3::TDreieck3>()};
     TfrmInformation frmInformation;
 

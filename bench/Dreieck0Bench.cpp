@@ -5,10 +5,9 @@
 // of a box and a text box by angles.
 #include "Messen.h"
 #include "draw/ZufallU.h"
-#include "lessons/Dreieck0Erzeuger.h"
-#include "lessons/Dreieck0U.h"
+#include "app/ModellFenster.h"
+#include "lessons/Dreieck0Modell.h"
 
-#include <QAction>
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -89,18 +88,18 @@ void Dreieck0RechtwinkeligBeiA(benchmark::State& state)
 }
 
 // Repaint of one box of the window by angles: arcs, Greek names, values.
-void WinkelAbbild(benchmark::State& state, TPaintBox* TfrmDreieck0::*box)
+void WinkelAbbild(benchmark::State& state, const char* box)
 {
-    TfrmDreieck0 fenster;
+    TModellFenster fenster(std::make_unique<TDreieck0>());
     fenster.show();
     QApplication::processEvents();
-    fenster.menWinkel->trigger();
-    Erreicht(state, fenster.Einteilung == einteilungWinkel, "not classified by angles");
-    MissNeuzeichnen(state, fenster.*box);
+    fenster.Menue(1);
+    Erreicht(state, fenster.Modell<TDreieck0>().zustand.Einteilung == einteilungWinkel, "not classified by angles");
+    MissNeuzeichnen(state, fenster.Zeichnung(fenster.Modell().Bereich(box)));
 }
 
-void Dreieck0WinkelBox(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntGrafik2); }
-void Dreieck0WinkelText(benchmark::State& state) { WinkelAbbild(state, &TfrmDreieck0::pntTxt2); }
+void Dreieck0WinkelBox(benchmark::State& state) { WinkelAbbild(state, "pntGrafik2"); }
+void Dreieck0WinkelText(benchmark::State& state) { WinkelAbbild(state, "pntTxt2"); }
 
 } // namespace
 

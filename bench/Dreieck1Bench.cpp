@@ -11,8 +11,8 @@ void Dreieck1SsWZweiLoesungen(benchmark::State& state)
 {
     TDreieck1Gross g;
     Erreicht(state, g.amEnde, "not at the last step");
-    Erreicht(state, g.fenster.Satz == dreieck1::satzSsW && g.fenster.Loesungen == 2, "not SsW with two solutions");
-    MissNeuzeichnen(state, g.fenster.pntGrafik);
+    Erreicht(state, g.zustand().Satz == dreieck1::satzSsW && g.zustand().Loesungen == 2, "not SsW with two solutions");
+    MissNeuzeichnen(state, g.fenster.Zeichnung(0));
 }
 
 } // namespace

@@ -3,26 +3,26 @@
 // and the picture-output benchmarks.
 #pragma once
 
-#include "lessons/Dreieck1U.h"
+#include "app/ModellFenster.h"
+#include "lessons/Dreieck1Modell.h"
 
 #include "Messen.h"
 #include "draw/ZufallU.h"
 
-#include <QAction>
 #include <QApplication>
 
 struct TDreieck1Gross {
-    TfrmDreieck1 fenster;
+    TModellFenster fenster{std::make_unique<dreieck1::TDreieck1>()};
     bool amEnde = false;
     TDreieck1Gross()
     {
         fenster.show();
         QApplication::processEvents();
-        fenster.menSatz4->trigger();
-        fenster.grpLoesungen->SetzeItemIndex(1);
+        fenster.Menue(3);
         SetzeZufallsKeim(7);
-        fenster.grpLoesungenClick();
-        amEnde = BisZumLetztenSchritt(fenster.UpDown);
+        fenster.Aendere(fenster.Modell().Steuer("grpLoesungen"), 1);
+        amEnde = BisZumLetztenSchritt(fenster.UpDown(fenster.Modell().Steuer("grpSchritt")));
     }
+    const dreieck1::TZustand& zustand() const { return fenster.Modell<dreieck1::TDreieck1>().zustand; }
     ~TDreieck1Gross() { fenster.close(); }
 };

@@ -7,15 +7,18 @@ bool uhrFest = false;
 std::uint64_t festeUhr = 0;
 } // namespace
 
-void Randomize()
+std::uint64_t UhrKeim()
 {
-    if (uhrFest) {
-        SetzeZufallsKeim(festeUhr++);
-        return;
-    }
+    if (uhrFest)
+        return festeUhr++;
     const auto jetzt = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto uhr = std::chrono::system_clock::now().time_since_epoch().count();
-    SetzeZufallsKeim(std::uint64_t(jetzt) ^ (std::uint64_t(uhr) << 1));
+    return std::uint64_t(jetzt) ^ (std::uint64_t(uhr) << 1);
+}
+
+void Randomize()
+{
+    SetzeZufallsKeim(UhrKeim());
 }
 
 void FesteZufallsUhr(std::uint64_t keim)

@@ -9,6 +9,8 @@
 
 // Seeds the generator from the clock, as a lesson does when it opens.
 void Randomize();
+// The seed Randomize() would set now, for a lesson that seeds itself.
+std::uint64_t UhrKeim();
 // Seeds the generator with a fixed value, so that a sequence can be repeated
 // (tests, the picture tool).
 void SetzeZufallsKeim(std::uint64_t keim);

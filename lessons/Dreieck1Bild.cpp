@@ -1,4 +1,4 @@
-// The computing half of TfrmDreieck1 (lessons/Dreieck1U.cpp draws the pictures it builds).
+// The computing half of "Dreieckskonstruktionen" (lessons/Dreieck1Modell.cpp holds the state).
 #include "lessons/Dreieck1Bild.h"
 
 #include "draw/Texte.h"
@@ -265,17 +265,17 @@ const TZeile ssw[] = {
          SeitenAB(m, z);
          z.bogen(2, m.A, 3.0f, 0.0f, m.delta);
          if (m.mitC2) {
-             z.strecke(2, m.B, m.C2, farbeHimbeer);
-             z.strecke(2, m.A, m.C2, farbeHimbeer);
-             z.strecke(1, m.A, m.B, farbeHimbeer);
+             z.strecke(2, m.B, m.C2, palette::himbeer);
+             z.strecke(2, m.A, m.C2, palette::himbeer);
+             z.strecke(1, m.A, m.B, palette::himbeer);
          }
          z.seite("a", m.B, m.C);
          if (m.mitC2)
-             z.seite("a", m.B, m.C2, farbeHimbeer);
+             z.seite("a", m.B, m.C2, palette::himbeer);
          z.seite("b!1", m.C, m.A);
          // The second triangle's side b gets its own index, so the two can be told apart.
          if (m.mitC2)
-             z.seite("b!2", m.C2, m.A, farbeHimbeer);
+             z.seite("b!2", m.C2, m.A, palette::himbeer);
      }},
 };
 

@@ -1,7 +1,6 @@
-// What the window "Dreieckskonstruktionen" (TfrmDreieck1) computes before it
-// paints: the random triangles, the instruction of every step, and the
-// pictures of the construction at a step and of the instruction below it,
-// which the paint handlers only draw.
+// What "Dreieckskonstruktionen" computes: the random triangles, the
+// instruction of every step, and the pictures of the construction at a step
+// and of the instruction below it.
 #pragma once
 
 #include "draw/Bild.h"

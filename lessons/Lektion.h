@@ -23,7 +23,8 @@ struct TRechteck {
 };
 
 // A drawing area with the title panel above it and the instruction panel
-// below it, each panel with its label.
+// below it, each panel with its label. An area without a drawing's width is a
+// title panel only.
 struct TBereich {
     std::string name;    // the paint box's name in the lesson ("pntGrafik")
     std::string zugName; // what a screen reader calls the drawing
@@ -37,9 +38,12 @@ struct TBereich {
     std::string in{};     // that control's name; empty: the client area
     bool alsText = false; // read as a text (an instruction, a legend), not as a drawing
     bool imBild = true;   // copied, saved and printed as the window's picture
-    // The world spans this many pixels from the top left; 0: the whole box.
+    // A drawing on the client area built right after this control, where the
+    // order of a screen reader's walk asks for it; empty: before all controls.
+    std::string nach{};
+    // The pixels from the top-left the world window spans; 0: all of them.
     int weltBreite = 0, weltHoehe = 0;
-    bool grund = true; // a white face (and the grid) under the picture; else the face it lies on
+    bool grund = true; // a white ground under the picture; false: the panel's face shows
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -101,7 +105,7 @@ struct TSteuerZustand {
     std::optional<TFarbe> farbe{}; // a panel's caption colour, where it differs from the layout's
     std::optional<std::string> titel{}; // a group's new caption; none: it keeps the one it has
     std::optional<TRechteck> ort{};     // where the control moves to; none: it stays
-    int max = -1;            // a step group's last step, where it differs from the layout's
+    std::optional<int> max{}; // a step group's last step, where it differs from the layout's
     std::string feldText{};        // the text of a scroll bar's edit field
     bool innenSichtbar = true;     // a scroll bar and its field, which may hide while their group and label show
     bool operator==(const TSteuerZustand&) const = default;

@@ -159,7 +159,7 @@ const Fenster fenster[] = {
      }},
     {"menDreieck0", 3, 0, [](TProgramm& p) -> QWidget* { return p.frmDreieck0.findChildren<QPushButton*>().value(0); },
      nullptr},
-    {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown; }, nullptr},
+    {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown(0); }, nullptr},
     {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.UpDown(0); }, nullptr},
     {"menDreieck3", 3, 3, [](TProgramm& p) -> QWidget* { return p.frmDreieck3.Zeichnung(0); },
      [](TProgramm& p) { // "Schnittpunkte", then vertex A by (5, 3) units
@@ -266,7 +266,7 @@ TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
 {
     TModellFenster winkel1(std::make_unique<winkel1::TWinkel1>());
     TModellFenster winkel2(std::make_unique<winkel2::TWinkel2>());
-    TfrmDreieck0 dreieck0;
+    TModellFenster dreieck0(std::make_unique<dreieck0::TDreieck0>());
     TModellFenster eigenschaften(std::make_unique<dreieck2::TDreieck2>());
     const std::pair<QWidget*, QWidget*> faelle[] = {
         {&winkel2, winkel2.UpDown(3)},     {&winkel2, winkel2.Radiogruppe(0)->Knopf(0)},

@@ -225,12 +225,13 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
     };
     QList<TGemeldet> gemeldet;
     TModellFenster& w1 = p.frmWinkel1;
-    TfrmDreieck1& d1 = p.frmDreieck1;
+    TModellFenster& d1 = p.frmDreieck1;
+    TUpDown* d1Schritte = d1.UpDown(d1.Modell().Steuer("grpSchritt"));
     const auto bisZumEnde = [&] {
-        while (d1.UpDown->Position() < d1.UpDown->Max())
-            d1.UpDown->KlickRechts();
+        while (d1Schritte->Position() < d1Schritte->Max())
+            d1Schritte->KlickRechts();
         gemeldet.clear();
-        d1.UpDown->KlickRechts(); // at the end: nothing changes
+        d1Schritte->KlickRechts(); // at the end: nothing changes
     };
     const TFall faelle[] = {
         {"Winkel per Leiste", &w1, [&] { w1.Leiste(0)->setValue(45); }, w1.Zeichnung(0),
@@ -241,9 +242,9 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
          p.frmWinkel2.UpDown(3), QAccessible::ValueChanged, 1, 1},
         {"Schritt weiter: Zeichnung", &p.frmWinkel2, [&] { p.frmWinkel2.UpDown(3)->PfeilRechts()->click(); },
          p.frmWinkel2.Zeichnung(0), QAccessible::DescriptionChanged, -1, 1},
-        {"Schritt weiter: Anweisung", &d1, [&] { d1.UpDown->KlickRechts(); }, d1.pntStatus,
+        {"Schritt weiter: Anweisung", &d1, [&] { d1Schritte->KlickRechts(); }, d1.Zeichnung(1),
          QAccessible::NameChanged, -1, 1},
-        {"am Ende kein Schritt mehr", &d1, bisZumEnde, d1.UpDown, QAccessible::ValueChanged, -1, 0},
+        {"am Ende kein Schritt mehr", &d1, bisZumEnde, d1Schritte, QAccessible::ValueChanged, -1, 0},
         {"andere Art, dann ein Schritt", &p.frmWinkel3,
          [&] { p.frmWinkel3.menArt2->trigger(), p.frmWinkel3.UpDown1->KlickRechts(); }, p.frmWinkel3.pntGrafik1,
          QAccessible::DescriptionChanged, -1, 2},

@@ -1,7 +1,7 @@
 // What a screen reader says of a drawing, for known states, word for word.
 #include "app/Vorlesen.h"
 #include "draw/Texte.h"
-#include "lessons/Dreieck0U.h"
+#include "lessons/Dreieck0Bild.h"
 #include "lessons/Dreieck2Bild.h"
 #include "lessons/Symmetrie1Bild.h"
 #include "lessons/Winkel1Bild.h"

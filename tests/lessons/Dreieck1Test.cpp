@@ -1,249 +1,42 @@
-// "Dreieckskonstruktionen": the random triangles and their rules, the picture
-// of each theorem step by step with exact values, and the real window driven
-// through its menu, step control, radio group and button.
-#include "lessons/Dreieck1U.h"
+// "Dreieckskonstruktionen" in its window: pixels of the construction with two
+// solutions step by step, and the instruction drawn as marked-up text on the
+// panel's face.
+#include "app/ModellFenster.h"
+#include "lessons/Dreieck1Modell.h"
 
 #include "TestHilfen.h"
-#include "draw/Bild.h"
-#include "draw/Primitive.h"
+#include "draw/GlobalU.h"
 #include "draw/KoordU.h"
-#include "draw/ZufallU.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QTest>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace dreieck1;
 using namespace testhilfen;
-using bild::TBogen;
-using bild::TStrecke;
-using bild::TStreckenName;
-using bild::TText;
-using bild::TTextArt;
 
 namespace {
 
-// A = (-5, -5), C = (3, 3): A→C runs at 45°. The circle about B = (7, -5)
-// through C cuts AC again halfway, at C₂ = (-1, -1). With B = (2, -5) instead,
-// a = √65 > c = 7: one solution.
+// A = (-5, -5), C = (3, 3), B = (7, -5): the circle about B through C cuts AC
+// again at C₂ = (-1, -1).
 const TDreieck zweiLoesungen{{-5, -5}, {7, -5}, {3, 3}};
-const TDreieck eineLoesung{{-5, -5}, {2, -5}, {3, 3}};
-const TPunkt freiesEnde{float(-5 + 8.8), float(-5 + 8.8)}; // 1.1 |AC| along A→C
-
-// The font a label after a Greek one is measured in; after any other label it is Arial 12.
-const TSchrift symbol14{std::string("Symbol"), 14};
-
-// A vertex name, measured in the font the label before it left.
-TText Ecke(const char* text, TPunkt p, const TSchrift& mass = {})
-{
-    return {TTextArt::Mitte, std::string(text), p, clBlack, 12, true, clBlack, mass};
-}
-
-bool Hat(const TBild& bild, const TBildTeil& teil)
-{
-    return std::find(bild.teile.begin(), bild.teile.end(), teil) != bild.teile.end();
-}
-
-bool Gleich(TPunkt p, TPunkt q) { return std::fabs(p.x - q.x) < 1e-4f && std::fabs(p.y - q.y) < 1e-4f; }
-
-// The compass arcs about m with radius r.
-std::vector<TBogen> BoegenUm(const TBild& bild, TPunkt m, float r)
-{
-    std::vector<TBogen> boegen;
-    for (const TBogen& b : Teile<TBogen>(bild))
-        if (b.mitte == m && std::fabs(b.radius - r) < 1e-5f)
-            boegen.push_back(b);
-    return boegen;
-}
-
-bool HatLinie(const TBild& bild, TPunkt von, TPunkt bis, int breite)
-{
-    const auto linien = Teile<TStrecke>(bild);
-    return std::any_of(linien.begin(), linien.end(), [&](const TStrecke& l) {
-        return l.breite == breite && Gleich(l.von, von) && Gleich(l.bis, bis);
-    });
-}
-
-template <class... F> struct Ueberladen : F... {
-    using F::operator()...;
-};
-
-float Grad(double bogen) { return float(bogen * 180.0 / M_PI); }
 
 // The pixel at `winkel` degrees and distance r from m in the drawing.
 QPoint Um(TPunkt m, float winkel, float r)
 {
-    SetzeWeltfenster(0, 1000, 0, 480, -20.0f, 20.0f, -10.0f, 10.0f);
     int px = 0, py = 0;
-    WeltZuPixel(float(m.x + r * std::cos(winkel * M_PI / 180)), float(m.y + r * std::sin(winkel * M_PI / 180)),
-                px, py);
+    TWeltfenster(1000, 480, {-20.0f, 20.0f, -10.0f, 10.0f})
+        .ZuPixel({float(m.x + r * std::cos(winkel * M_PI / 180)), float(m.y + r * std::sin(winkel * M_PI / 180))}, px, py);
     return {px, py};
 }
 QPoint Pixel(float x, float y) { return Um({x, y}, 0, 0); }
 
-} // namespace
-
-TEST(Dreieck1Zufall, JedesGezogeneDreieckHaeltSeineRegeln)
-{
-    for (int satz = satzSSS; satz <= satzSsW; ++satz)
-        for (int loesungen = 1; loesungen <= 2; ++loesungen)
-            for (std::uint64_t keim = 1; keim <= 300; ++keim) {
-                SetzeZufallsKeim(keim);
-                const TDreieck d = ZieheDreieck(satz, loesungen);
-                EXPECT_TRUE(d.A.x >= -8 && d.A.x <= -4 && d.A.y >= -8 && d.A.y <= -5 && d.B.x >= 5 && d.B.x <= 10);
-                EXPECT_TRUE(d.B.y == d.A.y && d.C.x > d.A.x && d.C.x <= 18 && d.C.y >= 4 && d.C.y <= 9);
-                const float a = std::hypot(d.C.x - d.B.x, d.C.y - d.B.y), c = d.B.x - d.A.x;
-                EXPECT_TRUE(satz != satzSsW || (loesungen == 1 ? a > c : a < c)) << keim;
-            }
-
-    // A right angle at C: the line AC only touches the circle, the two triangles would be one.
-    const TDreieck rechtwinklig{{-8, -5}, {10, -5}, {1, 4}};
-    EXPECT_FALSE(PasstZumSatz(rechtwinklig, satzSsW, 2));
-    // Drawn all the same, its picture holds no point off the plane: every
-    // part's points, radii and angles are finite.
-    const auto teile = KonstruktionsBild(satzSsW, 2, 6, rechtwinklig).teile;
-    EXPECT_GT(teile.size(), 20u);
-    const auto endlich = [](auto... w) { return (std::isfinite(float(w)) && ...); };
-    const Ueberladen imEndlichen{
-        [&](const TStrecke& l) { return endlich(l.von.x, l.von.y, l.bis.x, l.bis.y); },
-        [&](const TBogen& b) { return endlich(b.mitte.x, b.mitte.y, b.radius, b.von, b.bis); },
-        [&](const TText& x) { return endlich(x.ort.x, x.ort.y); },
-        [&](const TStreckenName& n) { return endlich(n.von.x, n.von.y, n.bis.x, n.bis.y); },
-        [](const auto&) { return false; }}; // no other kind belongs in the picture
-    for (const TBildTeil& t : teile)
-        EXPECT_TRUE(std::visit(imEndlichen, t)) << "part " << &t - teile.data();
-    EXPECT_TRUE(PasstZumSatz({{-8, -5}, {10, -5}, {1, 5}}, satzSsW, 2));
-    EXPECT_FALSE(PasstZumSatz({{-5, -5}, {5, -5}, {5, 5}}, satzSsW, 1)); // a = c serves neither case
-    EXPECT_FALSE(PasstZumSatz({{-5, -5}, {5, -5}, {5, 5}}, satzSsW, 2));
-}
-
-TEST(Dreieck1Anweisung, SaetzeJeSatzUndSchritt)
-{
-    EXPECT_EQ(Anweisung(satzSSS, 2, 1), std::string("Beginne deine Zeichnung mit einer Seite (z.B.: c)."));
-    EXPECT_EQ(Anweisung(satzSsW, 5, 2),
-              std::string("Die Schnittpunkte des Kreisbogens mit dem Schenkel ergeben die Eckpunkte C!1 und C!2."));
-    EXPECT_EQ(Anweisung(satzSsW, 6, 1), std::string("Damit erhälst du das Dreieck ABC."));
-    EXPECT_EQ(Anweisung(satzSSS, 6, 1), std::string());
-}
-
-TEST(Dreieck1Bild, SkizzeGegebeneTeileUndSeiteC)
-{
-    EXPECT_EQ(SkizzenBild({}), KonstruktionsBild(satzWSW, 1, 0, zweiLoesungen));
-    const TBild eins = KonstruktionsBild(satzWSW, 1, 1, zweiLoesungen);
-    const TBild skizze = SkizzenBild({false, false, true, true, true, false});
-    ASSERT_GT(eins.teile.size(), skizze.teile.size());
-    EXPECT_TRUE(std::equal(skizze.teile.begin(), skizze.teile.end(), eins.teile.begin()));
-    EXPECT_TRUE(Hat(skizze, TText{TTextArt::SymbolMitte, std::string("~b"), {-12.8f, 5.5f}, clRed, 14, true,
-                                  clBlack, {std::string("Symbol"), 14, true, clRed}}));
-    EXPECT_TRUE(Hat(eins, TText{TTextArt::SymbolLinks, std::string("Geg.: ~a, ~b, c"), {-19, 3}, clBlack, 12, true,
-                                clBlack, symbol14}));
-    const TBild zwei = KonstruktionsBild(satzWSW, 1, 2, zweiLoesungen);
-    EXPECT_TRUE(Hat(zwei, TStrecke{{-5.4f, -5}, {7.4f, -5}, 2, clBlack, linieVoll}));
-    EXPECT_TRUE(Hat(zwei, Ecke("B", {7, -5.3f})));
-}
-
-TEST(Dreieck1Bild, SSSBoegenNachHoeheUndFertigOhneBoegen)
-{
-    // C.y = 7 takes the narrow arc (±6°), C.y = 6 the wide one (±10°).
-    const TDreieck hoch{{-5, -5}, {8, -5}, {0, 7}}, tief{{-5, -5}, {7, -5}, {0, 6}};
-    const auto schmal = BoegenUm(KonstruktionsBild(satzSSS, 1, 3, hoch), hoch.A, 13.0f);
-    const auto breit = BoegenUm(KonstruktionsBild(satzSSS, 1, 4, tief), tief.A, std::sqrt(146.0f));
-    ASSERT_EQ(schmal.size(), 1u);
-    ASSERT_EQ(breit.size(), 1u);
-    EXPECT_NEAR(schmal[0].bis, Grad(std::atan2(12.0, 5.0)) + 6, 1e-4);
-    EXPECT_NEAR(breit[0].von, Grad(std::atan2(11.0, 5.0)) - 10, 1e-4);
-
-    const TBild fuenf = KonstruktionsBild(satzSSS, 1, 5, hoch);
-    EXPECT_TRUE(BoegenUm(fuenf, hoch.A, 13.0f).empty() && BoegenUm(fuenf, hoch.B, std::sqrt(208.0f)).empty());
-    EXPECT_FALSE(HatLinie(fuenf, hoch.B, hoch.C, 1));
-    EXPECT_TRUE(Hat(fuenf, TStreckenName{std::string("a"), hoch.B, hoch.C, clBlack}));
-    EXPECT_TRUE(Hat(fuenf, Ecke("C", {0, 7.9f})));
-}
-
-TEST(Dreieck1Bild, WSWUndSWSFreieSchenkelNurBisZumVorletztenSchritt)
-{
-    const TDreieck d = zweiLoesungen;
-    const TBild vier = KonstruktionsBild(satzWSW, 1, 4, d);
-    EXPECT_TRUE(HatLinie(vier, d.A, freiesEnde, 1));
-    // The angle names, centred on their places: the second is measured in the
-    // Greek font the first left on the canvas.
-    std::vector<TText> namen;
-    for (const TText& t : Teile<TText>(vier))
-        if (t.art == TTextArt::SymbolMitteMittig)
-            namen.push_back(t);
-    ASSERT_EQ(namen.size(), 2u);
-    EXPECT_EQ(namen[0], (TText{TTextArt::SymbolMitteMittig, std::string("~a"), WinkelNamenStelle(d.A, 3, 0, 45),
-                               clBlack, 14}));
-    const float eps = Grad(M_PI - std::atan(2.0));
-    EXPECT_TRUE(Gleich(namen[1].ort, WinkelNamenStelle(d.B, 3, eps, 180)));
-    EXPECT_EQ(namen[1].mass, symbol14);
-    const TBild fuenf = KonstruktionsBild(satzWSW, 1, 5, d);
-    EXPECT_FALSE(HatLinie(fuenf, d.A, freiesEnde, 1));
-    EXPECT_TRUE(Hat(fuenf, Ecke("C", {3, 3.7f}, symbol14)));
-
-    // SWS marks b off on the free leg; the mark and the leg go at step 5.
-    EXPECT_TRUE(Hat(KonstruktionsBild(satzSWS, 1, 4, d), TBogen{d.A, std::sqrt(128.0f), 40, 50, 1, clBlack}));
-    const TBild sws5 = KonstruktionsBild(satzSWS, 1, 5, d);
-    EXPECT_TRUE(BoegenUm(sws5, d.A, std::sqrt(128.0f)).empty());
-    EXPECT_FALSE(HatLinie(sws5, d.A, freiesEnde, 1));
-}
-
-TEST(Dreieck1Bild, SsWEineUndZweiLoesungen)
-{
-    SetzeFarben();
-    // One solution: the arc spans ε ± 10, one "C"; the leg and the arcs go at step 6.
-    const TDreieck& e = eineLoesung;
-    const auto bogenE = BoegenUm(KonstruktionsBild(satzSsW, 1, 4, e), e.B, std::sqrt(65.0f));
-    ASSERT_EQ(bogenE.size(), 1u);
-    EXPECT_NEAR(bogenE[0].von, Grad(std::atan2(8.0, 1.0)) - 10, 1e-4);
-    EXPECT_NEAR(bogenE[0].bis, Grad(std::atan2(8.0, 1.0)) + 10, 1e-4);
-    EXPECT_EQ(Teile<TText>(KonstruktionsBild(satzSsW, 1, 5, e)).back(), Ecke("C", {3, 4}, symbol14));
-    const TBild e6 = KonstruktionsBild(satzSsW, 1, 6, e);
-    EXPECT_TRUE(BoegenUm(e6, e.B, std::sqrt(65.0f)).empty());
-    EXPECT_FALSE(HatLinie(e6, e.A, freiesEnde, 1));
-    EXPECT_FALSE(Hat(e6, TBogen{e.A, 3, 0, 45, 1, clBlack}));
-    EXPECT_TRUE(Hat(e6, TBogen{e.A, 3, 0, 45, 2, clBlack}));
-
-    // Two solutions: one arc from 10° before C to 10° past C₂, both points named.
-    const TDreieck& z = zweiLoesungen;
-    TPunkt c2;
-    ASSERT_TRUE(ZweiterEckpunkt(z, c2));
-    EXPECT_TRUE(Gleich(c2, {-1, -1}));
-    const auto bogenZ = BoegenUm(KonstruktionsBild(satzSsW, 2, 4, z), z.B, std::sqrt(80.0f));
-    ASSERT_EQ(bogenZ.size(), 1u);
-    EXPECT_NEAR(bogenZ[0].von, Grad(M_PI - std::atan(2.0)) - 10, 1e-4);
-    EXPECT_NEAR(bogenZ[0].bis, Grad(M_PI - std::atan(0.5)) + 10, 1e-4);
-    const auto texte = Teile<TText>(KonstruktionsBild(satzSsW, 2, 5, z));
-    EXPECT_EQ(texte[texte.size() - 2].text, std::string("C!1"));
-    EXPECT_EQ(texte.back().text, std::string("C!2"));
-    EXPECT_TRUE(Gleich(texte.back().ort, {-1.5f, 0}));
-
-    const TBild z6 = KonstruktionsBild(satzSsW, 2, 6, z);
-    EXPECT_TRUE(BoegenUm(z6, z.B, std::sqrt(80.0f)).empty());
-    EXPECT_TRUE(HatLinie(z6, z.B, c2, 2));
-    // b!1 is measured in the font the raspberry "a" before it left.
-    EXPECT_TRUE(Hat(z6, TStreckenName{std::string("b!1"), z.C, z.A, clBlack,
-                                      {std::string("Arial"), 12, true, farbeHimbeer}}));
-    EXPECT_TRUE(Hat(z6, TStreckenName{std::string("b!2"), c2, z.A, farbeHimbeer}));
-}
-
-TEST(Dreieck1Bild, WinkelNameBeiSpitzenWinkelnWeiterAussen)
-{
-    // Below 60° at 0.8 r on the bisector, from 60° on at 0.5 r.
-    EXPECT_TRUE(Gleich(WinkelNamenStelle({1, 2}, 3, 10, 50), {float(1 + 2.4 * std::cos(M_PI / 6)), 3.2f}));
-    EXPECT_TRUE(Gleich(WinkelNamenStelle({0, 0}, 3, 0, 60), {float(1.5 * std::cos(M_PI / 6)), 0.75f}));
-}
-
-// ---------------------------------------------------------------------------
-// The window
-
-namespace {
-
-class Dreieck1 : public ::testing::Test {
+class Dreieck1Fenster : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -252,30 +45,32 @@ protected:
     }
     void TearDown() override { fenster.close(); }
 
+    TUpDown* UpDown() const { return fenster.UpDown(fenster.Modell().Steuer("grpSchritt")); }
     void Vor(int n = 1)
     {
         for (int i = 0; i < n; ++i)
-            QTest::mouseClick(fenster.UpDown->PfeilRechts(), Qt::LeftButton);
+            QTest::mouseClick(UpDown()->PfeilRechts(), Qt::LeftButton);
     }
-    void Zurueck() { QTest::mouseClick(fenster.UpDown->PfeilLinks(), Qt::LeftButton); }
     void WaehleZwei() // a click on the label "zwei"
     {
-        QRadioButton* zwei = fenster.grpLoesungen->Knopf(1);
+        QRadioButton* zwei = fenster.Radiogruppe(fenster.Modell().Steuer("grpLoesungen"))->Knopf(1);
         QTest::mouseClick(zwei, Qt::LeftButton, {}, QPoint(10, zwei->height() / 2));
     }
+    // Shown from the next input on.
     void Setze(const TDreieck& d)
     {
-        fenster.A = d.A;
-        fenster.B = d.B;
-        fenster.C = d.C;
+        TZustand& z = fenster.Modell<TDreieck1>().zustand;
+        z.A = d.A;
+        z.B = d.B;
+        z.C = d.C;
     }
-    TDreieck Dreieck() const { return {fenster.A, fenster.B, fenster.C}; }
     bool Nahe(QPoint p, TFarbe farbe, int radius = 1)
     {
-        return FarbeNahe(fenster.pntGrafik->Abbild(), p.x(), p.y(), farbe, radius);
+        return FarbeNahe(fenster.Zeichnung(0)->Abbild(), p.x(), p.y(), farbe, radius);
     }
+    QPushButton* Wiederholen() const { return fenster.Knopf(fenster.Modell().Steuer("grpWH")); }
 
-    TfrmDreieck1 fenster;
+    TModellFenster fenster{std::make_unique<TDreieck1>()};
 };
 
 // The lowest row with a navy pixel.
@@ -289,101 +84,10 @@ int UntersteZeile(const QImage& bild)
 
 } // namespace
 
-TEST_F(Dreieck1, OeffnetAlsSSSBeiSchrittNull)
+TEST_F(Dreieck1Fenster, ZweiLoesungenSchrittFuerSchritt)
 {
-    fenster.menSatz4->trigger();
-    WaehleZwei();
-    Vor(6);
-    fenster.close();
-    fenster.show();
-    QApplication::processEvents();
-    EXPECT_EQ(fenster.Satz, satzSSS);
-    EXPECT_EQ(fenster.lblUeb->text(), QStringLiteral("Seiten – Seiten – Seiten – Satz"));
-    EXPECT_EQ(fenster.lblUeb->palette().color(QPalette::WindowText), QtFarbe(farbeViolett));
-    EXPECT_EQ(fenster.grpSchritt->title(), QStringLiteral("Schritte (0–5)"));
-    EXPECT_EQ(fenster.Loesungen, 1);
-    EXPECT_TRUE(fenster.grpLoesungen->ItemIndex() == 0 && !fenster.grpLoesungen->isVisible());
-    EXPECT_TRUE(fenster.UpDown->Position() == 0 && fenster.UpDown->Max() == 5 && !fenster.btnWH->isEnabled());
-    EXPECT_EQ(fenster.lblSchritte->text(), QStringLiteral("0"));
-    EXPECT_TRUE(fenster.C.y >= 1 && fenster.C.y <= 5); // the low apex of the first triangle
-}
-
-TEST_F(Dreieck1, SaetzeSchritteUndSperren)
-{
-    const struct {
-        QAction* punkt;
-        const char* titel;
-        TFarbe farbe;
-        int max;
-    } saetze[] = {
-        {fenster.menSatz2, "Winkel – Seiten – Winkel – Satz", farbeBraun, 5},
-        {fenster.menSatz3, "Seiten – Winkel – Seiten – Satz", farbeOliv, 5},
-        {fenster.menSatz4, "Seiten – Seiten – Winkel – Satz", farbeMagenta, 6},
-    };
-    for (const auto& s : saetze) {
-        SCOPED_TRACE(s.titel);
-        Vor(2);
-        s.punkt->trigger();
-        EXPECT_EQ(fenster.lblUeb->text(), QString::fromUtf8(s.titel));
-        EXPECT_EQ(fenster.lblUeb->palette().color(QPalette::WindowText), QtFarbe(s.farbe));
-        EXPECT_EQ(fenster.grpSchritt->title(), QStringLiteral("Schritte (0–%1)").arg(s.max));
-        EXPECT_EQ(fenster.lblSchritte->text(), QStringLiteral("0"));
-        EXPECT_EQ(fenster.grpLoesungen->isVisible(), s.max == 6);
-        // Step 0 shows the sketch only: the right part of the drawing is empty.
-        EXPECT_EQ(ZaehleNichtWeiss(fenster.pntGrafik->Abbild(), QRect(250, 0, 750, 480)), 0);
-        for (int schritt = 1; schritt <= s.max + 1; ++schritt) {
-            Vor();
-            EXPECT_FALSE(fenster.grpLoesungen->isEnabled());
-            EXPECT_EQ(fenster.btnWH->isEnabled(), fenster.Schritt == s.max);
-        }
-        Zurueck();
-        EXPECT_FALSE(fenster.btnWH->isEnabled());
-    }
-    while (fenster.Schritt > 0)
-        Zurueck();
-    EXPECT_TRUE(fenster.grpLoesungen->isEnabled());
-
-    // The solutions survive a change of theorem.
-    WaehleZwei();
-    fenster.menSatz2->trigger();
-    fenster.menSatz4->trigger();
-    EXPECT_EQ(fenster.grpLoesungen->ItemIndex(), 1);
-    EXPECT_TRUE(PasstZumSatz(Dreieck(), satzSsW, 2));
-}
-
-TEST_F(Dreieck1, WiederholenZiehtEinNeuesDreieck)
-{
-    fenster.menSatz4->trigger();
-    SetzeZufallsKeim(7);
-    fenster.NeuesDreieck();
-    const TDreieck alt = Dreieck();
-    Vor(6);
-    SetzeZufallsKeim(7); // the same triangle would come again: the button draws on
-    QTest::mouseClick(fenster.btnWH, Qt::LeftButton);
-    EXPECT_NE(Dreieck(), alt);
-    EXPECT_TRUE(PasstZumSatz(Dreieck(), satzSsW, 1));
-    EXPECT_TRUE(fenster.UpDown->Position() == 0 && !fenster.btnWH->isEnabled() && fenster.grpLoesungen->isEnabled());
-}
-
-TEST_F(Dreieck1, ZeichnungSchrittFuerSchritt)
-{
-    // SSS: the arcs about A and B are gone at step 5 and come back at step 4.
-    const TDreieck d{{-5, -5}, {8, -5}, {0, 7}};
-    const float delta = Grad(std::atan2(12.0, 5.0)), eps = Grad(M_PI - std::atan2(12.0, 8.0)), ra = std::sqrt(208.0f);
-    Setze(d);
-    Vor();
-    EXPECT_TRUE(Nahe(Pixel(-18.5f, 4.5f), clRed)); // side c of the sketch, given
-    Vor(3);
-    EXPECT_TRUE(Nahe(Um(d.A, delta - 5, 13), clBlack));
-    EXPECT_TRUE(Nahe(Um(d.B, eps + 3, ra), clBlack));
-    Vor();
-    EXPECT_FALSE(Nahe(Um(d.A, delta - 5, 13), clBlack, 2));
-    EXPECT_FALSE(Nahe(Um(d.B, eps + 3, ra), clBlack, 2));
-    Zurueck();
-    EXPECT_TRUE(Nahe(Um(d.B, eps + 3, ra), clBlack));
-
     // SsW with two solutions: one arc through both points, then the second triangle in raspberry.
-    fenster.menSatz4->trigger();
+    fenster.Menue(satzSsW - 1);
     WaehleZwei();
     Setze(zweiLoesungen);
     Vor(4);
@@ -391,20 +95,20 @@ TEST_F(Dreieck1, ZeichnungSchrittFuerSchritt)
     EXPECT_TRUE(Nahe(zwischen, clBlack));
     Vor(2);
     EXPECT_FALSE(Nahe(zwischen, clBlack, 2));
-    EXPECT_TRUE(Nahe(Pixel(3, -3), farbeHimbeer));  // B→C₂
-    EXPECT_TRUE(Nahe(Pixel(-3, -3), farbeHimbeer)); // A→C₂
+    EXPECT_TRUE(Nahe(Pixel(3, -3), palette::himbeer));  // B→C₂
+    EXPECT_TRUE(Nahe(Pixel(-3, -3), palette::himbeer)); // A→C₂
     EXPECT_TRUE(Nahe(Pixel(1, 1), clBlack));        // C₂→C, part of side b
 }
 
-TEST_F(Dreieck1, AnweisungAlsMarkierterText)
+TEST_F(Dreieck1Fenster, AnweisungAlsMarkierterText)
 {
-    fenster.menSatz4->trigger();
+    fenster.Menue(satzSsW - 1);
     Vor(6);
-    const QImage eine = fenster.pntStatus->Abbild();
-    QTest::mouseClick(fenster.btnWH, Qt::LeftButton);
+    const QImage eine = fenster.Zeichnung(1)->Abbild();
+    QTest::mouseClick(Wiederholen(), Qt::LeftButton);
     WaehleZwei();
     Vor(6);
-    const QImage zwei = fenster.pntStatus->Abbild();
+    const QImage zwei = fenster.Zeichnung(1)->Abbild();
     // "ABC!1 und ABC!2": the indices hang below the line.
     ASSERT_GT(UntersteZeile(eine), 0);
     EXPECT_GT(UntersteZeile(zwei), UntersteZeile(eine) + 3);

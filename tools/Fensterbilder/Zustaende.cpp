@@ -23,8 +23,8 @@
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/ZufallU.h"
-#include "lessons/Dreieck0U.h"
-#include "lessons/Dreieck1U.h"
+#include "lessons/Dreieck0Modell.h"
+#include "lessons/Dreieck1Modell.h"
 #include "lessons/Dreieck2Modell.h"
 #include "lessons/Dreieck3Modell.h"
 #include "lessons/Symmetrie1Modell.h"
@@ -72,11 +72,11 @@ QWidget* UebertragenBisSchritt6(int winkelEins)
 }
 
 // "Einteilung der Dreiecke" with three triangles of a fixed seed, by sides or by angles.
-QWidget* DreieckeMitKeim(bool nachWinkeln)
+TModellFenster* DreieckeMitKeim(bool nachWinkeln)
 {
-    auto* f = Oeffne<TfrmDreieck0>();
+    auto* f = OeffneModell<dreieck0::TDreieck0>();
     SetzeZufallsKeim(2024);
-    (nachWinkeln ? f->menWinkel : f->menSeiten)->trigger();
+    f->Menue(nachWinkeln ? 1 : 0);
     return f;
 }
 
@@ -84,12 +84,12 @@ QWidget* DreieckeMitKeim(bool nachWinkeln)
 // whose apex is `spitze`.
 QWidget* GleichschenkeligMitSpitze(int spitze)
 {
-    auto* f = static_cast<TfrmDreieck0*>(DreieckeMitKeim(false));
+    TModellFenster* f = DreieckeMitKeim(false);
     std::uint64_t keim = 1;
     do {
         SetzeZufallsKeim(keim++);
-        f->btnGrafik2->click();
-    } while (f->Spitze != spitze);
+        f->Aendere(f->Modell().Steuer("btnGrafik2"), 0);
+    } while (f->Modell<dreieck0::TDreieck0>().zustand.Spitze != spitze);
     return f;
 }
 
@@ -165,17 +165,15 @@ QWidget* ThalesBeiWinkel(int winkel)
 // `satz` (1 SSS ... 4 SsW) with one or two solutions, stepped forward to `schritt`.
 QWidget* Konstruktion(int satz, int loesungen, int schritt, std::uint64_t keim)
 {
-    auto* f = Oeffne<TfrmDreieck1>();
+    auto* f = OeffneModell<dreieck1::TDreieck1>();
     if (loesungen == 2) {
-        f->menSatz4->trigger();
-        f->grpLoesungen->SetzeItemIndex(1);
-        f->grpLoesungenClick();
+        f->Menue(dreieck1::satzSsW - 1);
+        f->Aendere(f->Modell().Steuer("grpLoesungen"), 1);
     }
-    QAction* punkte[] = {f->menSatz1, f->menSatz2, f->menSatz3, f->menSatz4};
     SetzeZufallsKeim(keim);
-    punkte[satz - 1]->trigger();
+    f->Menue(satz - 1);
     for (int i = 0; i < schritt; ++i)
-        f->UpDown->KlickRechts();
+        f->UpDown(f->Modell().Steuer("grpSchritt"))->KlickRechts();
     Verarbeite();
     return f;
 }
@@ -249,14 +247,14 @@ const std::vector<Zustand>& Zustaende()
              return f;
          }},
 
-        {"Dreieck0", [] { return Oeffne<TfrmDreieck0>(); }},
+        {"Dreieck0", [] { return OeffneModell<dreieck0::TDreieck0>(); }},
         {"Dreieck0-Seiten", [] { return DreieckeMitKeim(false); }},
         {"Dreieck0-Winkel", [] { return DreieckeMitKeim(true); }},
         {"Dreieck0-Spitze-C", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeC); }},
         {"Dreieck0-Spitze-B", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeB); }},
         {"Dreieck0-Spitze-A", [] { return GleichschenkeligMitSpitze(dreieck0::spitzeA); }},
 
-        {"Dreieck1", [] { return Oeffne<TfrmDreieck1>(); }},
+        {"Dreieck1", [] { return OeffneModell<dreieck1::TDreieck1>(); }},
         {"Dreieck1-Skizze", [] { return Konstruktion(1, 1, 0, 1); }},
         {"Dreieck1-SSS-Schritt5", [] { return Konstruktion(1, 1, 5, 1); }},
         {"Dreieck1-WSW-Schritt5", [] { return Konstruktion(2, 1, 5, 2); }},
