@@ -1,4 +1,4 @@
-// What the dynamic triangle (TfrmDreieck3) shows, computed from its state:
+// What the dynamic triangle (dreieck3::TDreieck3) shows, computed from its state:
 // the triangle with the special lines the pupil switched on and their centres
 // (mode "Schnittpunkte"), and the triangle in the circle over a diameter with
 // its angles (mode "Thaleskreis"), and the legends below the check boxes. The

@@ -38,7 +38,6 @@ struct TGruppe {
     const char* name;
     TRechteck ort;
     const char* text;
-    Bereich legende;
     const char* familie;
     std::array<const char*, 3> namen;
     std::array<std::string, 3> zeichen; // the legend's labels
@@ -48,12 +47,12 @@ struct TGruppe {
 const std::array<TGruppe, 4>& Gruppen()
 {
     static const std::array<TGruppe, 4> gruppen{{
-        {"grpH", {827, 82, 184, 63}, "  Höhen ", pntH, "Höhe", {"ha", "hb", "hc"}, {"h!a", "h!b", "h!c"}, false},
-        {"grpS", {827, 162, 184, 63}, " Seitensymmetralen ", pntS, "Seitensymmetrale", {"sAB", "sAC", "sBC"},
+        {"grpH", {827, 82, 184, 63}, "  Höhen ", "Höhe", {"ha", "hb", "hc"}, {"h!a", "h!b", "h!c"}, false},
+        {"grpS", {827, 162, 184, 63}, " Seitensymmetralen ", "Seitensymmetrale", {"sAB", "sAC", "sBC"},
          {"s!A!B", "s!A!C", "s!B!C"}, false},
-        {"grpW", {824, 242, 184, 63}, " Winkelsymmetralen ", pntW, "Winkelsymmetrale", {"wα", "wβ", "wγ"},
+        {"grpW", {824, 242, 184, 63}, " Winkelsymmetralen ", "Winkelsymmetrale", {"wα", "wβ", "wγ"},
          {"w*a", "w*b", "w*g"}, true},
-        {"grpSW", {824, 322, 184, 63}, " Schwerlinien ", pntSW, "Schwerlinie", {"sA", "sB", "sC"},
+        {"grpSW", {824, 322, 184, 63}, " Schwerlinien ", "Schwerlinie", {"sA", "sB", "sC"},
          {"s!A", "s!B", "s!C"}, false},
     }};
     return gruppen;
