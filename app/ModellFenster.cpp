@@ -43,10 +43,7 @@ TModellFenster::TModellFenster(std::unique_ptr<lektion::TLektion> modell, QWidge
                 baueBereich(int(j), layout.bereiche[j]);
     }
     for (std::size_t i = 0; i < layout.menue.size(); ++i)
-        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) {
-            modell_->Menue(int(i));
-            Abgleichen();
-        });
+        NeuerMenuePunkt(QtText(layout.menue[i]), [this, i](QAction*) { Menue(int(i)); });
 }
 
 TModellFenster::~TModellFenster() = default;
@@ -74,6 +71,8 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
     if (b.status.breite > 0) {
         w.pnlStatus = NeuesPanel(Q(b.status));
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
+        if (!b.statusSichtbar)
+            w.pnlStatus->hide();
     }
     const TWeltRechteck welt = b.welt;
     const bool gitter = b.gitter;
@@ -262,6 +261,12 @@ void TModellFenster::Aendere(int steuer, int wert)
     Abgleichen();
 }
 
+void TModellFenster::Menue(int punkt)
+{
+    modell_->Menue(punkt);
+    Abgleichen();
+}
+
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)
 {
     const lektion::TSteuerZustand z = modell_->Steuerzustand(index);
@@ -296,6 +301,8 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     }
     if (g.kasten)
         g.kasten->setChecked(z.wert != 0);
+    if (!z.zugBeschreibung.empty() && g.grp->accessibleDescription() != QtText(z.zugBeschreibung))
+        g.grp->setAccessibleDescription(QtText(z.zugBeschreibung));
     g.grp->setEnabled(z.aktiv);
     g.grp->setVisible(z.sichtbar);
 }

@@ -33,6 +33,7 @@ public:
     // picture tool and the tests use them too.
     void Zeiger(int bereich, lektion::TZeigerArt art, TWeltPunkt p);
     void Aendere(int steuer, int wert);
+    void Menue(int punkt);
 
     // What the window built for the layout's areas and controls, by index.
     TPaintBox* Zeichnung(int bereich) const { return bereiche_.at(std::size_t(bereich)).pntGrafik; }

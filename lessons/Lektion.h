@@ -37,6 +37,7 @@ struct TBereich {
     std::string in{};     // that control's name; empty: the client area
     bool alsText = false; // read as a text (an instruction, a legend), not as a drawing
     bool imBild = true;   // copied, saved and printed as the window's picture
+    bool statusSichtbar = true; // false: the instruction panel is there but hidden, another one says it
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -98,6 +99,7 @@ struct TSteuerZustand {
     std::optional<TFarbe> farbe{}; // a panel's caption colour, where it differs from the layout's
     std::string feldText{};        // the text of a scroll bar's edit field
     bool innenSichtbar = true;     // a scroll bar and its field, which may hide while their group and label show
+    std::string zugBeschreibung{}; // what a screen reader adds, where it follows the state (a panel's colour)
     bool operator==(const TSteuerZustand&) const = default;
 };
 
