@@ -82,6 +82,8 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
     if (b.status.breite > 0) {
         w.pnlStatus = NeuesPanel(Q(b.status));
         w.lblStatus = StatusLabel(w.pnlStatus, Q(b.lblStatus));
+        if (!b.statusSichtbar)
+            w.pnlStatus->hide();
     }
     // Painting only draws the picture the model gave last.
     box->OnPaint = [this, box, index, b] {
@@ -302,6 +304,12 @@ void TModellFenster::Aendere(int steuer, int wert)
     Abgleichen();
 }
 
+void TModellFenster::Menue(int punkt)
+{
+    modell_->Menue(punkt);
+    Abgleichen();
+}
+
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)
 {
     const lektion::TSteuerZustand z = modell_->Steuerzustand(index);
@@ -345,6 +353,8 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
         gruppe->setTitle(QtText(*z.titel));
     if (z.ort)
         g.grp->setGeometry(Q(*z.ort));
+    if (!z.zugBeschreibung.empty() && g.grp->accessibleDescription() != QtText(z.zugBeschreibung))
+        g.grp->setAccessibleDescription(QtText(z.zugBeschreibung));
     g.grp->setEnabled(z.aktiv);
     g.grp->setVisible(z.sichtbar);
 }

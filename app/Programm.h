@@ -14,14 +14,14 @@
 #include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2Modell.h"
-#include "lessons/Winkel3U.h"
+#include "lessons/Winkel3Modell.h"
 
 struct TProgramm {
     // The windows live as long as the program.
     TfrmStart frmStart;
     TModellFenster frmWinkel1{std::make_unique<winkel1::TWinkel1>()};
     TModellFenster frmWinkel2{std::make_unique<winkel2::TWinkel2>()};
-    TfrmWinkel3 frmWinkel3;
+    TModellFenster frmWinkel3{std::make_unique<winkel3::TWinkel3>()};
     TModellFenster frmSymmetrie1{std::make_unique<symmetrie1::TSymmetrie1>()};
     TModellFenster frmSymmetrie2{std::make_unique<symmetrie2::TSymmetrie2>()};
     TModellFenster frmDreieck1{std::make_unique<dreieck1::TDreieck1>()};

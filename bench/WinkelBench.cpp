@@ -4,7 +4,7 @@
 #include "app/ModellFenster.h"
 #include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2Modell.h"
-#include "lessons/Winkel3U.h"
+#include "lessons/Winkel3Modell.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,26 +53,28 @@ void Winkel2Schritt6(benchmark::State& state)
 
 void Winkel3Links(benchmark::State& state)
 {
-    TfrmWinkel3 fenster;
+    TModellFenster fenster(std::make_unique<winkel3::TWinkel3>());
     fenster.show();
     QApplication::processEvents();
-    fenster.menArt2->trigger();
+    fenster.Menue(1);
     for (int i = 0; i < 3; ++i)
-        fenster.UpDown1->KlickRechts();
-    Erreicht(state, fenster.modus == 2 && fenster.Schritt1 == 3, "not two parallels at step 3");
-    MissNeuzeichnen(state, fenster.pntGrafik1);
+        fenster.UpDown(fenster.Modell().Steuer("grpSchritt1"))->KlickRechts();
+    const winkel3::TZustand& z = fenster.Modell<winkel3::TWinkel3>().zustand;
+    Erreicht(state, z.modus == 2 && z.Schritt1 == 3, "not two parallels at step 3");
+    MissNeuzeichnen(state, fenster.Zeichnung(0));
 }
 
 void Winkel3Rechts(benchmark::State& state)
 {
-    TfrmWinkel3 fenster;
+    TModellFenster fenster(std::make_unique<winkel3::TWinkel3>());
     fenster.show();
     QApplication::processEvents();
-    fenster.menArt2->trigger();
+    fenster.Menue(1);
     for (int i = 0; i < 4; ++i)
-        fenster.UpDown2->KlickRechts();
-    Erreicht(state, fenster.modus == 2 && fenster.Schritt2 == 4, "not two parallels at step 4");
-    MissNeuzeichnen(state, fenster.pntGrafik2);
+        fenster.UpDown(fenster.Modell().Steuer("grpSchritt2"))->KlickRechts();
+    const winkel3::TZustand& z = fenster.Modell<winkel3::TWinkel3>().zustand;
+    Erreicht(state, z.modus == 2 && z.Schritt2 == 4, "not two parallels at step 4");
+    MissNeuzeichnen(state, fenster.Zeichnung(1));
 }
 
 } // namespace

@@ -14,7 +14,6 @@ TFarbe farbeHimbeer = 0, farbeViolett = 0, farbeBraun = 0, farbeMeergruen = 0, f
 bool maximiert = false;
 TFarbe linienFarbe1 = 0;
 TFarbe linienFarbe2 = 0;
-int rahmenHoehe = 0;
 
 void SetzeFarben(int)
 {

@@ -28,7 +28,6 @@ extern TFarbe farbeHimbeer, farbeViolett, farbeBraun, farbeMeergruen, farbeLila,
 extern bool maximiert;         // the screen is exactly 1024 x 768: windows open maximised
 extern TFarbe linienFarbe1;    // construction lines of the symmetry lessons
 extern TFarbe linienFarbe2;    // the mirrored figure / results
-extern int rahmenHoehe;        // outer minus client height of an angle window
 
 void SetzeFarben(int unbenutzt = 0);
 

@@ -44,6 +44,7 @@ struct TBereich {
     // The pixels from the top-left the world window spans; 0: all of them.
     int weltBreite = 0, weltHoehe = 0;
     bool grund = true; // a white ground under the picture; false: the panel's face shows
+    bool statusSichtbar = true; // false: the instruction panel is there but hidden, another one says it
 };
 
 // The frame's places: one wide area, or the left or right of two.
@@ -108,6 +109,7 @@ struct TSteuerZustand {
     std::optional<int> max{}; // a step group's last step, where it differs from the layout's
     std::string feldText{};        // the text of a scroll bar's edit field
     bool innenSichtbar = true;     // a scroll bar and its field, which may hide while their group and label show
+    std::string zugBeschreibung{}; // what a screen reader adds, where it follows the state (a panel's colour)
     bool operator==(const TSteuerZustand&) const = default;
 };
 

@@ -50,8 +50,8 @@ TWinkelMarken LinkeMarken(int modus, int variante, int schritt, const TKreuzung&
     const bool v1 = variante == 1;
     const auto erster = v1 ? RechtsOben : LinksOben;
     const auto zweiter = v1 ? LinksUnten : RechtsUnten;
-    const TFarbe eins = v1 ? farbeBraun : farbeOrange;
-    const TFarbe zwei = v1 ? clGreen : farbeHimmelblau;
+    const TFarbe eins = v1 ? palette::braun : palette::orange;
+    const TFarbe zwei = v1 ? clGreen : palette::himmelblau;
     const float wert = v1 ? k.alpha : k.beta;
     TWinkelMarken m;
     if (modus == 1) {
@@ -81,8 +81,8 @@ TWinkelMarken RechteMarken(int modus, int variante, int schritt, const TKreuzung
     // line, variant 2 those below it. The second pair lies left of the segment
     // (variant 1) or right of it (variant 2).
     const bool v1 = variante == 1;
-    const TFarbe eins = v1 ? farbeBraun : farbeOrange;
-    const TFarbe zwei = v1 ? clGreen : farbeHimmelblau;
+    const TFarbe eins = v1 ? palette::braun : palette::orange;
+    const TFarbe zwei = v1 ? clGreen : palette::himmelblau;
     TWinkelMarken m;
     const auto erstesPaar = [&](float cx, float cy) {
         m.boegen.push_back((v1 ? RechtsOben : LinksUnten)(cx, cy, k.alpha, eins));
@@ -128,13 +128,13 @@ std::string PanelText(float wert)
 
 std::string Farbname(TFarbe f)
 {
-    if (f == farbeBraun)
+    if (f == palette::braun)
         return "brauner";
     if (f == clGreen)
         return "grüner";
-    if (f == farbeOrange)
+    if (f == palette::orange)
         return "oranger";
-    if (f == farbeHimmelblau)
+    if (f == palette::himmelblau)
         return "hellblauer";
     return std::string();
 }

@@ -10,6 +10,7 @@
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2Modell.h"
+#include "lessons/Winkel3Modell.h"
 #include "lessons/Symmetrie2Modell.h"
 
 #include <QApplication>
@@ -212,4 +213,46 @@ TEST(ModellFensterLeisteMitFeld, FertigeEingabeVerbergenUndTab)
               testhilfen::ZaehleFarbe(allein, palette::braun));
     EXPECT_GT(testhilfen::ZaehleFarbe(sechs, palette::braun, QRect(0, 200, 3, 80)), 0);
     SetzeMeldungsHaken({});
+}
+
+// Panels in a group, a hidden instruction panel, menu items and the drag
+// bands as pixels, with "Parallelwinkeln".
+TEST(ModellFensterPanelsUndBand, ParallelWinkeln)
+{
+    TModellFenster w(std::make_unique<winkel3::TWinkel3>());
+    w.show();
+    const lektion::TLektion& m = w.Modell();
+    TPanel* panel = w.Panel(m.Steuer("pnlRW2"));
+    EXPECT_EQ(panel->parentWidget(), w.Steuerelement(m.Steuer("grpW2")));
+    EXPECT_EQ(panel->geometry(), QRect(125, 24, 100, 41));
+    EXPECT_EQ(panel->accessibleDescription(), QStringLiteral("grüner Winkel"));
+    const QImage bild = panel->grab().toImage();
+    EXPECT_EQ(testhilfen::Farbe(bild, 5, 5), 0xFFFFFFu);
+    EXPECT_GT(testhilfen::ZaehleFarbe(bild, clGreen), 0);
+    w.Radiogruppe(m.Steuer("grpV2"))->Knopf(1)->click();
+    EXPECT_EQ(panel->accessibleDescription(), QStringLiteral("hellblauer Winkel"));
+    // One instruction across the window; the right drawing's panel is there, hidden.
+    int unten = 0;
+    for (TPanel* p : w.Zeichnung(1)->parentWidget()->findChildren<TPanel*>(Qt::FindDirectChildrenOnly)) {
+        if (p->y() == 655) {
+            EXPECT_EQ(p->isHidden(), p->x() == 525) << p->x();
+            ++unten;
+        }
+    }
+    EXPECT_EQ(unten, 2);
+
+    // The upper end taken: the pointer is held in its band and the end follows it there.
+    TPaintBox* box = w.Zeichnung(0);
+    const winkel3::TZustand& z = w.Modell<winkel3::TWinkel3>().zustand;
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(360, 72));
+    ASSERT_TRUE(CursorBegrenzt());
+    EXPECT_EQ(CursorBereich(), QRect(box->mapToGlobal(QPoint(45, 10)), QSize(395, 190)));
+    QTest::mouseMove(box, QPoint(470, 400));
+    EXPECT_NEAR(z.P2.x, 8.29f, 0.01f);
+    EXPECT_NEAR(z.P2.y, 1.71f, 0.01f);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(470, 400));
+    EXPECT_FALSE(CursorBegrenzt());
+    w.Menue(1);
+    EXPECT_TRUE(w.UpDown(m.Steuer("grpSchritt1"))->isVisible());
+    EXPECT_TRUE(w.Panel(m.Steuer("pnlLW2"))->isHidden());
 }

@@ -133,14 +133,16 @@ const Fenster fenster[] = {
          EXPECT_TRUE(p.frmWinkel1.Panel(2)->Caption().startsWith(QStringLiteral("90°")));
      }},
     {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Radiogruppe(0)->Knopf(0); }, nullptr},
-    {"menParall", 1, 2, [](TProgramm& p) -> QWidget* { return p.frmWinkel3.pntGrafik1; },
+    {"menParall", 1, 2, [](TProgramm& p) -> QWidget* { return p.frmWinkel3.Zeichnung(0); },
      [](TProgramm& p) { // the lower end of each line 30 pixels to the right
-         TfrmWinkel3& f = p.frmWinkel3;
-         const QPoint u1 = Pixel(f.pntGrafik1, welt20, f.P1X, f.P1Y), u2 = Pixel(f.pntGrafik2, welt20, f.Q1X, f.Q1Y);
-         Bediene(f.pntGrafik1, u1, u1 + QPoint(30, 0));
-         Bediene(f.pntGrafik2, u2, u2 + QPoint(30, 0));
-         EXPECT_NEAR(f.P1X, -7.0f + 30 / 24.0f, 0.05f);
-         EXPECT_NEAR(f.Q1X, -7.0f + 30 / 24.0f, 0.05f);
+         TModellFenster& f = p.frmWinkel3;
+         const winkel3::TZustand& z = f.Modell<winkel3::TWinkel3>().zustand;
+         const QPoint u1 = Pixel(f.Zeichnung(0), welt20, z.P1.x, z.P1.y);
+         const QPoint u2 = Pixel(f.Zeichnung(1), welt20, z.Q1.x, z.Q1.y);
+         Bediene(f.Zeichnung(0), u1, u1 + QPoint(30, 0));
+         Bediene(f.Zeichnung(1), u2, u2 + QPoint(30, 0));
+         EXPECT_NEAR(z.P1.x, -7.0f + 30 / 24.0f, 0.05f);
+         EXPECT_NEAR(z.Q1.x, -7.0f + 30 / 24.0f, 0.05f);
      }},
     {"menSpiegeln", 2, 0, [](TProgramm& p) -> QWidget* { return p.frmSymmetrie1.Zeichnung(0); },
      [](TProgramm& p) {

@@ -246,7 +246,7 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
          QAccessible::NameChanged, -1, 1},
         {"am Ende kein Schritt mehr", &d1, bisZumEnde, d1Schritte, QAccessible::ValueChanged, -1, 0},
         {"andere Art, dann ein Schritt", &p.frmWinkel3,
-         [&] { p.frmWinkel3.menArt2->trigger(), p.frmWinkel3.UpDown1->KlickRechts(); }, p.frmWinkel3.pntGrafik1,
+         [&] { p.frmWinkel3.Menue(1), p.frmWinkel3.UpDown(8)->KlickRechts(); }, p.frmWinkel3.Zeichnung(0),
          QAccessible::DescriptionChanged, -1, 2},
     };
     SetzeLeserHaken([&gemeldet](QAccessibleEvent* e) {

@@ -6,7 +6,7 @@
 #include "lessons/Symmetrie1Bild.h"
 #include "lessons/Winkel1Bild.h"
 #include "lessons/Winkel2Bild.h"
-#include "lessons/Winkel3U.h"
+#include "lessons/Winkel3Bild.h"
 #include "draw/Primitive.h"
 
 #include <gtest/gtest.h>

@@ -31,7 +31,7 @@
 #include "lessons/Symmetrie2Modell.h"
 #include "lessons/Winkel1Modell.h"
 #include "lessons/Winkel2Modell.h"
-#include "lessons/Winkel3U.h"
+#include "lessons/Winkel3Modell.h"
 
 #include <QAction>
 #include <QApplication>
@@ -218,12 +218,12 @@ const std::vector<Zustand>& Zustaende()
         {"Winkel2-Vollwinkel-Schritt6", // with angle 2 at 40 the sum is a full turn
          [] { return UebertragenBisSchritt6(320); }},
 
-        {"Winkel3", [] { return Oeffne<TfrmWinkel3>(); }},
+        {"Winkel3", [] { return OeffneModell<winkel3::TWinkel3>(); }},
         {"Winkel3-Modus2-Schritt3", [] {
-             auto* f = Oeffne<TfrmWinkel3>();
-             f->menArt2->trigger();
+             auto* f = OeffneModell<winkel3::TWinkel3>();
+             f->Menue(1);
              for (int i = 0; i < 3; ++i)
-                 f->UpDown1->KlickRechts();
+                 f->UpDown(f->Modell().Steuer("grpSchritt1"))->KlickRechts();
              return f;
          }},
 
