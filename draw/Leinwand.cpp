@@ -11,17 +11,6 @@
 #include <cstdlib>
 #include <iterator>
 
-int PunktZuPixel(int punkte)
-{
-    // MulDiv(punkte, 96, 72): exact product, rounded half away from zero.
-    const long long zaehler = static_cast<long long>(punkte) * 96;
-    long long ergebnis = zaehler / 72;
-    const long long rest = zaehler % 72;
-    if (2 * std::llabs(rest) >= 72)
-        ergebnis += zaehler < 0 ? -1 : 1;
-    return static_cast<int>(ergebnis);
-}
-
 namespace {
 
 struct Familien {
@@ -134,22 +123,7 @@ QFont QtSchrift(const QString& name, int pixelHoehe, bool fett)
     return schrift;
 }
 
-QChar SymbolZeichen(QChar c)
-{
-    // The Symbol font's Greek letters at the positions of the Latin ones.
-    static const char16_t klein[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'ϕ',
-                                       u'κ', u'λ', u'μ', u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ',
-                                       u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
-    static const char16_t gross[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'ϑ',
-                                       u'Κ', u'Λ', u'Μ', u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ',
-                                       u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
-    const char16_t u = c.unicode();
-    if (u >= u'a' && u <= u'z')
-        return QChar(klein[u - u'a']);
-    if (u >= u'A' && u <= u'Z')
-        return QChar(gross[u - u'A']);
-    return c;
-}
+QChar SymbolZeichen(QChar c) { return QChar(SymbolBuchstabe(c.unicode())); }
 
 void Leinwand::Binde(QPainter* maler)
 {

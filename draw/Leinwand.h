@@ -6,6 +6,7 @@
 #pragma once
 
 #include "draw/Stil.h"
+#include "draw/Textmass.h"
 
 #include <QColor>
 #include <QFont>
@@ -25,9 +26,6 @@ inline QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), Bl
 
 // A program text (UTF-8) for Qt.
 inline QString QtText(const std::string& text) { return QString::fromStdString(text); }
-
-// Font size in points to pixels at 96 dots per inch, rounded like MulDiv.
-int PunktZuPixel(int punkte);
 
 // The Qt font for a font name of the program ("Arial", "Times New Roman",
 // "Symbol") at a pixel height. Arial and Times New Roman come from their metric

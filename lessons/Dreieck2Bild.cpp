@@ -2,11 +2,9 @@
 
 #include "draw/Texte.h"
 
-#include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchnittU.h"
-#include "draw/SchriftU.h"
-#include "draw/Zeichne.h"
+#include "draw/Textmass.h"
 #include "draw/VektorU.h"
 #include "draw/ZufallU.h"
 
@@ -20,32 +18,8 @@ using bild::TTextArt;
 
 float Winkel(long double w) { return static_cast<float>(w); }
 
-// The drawing's world window while labels are measured; the window that was
-// set before comes back afterwards, so measuring never disturbs a paint box.
-class TMesswelt {
-public:
-    TMesswelt()
-        : welt_{weltXMin, weltXMax, weltYMin, weltYMax}, pixel_{pixLinks, pixRechts, pixOben, pixUnten},
-          rest_{nullpunktX, nullpunktY, einheitX, einheitY}, gitter_(gitterAn)
-    {
-        SetzeWeltfenster(grafikBreite, grafikHoehe, weltGrafik);
-    }
-    ~TMesswelt()
-    {
-        weltXMin = welt_[0], weltXMax = welt_[1], weltYMin = welt_[2], weltYMax = welt_[3];
-        pixLinks = pixel_[0], pixRechts = pixel_[1], pixOben = pixel_[2], pixUnten = pixel_[3];
-        nullpunktX = rest_[0], nullpunktY = rest_[1], einheitX = rest_[2], einheitY = rest_[3];
-        gitterAn = gitter_;
-    }
-    TMesswelt(const TMesswelt&) = delete;
-    TMesswelt& operator=(const TMesswelt&) = delete;
-
-private:
-    float welt_[4];
-    int pixel_[4];
-    int rest_[4];
-    bool gitter_;
-};
+// Labels are placed beside others and kept apart in the drawing's pixels.
+const TWeltfenster messwelt(grafikBreite, grafikHoehe, weltGrafik);
 
 // A name that stands for a point or line which coincides with a named vertex
 // or side of a right triangle: H at the right angle's vertex, and the two
@@ -200,13 +174,14 @@ bool Gleichsetzung(const TGroessen& g, TBild& b, const std::string& zweiter)
     for (const TGleichheit& gl : Gleichheiten(g.alpha, g.beta)) {
         if (gl.zweiter != zweiter)
             continue;
-        Leinwand mass; // measures in the names' font only
-        mass.schrift = {"Arial", 12, true, clBlack};
-        const long double halb = mass.TextWidth(QtText(gl.name)) / 2.0L, luecke = mass.TextWidth(QStringLiteral(" "));
+        const TSchrift namen{"Arial", 12, true, clBlack}; // measured in the names' font only
+        const long double halb = textmass::Breite(namen, textmass::Utf16(gl.name)) / 2.0L;
+        const long double luecke = textmass::Breite(namen, u" ");
         const std::string text = gl.links ? zweiter + " = " : "= " + zweiter;
         // Left of the name the text ends in its own blank; right of it a blank comes first.
-        const long double pixel = gl.links ? -(halb + TextBreite(mass, QtText(text), 12, true)) : halb + luecke;
-        const TPunkt ort = Versetzt(NamensPunkt(g, gl.name), pixel / einheitX, 0);
+        const long double pixel =
+            gl.links ? -(halb + textmass::MarkierteBreite(textmass::Utf16(text), 12, true)) : halb + luecke;
+        const TPunkt ort = Versetzt(NamensPunkt(g, gl.name), pixel / messwelt.einheitX, 0);
         b << bild::TText{TTextArt::FarbLinksMittig, text, ort, g.farbe, 12, true, g.farbe};
         return true;
     }
@@ -342,11 +317,11 @@ bool LetztesLabelUeberdeckt(const TBild& b)
 {
     TBild probe = b;
     SetzeMessschriften(probe);
-    const std::vector<TTextKasten> kaesten = TextKaesten(probe);
+    const std::vector<textmass::TTextKasten> kaesten = textmass::Kaesten(probe, messwelt);
     if (kaesten.empty() || kaesten.back().teil + 1 != probe.teile.size())
         return false;
     return std::any_of(kaesten.begin(), kaesten.end() - 1,
-                       [&](const TTextKasten& k) { return k.kasten.intersects(kaesten.back().kasten); });
+                       [&](const textmass::TTextKasten& k) { return k.kasten.Schneidet(kaesten.back().kasten); });
 }
 
 void Winkelsymmetrale(const TGroessen& g, TBild& b, TPunkt v, const THalbierung& h)
@@ -637,7 +612,6 @@ bool Beruehrpunkte(const TDreieck& d, TPunkt i, TPunkt& tab, TPunkt& tbc, TPunkt
 
 TBild SchrittBild(int eigenschaft, int schritt, bool winkelAn, bool beschriftungAn, const TDreieck& d)
 {
-    const TMesswelt welt; // labels placed beside others are measured in the drawing's pixels
     TBild zeichnung;
     TGroessen g;
     g.d = d;
@@ -689,10 +663,9 @@ bool BeschriftungenFrei(int eigenschaft, const TDreieck& d)
 {
     if (!GueltigeEigenschaft(eigenschaft))
         return true;
-    const TMesswelt welt;
     for (int schalter = 0; schalter < 4; ++schalter) {
         const TBild bild = SchrittBild(eigenschaft, schritteJeEigenschaft[eigenschaft], schalter & 1, schalter & 2, d);
-        if (KaestenUeberlappen(TextKaesten(bild)))
+        if (textmass::Ueberlappen(textmass::Kaesten(bild, messwelt)))
             return false;
     }
     return true;
