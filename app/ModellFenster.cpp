@@ -304,12 +304,6 @@ void TModellFenster::Aendere(int steuer, int wert)
     Abgleichen();
 }
 
-void TModellFenster::Menue(int punkt)
-{
-    modell_->Menue(punkt);
-    Abgleichen();
-}
-
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)
 {
     const lektion::TSteuerZustand z = modell_->Steuerzustand(index);
