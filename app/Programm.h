@@ -16,6 +16,8 @@
 #include "lessons/Winkel2Modell.h"
 #include "lessons/Winkel3Modell.h"
 
+#include <utility>
+
 struct TProgramm {
     // The windows live as long as the program.
     TfrmStart frmStart;
@@ -32,15 +34,16 @@ struct TProgramm {
 
     TProgramm()
     {
-        frmStart.SetzeFenster(QStringLiteral("menArten"), &frmWinkel1);
-        frmStart.SetzeFenster(QStringLiteral("menUebertragen"), &frmWinkel2);
-        frmStart.SetzeFenster(QStringLiteral("menParall"), &frmWinkel3);
-        frmStart.SetzeFenster(QStringLiteral("menSpiegeln"), &frmSymmetrie1);
-        frmStart.SetzeFenster(QStringLiteral("menSymmetralen"), &frmSymmetrie2);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck0"), &frmDreieck0);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck1"), &frmDreieck1);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck2"), &frmDreieck2);
-        frmStart.SetzeFenster(QStringLiteral("menDreieck3"), &frmDreieck3);
+        // Each lesson's window by the start menu's item that opens it.
+        static constexpr std::pair<const char*, TModellFenster TProgramm::*> lektionen[] = {
+            {"menArten", &TProgramm::frmWinkel1},          {"menUebertragen", &TProgramm::frmWinkel2},
+            {"menParall", &TProgramm::frmWinkel3},         {"menSpiegeln", &TProgramm::frmSymmetrie1},
+            {"menSymmetralen", &TProgramm::frmSymmetrie2}, {"menDreieck0", &TProgramm::frmDreieck0},
+            {"menDreieck1", &TProgramm::frmDreieck1},      {"menDreieck2", &TProgramm::frmDreieck2},
+            {"menDreieck3", &TProgramm::frmDreieck3},
+        };
+        for (const auto& [punkt, fenster] : lektionen)
+            frmStart.SetzeFenster(QString::fromLatin1(punkt), &(this->*fenster));
         frmStart.SetzeFenster(QStringLiteral("menInformation"), &frmInformation);
     }
 };
