@@ -12,6 +12,7 @@
 namespace {
 
 LeserHaken leserHaken;
+AnsageHaken ansageHaken;
 
 QString GruppenTitel(const QWidget* w)
 {
@@ -215,3 +216,11 @@ void MeldeLeser(QAccessibleEvent* ereignis)
 
 void SetzeLeserHaken(LeserHaken haken) { leserHaken = std::move(haken); }
 
+
+void SageAn(const QString& text)
+{
+    if (ansageHaken)
+        ansageHaken(text);
+}
+
+void SetzeAnsageHaken(AnsageHaken haken) { ansageHaken = std::move(haken); }

@@ -29,3 +29,11 @@ bool LeserHoertZu();
 void MeldeLeser(QAccessibleEvent* ereignis);
 using LeserHaken = std::function<void(QAccessibleEvent*)>;
 void SetzeLeserHaken(LeserHaken haken);
+
+// Speaks a short text now, without moving the focus: what changed after an
+// input, the keyboard pointer's place. A newer text soon after replaces one
+// not yet spoken, so that held arrow keys do not queue up a backlog.
+void SageAn(const QString& text);
+// Tests replace the speaking by a hook; an empty hook restores it.
+using AnsageHaken = std::function<void(const QString&)>;
+void SetzeAnsageHaken(AnsageHaken haken);

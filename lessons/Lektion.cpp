@@ -1,5 +1,7 @@
 #include "lessons/Lektion.h"
 
+#include "draw/Texte.h"
+
 namespace lektion {
 
 namespace {
@@ -47,6 +49,12 @@ int TLektion::Bereich(std::string_view name) const
         if (alle[i].name == name)
             return int(i);
     return -1;
+}
+
+std::string TLektion::ZeigerOrt(int, TWeltPunkt p) const
+{
+    // A point without a name reads as its coordinates: "(2,5|−3)".
+    return PunktText("", p.x, p.y);
 }
 
 } // namespace lektion

@@ -153,6 +153,10 @@ public:
     // each press. The pointer's shape follows moves and releases.
     virtual std::optional<TWeltRechteck> Ziehbereich(int) const { return std::nullopt; }
     virtual TZeigerForm Zeigerform(int) const { return TZeigerForm::Pfeil; }
+    // Where a pointer at `p` in area `bereich` stands, as a screen reader says
+    // it while the pupil aims by keys: the place in world units and, where that
+    // decides what a click does, what it is on ("auf A", "im Rahmen" ...).
+    virtual std::string ZeigerOrt(int bereich, TWeltPunkt p) const;
 
     // A refused input's message, given once to the window that shows it.
     std::optional<std::string> NimmMeldung() { return std::exchange(meldung_, std::nullopt); }
