@@ -2,6 +2,8 @@
 
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "app/Vorlesen.h"
+#include "lessons/Ansage.h"
 #include "draw/Zeichne.h"
 #include "draw/ZufallU.h"
 
@@ -211,8 +213,10 @@ void TModellFenster::baueEingabe(TGebaut& g, int index, const lektion::TSteuer& 
             baueFeld(g, index, grp, Q(s.feld), s.stellen);
             // Beside a scroll bar the field's value is taken when the entry is finished.
             connect(g.feld, &QLineEdit::editingFinished, this, [this, index] {
-                modell_->Fertig(index);
-                Abgleichen();
+                mitAnsage([&] {
+                    modell_->Fertig(index);
+                    Abgleichen();
+                });
             });
         }
         g.label = NeuesLabel(grp, QRect(2, s.ort.hoehe - 2 - s.labelHoehe, s.ort.breite - 4, s.labelHoehe), QString(),
@@ -231,8 +235,10 @@ void TModellFenster::baueFeld(TGebaut& g, int index, QWidget* grp, QRect ort, in
     g.feld->setFocusPolicy(Qt::StrongFocus);
     // Every change, typed or pasted; the model's corrections come back silently.
     connect(g.feld, &QLineEdit::textChanged, this, [this, index](const QString& text) {
-        modell_->Text(index, text.toStdString());
-        Abgleichen();
+        mitAnsage([&] {
+            modell_->Text(index, text.toStdString());
+            Abgleichen();
+        });
     });
 }
 
@@ -250,9 +256,22 @@ void TModellFenster::FormActivate()
 
 void TModellFenster::Zeiger(int bereich, lektion::TZeigerArt art, TWeltPunkt p)
 {
-    modell_->Zeiger(bereich, art, p);
-    Abgleichen();
+    mitAnsage([&] {
+        modell_->Zeiger(bereich, art, p);
+        Abgleichen();
+    });
     zeigeZeiger(bereich, art);
+}
+
+void TModellFenster::mitAnsage(const std::function<void()>& eingabe)
+{
+    if (!LeserHoertZu()) {
+        eingabe();
+        return;
+    }
+    const lektion::TVorlesestand vorher = lektion::Vorlesestand(*modell_);
+    eingabe();
+    SageAn(QtText(lektion::Ansage(vorher, lektion::Vorlesestand(*modell_))));
 }
 
 void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
@@ -294,14 +313,18 @@ void TModellFenster::Blaettern(bool vor)
 
 void TModellFenster::Menue(int punkt)
 {
-    modell_->Menue(punkt);
-    Abgleichen();
+    mitAnsage([&] {
+        modell_->Menue(punkt);
+        Abgleichen();
+    });
 }
 
 void TModellFenster::Aendere(int steuer, int wert)
 {
-    modell_->Geaendert(steuer, wert);
-    Abgleichen();
+    mitAnsage([&] {
+        modell_->Geaendert(steuer, wert);
+        Abgleichen();
+    });
 }
 
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)

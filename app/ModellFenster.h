@@ -6,6 +6,7 @@
 #include "app/Lektionsrahmen.h"
 #include "lessons/Lektion.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -76,6 +77,8 @@ private:
     void zeigeSteuer(int index, bool alleNeu);
     // Confinement and shape of the pointer as the model says after a pointer input.
     void zeigeZeiger(int bereich, lektion::TZeigerArt art);
+    // Runs an input; a listening screen reader then hears what it changed.
+    void mitAnsage(const std::function<void()>& eingabe);
     // Shows what the model says now: controls, texts, changed pictures, a message.
     void Abgleichen(bool alleNeu = false);
 

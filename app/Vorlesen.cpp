@@ -5,9 +5,13 @@
 #include "draw/Texte.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -159,8 +163,20 @@ private:
     TBildlaufleiste* leiste() const { return steuer(); }
 };
 
+// The announcement's status bar and its one notification.
+QAccessibleInterface* Ansagezugang(QWidget* w)
+{
+    const QVariant art = w->property("geoAnsage");
+    if (!art.isValid())
+        return nullptr;
+    return new QAccessibleWidget(w, art.toString() == QLatin1String("leiste") ? QAccessible::StatusBar
+                                                                              : QAccessible::Notification);
+}
+
 QAccessibleInterface* Fabrik(const QString&, QObject* objekt)
 {
+    if (auto* w = qobject_cast<QWidget*>(objekt); w && w->property("geoAnsage").isValid())
+        return Ansagezugang(w);
     if (auto* box = qobject_cast<TPaintBox*>(objekt))
         return new TPaintBoxZugang(box);
     if (auto* updown = qobject_cast<TUpDown*>(objekt))
@@ -217,10 +233,79 @@ void MeldeLeser(QAccessibleEvent* ereignis)
 void SetzeLeserHaken(LeserHaken haken) { leserHaken = std::move(haken); }
 
 
+namespace {
+
+// Speaks through a notification inside a status bar: Qt 6.4's AT-SPI bridge
+// passes a widget's "showing" change intact (its name and description changes
+// arrive without the new text), and Orca says a status bar's notification
+// without a role word. The bar is a window of its own, one pixel outside the
+// screen, that never takes the focus or a click: inside a lesson window Orca
+// would say the whole window before each text. Every text gets a fresh
+// object, so that no reader's cache can hold an old name.
+QWidget* Ansageleiste()
+{
+    static QPointer<QWidget> leiste;
+    if (!leiste) {
+        leiste = new QWidget(nullptr, Qt::ToolTip | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+        leiste->setProperty("geoAnsage", QStringLiteral("leiste"));
+        leiste->setAccessibleName(QStringLiteral("Ansagen"));
+        leiste->setAttribute(Qt::WA_ShowWithoutActivating);
+        leiste->setAttribute(Qt::WA_DeleteOnClose);
+        leiste->setGeometry(-10, -10, 1, 1);
+        leiste->show();
+    }
+    return leiste;
+}
+
+void Spreche(const QString& text)
+{
+    QWidget* leiste = Ansageleiste();
+    qDeleteAll(leiste->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    auto* ansage = new QWidget(leiste);
+    ansage->setProperty("geoAnsage", QStringLiteral("text"));
+    ansage->setAccessibleName(text);
+    ansage->setGeometry(0, 0, 1, 1);
+    ansage->show();
+}
+
+// Texts of one input are joined; a newer input's text replaces what waits.
+struct TAnsager {
+    QString wartend;
+    bool sammelt = false;
+    QTimer uhr;
+    TAnsager()
+    {
+        uhr.setSingleShot(true);
+        uhr.setInterval(250);
+        QObject::connect(&uhr, &QTimer::timeout, [this] { Spreche(std::exchange(wartend, QString())); });
+    }
+};
+
+TAnsager& Ansager()
+{
+    static TAnsager* ansager = new TAnsager; // lives as long as the application's event loop may use it
+    return *ansager;
+}
+
+} // namespace
+
 void SageAn(const QString& text)
 {
-    if (ansageHaken)
+    if (text.isEmpty())
+        return;
+    if (ansageHaken) {
         ansageHaken(text);
+        return;
+    }
+    if (!QAccessible::isActive())
+        return;
+    TAnsager& a = Ansager();
+    a.wartend = a.sammelt ? a.wartend + QLatin1Char(' ') + text : text;
+    if (!a.sammelt) {
+        a.sammelt = true;
+        QTimer::singleShot(0, [] { Ansager().sammelt = false; });
+    }
+    a.uhr.start();
 }
 
 void SetzeAnsageHaken(AnsageHaken haken) { ansageHaken = std::move(haken); }

@@ -282,3 +282,23 @@ TEST(VorlesenTest, AenderungenWerdenGemeldet)
     }
     SetzeLeserHaken({});
 }
+
+TEST(VorlesenTest, NachEinerEingabeWirdDasNeueAngesagt)
+{
+    TProgramm p;
+    QStringList angesagt;
+    SetzeLeserHaken([](QAccessibleEvent*) {});
+    SetzeAnsageHaken([&angesagt](const QString& text) { angesagt.append(text); });
+    TModellFenster& w1 = p.frmWinkel1;
+    TModellFenster& d1 = p.frmDreieck1;
+    w1.show();
+    w1.Leiste(0)->setValue(45);
+    w1.Leiste(0)->setValue(45); // unchanged: nothing to say
+    d1.show();
+    d1.UpDown(d1.Modell().Steuer("grpSchritt"))->KlickRechts();
+    SetzeAnsageHaken({});
+    SetzeLeserHaken({});
+    ASSERT_EQ(angesagt.size(), 2) << angesagt.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(angesagt[0].startsWith(QStringLiteral("Winkel von 45°"))) << angesagt[0].toStdString();
+    EXPECT_TRUE(angesagt[1].startsWith(QStringLiteral("Schritt 1 von 5: Markiere"))) << angesagt[1].toStdString();
+}
