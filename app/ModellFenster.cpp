@@ -1,7 +1,9 @@
 #include "app/ModellFenster.h"
 
+#include "app/Namen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "app/Tastatur.h"
 #include "draw/Zeichne.h"
 #include "draw/ZufallU.h"
 
@@ -375,6 +377,9 @@ void TModellFenster::Abgleichen(bool alleNeu)
             w.pntGrafik->MeldeBeschreibung();
         }
     }
+    // Captions may have changed; a control the change hid or disabled gives its keys to the nearest one.
+    EindeutigeNamen(this);
+    HalteFokusSichtbar(this);
     if (const std::optional<std::string> meldung = modell_->NimmMeldung())
         MessageDlg(this, QtText(*meldung));
 }
