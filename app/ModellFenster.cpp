@@ -294,16 +294,20 @@ void TModellFenster::Blaettern(bool vor)
         UpDown(seitenSchritte_)->KlickLinks();
 }
 
+// Captions of groups and check boxes change with the menu and the controls
+// only, never with the pointer, whose moves must stay quick.
 void TModellFenster::Menue(int punkt)
 {
     modell_->Menue(punkt);
     Abgleichen();
+    EindeutigeNamen(this);
 }
 
 void TModellFenster::Aendere(int steuer, int wert)
 {
     modell_->Geaendert(steuer, wert);
     Abgleichen();
+    EindeutigeNamen(this);
 }
 
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)
@@ -377,8 +381,7 @@ void TModellFenster::Abgleichen(bool alleNeu)
             w.pntGrafik->MeldeBeschreibung();
         }
     }
-    // Captions may have changed; a control the change hid or disabled gives its keys to the nearest one.
-    EindeutigeNamen(this);
+    // A control the change hid or disabled gives its keys to the nearest one.
     HalteFokusSichtbar(this);
     if (const std::optional<std::string> meldung = modell_->NimmMeldung())
         MessageDlg(this, QtText(*meldung));
