@@ -62,14 +62,27 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
     };
     SetzeClient(client_, 1016, 722);
 
+    // Each picture stands beside the paragraph it belongs to; a reader hears which.
     struct Platz {
         QRect geometrie;
         const char* datei;
+        const char* beschreibung;
     };
     const Platz plaetze[] = {
-        {QRect(880, 80, 120, 171), ":/bilder/info1.jpg"},  {QRect(776, 192, 77, 113), ":/bilder/info2.jpg"},
-        {QRect(880, 288, 123, 131), ":/bilder/info3.jpg"}, {QRect(792, 432, 110, 131), ":/bilder/info4.jpg"},
-        {QRect(752, 576, 117, 130), ":/bilder/info5.jpg"},
+        {QRect(880, 80, 120, 171), ":/bilder/info1.jpg",
+         "Die Marmorbüste eines bärtigen Denkers vor dem Nachthimmel, oben eine Sonnenfinsternis. "
+         "Sie gehört zum Absatz über Thales."},
+        {QRect(776, 192, 77, 113), ":/bilder/info2.jpg",
+         "Ein Zirkel auf hellem Papier mit blassen Formeln. Er gehört zum Absatz über Zirkel und Lineal."},
+        {QRect(880, 288, 123, 131), ":/bilder/info3.jpg",
+         "Ein alter Philosoph mit langem weißem Bart im roten Mantel zeigt mit der Hand nach oben, "
+         "hinter ihm ein Torbogen. Er gehört zum Absatz über Platon."},
+        {QRect(792, 432, 110, 131), ":/bilder/info4.jpg",
+         "Ein alter Kupferstich: ein Gelehrter mit Bart und Mütze, neben ihm ein Zirkel. "
+         "Er gehört zum Absatz über Euklid."},
+        {QRect(752, 576, 117, 130), ":/bilder/info5.jpg",
+         "Das gemalte Bildnis eines Mannes mit langem Bart und Pelzmütze vor dunklem Grund. "
+         "Es gehört zum Absatz über Johannes Gutenberg."},
     };
     for (const Platz& p : plaetze) {
         auto* bild = new QLabel(client_);
@@ -79,6 +92,7 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
         if (pixmap.load(QLatin1String(p.datei)))
             bild->setPixmap(pixmap);
         bild->setAccessibleName(QStringLiteral("Bild %1").arg(bilder_.size() + 1));
+        bild->setAccessibleDescription(QString::fromUtf8(p.beschreibung));
         bilder_.append(bild);
     }
 }

@@ -1,5 +1,6 @@
 #include "app/Inhaltsfenster.h"
 
+#include "app/Namen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
@@ -55,6 +56,7 @@ void TInhaltsFenster::showEvent(QShowEvent* e)
     if (maximiert)
         FensterLinksOben(this);
     Aktivieren();
+    EindeutigeNamen(this);
     // The keys start at the first control in reading order, whatever had them last time.
     if (QWidget* erstes = OrdneTabfolge(this))
         erstes->setFocus(Qt::OtherFocusReason);

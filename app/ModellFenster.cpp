@@ -1,7 +1,9 @@
 #include "app/ModellFenster.h"
 
+#include "app/Namen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "app/Tastatur.h"
 #include "app/Vorlesen.h"
 #include "lessons/Ansage.h"
 #include "draw/Zeichne.h"
@@ -311,12 +313,15 @@ void TModellFenster::Blaettern(bool vor)
         UpDown(seitenSchritte_)->KlickLinks();
 }
 
+// Captions of groups and check boxes change with the menu and the controls
+// only, never with the pointer, whose moves must stay quick.
 void TModellFenster::Menue(int punkt)
 {
     mitAnsage([&] {
         modell_->Menue(punkt);
         Abgleichen();
     });
+    EindeutigeNamen(this);
 }
 
 void TModellFenster::Aendere(int steuer, int wert)
@@ -325,6 +330,7 @@ void TModellFenster::Aendere(int steuer, int wert)
         modell_->Geaendert(steuer, wert);
         Abgleichen();
     });
+    EindeutigeNamen(this);
 }
 
 void TModellFenster::zeigeSteuer(int index, bool alleNeu)
@@ -398,6 +404,8 @@ void TModellFenster::Abgleichen(bool alleNeu)
             w.pntGrafik->MeldeBeschreibung();
         }
     }
+    // A control the change hid or disabled gives its keys to the nearest one.
+    HalteFokusSichtbar(this);
     if (const std::optional<std::string> meldung = modell_->NimmMeldung())
         MessageDlg(this, QtText(*meldung));
 }

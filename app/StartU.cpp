@@ -98,6 +98,10 @@ TfrmStart::TfrmStart(QWidget* eltern)
     if (bild.load(QStringLiteral(":/bilder/start.jpg")))
         imgBild_->setPixmap(bild);
     imgBild_->setAccessibleName(QStringLiteral("Titelbild"));
+    imgBild_->setAccessibleDescription(
+        QStringLiteral("Ein spitzwinkeliges Dreieck ABC mit den Seiten a, b und c und seinen drei Höhen ha, hb "
+                       "und hc. Jede Höhe steht im rechten Winkel auf ihrer Seite; die drei Höhen schneiden "
+                       "einander im Höhenschnittpunkt H."));
 
     lblVersion_ = NeuesLabel(client_, QRect(0, 669, 1016, 19), QStringLiteral("Version 2.0"), 16, true, clBlack,
                              Qt::AlignHCenter | Qt::AlignTop, false);

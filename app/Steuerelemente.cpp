@@ -228,8 +228,9 @@ void TPaintBox::leaveEvent(QEvent* e)
 bool TPaintBox::event(QEvent* e)
 {
     // The handlers are set in the window's constructor, before the first showing.
+    // A drawing that only shows is reached by Tab too, to be read; painted text is read in its place.
     if (e->type() == QEvent::Polish)
-        setFocusPolicy(NimmtEingaben() ? Qt::TabFocus : Qt::NoFocus);
+        setFocusPolicy(NimmtEingaben() || (OnPaint && Rolle == TRolle::Zeichnung) ? Qt::TabFocus : Qt::NoFocus);
     return QWidget::event(e);
 }
 
@@ -481,6 +482,7 @@ TRadioGroup::TRadioGroup(QWidget* eltern, QRect geometrie, const QString& captio
             if (i == index_)
                 return;
             index_ = i;
+            richteTabstopp();
             if (OnClick)
                 OnClick();
         });
@@ -500,6 +502,15 @@ void TRadioGroup::SetzeItemIndex(int index)
         knopf->setChecked(i == index);
         knopf->setAutoExclusive(true);
     }
+    richteTabstopp();
+}
+
+void TRadioGroup::richteTabstopp()
+{
+    // Qt leaves the group's one Tab stop on the button that had the focus
+    // last; a reader must land on the chosen one.
+    for (int i = 0; i < Anzahl(); ++i)
+        knoepfe_[i]->setFocusPolicy(index_ < 0 || i == index_ ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // ---------------------------------------------------------------- buttons and scroll bars

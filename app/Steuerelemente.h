@@ -92,8 +92,9 @@ public:
     // the picture did not need a repaint.
     void MeldeBeschreibung();
 
-    // The keyboard pointer. A box that takes clicks (it has OnMouseDown) is in
-    // the Tab order; while it has the focus a small cross-hair stands in it.
+    // The keyboard pointer. A drawing is in the Tab order (a box of painted text
+    // is not); while a box that takes clicks (it has OnMouseDown) has the focus
+    // a small cross-hair stands in it.
     // Arrow keys move it by 10 pixels, with Shift by 1; Space presses the left
     // button at it and releases it again, Return clicks (press and release).
     // Everything goes through the mouse handlers, with the same confinement.
@@ -179,6 +180,8 @@ public:
     std::function<void()> OnClick;
 
 private:
+    void richteTabstopp();
+
     QList<QRadioButton*> knoepfe_;
     int index_ = -1;
 };

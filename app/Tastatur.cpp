@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
+#include <QRadioButton>
 #include <QShortcut>
 
 #include <algorithm>
@@ -99,11 +101,63 @@ void OeffneMenueleiste(QMenuBar* leiste)
     QCoreApplication::sendEvent(fenster, &los);
 }
 
+// ---------------------------------------------------------------- focus guard
+
+namespace {
+
+// Keeps the keys of one window on a control the pupil can see and use. It
+// remembers the last control that had them: the menu bar gives them back to
+// that one, and a control that is hidden or disabled while it has them may
+// leave the keys nowhere.
+class TFokusWaechter : public QObject {
+public:
+    explicit TFokusWaechter(QWidget* fenster) : QObject(fenster), fenster_(fenster)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) { folge(neu); });
+    }
+
+    void Pruefe()
+    {
+        QWidget* jetzt = QApplication::focusWidget();
+        if (!jetzt || jetzt->window() != fenster_)
+            jetzt = fenster_->focusWidget();
+        QWidget* weg = !jetzt || qobject_cast<QMenuBar*>(jetzt) ? letzter_.data() : jetzt;
+        if (!weg || weg == fenster_ || (weg->isVisibleTo(fenster_) && weg->isEnabled()))
+            return;
+        if (QWidget* ziel = NaechstesTabZiel(fenster_, weg))
+            ziel->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    void folge(QWidget* neu)
+    {
+        if (!neu || neu == fenster_ || neu->window() != fenster_ || qobject_cast<QMenuBar*>(neu))
+            return;
+        letzter_ = neu;
+        // The menu bar hands the keys back even to a control its item just hid.
+        if (!neu->isVisibleTo(fenster_) || !neu->isEnabled())
+            Pruefe();
+    }
+
+    QWidget* fenster_;
+    QPointer<QWidget> letzter_;
+};
+
+} // namespace
+
+void HalteFokusSichtbar(QWidget* fenster)
+{
+    for (QObject* kind : fenster->children())
+        if (auto* waechter = dynamic_cast<TFokusWaechter*>(kind))
+            waechter->Pruefe();
+}
+
 void RichteTastaturEin(QWidget* fenster, QMenuBar* leiste)
 {
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), fenster);
     QObject::connect(f10, &QShortcut::activated, fenster, [leiste] { OeffneMenueleiste(leiste); });
     new TFokusRahmen(fenster);
+    new TFokusWaechter(fenster);
 }
 
 // ---------------------------------------------------------------- Tab order
@@ -169,8 +223,10 @@ QList<QWidget*> Lesefolge(QWidget* fenster)
 {
     std::vector<Platz> plaetze;
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
-        if (w->window() != fenster || (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus
-            || qobject_cast<QMenuBar*>(w) || w->focusProxy())
+        // A radio button keeps its place even while another of its group is the Tab stop.
+        const bool tab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus
+                      || (qobject_cast<QRadioButton*>(w) && w->focusPolicy() != Qt::NoFocus);
+        if (w->window() != fenster || !tab || qobject_cast<QMenuBar*>(w) || w->focusProxy())
             continue;
         plaetze.push_back({w, QRect(w->mapTo(fenster, QPoint(0, 0)), w->size())});
     }
@@ -179,13 +235,37 @@ QList<QWidget*> Lesefolge(QWidget* fenster)
     return folge;
 }
 
+bool TabZiel(const QWidget* w)
+{
+    if (!w->isVisibleTo(w->window()) || !w->isEnabled())
+        return false;
+    const auto* knopf = qobject_cast<const QRadioButton*>(w);
+    if (!knopf || knopf->isChecked() || !knopf->autoExclusive())
+        return true;
+    const auto gruppe = w->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    return std::none_of(gruppe.begin(), gruppe.end(), [](const QRadioButton* k) { return k->isChecked(); });
+}
+
+QWidget* NaechstesTabZiel(QWidget* fenster, QWidget* weg)
+{
+    const QList<QWidget*> folge = Lesefolge(fenster);
+    const qsizetype hier = std::max<qsizetype>(folge.indexOf(weg), 0);
+    for (qsizetype d = weg && folge.contains(weg) ? 1 : 0; d < folge.size(); ++d) {
+        if (hier + d < folge.size() && TabZiel(folge[hier + d]))
+            return folge[hier + d];
+        if (hier - d >= 0 && TabZiel(folge[hier - d]))
+            return folge[hier - d];
+    }
+    return nullptr;
+}
+
 QWidget* OrdneTabfolge(QWidget* fenster)
 {
     const QList<QWidget*> folge = Lesefolge(fenster);
     for (qsizetype i = 1; i < folge.size(); ++i)
         QWidget::setTabOrder(folge[i - 1], folge[i]);
     for (QWidget* w : folge)
-        if (w->isVisibleTo(fenster) && w->isEnabled())
+        if (TabZiel(w))
             return w;
     return nullptr;
 }

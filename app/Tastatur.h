@@ -39,7 +39,8 @@ private:
 // chooses, Escape leaves) or, if it is open for them already, leaves it.
 void OeffneMenueleiste(QMenuBar* leiste);
 
-// F10 for the window's menu bar and the focus frame, for one window.
+// F10 for the window's menu bar, the focus frame, and a guard that moves the
+// keys on when they land on a hidden or disabled control, for one window.
 void RichteTastaturEin(QWidget* fenster, QMenuBar* leiste);
 
 // The controls that Tab reaches, in reading order: rows from top to bottom
@@ -47,6 +48,19 @@ void RichteTastaturEin(QWidget* fenster, QMenuBar* leiste);
 // a tall control stands beside several rows (a drawing beside its check
 // boxes), the rows split into columns, each read top to bottom.
 QList<QWidget*> Lesefolge(QWidget* fenster);
+
+// Whether Tab can stop at the control now: shown, enabled, and of a radio
+// group with a chosen button only the chosen one.
+bool TabZiel(const QWidget* w);
+
+// The control nearest to `weg` in reading order that Tab can stop at now:
+// the next one after it, else the one before; nullptr if there is none.
+QWidget* NaechstesTabZiel(QWidget* fenster, QWidget* weg);
+
+// After a change of what the window shows: if the control with the keys (or,
+// while the menu bar has them, the one it gives them back to) is hidden or
+// disabled now, or the keys got lost with it, they move to the nearest one.
+void HalteFokusSichtbar(QWidget* fenster);
 
 // Sets the window's Tab order to the reading order and returns the first
 // control that can take the focus now (nullptr if there is none).

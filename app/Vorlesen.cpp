@@ -22,7 +22,7 @@ QString GruppenTitel(const QWidget* w)
 {
     for (const QWidget* p = w ? w->parentWidget() : nullptr; p; p = p->parentWidget())
         if (const auto* gruppe = qobject_cast<const QGroupBox*>(p))
-            return OhneFuellzeichen(gruppe->title());
+            return gruppe->accessibleName().isEmpty() ? OhneFuellzeichen(gruppe->title()) : gruppe->accessibleName();
     return QString();
 }
 

@@ -126,13 +126,13 @@ struct Fenster {
 const TWeltRechteck welt20{-10, 10, -10, 10};
 
 const Fenster fenster[] = {
-    {"menArten", 1, 0, [](TProgramm& p) -> QWidget* { return p.frmWinkel1.Zeichnung(1); },
+    {"menArten", 1, 0, [](TProgramm& p) -> QWidget* { return p.frmWinkel1.Zeichnung(0); },
      [](TProgramm& p) { // the free leg from 0 to a right angle
          Bediene(p.frmWinkel1.Zeichnung(1), {340, 240}, QPoint(240, 137));
          EXPECT_FLOAT_EQ(p.frmWinkel1.Modell<winkel1::TWinkel1>().zustand.winkel2, 90.0f);
          EXPECT_TRUE(p.frmWinkel1.Panel(2)->Caption().startsWith(QStringLiteral("90°")));
      }},
-    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Radiogruppe(0)->Knopf(0); }, nullptr},
+    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Zeichnung(0); }, nullptr},
     {"menParall", 1, 2, [](TProgramm& p) -> QWidget* { return p.frmWinkel3.Zeichnung(0); },
      [](TProgramm& p) { // the lower end of each line 30 pixels to the right
          TModellFenster& f = p.frmWinkel3;
@@ -159,10 +159,9 @@ const Fenster fenster[] = {
          const symmetrie2::TZustand& z = p.frmSymmetrie2.Modell<symmetrie2::TSymmetrie2>().zustand;
          EXPECT_EQ(z.seiten[0].markiert * 10 + z.seiten[1].markiert, 23);
      }},
-    {"menDreieck0", 3, 0, [](TProgramm& p) -> QWidget* { return p.frmDreieck0.findChildren<QPushButton*>().value(0); },
-     nullptr},
-    {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.UpDown(0); }, nullptr},
-    {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.UpDown(0); }, nullptr},
+    {"menDreieck0", 3, 0, [](TProgramm& p) -> QWidget* { return p.frmDreieck0.Zeichnung(1); }, nullptr},
+    {"menDreieck1", 3, 1, [](TProgramm& p) -> QWidget* { return p.frmDreieck1.Zeichnung(0); }, nullptr},
+    {"menDreieck2", 3, 2, [](TProgramm& p) -> QWidget* { return p.frmDreieck2.Zeichnung(0); }, nullptr},
     {"menDreieck3", 3, 3, [](TProgramm& p) -> QWidget* { return p.frmDreieck3.Zeichnung(0); },
      [](TProgramm& p) { // "Schnittpunkte", then vertex A by (5, 3) units
          TModellFenster& f = p.frmDreieck3;
@@ -175,7 +174,7 @@ const Fenster fenster[] = {
      }},
     {"menInformation", 4, -1, [](TProgramm&) -> QWidget* { return nullptr; }, nullptr},
     // Opened again: the keys start at the first control, not where they were left.
-    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Radiogruppe(0)->Knopf(0); }, nullptr},
+    {"menUebertragen", 1, 1, [](TProgramm& p) -> QWidget* { return p.frmWinkel2.Zeichnung(0); }, nullptr},
 };
 
 int schritteBedient = 0; // step controls worked by keys in the whole walk
@@ -315,8 +314,8 @@ TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
 }
 
 // Tab order written down by hand for two windows, as a pupil reads them: the
-// drawing that takes the pointer, then the controls row by row; what is
-// disabled (the Euler box before three lines meet) is left out.
+// drawings (the one that only shows too), then the controls row by row; what
+// is disabled (the Euler box before three lines meet) is left out.
 TEST(Tastatur, TabfolgeWieGelesen)
 {
     using namespace dreieck3;
@@ -326,7 +325,7 @@ TEST(Tastatur, TabfolgeWieGelesen)
     for (int kasten : {chkHA, chkHB, chkHC, chkSA, chkSB, chkSC, chkWA, chkWB, chkWC, chkSWA, chkSWB, chkSWC})
         linien << dynamisch.Kasten(kasten);
     const std::pair<TModellFenster*, QList<QWidget*>> faelle[] = {
-        {&arten, {arten.Zeichnung(1), arten.Leiste(0), arten.Feld(1)}},
+        {&arten, {arten.Zeichnung(0), arten.Zeichnung(1), arten.Leiste(0), arten.Feld(1)}},
         {&dynamisch, linien},
     };
     for (const auto& [fenster, erwartet] : faelle) {
