@@ -237,7 +237,7 @@ bool TPaintBox::event(QEvent* e)
 
 void TPaintBox::showEvent(QShowEvent* e)
 {
-    // Each opening of the window starts with the pointer in the middle.
+    // Each opening of the window starts with the pointer at the same place near the middle.
     if (!e->spontaneous() && !tasteGedrueckt_)
         tastenZeiger_ = QPoint(width() / 2, height() / 2) + zeigerStart;
     QWidget::showEvent(e);
@@ -318,8 +318,12 @@ void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)
     // focus loss must find the button down to let it go again.
     tasteGedrueckt_ = true;
     update();
-    if (OnMouseDown)
-        tastenBand_ = NurFuerTasten([&] { OnMouseDown(Qt::LeftButton, tasten, tastenZeiger_.x(), tastenZeiger_.y()); });
+    if (OnMouseDown) {
+        const std::optional<QRect> band =
+            NurFuerTasten([&] { OnMouseDown(Qt::LeftButton, tasten, tastenZeiger_.x(), tastenZeiger_.y()); });
+        if (tasteGedrueckt_) // not let go again while the handler ran
+            tastenBand_ = band;
+    }
     // A refused press (a message came up) leaves nothing to hold.
     if (!hasFocus() && tasteGedrueckt_)
         loeseTaste(tasten);
