@@ -112,6 +112,9 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         box->OnMouseDown = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
             Zeiger(index, lektion::TZeigerArt::Druck, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
         };
+        box->OnOrt = [this, box, index, welt](QPoint p) {
+            return QtText(modell_->ZeigerOrt(index, TWeltfenster(box->width(), box->height(), welt).ZuWelt(p.x(), p.y())));
+        };
     }
     if (b.ziehen) {
         box->OnMouseMove = [this, box, index, welt](Qt::KeyboardModifiers, int x, int y) {

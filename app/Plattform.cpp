@@ -11,11 +11,13 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 bool begrenzt = false;
 QRect bereich;
+std::optional<QRect>* tastenBereich = nullptr; // set while a press by keys runs
 
 TCursor aktuellerCursor = crDefault;
 bool cursorGesetzt = false; // we own exactly one entry on the override stack
@@ -54,6 +56,10 @@ bool ZeigerVersetzbar()
 
 void ClipCursor(const QRect* bildschirmRechteck)
 {
+    if (tastenBereich) {
+        *tastenBereich = bildschirmRechteck ? std::optional(bildschirmRechteck->normalized()) : std::nullopt;
+        return;
+    }
     if (!bildschirmRechteck) {
         begrenzt = false;
         bereich = QRect();
@@ -71,6 +77,15 @@ void ClipCursor(const QRect* bildschirmRechteck)
         if (!bereich.contains(jetzt))
             QCursor::setPos(BegrenzterPunkt(jetzt));
     }
+}
+
+std::optional<QRect> NurFuerTasten(const std::function<void()>& aktion)
+{
+    std::optional<QRect> band;
+    std::optional<QRect>* const aussen = std::exchange(tastenBereich, &band);
+    aktion();
+    tastenBereich = aussen;
+    return band;
 }
 
 bool CursorBegrenzt() { return begrenzt; }

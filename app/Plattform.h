@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -20,6 +21,10 @@ bool CursorBegrenzt();
 QRect CursorBereich();
 // A screen position moved into the confinement rectangle (unchanged when free).
 QPoint BegrenzterPunkt(QPoint global);
+// Runs `aktion` (a press by keys on a drawing) with the confinement it asks
+// for caught instead of applied: the keys hold only their own pointer, the real
+// mouse stays free. Gives the rectangle asked for last, or none.
+std::optional<QRect> NurFuerTasten(const std::function<void()>& aktion);
 
 enum TCursor { crDefault, crHandPoint };
 // The application's screen cursor (arrow or hand), as a lesson sets it while dragging.

@@ -178,8 +178,9 @@ QPoint TPaintBox::begrenzt(QPointF lokal) const
 
 void TPaintBox::mousePressEvent(QMouseEvent* e)
 {
+    // The mouse takes over: the keys' drag ends where their pointer stands.
     if (tasteGedrueckt_)
-        return; // the keyboard holds the button
+        loeseTaste(Qt::NoModifier);
     const QPoint p = begrenzt(e->position());
     if (hasFocus()) {
         tastenZeiger_ = p; // the keyboard goes on where the mouse acted
@@ -201,17 +202,18 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* e)
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (tasteGedrueckt_)
-        return;
-    const QPoint p = begrenzt(e->position());
-    if (OnMouseUp)
+    // While the keys hold the button, the release is theirs to give.
+    if (!tasteGedrueckt_ && OnMouseUp) {
+        const QPoint p = begrenzt(e->position());
         OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
+    }
     // A drag ends with the last button: the pointer must never stay confined,
-    // and the hand goes with the drag.
+    // and the hand goes with the drag (the keys' drag keeps its own).
     if (e->buttons() == Qt::NoButton) {
         if (CursorBegrenzt())
             ClipCursor(nullptr);
-        SetzeBildschirmCursor(crDefault);
+        if (!tasteGedrueckt_)
+            SetzeBildschirmCursor(crDefault);
     }
 }
 
@@ -236,9 +238,9 @@ bool TPaintBox::event(QEvent* e)
 
 void TPaintBox::showEvent(QShowEvent* e)
 {
-    // Each opening of the window starts with the pointer in the middle.
+    // Each opening of the window starts with the pointer at the same place near the middle.
     if (!e->spontaneous() && !tasteGedrueckt_)
-        tastenZeiger_ = QPoint(width() / 2, height() / 2);
+        tastenZeiger_ = QPoint(width() / 2, height() / 2) + zeigerStart;
     QWidget::showEvent(e);
 }
 
@@ -292,12 +294,23 @@ void TPaintBox::bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten)
 {
     QPoint neu(std::clamp(tastenZeiger_.x() + dx, 0, std::max(0, width() - 1)),
                std::clamp(tastenZeiger_.y() + dy, 0, std::max(0, height() - 1)));
-    // A confined drag holds the pointer in its band, as it holds the mouse.
-    neu = begrenzt(QPointF(neu));
+    neu = imBand(neu);
     tastenZeiger_ = neu;
     if (OnMouseMove)
         OnMouseMove(tasten, neu.x(), neu.y());
     update();
+    if (OnOrt)
+        SageAn(OnOrt(neu));
+}
+
+QPoint TPaintBox::imBand(QPoint lokal) const
+{
+    // A confined drag holds the pointer in its band, as it holds the mouse.
+    if (!tastenBand_)
+        return begrenzt(QPointF(lokal));
+    const QPoint global = mapToGlobal(lokal);
+    return mapFromGlobal(QPoint(std::clamp(global.x(), tastenBand_->left(), tastenBand_->right()),
+                                std::clamp(global.y(), tastenBand_->top(), tastenBand_->bottom())));
 }
 
 void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)
@@ -306,8 +319,12 @@ void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)
     // focus loss must find the button down to let it go again.
     tasteGedrueckt_ = true;
     update();
-    if (OnMouseDown)
-        OnMouseDown(Qt::LeftButton, tasten, tastenZeiger_.x(), tastenZeiger_.y());
+    if (OnMouseDown) {
+        const std::optional<QRect> band =
+            NurFuerTasten([&] { OnMouseDown(Qt::LeftButton, tasten, tastenZeiger_.x(), tastenZeiger_.y()); });
+        if (tasteGedrueckt_) // not let go again while the handler ran
+            tastenBand_ = band;
+    }
     // A refused press (a message came up) leaves nothing to hold.
     if (!hasFocus() && tasteGedrueckt_)
         loeseTaste(tasten);
@@ -316,7 +333,8 @@ void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)
 void TPaintBox::loeseTaste(Qt::KeyboardModifiers tasten)
 {
     tasteGedrueckt_ = false;
-    const QPoint p = begrenzt(QPointF(tastenZeiger_));
+    const QPoint p = imBand(tastenZeiger_);
+    tastenBand_.reset();
     if (OnMouseUp)
         OnMouseUp(Qt::LeftButton, tasten, p.x(), p.y());
     if (CursorBegrenzt())
@@ -344,21 +362,29 @@ void TPaintBox::focusOutEvent(QFocusEvent* e)
 
 void TPaintBox::zeichneTastenZeiger(QPainter& p) const
 {
-    // Black on a white halo: visible on the white drawing and on every figure colour.
+    // A dark core two pixels wide in a yellow outline: it stands out on the
+    // white drawing, on grid dots and on black axes alike. The gap in the
+    // middle leaves the aimed pixel to be seen; the core's pixels are m - 1 and m.
     const QPoint m = tastenZeiger_;
-    const int a = zeigerArm;
-    for (const auto& [farbe, breite] : {std::pair{QColor(Qt::white), 3}, std::pair{QColor(Qt::black), 1}}) {
-        p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::SquareCap));
-        p.drawLine(m.x() - a, m.y(), m.x() - 2, m.y());
-        p.drawLine(m.x() + 2, m.y(), m.x() + a, m.y());
-        p.drawLine(m.x(), m.y() - a, m.x(), m.y() - 2);
-        p.drawLine(m.x(), m.y() + 2, m.x(), m.y() + a);
-    }
+    const int a = zeigerArm, g = zeigerLuecke;
+    const QRect arme[] = {
+        QRect(QPoint(m.x() - a, m.y() - 1), QPoint(m.x() - g, m.y())),
+        QRect(QPoint(m.x() + g - 1, m.y() - 1), QPoint(m.x() + a - 1, m.y())),
+        QRect(QPoint(m.x() - 1, m.y() - a), QPoint(m.x(), m.y() - g)),
+        QRect(QPoint(m.x() - 1, m.y() + g - 1), QPoint(m.x(), m.y() + a - 1)),
+    };
+    for (const QRect& arm : arme)
+        p.fillRect(arm.adjusted(-1, -1, 1, 1), Qt::yellow);
+    for (const QRect& arm : arme)
+        p.fillRect(arm, Qt::black);
     if (tasteGedrueckt_) {
-        // The held button: a ring round the centre.
-        p.setPen(QPen(Qt::black, 1));
+        // The held button: a ring round the gap.
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(m, 4, 4);
+        for (const auto& [farbe, breite] : {std::pair{QColor(Qt::yellow), 4}, std::pair{QColor(Qt::black), 2}}) {
+            p.setPen(QPen(farbe, breite));
+            const int r = g + 5;
+            p.drawEllipse(QRectF(m.x() - 1 - r, m.y() - 1 - r, 2 * r + 1, 2 * r + 1));
+        }
     }
 }
 

@@ -17,6 +17,7 @@
 #include <QValidator>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QPushButton;
 class QToolButton;
@@ -94,15 +95,22 @@ public:
 
     // The keyboard pointer. A drawing is in the Tab order (a box of painted text
     // is not); while a box that takes clicks (it has OnMouseDown) has the focus
-    // a small cross-hair stands in it.
+    // a cross-hair stands in it, first up right of the middle, clear of axes
+    // there that would hide it.
     // Arrow keys move it by 10 pixels, with Shift by 1; Space presses the left
     // button at it and releases it again, Return clicks (press and release).
-    // Everything goes through the mouse handlers, with the same confinement.
+    // Everything goes through the mouse handlers; a drag's confinement holds
+    // the keyboard pointer but leaves the real mouse free, and a mouse press
+    // ends a drag by keys first.
     bool NimmtEingaben() const { return bool(OnMouseDown); }
     QPoint TastenZeiger() const { return tastenZeiger_; }
     bool TasteGedrueckt() const { return tasteGedrueckt_; }
-    // Pointer arms reach this many pixels from its centre.
-    static constexpr int zeigerArm = 7;
+    // What the keyboard pointer at a pixel stands on; a screen reader says it at each move.
+    std::function<QString(QPoint pixel)> OnOrt;
+    // Pointer arms reach this many pixels from its centre and leave a gap round it.
+    static constexpr int zeigerArm = 14;
+    static constexpr int zeigerLuecke = 4;
+    static constexpr QPoint zeigerStart{36, -36}; // from the middle
 
 protected:
     bool event(QEvent* e) override;
@@ -125,8 +133,12 @@ private:
     void loeseTaste(Qt::KeyboardModifiers tasten);
     void zeichneTastenZeiger(QPainter& p) const;
 
+    // The keyboard pointer in its drag's band (screen pixels), if one holds it.
+    QPoint imBand(QPoint lokal) const;
+
     QPoint tastenZeiger_;
     bool tasteGedrueckt_ = false;
+    std::optional<QRect> tastenBand_;
 };
 
 // Horizontal up-down control: two arrow buttons side by side. The left arrow

@@ -390,10 +390,25 @@ std::string TDreieck3::Beschreibung(int bereich) const
 {
     const TZustand& z = zustand;
     if (bereich == pntGrafik)
-        return z.art == 1 ? SchnittpunktBeschreibung(z.A, z.B, z.C, z.wahl)
-                          : ThalesBeschreibung(z.winkelBMC, z.thalesC);
+        return MitTasten(pntGrafik, z.art == 1 ? SchnittpunktBeschreibung(z.A, z.B, z.C, z.wahl)
+                                               : ThalesBeschreibung(z.winkelBMC, z.thalesC));
     const TGruppe& g = Gruppen().at(std::size_t(bereich - pntH));
     return std::string(g.namen[0]) + ", " + g.namen[1] + ", " + g.namen[2];
+}
+
+std::string TDreieck3::ZeigerOrt(int bereich, TWeltPunkt p) const
+{
+    if (bereich != pntGrafik)
+        return TLektion::ZeigerOrt(bereich, p);
+    // The hit rule of a press; on the Thales circle a press anywhere takes C,
+    // and being on it only tells where C is.
+    const TZustand& z = zustand;
+    if (z.art == 2)
+        return Ort(p, Nahe(z.thalesC, p) ? "auf C" : "");
+    for (const auto& [ecke, name] : {std::pair{z.A, "auf A"}, {z.B, "auf B"}, {z.C, "auf C"}})
+        if (Nahe(ecke, p))
+            return Ort(p, name);
+    return Ort(p);
 }
 
 std::optional<int> TDreieck3::Schritt() const { return std::nullopt; }

@@ -51,10 +51,28 @@ int TLektion::Bereich(std::string_view name) const
     return -1;
 }
 
-std::string TLektion::ZeigerOrt(int, TWeltPunkt p) const
+std::string TLektion::ZeigerOrt(int, TWeltPunkt p) const { return Ort(p); }
+
+std::string TLektion::Ort(TWeltPunkt p, std::string_view was)
 {
     // A point without a name reads as its coordinates: "(2,5|−3)".
-    return PunktText("", p.x, p.y);
+    std::string text = PunktText("", p.x, p.y);
+    if (!was.empty())
+        text.append(", ").append(was);
+    return text;
+}
+
+std::string TLektion::MitTasten(int bereich, std::string beschreibung) const
+{
+    const TBereich& b = Layout().bereiche.at(std::size_t(bereich));
+    if (!b.zeiger)
+        return beschreibung;
+    // Said once, the same in every lesson; holding the button only matters where something is dragged.
+    if (!beschreibung.empty() && beschreibung.back() != '.')
+        beschreibung += '.';
+    beschreibung += b.ziehen ? " Pfeiltasten bewegen den Zeiger, Leertaste hält gedrückt, Eingabetaste klickt."
+                             : " Pfeiltasten bewegen den Zeiger, Eingabetaste klickt.";
+    return beschreibung;
 }
 
 } // namespace lektion

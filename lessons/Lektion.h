@@ -167,6 +167,11 @@ public:
 
 protected:
     void Melde(std::string text) { meldung_ = std::move(text); }
+    // A drawing's description with the keys that work it, for a drawing that
+    // takes the pointer: its instruction speaks only of the mouse.
+    std::string MitTasten(int bereich, std::string beschreibung) const;
+    // The pointer's place "(3|2)", with what it is on: "(3|2), auf B".
+    static std::string Ort(TWeltPunkt p, std::string_view was = {});
 
 private:
     std::optional<std::string> meldung_;

@@ -55,15 +55,19 @@ TZustand AnzahlGewaehlt(TZustand z, int punkte)
     z.alleMarkiert = false;
     z.Schritt = 0;
     z.wiederholenFrei = false;
-    z.anfang = false;
     return z;
+}
+
+bool ImRahmen(TWeltPunkt p)
+{
+    // Strictly inside; the border counts as outside. This holds also once the
+    // frame is no longer drawn.
+    return p.x > -rahmenX && p.x < rahmenX && p.y > -rahmenY && p.y < rahmenY;
 }
 
 TErgebnis Markiert(TZustand z, TWeltPunkt p)
 {
-    // Strictly inside the frame; its border counts as outside. This holds also
-    // once the frame is no longer drawn.
-    if (p.x <= -rahmenX || p.x >= rahmenX || p.y <= -rahmenY || p.y >= rahmenY)
+    if (!ImRahmen(p))
         return {z, textAusserhalb};
     if (z.markiert >= z.anzahlPunkte)
         return {z, textKeinPunkt};
@@ -80,7 +84,6 @@ TZustand SchrittGewaehlt(TZustand z, int schritt)
     // Reaching the last step offers the repeat; it stays offered until pressed.
     if (z.Schritt == letzterSchritt)
         z.wiederholenFrei = true;
-    z.anfang = false;
     return z;
 }
 
@@ -91,11 +94,12 @@ TZustand Wiederholt(TZustand z)
     z.Schritt = 0;
     z.wiederholenFrei = false;
     z.anzahlFrei = false;
-    z.anfang = false;
     return z;
 }
 
-std::string AnweisungIn(const TZustand& z) { return z.anfang ? textAnfang : Anleitung(z.Schritt); }
+// Marking asks for the points, also after another number started it over;
+// the steps' instructions come with the complete figure.
+std::string AnweisungIn(const TZustand& z) { return z.alleMarkiert ? Anleitung(z.Schritt) : textAnfang; }
 
 const TLayout& TSymmetrie1::Layout() const
 {
@@ -147,7 +151,16 @@ TBild TSymmetrie1::Bild(int) const
 
 std::string TSymmetrie1::Beschreibung(int) const
 {
-    return symmetrie1::Beschreibung(zustand.anzahlPunkte, zustand.punkte, zustand.markiert, zustand.Schritt);
+    return MitTasten(0, symmetrie1::Beschreibung(zustand.anzahlPunkte, zustand.punkte, zustand.markiert,
+                                                 zustand.Schritt));
+}
+
+std::string TSymmetrie1::ZeigerOrt(int bereich, TWeltPunkt p) const
+{
+    // The frame decides only while points are still to be marked.
+    if (zustand.markiert >= zustand.anzahlPunkte)
+        return TLektion::ZeigerOrt(bereich, p);
+    return Ort(p, ImRahmen(p) ? "im Rahmen" : "außerhalb des Rahmens");
 }
 
 std::optional<int> TSymmetrie1::Schritt() const

@@ -19,7 +19,6 @@ struct TZustand {
     int Schritt = 0;             // 0..letzterSchritt
     bool anzahlFrei = true;      // the number of points may be changed
     bool wiederholenFrei = false;
-    bool anfang = true;          // the opening instruction, until the pupil acts
 };
 
 // What an input gives: the new state, or the state as it was and a message.
@@ -30,6 +29,8 @@ struct TErgebnis {
 
 // The rules, as pure functions of the state.
 TZustand AnzahlGewaehlt(TZustand z, int punkte);
+// Strictly inside the dotted frame, where a point may be marked.
+bool ImRahmen(TWeltPunkt p);
 TErgebnis Markiert(TZustand z, TWeltPunkt p);
 TZustand SchrittGewaehlt(TZustand z, int schritt);
 TZustand Wiederholt(TZustand z);
@@ -49,6 +50,7 @@ public:
     TBild Bild(int bereich) const override;
     std::string Beschreibung(int bereich) const override;
     std::optional<int> Schritt() const override;
+    std::string ZeigerOrt(int bereich, TWeltPunkt p) const override;
 };
 
 } // namespace symmetrie1

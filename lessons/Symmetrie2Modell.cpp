@@ -113,12 +113,14 @@ std::optional<std::string> Abgelehnt(const TSeite& s, float x, float y)
 
 bool Komplett(const TZustand& z, int seite) { return z.seiten[seite].markiert == konstruktionen[seite].punkte; }
 
+// Strictly inside the frame; its border counts as outside.
+bool ImRahmen(TWeltPunkt p) { return p.x > -rahmen && p.x < rahmen && p.y > -rahmen && p.y < rahmen; }
+
 } // namespace
 
 TErgebnis Markiert(TZustand z, int seite, TWeltPunkt p)
 {
-    // Strictly inside the frame; its border counts as outside.
-    if (p.x <= -rahmen || p.x >= rahmen || p.y <= -rahmen || p.y >= rahmen)
+    if (!ImRahmen(p))
         return {z, textAusserhalb};
     TSeite& s = z.seiten[seite];
     if (Komplett(z, seite))
@@ -149,11 +151,11 @@ TZustand SchrittGewaehlt(TZustand z, int seite, int schritt)
 
 TZustand NeuerVersuch(TZustand z, int seite)
 {
-    // Back to marking with no points; the last instruction stays until the
-    // new points are complete.
+    // Back to marking with no points, and to the request to mark them.
     TSeite& s = z.seiten[seite];
     s.Schritt = 0;
     s.markiert = 0;
+    s.anleitung = -1;
     for (TMarkierPunkt& p : s.punkte)
         p.gesetzt = false;
     return z;
@@ -230,8 +232,16 @@ TBild TSymmetrie2::Bild(int bereich) const
 std::string TSymmetrie2::Beschreibung(int bereich) const
 {
     const TSeite& s = zustand.seiten[bereich];
-    return bereich == winkel ? WinkelBeschreibung(s.punkte, s.markiert, s.Schritt)
-                             : StreckenBeschreibung(s.punkte, s.markiert, s.Schritt);
+    return MitTasten(bereich, bereich == winkel ? WinkelBeschreibung(s.punkte, s.markiert, s.Schritt)
+                                                : StreckenBeschreibung(s.punkte, s.markiert, s.Schritt));
+}
+
+std::string TSymmetrie2::ZeigerOrt(int bereich, TWeltPunkt p) const
+{
+    // The frame decides only while points are still to be marked.
+    if (Komplett(zustand, bereich))
+        return TLektion::ZeigerOrt(bereich, p);
+    return Ort(p, ImRahmen(p) ? "im Rahmen" : "außerhalb des Rahmens");
 }
 
 // Two step controls: the window's title names no single step.

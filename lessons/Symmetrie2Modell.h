@@ -53,6 +53,7 @@ public:
     TBild Bild(int bereich) const override;
     std::string Beschreibung(int bereich) const override;
     std::optional<int> Schritt() const override;
+    std::string ZeigerOrt(int bereich, TWeltPunkt p) const override;
 };
 
 } // namespace symmetrie2

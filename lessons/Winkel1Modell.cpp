@@ -2,6 +2,7 @@
 
 #include "draw/GlobalU.h"
 #include "draw/PolKartU.h"
+#include "draw/Texte.h"
 #include "draw/VektorU.h"
 
 #include <algorithm>
@@ -17,6 +18,7 @@ constexpr TWeltRechteck weltWinkel1{-10.0f, 10.0f, -10.0f, 10.0f};
 constexpr TWeltPunkt s{0, 0};    // the common vertex S
 constexpr TWeltPunkt fest{8, 0}; // end of the leg on the positive x axis
 constexpr float schenkelLaenge = 8.0f;
+constexpr float endeAbstand = 0.2f; // the hand shows this near the free leg's end
 
 enum Bereich { links, rechts };
 enum Steuer { grpWinkel1, grpGrad1, pnlWinkel };
@@ -44,6 +46,15 @@ TLayout Winkel1Layout()
 
 // The leg to `grad`, keeping its length.
 TWeltPunkt Schenkel(float grad) { return Polar(s, grad, schenkelLaenge); }
+
+// The angle a press at `p` gives. A direction that rounds up to a full turn is
+// the ray at 0 degrees again: a click just below the fixed leg shows "Kein
+// Winkel", not "Voller Winkel".
+int KlickWinkel(TWeltPunkt p)
+{
+    const int grad = Runden(Richtung(s, p));
+    return grad == 360 ? 0 : grad;
+}
 
 } // namespace
 
@@ -73,10 +84,7 @@ TZustand Gedrueckt(TZustand z, TWeltPunkt p)
     // No hit test: a press anywhere takes the leg.
     z.maus = p;
     z.ziehen = true;
-    // A direction that rounds up to a full turn is the ray at 0 degrees again:
-    // a click just below the fixed leg shows "Kein Winkel", not "Voller Winkel".
-    const int grad = Runden(Richtung(s, z.maus));
-    z.winkel2 = float(grad == 360 ? 0 : grad);
+    z.winkel2 = float(KlickWinkel(z.maus));
     z.frei2 = Schenkel(z.winkel2);
     return z;
 }
@@ -86,7 +94,7 @@ TZustand Bewegt(TZustand z, TWeltPunkt p)
     z.maus = p;
     // The hand shows that the leg's end can be taken; it goes as soon as the
     // pointer leaves the end, except while the leg is being dragged.
-    z.hand = Abstand(z.maus, z.frei2) <= 0.2f || z.ziehen;
+    z.hand = Abstand(z.maus, z.frei2) <= endeAbstand || z.ziehen;
     if (z.ziehen) {
         // Dragged angles are not rounded; the leg keeps its length.
         z.winkel2 = Richtung(s, z.maus);
@@ -166,7 +174,16 @@ std::string TWinkel1::Beschreibung(int bereich) const
 {
     if (bereich == links)
         return WinkelBeschreibung(std::to_string(zustand.winkel1) + "°", WinkelArtGanz(zustand.winkel1));
-    return WinkelBeschreibung(GMSText(zustand.winkel2), WinkelArtGenau(zustand.winkel2));
+    return MitTasten(rechts, WinkelBeschreibung(GMSText(zustand.winkel2), WinkelArtGenau(zustand.winkel2)));
+}
+
+std::string TWinkel1::ZeigerOrt(int bereich, TWeltPunkt p) const
+{
+    if (bereich != rechts)
+        return TLektion::ZeigerOrt(bereich, p);
+    // A press anywhere turns the leg: the angle it would give tells more than a hit.
+    const std::string winkel = Satz("Winkel %1°", {KlickWinkel(p)});
+    return Ort(p, Abstand(p, zustand.frei2) <= endeAbstand ? "auf dem Endpunkt, " + winkel : winkel);
 }
 
 std::optional<int> TWinkel1::Schritt() const { return std::nullopt; }

@@ -49,6 +49,7 @@ public:
     std::optional<int> Schritt() const override;
     std::optional<TWeltRechteck> Ziehbereich(int bereich) const override;
     lektion::TZeigerForm Zeigerform(int bereich) const override;
+    std::string ZeigerOrt(int bereich, TWeltPunkt p) const override;
 };
 
 } // namespace winkel1

@@ -289,8 +289,22 @@ TBild TWinkel3::Bild(int bereich) const
 
 std::string TWinkel3::Beschreibung(int bereich) const
 {
-    return Winkel3Beschreibung(zustand.modus, bereich == 0 ? zustand.kreuzung1 : zustand.kreuzung2,
-                               Marken(zustand, bereich));
+    return MitTasten(bereich, Winkel3Beschreibung(zustand.modus, bereich == 0 ? zustand.kreuzung1 : zustand.kreuzung2,
+                                                  Marken(zustand, bereich)));
+}
+
+std::string TWinkel3::ZeigerOrt(int bereich, TWeltPunkt p) const
+{
+    if (bereich != 0 && bereich != 1)
+        return TLektion::ZeigerOrt(bereich, p);
+    // The nearness a press takes an end by.
+    const TWeltPunkt unten = bereich == 0 ? zustand.P1 : zustand.Q1;
+    const TWeltPunkt oben = bereich == 0 ? zustand.P2 : zustand.Q2;
+    if (Abstand(p.x, p.y, unten.x, unten.y) <= naheAbstand)
+        return Ort(p, "auf dem unteren Endpunkt");
+    if (Abstand(p.x, p.y, oben.x, oben.y) <= naheAbstand)
+        return Ort(p, "auf dem oberen Endpunkt");
+    return Ort(p);
 }
 
 std::optional<int> TWinkel3::Schritt() const { return std::nullopt; }

@@ -6,6 +6,7 @@
 #include "TestHilfen.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "app/Vorlesen.h"
 #include "draw/SchriftU.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Winkel1Modell.h"
@@ -150,6 +151,30 @@ TEST(ModellFensterZiehen, FeldLeistePanelUndZeiger)
     EXPECT_FALSE(CursorBegrenzt());
     EXPECT_EQ(BildschirmCursor(), crDefault);
     SetzeMeldungsHaken({});
+}
+
+// The keyboard pointer says its place as it moves; its drag holds only itself,
+// and a mouse press ends it before acting.
+TEST(ModellFensterZiehen, TastenZeigerSagtDenOrtUndLaesstDieMausFrei)
+{
+    QStringList angesagt;
+    SetzeAnsageHaken([&](const QString& text) { angesagt << text; });
+    TModellFenster w(std::make_unique<winkel1::TWinkel1>());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    TPaintBox* box = w.Zeichnung(1);
+    box->setFocus(Qt::TabFocusReason);
+    for (Qt::Key taste : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Up}) // from 36 pixels up right of the middle
+        QTest::keyClick(box, taste);
+    EXPECT_EQ(angesagt.value(0), QStringLiteral("(1,9|1,5), Winkel 38°"));
+    EXPECT_TRUE(box->TasteGedrueckt());
+    EXPECT_FALSE(CursorBegrenzt()) << "a drag by keys confined the mouse";
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(240, 100));
+    EXPECT_FALSE(box->TasteGedrueckt());
+    EXPECT_EQ(w.Panel(2)->Caption(), QStringLiteral("90° 0' 0''"));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(240, 100));
+    EXPECT_FALSE(CursorBegrenzt());
+    SetzeAnsageHaken({});
 }
 
 TEST(ModellFenster, UpDownWartetInSeinerGruppe)

@@ -292,14 +292,15 @@ TEST(Tastatur, FokusrahmenUndZeigerNurMitFokus)
             ZeigerNach(box, {101, 398}); // a blank corner of the drawing
         const QRect r(control->mapTo(fenster, QPoint(0, 0)), control->size());
         const QPoint m = r.center(), z = box ? r.topLeft() + QPoint(101, 398) : QPoint();
-        // Both pixels of the frame beside the middle of each edge; arms of the pointer and its halo.
+        // Both pixels of the frame beside the middle of each edge; the pointer's
+        // core and outline, and the aimed pixel in its gap.
         const std::pair<QPoint, unsigned> proben[] = {
             {{m.x(), r.top() - 1}, blau},   {{m.x(), r.top() - 2}, blau},   {{m.x(), r.bottom() + 1}, blau},
             {{m.x(), r.bottom() + 2}, blau}, {{r.left() - 1, m.y()}, blau},  {{r.left() - 2, m.y()}, blau},
             {{r.right() + 1, m.y()}, blau}, {{r.right() + 2, m.y()}, blau}, {z + QPoint(5, 0), 0x000000},
-            {z + QPoint(-7, 0), 0x000000},  {z + QPoint(0, 5), 0x000000},   {z + QPoint(5, 1), 0xffffff},
+            {z + QPoint(-7, -1), 0x000000}, {z + QPoint(1, 5), 0xffff00},   {z, 0xffffff},
         };
-        // Without the focus only the halo's probe still matches: the corner is blank white.
+        // Without the focus only the aimed pixel's probe still matches: the corner is blank white.
         const auto pruefe = [&](bool fokus) {
             const QImage bild = fenster->grab().toImage();
             for (int i = 0; i < (box ? 12 : 8); ++i)

@@ -324,7 +324,8 @@ TEST(Dreieck3, AnfangLegendenUndJedesOeffnenVonVorn)
     EXPECT_FALSE(d.S(chkEuler).aktiv);
     EXPECT_TRUE(d.S(grpH).sichtbar && d.S(grpEuler).sichtbar && !d.S(grpWinkel).sichtbar);
     EXPECT_EQ(d.S(grpWinkel).text, "60°");
-    EXPECT_EQ(d.m.Beschreibung(pntGrafik), "Dreieck A(−14|−16), B(20|6), C(−6|20); keine Linien eingeblendet.");
+    EXPECT_EQ(d.m.Beschreibung(pntGrafik), "Dreieck A(−14|−16), B(20|6), C(−6|20); keine Linien eingeblendet. "
+                                           "Pfeiltasten bewegen den Zeiger, Leertaste hält gedrückt, Eingabetaste klickt.");
 
     // Each legend label centred on its place but clear of the box on its left
     // (it ends at column 25, 85 or 145): the Greek ones set higher.

@@ -71,13 +71,14 @@ TEST(Spiegeln, SchritteSperrenWiederholenUndWiederOeffnen)
     EXPECT_TRUE(s.m.Anweisung(0).starts_with("Wähle die Anzahl"));
     EXPECT_EQ(s.m.Titel(0), "Symmetrische Figuren – Symmetrieachse");
     s.Anzahl(4);
-    EXPECT_EQ(s.m.Anweisung(0), "Führe die Konstruktion schrittweise durch.");
     for (TWeltPunkt p : {TWeltPunkt{-8, 4}, {-4, -5}, {6, -2}, {0.52f, 6}}) {
         EXPECT_FALSE(s.Steuer("grpSchritt").sichtbar);
         EXPECT_FALSE(s.m.Schritt()); // no step in the title while marking
+        EXPECT_TRUE(s.m.Anweisung(0).starts_with("Wähle die Anzahl")); // marking asks for the points
         s.Klick(p.x, p.y);
     }
     EXPECT_EQ(s.m.Schritt(), 0);
+    EXPECT_EQ(s.m.Anweisung(0), "Führe die Konstruktion schrittweise durch.");
 
     // Step by step: the number of points is locked between the ends, and
     // reaching the end offers the repeat, also when going back from it.
@@ -113,6 +114,7 @@ TEST(Spiegeln, SchritteSperrenWiederholenUndWiederOeffnen)
     EXPECT_FALSE(s.Steuer("grpWH").knopfAktiv);
     EXPECT_EQ(s.Steuer("grpAnzahl").wert, 1);
     EXPECT_EQ(Teile<bild::TRechteck>(s.m.Bild(0)).size(), 1u); // the frame again
+    EXPECT_TRUE(s.m.Anweisung(0).starts_with("Wähle die Anzahl")); // not the last step's instruction
 
     // Opening again starts afresh, the controls included.
     s.m.Aktiviere(1);

@@ -38,6 +38,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -202,8 +203,11 @@ const std::vector<Zustand>& Zustaende()
              TPaintBox* rechts = f->Zeichnung(f->Modell().Bereich("pntGrafik2"));
              QApplication::setActiveWindow(f);
              rechts->setFocus(Qt::TabFocusReason);
-             for (int i = 0; i < 8; ++i)
-                 QTest::keyClick(rechts, Qt::Key_Right);
+             // From its start up right of the middle to 80 pixels right of the middle, on the fixed leg.
+             for (const auto& [taste, mal, shift] : {std::tuple{Qt::Key_Right, 4, false}, {Qt::Key_Right, 4, true},
+                                                     {Qt::Key_Down, 3, false}, {Qt::Key_Down, 6, true}})
+                 for (int i = 0; i < mal; ++i)
+                     QTest::keyClick(rechts, taste, shift ? Qt::ShiftModifier : Qt::NoModifier);
              QTest::keyClick(rechts, Qt::Key_Space);
              for (int i = 0; i < 6; ++i)
                  QTest::keyClick(rechts, Qt::Key_Up);
