@@ -1,5 +1,6 @@
 #include "app/Inhaltsfenster.h"
 
+#include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
@@ -21,6 +22,7 @@ TInhaltsFenster::TInhaltsFenster(const QString& caption, QWidget* eltern)
     // Closing a content window while the start window is hidden must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(QtSchrift(QStringLiteral("Arial"), 16, true));
+    setPalette(HellePalette());
 
     spalte_ = new QVBoxLayout(this);
     spalte_->setContentsMargins(0, 0, 0, 0);
@@ -55,6 +57,7 @@ void TInhaltsFenster::showEvent(QShowEvent* e)
     if (maximiert)
         FensterLinksOben(this);
     Aktivieren();
+    HelleMenues(this); // the lesson's menus are made at the first opening
     // The keys start at the first control in reading order, whatever had them last time.
     if (QWidget* erstes = OrdneTabfolge(this))
         erstes->setFocus(Qt::OtherFocusReason);

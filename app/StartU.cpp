@@ -3,6 +3,7 @@
 #include "app/Vorlesen.h"
 #include "draw/Texte.h"
 
+#include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Tastatur.h"
 
@@ -77,6 +78,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     // one to close; closeEvent ends it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     setFont(QtSchrift(QStringLiteral("MS Sans Serif"), 11, false));
+    setPalette(HellePalette());
 
     client_ = new StartFlaeche(this);
     client_->setFixedSize(1016, 714);
@@ -133,6 +135,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
 
     oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
     RichteTastaturEin(this, leiste);
+    HelleMenues(this);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
