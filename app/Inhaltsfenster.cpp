@@ -2,6 +2,7 @@
 
 #include "app/Palette.h"
 #include "app/Plattform.h"
+#include "app/Skalierung.h"
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
 #include "draw/Primitive.h"
@@ -42,9 +43,16 @@ TInhaltsFenster::TInhaltsFenster(const QString& caption, QWidget* eltern)
 
 void TInhaltsFenster::SetzeClient(QWidget* client, int breite, int hoehe)
 {
+    client_ = client;
     client->setFixedSize(breite, hoehe);
     spalte_->addWidget(client);
     spalte_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TInhaltsFenster::SetzeSkala(qreal skala)
+{
+    if (client_)
+        SkaliereFenster(this, client_, skala);
 }
 
 void TInhaltsFenster::showEvent(QShowEvent* e)

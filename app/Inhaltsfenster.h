@@ -24,6 +24,9 @@ public:
     // The opening sequence; showEvent runs it each time the window opens.
     virtual void Aktivieren() = 0;
 
+    // Lays the window out at `skala` times the design's pixels.
+    void SetzeSkala(qreal skala);
+
 protected:
     // Puts the client area below the menu bar at a fixed size, which fixes the window's size.
     void SetzeClient(QWidget* client, int breite, int hoehe);
@@ -44,6 +47,7 @@ private:
     void keineStandardKnoepfe();
 
     QVBoxLayout* spalte_;
+    QWidget* client_ = nullptr;
     QMenuBar* menue_;
     QAction* menSchliessen_;
 };

@@ -5,6 +5,7 @@
 
 #include "app/Palette.h"
 #include "app/Plattform.h"
+#include "app/Skalierung.h"
 #include "app/Tastatur.h"
 
 #include "draw/Primitive.h"
@@ -23,6 +24,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
+#include <cmath>
 
 bool IstMaximierteBildschirmGroesse(QSize bildschirm)
 {
@@ -55,7 +57,10 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
+        const qreal skala = FensterSkala(this);
+        p.scale(skala, skala);
         Leinwand lw(&p);
+        lw.Geraetepixel = true;
         fenster_->FormPaint(lw);
     }
 
@@ -96,6 +101,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
 
     imgBild_ = new QLabel(client_);
     imgBild_->setGeometry(287, 202, 440, 440);
+    imgBild_->setScaledContents(true);
     QPixmap bild;
     if (bild.load(QStringLiteral(":/bilder/start.jpg")))
         imgBild_->setPixmap(bild);
@@ -171,6 +177,11 @@ void TfrmStart::FormActivate()
         FensterLinksOben(this);
 }
 
+void TfrmStart::SetzeSkala(qreal skala)
+{
+    SkaliereFenster(this, client_, skala);
+}
+
 void TfrmStart::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
@@ -196,7 +207,8 @@ void TfrmStart::FormPaint(Leinwand& lw)
 {
     // Stripes across the whole outer window, as if caption and menu were part of the canvas.
     const QRect aussen = frameGeometry();
-    ZeichneStreifen(lw, aussen.width(), aussen.height());
+    const qreal skala = FensterSkala(this);
+    ZeichneStreifen(lw, int(std::ceil(aussen.width() / skala)), int(std::ceil(aussen.height() / skala)));
 }
 
 void TfrmStart::pntTextPaint()

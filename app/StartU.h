@@ -44,6 +44,9 @@ public:
     // moves to the top-left corner, where it fits whole.
     void FormActivate();
 
+    // Lays the window out at `skala` times the design's pixels.
+    void SetzeSkala(qreal skala);
+
 protected:
     void showEvent(QShowEvent* e) override;
     // The start window is the main window: its closing, and nothing else, ends the program.

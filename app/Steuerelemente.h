@@ -66,6 +66,11 @@ public:
     std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
 
+    // The drawing's size in design pixels: what the paint handler draws on and
+    // the mouse handlers count in, whatever scale the window is shown at.
+    int Breite() const;
+    int Hoehe() const;
+
     // Runs the paint handler into an image of the box's size (tests, pictures, benchmarks).
     QImage Abbild();
     // Runs the paint handler onto any device: the painter's origin is the box's
@@ -116,7 +121,10 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // A position in the box's own pixels as a design pixel, held in the confinement.
     QPoint begrenzt(QPointF lokal) const;
+    // The middle of a design pixel in the box's own pixels.
+    QPointF aufSchirm(QPoint entwurf) const;
     QString gemeldet_; // the description a screen reader was last told of
 
     void bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten);

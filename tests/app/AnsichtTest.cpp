@@ -2,6 +2,8 @@
 // at any scale, fitted to the screen, crisp at any device pixel ratio.
 #include "TestHilfen.h"
 
+#include "app/BildAusgabe.h"
+#include "app/Plattform.h"
 #include "app/Programm.h"
 
 #include <QAbstractButton>
@@ -11,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -106,5 +110,138 @@ TEST(Ansicht, DunklesThemaAendertInDenFensternNichts)
         EXPECT_GE(Kontrast(dunkelste, bild.pixelColor(bild.width() - 2, bild.height() / 2)), 4.5)
             << f->windowTitle().toStdString();
         f->hide();
+    }
+}
+
+namespace {
+
+// The scales and device pixel ratios the windows are checked at.
+struct TMass {
+    qreal skala;
+    qreal dpr;
+};
+constexpr TMass masse[] = {{0.75, 1}, {1.5, 1}, {2, 1}, {0.75, 2}, {1.5, 2}, {2, 2}};
+
+// The device pixels of `farbe` in column x (rows in a run from the first).
+std::pair<int, int> Spalte(const QImage& bild, int x, QRgb farbe)
+{
+    int erste = -1, anzahl = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        if (bild.pixel(x, y) == farbe) {
+            if (erste < 0)
+                erste = y;
+            ++anzahl;
+        }
+    return {erste, anzahl};
+}
+
+} // namespace
+
+TEST(Ansicht, SteuerelementeStehenAmEntwurfsortMalSkala)
+{
+    TModellFenster w(std::make_unique<winkel1::TWinkel1>());
+    w.show();
+    const QList<QWidget*> alle = w.Client()->findChildren<QWidget*>();
+    std::vector<std::pair<QWidget*, QRect>> entwurf;
+    for (QWidget* c : alle)
+        if (!c->isWindow())
+            entwurf.emplace_back(c, c->geometry());
+    const QSize client = w.Client()->size();
+    const int schrift = w.Feld(1)->font().pixelSize();
+    const QFont menue = w.MainMenu1()->font();
+    for (const TMass& m : masse) {
+        w.SetzeSkala(m.skala);
+        EXPECT_EQ(w.Client()->size(), (QSizeF(client) * m.skala).toSize());
+        for (const auto& [c, ort] : entwurf) {
+            const QRectF soll(ort.x() * m.skala, ort.y() * m.skala, ort.width() * m.skala, ort.height() * m.skala);
+            const QRect ist = c->geometry();
+            EXPECT_LE(std::abs(ist.x() - soll.x()), 1) << c->metaObject()->className();
+            EXPECT_LE(std::abs(ist.y() - soll.y()), 1) << c->metaObject()->className();
+            EXPECT_LE(std::abs(ist.width() - soll.width()), 1) << c->metaObject()->className();
+            EXPECT_LE(std::abs(ist.height() - soll.height()), 1) << c->metaObject()->className();
+        }
+        EXPECT_EQ(w.Feld(1)->font().pixelSize(), qRound(schrift * m.skala));
+        EXPECT_NEAR(QFontInfo(w.MainMenu1()->font()).pixelSize(), QFontInfo(menue).pixelSize() * m.skala, 1);
+        // The picture for the teacher is the design's at every scale.
+        EXPECT_EQ(BildInhalt(&w).groesse, QSize(1000, 480));
+    }
+    w.SetzeSkala(1);
+    for (const auto& [c, ort] : entwurf)
+        EXPECT_EQ(c->geometry(), ort) << c->metaObject()->className();
+}
+
+TEST(Ansicht, EinPixelLinienAufGeraetepixeln)
+{
+    for (const TMass& m : masse) {
+        const qreal k = m.skala * m.dpr;
+        const int strich = std::max(1, qRound(k));
+        QImage bild(QSize(200, 200) * k, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        bild.setDevicePixelRatio(m.dpr);
+        {
+            QPainter p(&bild);
+            p.scale(m.skala, m.skala);
+            Leinwand lw(&p);
+            lw.Geraetepixel = true;
+            lw.MoveTo(10, 20); // across
+            lw.LineTo(190, 20);
+            lw.stift.farbe = clRed; // steep, as a height
+            lw.MoveTo(30, 40);
+            lw.LineTo(80, 190);
+        }
+        const QRgb schwarz = qRgb(0, 0, 0), rot = qRgb(255, 0, 0);
+        for (int x = int(20 * k); x < int(180 * k); x += 7)
+            EXPECT_EQ(Spalte(bild, x, schwarz).second, strich) << m.skala << " x " << m.dpr;
+        // Along the steep line: every row exactly `strich` wide, moving on by at most one device pixel.
+        int vorher = -1;
+        for (int y = int(50 * k); y < int(180 * k); ++y) {
+            int erste = -1, anzahl = 0;
+            for (int x = 0; x < bild.width(); ++x)
+                if (bild.pixel(x, y) == rot) {
+                    erste = erste < 0 ? x : erste;
+                    ++anzahl;
+                }
+            EXPECT_EQ(anzahl, strich) << m.skala << " x " << m.dpr << " row " << y;
+            if (vorher >= 0) {
+                EXPECT_LE(erste - vorher, 1) << m.skala << " x " << m.dpr << " row " << y;
+            }
+            vorher = erste;
+        }
+    }
+}
+
+TEST(Ansicht, ZiehenTrifftDenWeltpunktBeiJederSkala)
+{
+    TModellFenster w(std::make_unique<dreieck3::TDreieck3>());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto& z = w.Modell<dreieck3::TDreieck3>().zustand;
+    TPaintBox* box = w.Zeichnung(0);
+    const TWeltfenster welt(box->Breite(), box->Hoehe(), w.Modell().Layout().bereiche[0].welt);
+    const auto maus = [box](QEvent::Type art, QPoint entwurf, qreal s) {
+        const QPointF lokal((entwurf.x() + 0.5) * s, (entwurf.y() + 0.5) * s);
+        const Qt::MouseButtons knoepfe = art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(art, lokal, box->mapToGlobal(lokal), Qt::LeftButton, knoepfe, Qt::NoModifier);
+        QApplication::sendEvent(box, &e);
+    };
+    for (const qreal s : {0.75, 1.0, 1.5, 2.0}) {
+        w.SetzeSkala(s);
+        w.hide();
+        w.show(); // the start triangle again
+        int ax = 0, ay = 0;
+        welt.ZuPixel(z.A, ax, ay);
+        maus(QEvent::MouseButtonPress, QPoint(ax, ay), s);
+        ASSERT_TRUE(z.ziehenA) << s;
+        const QPoint ziel(ax + 37, ay - 23);
+        maus(QEvent::MouseMove, ziel, s);
+        EXPECT_EQ(z.A, welt.ZuWelt(ziel.x(), ziel.y())) << s;
+        // Far beyond the left edge the vertex stops at the band's edge.
+        const TWeltRechteck band = *w.Modell().Ziehbereich(0);
+        int rand = 0, oben = 0;
+        welt.ZuPixel({band.xMin, band.yMax}, rand, oben);
+        maus(QEvent::MouseMove, QPoint(-200, ziel.y()), s);
+        EXPECT_EQ(z.A.x, welt.ZuWelt(rand, ziel.y()).x) << s;
+        maus(QEvent::MouseButtonRelease, QPoint(-200, ziel.y()), s);
+        EXPECT_FALSE(CursorBegrenzt());
     }
 }
