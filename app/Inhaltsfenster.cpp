@@ -1,5 +1,6 @@
 #include "app/Inhaltsfenster.h"
 
+#include "app/Ansicht.h"
 #include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Skalierung.h"
@@ -9,6 +10,9 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -55,6 +59,37 @@ void TInhaltsFenster::SetzeSkala(qreal skala)
         SkaliereFenster(this, client_, skala);
 }
 
+void TInhaltsFenster::Vollbild(bool an)
+{
+    if (!client_ || an == isFullScreen())
+        return;
+    if (an) {
+        skalaVorVollbild_ = FensterSkala(this);
+        spalte_->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        spalte_->setAlignment(client_, Qt::AlignCenter);
+        const QRect schirm = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+        const QSize entwurf = EntwurfsOrt(client_).size();
+        // The menu bar's height does not scale in proportion: measured at the scale tried.
+        qreal skala = 1;
+        for (int i = 0; i < 3; ++i) {
+            const int leiste = menue_->sizeHint().height();
+            skala = std::min(qreal(schirm.width()) / entwurf.width(), qreal(schirm.height() - leiste) / entwurf.height());
+            SetzeSkala(std::floor(skala * 100) / 100);
+        }
+        showFullScreen();
+    } else {
+        spalte_->setAlignment(client_, Qt::Alignment());
+        spalte_->setSizeConstraint(QLayout::SetFixedSize);
+        showNormal();
+        SetzeSkala(skalaVorVollbild_);
+        ansicht::Einpassen(this, [this](qreal s) { SetzeSkala(s); }, frameGeometry().center());
+    }
+    if (QAction* punkt = findChild<QAction*>(QStringLiteral("menVollbild")))
+        punkt->setChecked(an);
+}
+
 void TInhaltsFenster::showEvent(QShowEvent* e)
 {
     // Before the dialog picks a default button, which it does once the window is shown.
@@ -65,7 +100,10 @@ void TInhaltsFenster::showEvent(QShowEvent* e)
     if (maximiert)
         FensterLinksOben(this);
     Aktivieren();
-    HelleMenues(this); // the lesson's menus are made at the first opening
+    if (ansicht::An() && !menAnsicht_) // after the lesson's menus, made at the first opening
+        menAnsicht_ = ansicht::BaueMenue(menue_, this, [this](qreal s) { SetzeSkala(s); },
+                                         [this](bool an) { Vollbild(an); });
+    HelleMenues(this);
     // The keys start at the first control in reading order, whatever had them last time.
     if (QWidget* erstes = OrdneTabfolge(this))
         erstes->setFocus(Qt::OtherFocusReason);
@@ -82,6 +120,8 @@ void TInhaltsFenster::keineStandardKnoepfe()
 void TInhaltsFenster::keyPressEvent(QKeyEvent* e)
 {
     if (e->matches(QKeySequence::Cancel)) {
+        if (isFullScreen())
+            Vollbild(false);
         e->accept();
         return;
     }

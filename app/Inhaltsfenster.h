@@ -10,6 +10,7 @@
 #include <QDialog>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -26,6 +27,9 @@ public:
 
     // Lays the window out at `skala` times the design's pixels.
     void SetzeSkala(qreal skala);
+    // Full screen for a projector: the layout scaled to the screen, centred.
+    // F11 or Escape leaves it.
+    void Vollbild(bool an);
 
 protected:
     // Puts the client area below the menu bar at a fixed size, which fixes the window's size.
@@ -48,6 +52,8 @@ private:
 
     QVBoxLayout* spalte_;
     QWidget* client_ = nullptr;
+    QMenu* menAnsicht_ = nullptr;
+    qreal skalaVorVollbild_ = 1;
     QMenuBar* menue_;
     QAction* menSchliessen_;
 };

@@ -3,6 +3,8 @@
 #include "app/Vorlesen.h"
 #include "draw/Texte.h"
 
+#include "app/Ansicht.h"
+#include "app/Inhaltsfenster.h"
 #include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Skalierung.h"
@@ -140,6 +142,8 @@ TfrmStart::TfrmStart(QWidget* eltern)
     oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck3"), QStringLiteral("Dynamisch verändern"));
 
     oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
+    if (ansicht::An())
+        ansicht::BaueMenue(leiste, this, [this](qreal s) { SetzeSkala(s); });
     RichteTastaturEin(this, leiste);
     HelleMenues(this);
 
@@ -173,6 +177,13 @@ void TfrmStart::FormActivate()
     maximiert = false;
     if (QScreen* schirm = QGuiApplication::primaryScreen())
         maximiert = IstMaximierteBildschirmGroesse(schirm->size());
+    if (ansicht::An() && ansicht::Rahmen(this) != rahmen_) {
+        // Placed again once the window system has put its frame round it.
+        rahmen_ = ansicht::Rahmen(this);
+        QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (schirm)
+            ansicht::Einpassen(this, [this](qreal s) { SetzeSkala(s); }, schirm->availableGeometry().center());
+    }
     if (maximiert)
         FensterLinksOben(this);
 }
@@ -234,6 +245,8 @@ void TfrmStart::Oeffne(const QString& menuePunkt)
         fenster->adjustSize();
     const QSize aussen = fenster->size() + rand;
     fenster->move(hier.x() + (hier.width() - aussen.width()) / 2, hier.y() + (hier.height() - aussen.height()) / 2);
+    if (auto* inhalt = qobject_cast<TInhaltsFenster*>(fenster); inhalt && ansicht::An())
+        ansicht::Einpassen(inhalt, [inhalt](qreal s) { inhalt->SetzeSkala(s); }, hier.center());
 
     hide();
     fenster->exec();

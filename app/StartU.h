@@ -6,6 +6,7 @@
 #include "app/Steuerelemente.h"
 
 #include <QHash>
+#include <QMargins>
 #include <QMainWindow>
 #include <QSize>
 
@@ -66,4 +67,5 @@ private:
     QLabel* lblVersion_;
     QLabel* lblAutor_;
     QHash<QString, QDialog*> fenster_;
+    QMargins rahmen_; // the frame the window was last placed with
 };

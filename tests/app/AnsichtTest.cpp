@@ -2,12 +2,16 @@
 // at any scale, fitted to the screen, crisp at any device pixel ratio.
 #include "TestHilfen.h"
 
+#include "app/Ansicht.h"
 #include "app/BildAusgabe.h"
 #include "app/Plattform.h"
 #include "app/Programm.h"
+#include "app/Skalierung.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,4 +248,66 @@ TEST(Ansicht, ZiehenTrifftDenWeltpunktBeiJederSkala)
         maus(QEvent::MouseButtonRelease, QPoint(-200, ziel.y()), s);
         EXPECT_FALSE(CursorBegrenzt());
     }
+}
+
+TEST(Ansicht, FensterPassenInDenFreienBereich)
+{
+    // A lesson window at scale 1: 1016 x 733 with its menu bar; a frame with a 30-pixel title bar.
+    const QSize fenster(1016, 733);
+    const QMargins rahmen(4, 30, 4, 4);
+    struct Fall {
+        QSize frei;
+        qreal wunsch;
+    };
+    for (const Fall& f : {Fall{{1366, 738}, 1.0}, Fall{{1024, 738}, 1.0}, Fall{{1920, 1040}, 1.0},
+                          Fall{{1920, 1040}, 3.0}, Fall{{800, 570}, 1.0}, Fall{{1366, 738}, 0.5}}) {
+        const qreal s = ansicht::PassendeSkala(fenster, rahmen, f.frei, f.wunsch);
+        EXPECT_LE(s, f.wunsch);
+        EXPECT_GE(s, std::min(0.6, f.wunsch));
+        const QSize aussen = (QSizeF(fenster) * s).toSize().grownBy(rahmen);
+        if (s > 0.6) {
+            EXPECT_TRUE(aussen.width() <= f.frei.width() && aussen.height() <= f.frei.height()) << s;
+        }
+        // Placed with its title bar on the free area and nothing under the taskbar.
+        const QRect frei(QPoint(0, 0), f.frei);
+        const QPoint platz = ansicht::Platz((QSizeF(fenster) * s).toSize(), rahmen, frei, QPoint(683, 369));
+        EXPECT_GE(platz.y(), 0);
+        if (aussen.height() <= f.frei.height()) {
+            EXPECT_LE(platz.y() + aussen.height(), f.frei.height());
+        }
+    }
+    EXPECT_EQ(ansicht::PassendeSkala(fenster, rahmen, {1920, 1040}, 1.0), 1.0);
+    EXPECT_EQ(ansicht::PassendeSkala(fenster, rahmen, {1920, 1040}, 3.0), 1.37);
+    EXPECT_EQ(ansicht::PassendeSkala(fenster, rahmen, {1366, 738}, 1.0), 0.96);
+    EXPECT_EQ(ansicht::PassendeSkala(fenster, rahmen, {800, 570}, 1.0), 0.73);
+}
+
+TEST(Ansicht, ZoomUndVollbild)
+{
+    ansicht::Einschalten(false);
+    TModellFenster w(std::make_unique<winkel1::TWinkel1>());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QAction* vollbild = w.findChild<QAction*>(QStringLiteral("menVollbild"));
+    ASSERT_NE(vollbild, nullptr);
+    const QRect frei = w.screen()->availableGeometry();
+    // Fitted to the offscreen screen, whole on it.
+    ansicht::Einpassen(&w, [&w](qreal s) { w.SetzeSkala(s); }, frei.center());
+    EXPECT_TRUE(frei.contains(w.frameGeometry())) << w.frameGeometry().height();
+    const qreal passend = FensterSkala(&w);
+    EXPECT_LT(passend, 1.0);
+    QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(FensterSkala(&w), ansicht::Kleiner(passend));
+    EXPECT_EQ(ansicht::Wunsch(), ansicht::Kleiner(passend));
+    QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier); // as large as fits
+    EXPECT_EQ(FensterSkala(&w), passend);
+    vollbild->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.isFullScreen());
+    EXPECT_LE(w.Client()->width(), w.screen()->geometry().width());
+    EXPECT_NEAR(w.Client()->geometry().center().x(), w.rect().center().x(), 1);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isFullScreen());
+    EXPECT_EQ(FensterSkala(&w), passend);
+    ansicht::SetzeWunsch(1);
 }
