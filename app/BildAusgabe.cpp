@@ -1,5 +1,7 @@
 #include "app/BildAusgabe.h"
 
+#include "app/Skalierung.h"
+
 #include "app/Steuerelemente.h"
 
 #include <QBuffer>
@@ -102,9 +104,10 @@ TBildInhalt BildInhalt(const QWidget* fenster)
         return inhalt;
     QRect rahmen;
     for (TPaintBox* box : fenster->findChildren<TPaintBox*>()) {
-        if (!box->ImBild || !box->isVisibleTo(fenster) || box->width() <= 0 || box->height() <= 0)
+        if (!box->ImBild || !box->isVisibleTo(fenster) || box->Breite() <= 0 || box->Hoehe() <= 0)
             continue;
-        const QRect lage(box->mapTo(fenster, QPoint(0, 0)), box->size());
+        // In design pixels: the picture is the same at every scale of the window.
+        const QRect lage(EntwurfsLage(box, fenster), QSize(box->Breite(), box->Hoehe()));
         inhalt.teile.append({box, lage});
         rahmen = rahmen.united(lage);
     }

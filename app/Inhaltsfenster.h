@@ -10,6 +10,7 @@
 #include <QDialog>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -23,6 +24,12 @@ public:
 
     // The opening sequence; showEvent runs it each time the window opens.
     virtual void Aktivieren() = 0;
+
+    // Lays the window out at `skala` times the design's pixels.
+    void SetzeSkala(qreal skala);
+    // Full screen for a projector: the layout scaled to the screen, centred.
+    // F11 or Escape leaves it.
+    void Vollbild(bool an);
 
 protected:
     // Puts the client area below the menu bar at a fixed size, which fixes the window's size.
@@ -44,6 +51,9 @@ private:
     void keineStandardKnoepfe();
 
     QVBoxLayout* spalte_;
+    QWidget* client_ = nullptr;
+    QMenu* menAnsicht_ = nullptr;
+    qreal skalaVorVollbild_ = 1;
     QMenuBar* menue_;
     QAction* menSchliessen_;
 };

@@ -1,6 +1,7 @@
 #include "app/Lektionsrahmen.h"
 
 #include "app/BildAusgabe.h"
+#include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Vorlesen.h"
 #include "draw/Primitive.h"
@@ -25,8 +26,7 @@ TLektionsFenster::TLektionsFenster(const QString& caption, QWidget* eltern, int 
                                    int clientHoehe)
     : TInhaltsFenster(caption, eltern)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QtFarbe(clBtnFace));
+    QPalette pal = HellePalette(QtFarbe(clBtnFace));
     pal.setColor(QPalette::WindowText, QtFarbe(clBlack));
     setPalette(pal);
     setAutoFillBackground(true);

@@ -2,6 +2,7 @@
 
 #include "app/Namen.h"
 #include "app/Plattform.h"
+#include "app/Skalierung.h"
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
 #include "app/Vorlesen.h"
@@ -14,6 +15,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 namespace {
 
@@ -91,15 +93,15 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
     }
     // Painting only draws the picture the model gave last.
     box->OnPaint = [this, box, index, b] {
-        const int breite = b.weltBreite > 0 ? b.weltBreite : box->width();
-        const int hoehe = b.weltHoehe > 0 ? b.weltHoehe : box->height();
+        const int breite = b.weltBreite > 0 ? b.weltBreite : box->Breite();
+        const int hoehe = b.weltHoehe > 0 ? b.weltHoehe : box->Hoehe();
         if (!b.grund) {
             SetzeWeltfenster(breite, hoehe, b.welt);
         } else {
             // White also beyond the pixels the world window spans.
-            if (breite < box->width() || hoehe < box->height()) {
+            if (breite < box->Breite() || hoehe < box->Hoehe()) {
                 box->Canvas.pinsel = {clWhite, bsSolid};
-                box->Canvas.FillRect(0, 0, box->width(), box->height());
+                box->Canvas.FillRect(0, 0, box->Breite(), box->Hoehe());
             }
             BeginneZeichnung(box->Canvas, breite, hoehe, b.welt, b.gitter);
         }
@@ -110,19 +112,19 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
     if (b.zeiger) {
         // The pointer in the area's own world units, whatever was painted last.
         box->OnMouseDown = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-            Zeiger(index, lektion::TZeigerArt::Druck, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
+            Zeiger(index, lektion::TZeigerArt::Druck, TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(x, y));
         };
         box->OnOrt = [this, box, index, welt](QPoint p) {
-            return QtText(modell_->ZeigerOrt(index, TWeltfenster(box->width(), box->height(), welt).ZuWelt(p.x(), p.y())));
+            return QtText(modell_->ZeigerOrt(index, TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(p.x(), p.y())));
         };
     }
     if (b.ziehen) {
         box->OnMouseMove = [this, box, index, welt](Qt::KeyboardModifiers, int x, int y) {
             Zeiger(index, lektion::TZeigerArt::Bewegung,
-                   TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
+                   TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(x, y));
         };
         box->OnMouseUp = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-            Zeiger(index, lektion::TZeigerArt::Los, TWeltfenster(box->width(), box->height(), welt).ZuWelt(x, y));
+            Zeiger(index, lektion::TZeigerArt::Los, TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(x, y));
         };
     }
     bereiche_[std::size_t(index)] = w;
@@ -286,11 +288,15 @@ void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
         // Taken from where the drawing stands on the screen now, so that a
         // moved window still confines the pointer to its drawing.
         TPaintBox* box = Zeichnung(bereich);
-        const TWeltfenster welt(box->width(), box->height(), modell_->Layout().bereiche[std::size_t(bereich)].welt);
+        const TWeltfenster welt(box->Breite(), box->Hoehe(), modell_->Layout().bereiche[std::size_t(bereich)].welt);
         int links = 0, oben = 0, rechts = 0, unten = 0;
         welt.ZuPixel({ziehbereich->xMin, ziehbereich->yMax}, links, oben);
         welt.ZuPixel({ziehbereich->xMax, ziehbereich->yMin}, rechts, unten);
-        const QRect bildschirm(box->mapToGlobal(QPoint(links, oben)), QSize(rechts - links, unten - oben));
+        // The screen pixels whose design pixels lie in the band, at the window's scale.
+        const qreal s = FensterSkala(box);
+        const auto schirm = [s](int v) { return int(std::ceil(v * s - 1e-6)); };
+        const QRect bildschirm(box->mapToGlobal(QPoint(schirm(links), schirm(oben))),
+                               box->mapToGlobal(QPoint(schirm(rechts) - 1, schirm(unten) - 1)));
         ClipCursor(&bildschirm);
     } else if (!ziehbereich && CursorBegrenzt()) {
         ClipCursor(nullptr);
@@ -378,7 +384,7 @@ void TModellFenster::zeigeSteuer(int index, bool alleNeu)
     if (auto* gruppe = qobject_cast<QGroupBox*>(g.grp); gruppe && z.titel)
         gruppe->setTitle(QtText(*z.titel));
     if (z.ort)
-        g.grp->setGeometry(Q(*z.ort));
+        SetzeEntwurfsOrt(g.grp, Q(*z.ort));
     if (!z.zugBeschreibung.empty() && g.grp->accessibleDescription() != QtText(z.zugBeschreibung))
         g.grp->setAccessibleDescription(QtText(z.zugBeschreibung));
     g.grp->setEnabled(z.aktiv);

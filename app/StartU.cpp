@@ -3,7 +3,11 @@
 #include "app/Vorlesen.h"
 #include "draw/Texte.h"
 
+#include "app/Ansicht.h"
+#include "app/Inhaltsfenster.h"
+#include "app/Palette.h"
 #include "app/Plattform.h"
+#include "app/Skalierung.h"
 #include "app/Tastatur.h"
 
 #include "draw/Primitive.h"
@@ -22,6 +26,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
+#include <cmath>
 
 bool IstMaximierteBildschirmGroesse(QSize bildschirm)
 {
@@ -54,7 +59,10 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
+        const qreal skala = FensterSkala(this);
+        p.scale(skala, skala);
         Leinwand lw(&p);
+        lw.Geraetepixel = true;
         fenster_->FormPaint(lw);
     }
 
@@ -77,6 +85,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     // one to close; closeEvent ends it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     setFont(QtSchrift(QStringLiteral("MS Sans Serif"), 11, false));
+    setPalette(HellePalette());
 
     client_ = new StartFlaeche(this);
     client_->setFixedSize(1016, 714);
@@ -94,6 +103,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
 
     imgBild_ = new QLabel(client_);
     imgBild_->setGeometry(287, 202, 440, 440);
+    imgBild_->setScaledContents(true);
     QPixmap bild;
     if (bild.load(QStringLiteral(":/bilder/start.jpg")))
         imgBild_->setPixmap(bild);
@@ -136,7 +146,10 @@ TfrmStart::TfrmStart(QWidget* eltern)
     oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck3"), QStringLiteral("Dynamisch verändern"));
 
     oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
+    if (ansicht::An())
+        ansicht::BaueMenue(leiste, this, [this](qreal s) { SetzeSkala(s); });
     RichteTastaturEin(this, leiste);
+    HelleMenues(this);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
@@ -168,8 +181,20 @@ void TfrmStart::FormActivate()
     maximiert = false;
     if (QScreen* schirm = QGuiApplication::primaryScreen())
         maximiert = IstMaximierteBildschirmGroesse(schirm->size());
+    if (ansicht::An() && ansicht::Rahmen(this) != rahmen_) {
+        // Placed again once the window system has put its frame round it.
+        rahmen_ = ansicht::Rahmen(this);
+        QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (schirm)
+            ansicht::Einpassen(this, [this](qreal s) { SetzeSkala(s); }, schirm->availableGeometry().center());
+    }
     if (maximiert)
         FensterLinksOben(this);
+}
+
+void TfrmStart::SetzeSkala(qreal skala)
+{
+    SkaliereFenster(this, client_, skala);
 }
 
 void TfrmStart::showEvent(QShowEvent* e)
@@ -197,7 +222,8 @@ void TfrmStart::FormPaint(Leinwand& lw)
 {
     // Stripes across the whole outer window, as if caption and menu were part of the canvas.
     const QRect aussen = frameGeometry();
-    ZeichneStreifen(lw, aussen.width(), aussen.height());
+    const qreal skala = FensterSkala(this);
+    ZeichneStreifen(lw, int(std::ceil(aussen.width() / skala)), int(std::ceil(aussen.height() / skala)));
 }
 
 void TfrmStart::pntTextPaint()
@@ -223,6 +249,8 @@ void TfrmStart::Oeffne(const QString& menuePunkt)
         fenster->adjustSize();
     const QSize aussen = fenster->size() + rand;
     fenster->move(hier.x() + (hier.width() - aussen.width()) / 2, hier.y() + (hier.height() - aussen.height()) / 2);
+    if (auto* inhalt = qobject_cast<TInhaltsFenster*>(fenster); inhalt && ansicht::An())
+        ansicht::Einpassen(inhalt, [inhalt](qreal s) { inhalt->SetzeSkala(s); }, hier.center());
 
     hide();
     fenster->exec();

@@ -6,6 +6,7 @@
 #include "app/Steuerelemente.h"
 
 #include <QHash>
+#include <QMargins>
 #include <QMainWindow>
 #include <QSize>
 
@@ -44,6 +45,9 @@ public:
     // moves to the top-left corner, where it fits whole.
     void FormActivate();
 
+    // Lays the window out at `skala` times the design's pixels.
+    void SetzeSkala(qreal skala);
+
 protected:
     void showEvent(QShowEvent* e) override;
     // The start window is the main window: its closing, and nothing else, ends the program.
@@ -63,4 +67,5 @@ private:
     QLabel* lblVersion_;
     QLabel* lblAutor_;
     QHash<QString, QDialog*> fenster_;
+    QMargins rahmen_; // the frame the window was last placed with
 };

@@ -1,6 +1,7 @@
 #include "app/Steuerelemente.h"
 
 #include "app/Plattform.h"
+#include "app/Skalierung.h"
 #include "app/Vorlesen.h"
 
 #include <QAccessible>
@@ -19,16 +20,15 @@ namespace {
 const TFarbe schattenFarbe = RGB(160, 160, 160); // clBtnShadow
 const TFarbe lichtFarbe = clWhite;               // clBtnHighlight
 
-// One bevel ring: top and left edge in `oben`, bottom and right edge in `unten`.
-void Ring(QPainter& p, QRect r, TFarbe oben, TFarbe unten)
+// One bevel ring, a design pixel wide on whole device pixels: top and left
+// edge in `oben`, bottom and right edge in `unten`. `r` is in device pixels.
+void Ring(TGeraetepixel& g, QRect r, TFarbe oben, TFarbe unten)
 {
-    const int l = r.left(), t = r.top(), re = r.right(), b = r.bottom();
-    p.setPen(QtFarbe(oben));
-    p.drawLine(l, t, re, t);
-    p.drawLine(l, t, l, b);
-    p.setPen(QtFarbe(unten));
-    p.drawLine(l, b, re, b);
-    p.drawLine(re, t, re, b);
+    const int d = g.Strich();
+    g.Fuelle(QRect(r.left(), r.top(), r.width(), d), QtFarbe(oben));
+    g.Fuelle(QRect(r.left(), r.top(), d, r.height()), QtFarbe(oben));
+    g.Fuelle(QRect(r.left(), r.bottom() + 1 - d, r.width(), d), QtFarbe(unten));
+    g.Fuelle(QRect(r.right() + 1 - d, r.top(), d, r.height()), QtFarbe(unten));
 }
 
 } // namespace
@@ -65,8 +65,13 @@ void TPanel::paintEvent(QPaintEvent*)
     if (!testAttribute(Qt::WA_SetPalette))
         flaeche = QtFarbe(clBtnFace);
     p.fillRect(r, flaeche);
-    Ring(p, r, schattenFarbe, lichtFarbe);                    // outer, lowered
-    Ring(p, r.adjusted(1, 1, -1, -1), lichtFarbe, schattenFarbe); // inner, raised
+    {
+        TGeraetepixel g(p, FensterSkala(this));
+        const QRect aussen = g.Rechteck(r);
+        const int d = g.Strich();
+        Ring(g, aussen, schattenFarbe, lichtFarbe);                    // outer, lowered
+        Ring(g, aussen.adjusted(d, d, -d, -d), lichtFarbe, schattenFarbe); // inner, raised
+    }
     if (!caption_.isEmpty()) {
         p.setFont(font());
         p.setPen(QtFarbe(schriftFarbe_));
@@ -86,11 +91,11 @@ void TBevel::paintEvent(QPaintEvent*)
 {
     // An etched frame: a white ring one pixel right and below a grey ring.
     QPainter p(this);
-    const int w = width(), h = height();
-    p.setPen(QtFarbe(lichtFarbe));
-    p.drawRect(1, 1, w - 2, h - 2);
-    p.setPen(QtFarbe(schattenFarbe));
-    p.drawRect(0, 0, w - 2, h - 2);
+    TGeraetepixel g(p, FensterSkala(this));
+    const QRect r = g.Rechteck(rect());
+    const int d = g.Strich();
+    Ring(g, r.adjusted(d, d, 0, 0), lichtFarbe, lichtFarbe);
+    Ring(g, r.adjusted(0, 0, -d, -d), schattenFarbe, schattenFarbe);
 }
 
 // ---------------------------------------------------------------- TPaintBox
@@ -127,23 +132,33 @@ void TPaintBox::MeldeBeschreibung()
     MeldeLeser(&ereignis);
 }
 
+int TPaintBox::Breite() const { return EntwurfsOrt(this).width(); }
+
+int TPaintBox::Hoehe() const { return EntwurfsOrt(this).height(); }
+
 void TPaintBox::paintEvent(QPaintEvent*)
 {
     if (!OnPaint)
         return;
+    const qreal skala = FensterSkala(this);
     {
         QPainter p(this);
+        p.scale(skala, skala);
+        // On screen thin lines go on whole device pixels at every scale.
+        Canvas.Geraetepixel = true;
         Abbild(p);
+        Canvas.Geraetepixel = false;
     }
     if (hasFocus() && NimmtEingaben()) {
         QPainter p(this); // fresh: nothing of the figure's pen, brush or clip
+        p.scale(skala, skala);
         zeichneTastenZeiger(p);
     }
 }
 
 QImage TPaintBox::Abbild()
 {
-    QImage bild(size(), QImage::Format_RGB32);
+    QImage bild(QSize(Breite(), Hoehe()), QImage::Format_RGB32);
     bild.fill(QtFarbe(clBtnFace));
     if (OnPaint) {
         QPainter p(&bild);
@@ -157,7 +172,7 @@ void TPaintBox::Abbild(QPainter& maler)
     if (!OnPaint)
         return;
     maler.save();
-    maler.setClipRect(rect(), Qt::IntersectClip);
+    maler.setClipRect(QRect(0, 0, Breite(), Hoehe()), Qt::IntersectClip);
     // Every painting starts with the pen, brush and font of a new canvas: a
     // label centred by the font the painting before left would stand a pixel
     // or two elsewhere depending on what was shown before.
@@ -170,10 +185,26 @@ void TPaintBox::Abbild(QPainter& maler)
 
 QPoint TPaintBox::begrenzt(QPointF lokal) const
 {
-    const QPoint punkt(qFloor(lokal.x()), qFloor(lokal.y()));
-    if (!CursorBegrenzt())
-        return punkt;
-    return mapFromGlobal(BegrenzterPunkt(mapToGlobal(punkt)));
+    return CursorBegrenzt() ? gehalten(lokal, CursorBereich()) : gehalten(lokal, std::nullopt);
+}
+
+QPoint TPaintBox::gehalten(QPointF lokal, std::optional<QRect> schirmBereich) const
+{
+    if (schirmBereich) {
+        // Held inside the pixels of the confinement, as the screen holds the pointer.
+        const QRect bereich(mapFromGlobal(schirmBereich->topLeft()), schirmBereich->size());
+        const qreal fast = 0.999;
+        lokal = QPointF(std::clamp(lokal.x(), qreal(bereich.left()), bereich.right() + fast),
+                        std::clamp(lokal.y(), qreal(bereich.top()), bereich.bottom() + fast));
+    }
+    const qreal skala = FensterSkala(this);
+    return QPoint(qFloor(lokal.x() / skala), qFloor(lokal.y() / skala));
+}
+
+QPointF TPaintBox::aufSchirm(QPoint entwurf) const
+{
+    const qreal skala = FensterSkala(this);
+    return QPointF((entwurf.x() + 0.5) * skala, (entwurf.y() + 0.5) * skala);
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* e)
@@ -240,7 +271,7 @@ void TPaintBox::showEvent(QShowEvent* e)
 {
     // Each opening of the window starts with the pointer at the same place near the middle.
     if (!e->spontaneous() && !tasteGedrueckt_)
-        tastenZeiger_ = QPoint(width() / 2, height() / 2) + zeigerStart;
+        tastenZeiger_ = QPoint(Breite() / 2, Hoehe() / 2) + zeigerStart;
     QWidget::showEvent(e);
 }
 
@@ -292,8 +323,8 @@ void TPaintBox::keyPressEvent(QKeyEvent* e)
 
 void TPaintBox::bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten)
 {
-    QPoint neu(std::clamp(tastenZeiger_.x() + dx, 0, std::max(0, width() - 1)),
-               std::clamp(tastenZeiger_.y() + dy, 0, std::max(0, height() - 1)));
+    QPoint neu(std::clamp(tastenZeiger_.x() + dx, 0, std::max(0, Breite() - 1)),
+               std::clamp(tastenZeiger_.y() + dy, 0, std::max(0, Hoehe() - 1)));
     neu = imBand(neu);
     tastenZeiger_ = neu;
     if (OnMouseMove)
@@ -303,14 +334,10 @@ void TPaintBox::bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten)
         SageAn(OnOrt(neu));
 }
 
-QPoint TPaintBox::imBand(QPoint lokal) const
+QPoint TPaintBox::imBand(QPoint entwurf) const
 {
     // A confined drag holds the pointer in its band, as it holds the mouse.
-    if (!tastenBand_)
-        return begrenzt(QPointF(lokal));
-    const QPoint global = mapToGlobal(lokal);
-    return mapFromGlobal(QPoint(std::clamp(global.x(), tastenBand_->left(), tastenBand_->right()),
-                                std::clamp(global.y(), tastenBand_->top(), tastenBand_->bottom())));
+    return tastenBand_ ? gehalten(aufSchirm(entwurf), tastenBand_) : begrenzt(aufSchirm(entwurf));
 }
 
 void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)

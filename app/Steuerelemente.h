@@ -67,6 +67,11 @@ public:
     std::function<void(Qt::KeyboardModifiers, int x, int y)> OnMouseMove;
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseUp;
 
+    // The drawing's size in design pixels: what the paint handler draws on and
+    // the mouse handlers count in, whatever scale the window is shown at.
+    int Breite() const;
+    int Hoehe() const;
+
     // Runs the paint handler into an image of the box's size (tests, pictures, benchmarks).
     QImage Abbild();
     // Runs the paint handler onto any device: the painter's origin is the box's
@@ -125,7 +130,12 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // A position in the box's own pixels as a design pixel, held in the confinement.
     QPoint begrenzt(QPointF lokal) const;
+    // The same, held in `schirmBereich` (screen pixels) if there is one.
+    QPoint gehalten(QPointF lokal, std::optional<QRect> schirmBereich) const;
+    // The middle of a design pixel in the box's own pixels.
+    QPointF aufSchirm(QPoint entwurf) const;
     QString gemeldet_; // the description a screen reader was last told of
 
     void bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten);
@@ -133,8 +143,8 @@ private:
     void loeseTaste(Qt::KeyboardModifiers tasten);
     void zeichneTastenZeiger(QPainter& p) const;
 
-    // The keyboard pointer in its drag's band (screen pixels), if one holds it.
-    QPoint imBand(QPoint lokal) const;
+    // A keyboard pointer's design pixel held in its drag's band (screen pixels), if one holds it.
+    QPoint imBand(QPoint entwurf) const;
 
     QPoint tastenZeiger_;
     bool tasteGedrueckt_ = false;

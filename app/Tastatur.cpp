@@ -20,6 +20,8 @@ TFokusRahmen::TFokusRahmen(QWidget* fenster) : QWidget(fenster)
     setFocusPolicy(Qt::NoFocus);
     hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) { folge(neu); });
+    // A window laid out anew (zoom, full screen) moves controls without moving them themselves.
+    fenster->installEventFilter(this);
 }
 
 void TFokusRahmen::folge(QWidget* neu)
@@ -49,7 +51,7 @@ bool TFokusRahmen::eventFilter(QObject* o, QEvent* e)
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
-        if (o == ziel_)
+        if (o == ziel_ || (o == parentWidget() && e->type() == QEvent::Resize && ziel_))
             lege();
         break;
     default:

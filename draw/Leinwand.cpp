@@ -112,6 +112,25 @@ qreal mitte(int breite) { return qMax(1, breite) % 2 ? 0.5 : 0.0; }
 
 bool SchriftenVerfuegbar() { return familien().vollstaendig; }
 
+TGeraetepixel::TGeraetepixel(QPainter& maler, qreal einheit)
+    : maler_(maler), hin_(maler.deviceTransform()), faktor_(hin_.m11()),
+      strich_(qMax(1, qRound(einheit * faktor_)))
+{
+    maler_.save();
+    // Device pixel for device pixel: the device's own scaling undone.
+    maler_.setWorldTransform(hin_.inverted() * maler_.worldTransform());
+}
+
+TGeraetepixel::~TGeraetepixel() { maler_.restore(); }
+
+QRect TGeraetepixel::Rechteck(QRectF r) const
+{
+    const QRectF g = hin_.mapRect(r);
+    return QRect(QPoint(qRound(g.left()), qRound(g.top())), QPoint(qRound(g.right()) - 1, qRound(g.bottom()) - 1));
+}
+
+void TGeraetepixel::Fuelle(QRect geraet, const QColor& farbe) { maler_.fillRect(geraet, farbe); }
+
 QFont QtSchrift(const QString& name, int pixelHoehe, bool fett)
 {
     const Familien& f = familien();
@@ -173,18 +192,86 @@ void Leinwand::setzeStift(bool mitStift) const
         return;
     }
     QPen pen(QtFarbe(stift.farbe));
-    pen.setWidth(qMax(1, stift.breite));
+    if (aufGeraetepixeln())
+        pen.setWidthF(stiftBreite(stift.breite));
+    else
+        pen.setWidth(qMax(1, stift.breite));
     if (stift.breite > 1) {
         // A wide pen of the window system is always solid with round ends.
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     } else if (const Muster* m = musterFuer(stift.stil)) {
+        // The pattern counts in pen widths.
         QList<qreal> striche;
         for (int i = 0; i < m->laenge; ++i)
-            striche << m->teile[i];
+            striche << m->teile[i] / pen.widthF();
         pen.setDashPattern(striche);
     }
     maler_->setPen(pen);
+}
+
+bool Leinwand::aufGeraetepixeln() const
+{
+    if (!Geraetepixel || !maler_)
+        return false;
+    const QPaintEngine* motor = maler_->paintEngine();
+    return motor && motor->type() == QPaintEngine::Raster && maler_->deviceTransform().m11() != 1.0;
+}
+
+qreal Leinwand::stiftBreite(int breite) const
+{
+    if (breite > 1 || !aufGeraetepixeln())
+        return qMax(1, breite);
+    // A one-pixel pen as wide as the scaled design pixel, in whole device pixels.
+    const qreal faktor = maler_->deviceTransform().m11();
+    return qMax(1, qRound(faktor)) / faktor;
+}
+
+void Leinwand::geraeteLinie(int x0, int y0, int x1, int y1)
+{
+    const bool waagrecht = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    // a: the longer axis, b: the other; in design pixels.
+    const int a0 = waagrecht ? x0 : y0, a1 = waagrecht ? x1 : y1, b0 = waagrecht ? y0 : x0;
+    if (a0 == a1)
+        return;
+    TGeraetepixel g(*maler_);
+    const qreal k = g.Faktor();
+    const int d = g.Strich();
+    const int richtung = a1 > a0 ? 1 : -1;
+    const qreal steigung = qreal(waagrecht ? y1 - y0 : x1 - x0) / (a1 - a0);
+    const QPointF ursprung = g.Punkt(QPointF(0, 0));
+    const qreal oa = waagrecht ? ursprung.x() : ursprung.y(), ob = waagrecht ? ursprung.y() : ursprung.x();
+    // From the start pixel up to the end pixel, which stays unset.
+    const int von = qRound(oa + k * (richtung > 0 ? a0 : a1 + 1));
+    const int bis = qRound(oa + k * (richtung > 0 ? a1 : a0 + 1));
+    const Muster* muster = musterFuer(stift.stil);
+    const QColor farbe = QtFarbe(stift.farbe);
+    int laufAnfang = 0, laufOben = 0, laufLaenge = 0;
+    const auto fuelle = [&] {
+        if (laufLaenge > 0)
+            g.Fuelle(waagrecht ? QRect(laufAnfang, laufOben, laufLaenge, d) : QRect(laufOben, laufAnfang, d, laufLaenge),
+                     farbe);
+        laufLaenge = 0;
+    };
+    for (int m = von; m < bis; ++m) {
+        // Through the centres of the design's start and end pixels.
+        const qreal u = (m + 0.5 - oa) / k;
+        const qreal v = b0 + 0.5 + (u - (a0 + 0.5)) * steigung;
+        const int oben = qFloor(ob + v * k - d / 2.0 + 0.5);
+        const int schritt = richtung > 0 ? qFloor(u - a0) : qFloor(a0 + 1 - u);
+        const bool an = !muster || musterAn(*muster, qMax(0, schritt));
+        if (an && laufLaenge > 0 && oben == laufOben) {
+            ++laufLaenge;
+            continue;
+        }
+        fuelle();
+        if (an) {
+            laufAnfang = m;
+            laufOben = oben;
+            laufLaenge = 1;
+        }
+    }
+    fuelle();
 }
 
 void Leinwand::setzePinsel() const
@@ -213,6 +300,10 @@ void Leinwand::LineTo(int x, int y)
     }
     if (!maler_ || stift.stil == psClear)
         return;
+    if (stift.breite <= 1 && aufGeraetepixeln()) {
+        geraeteLinie(x0, y0, x, y);
+        return;
+    }
     if (zeichnetVektoren() || stift.breite > 1) {
         linieAlsGanzes(x0, y0, x, y);
         return;
@@ -392,7 +483,7 @@ void Leinwand::GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFa
         return;
     static const Qt::PenStyle stile[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
     const Qt::PenStyle qtStil = (stil >= 0 && stil <= 3) ? stile[stil] : Qt::SolidLine;
-    QPen pen(QBrush(QtFarbe(farbe)), qMax(1, breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
+    QPen pen(QBrush(QtFarbe(farbe)), stiftBreite(breite), qtStil, Qt::SquareCap, Qt::MiterJoin);
     maler_->setPen(pen);
     if (zeichnetVektoren()) {
         const qreal m = mitte(breite);

@@ -16,10 +16,37 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QTransform>
 #include <optional>
 #include <vector>
 
 class QPainter;
+
+// Draws on whole device pixels whatever scale and device pixel ratio the
+// painter has: while it lives, rectangles are given in device pixels.
+class TGeraetepixel {
+public:
+    // `einheit`: painter units per design pixel, for Strich.
+    explicit TGeraetepixel(QPainter& maler, qreal einheit = 1);
+    ~TGeraetepixel();
+    TGeraetepixel(const TGeraetepixel&) = delete;
+    TGeraetepixel& operator=(const TGeraetepixel&) = delete;
+
+    // Device pixels per painter unit.
+    qreal Faktor() const { return faktor_; }
+    // Device pixels across a line one design pixel wide: rounded, at least 1.
+    int Strich() const { return strich_; }
+    // A rectangle in painter units on device pixels, its edges rounded.
+    QRect Rechteck(QRectF r) const;
+    QPointF Punkt(QPointF p) const { return hin_.map(p); }
+    void Fuelle(QRect geraet, const QColor& farbe);
+
+private:
+    QPainter& maler_;
+    QTransform hin_;
+    qreal faktor_;
+    int strich_;
+};
 
 // The Qt colour of a program colour; the one conversion everything uses.
 inline QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), BlauAnteil(f)); }
@@ -94,6 +121,10 @@ public:
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
 
+    // Set while painting on screen: thin lines then go on whole device pixels,
+    // round(scale x device pixel ratio) wide, and not on scaled design pixels.
+    bool Geraetepixel = false;
+
     // True while bound to a device that keeps lines and text as vectors.
     bool ZeichnetVektoren() const { return maler_ && zeichnetVektoren(); }
 
@@ -116,6 +147,11 @@ private:
     QString sichtbarerText(const QString& text) const;
     void setzeStift(bool mitStift) const;
     void setzePinsel() const;
+    // A one-pixel line on device pixels (Geraetepixel on a scaled raster).
+    void geraeteLinie(int x0, int y0, int x1, int y1);
+    bool aufGeraetepixeln() const;
+    // The width of a pen of `breite` design pixels in painter units.
+    qreal stiftBreite(int breite) const;
     // A line drawn by QPainter: a wide pen, or any pen on a vector device.
     void linieAlsGanzes(int x0, int y0, int x, int y);
     // True on devices that keep lines as lines (SVG, PDF, printer) and under a

@@ -50,7 +50,7 @@ QWidget* SpiegelnMitFuenfPunkten(int schritt)
     f->Aendere(m.Steuer("grpAnzahl"), 3);
     const float punkte[5][2] = {{-15, 6}, {-5, 7}, {-0.5f, -2}, {-8, -7}, {-16, -3}};
     TPaintBox* zeichnung = f->Zeichnung(0);
-    const TWeltfenster welt(zeichnung->width(), zeichnung->height(), m.Layout().bereiche[0].welt);
+    const TWeltfenster welt(zeichnung->Breite(), zeichnung->Hoehe(), m.Layout().bereiche[0].welt);
     for (const auto& p : punkte) {
         int px, py;
         welt.ZuPixel({p[0], p[1]}, px, py);
@@ -136,7 +136,7 @@ QWidget* DreieckAmRand(bool ecke)
         f->Aendere(kasten, 1);
     const TZustand& z = f->Modell<TDreieck3>().zustand;
     TPaintBox* zeichnung = f->Zeichnung(pntGrafik);
-    const TWeltfenster welt(zeichnung->width(), zeichnung->height(), weltDreieck3);
+    const TWeltfenster welt(zeichnung->Breite(), zeichnung->Hoehe(), weltDreieck3);
     const auto pixel = [&welt](TWeltPunkt p) {
         int px, py;
         welt.ZuPixel(p, px, py);

@@ -7,8 +7,12 @@
 //   Fensterbilder <folder> Winkel1 ...  only the named states
 //   Fensterbilder --baum <folder> ...   also each window's accessibility tree as text
 //   Fensterbilder --liste               the names
+//   Fensterbilder --skala 1.5 ...       the windows laid out at that scale
+//   Fensterbilder --dpr 2 ...           on a screen of that device pixel ratio
 #include "Zustaende.h"
 
+#include "app/Inhaltsfenster.h"
+#include "app/StartU.h"
 #include "draw/ZufallU.h"
 
 #include <QAccessible>
@@ -45,9 +49,17 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // One window pixel is one picture pixel.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qunsetenv("QT_SCALE_FACTOR");
+    // One window pixel is one picture pixel, unless a device pixel ratio is asked for.
+    qreal dpr = 1;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--dpr")
+            dpr = QByteArray(argv[i + 1]).toDouble();
+    if (dpr > 0 && dpr != 1) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(dpr));
+    } else {
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+        qunsetenv("QT_SCALE_FACTOR");
+    }
     QApplication app(argc, argv);
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
@@ -55,6 +67,15 @@ int main(int argc, char** argv)
     QStringList argumente = app.arguments();
     argumente.removeFirst();
     const bool mitBaum = argumente.removeAll(QStringLiteral("--baum")) > 0;
+    qreal skala = 1;
+    for (const char* schalter : {"--skala", "--dpr"}) {
+        const int stelle = argumente.indexOf(QLatin1String(schalter));
+        if (stelle >= 0 && stelle + 1 < argumente.size()) {
+            if (QByteArray(schalter) == "--skala")
+                skala = argumente.at(stelle + 1).toDouble();
+            argumente.remove(stelle, 2);
+        }
+    }
     if (argumente.value(0) == QLatin1String("--liste")) {
         for (const Zustand& z : Zustaende())
             aus << z.name << "\n";
@@ -106,6 +127,13 @@ int main(int argc, char** argv)
         if (!fenster->isVisible())
             fenster->show();
         Verarbeite();
+        if (skala > 0 && skala != 1) {
+            if (auto* inhalt = qobject_cast<TInhaltsFenster*>(fenster.get()))
+                inhalt->SetzeSkala(skala);
+            else if (auto* start = qobject_cast<TfrmStart*>(fenster.get()))
+                start->SetzeSkala(skala);
+            Verarbeite();
+        }
         // Pictures show no focus frame and no keyboard pointer unless the
         // state asks for them.
         if (!zustand.mitFokus)
@@ -129,7 +157,7 @@ int main(int argc, char** argv)
         Verarbeite();
 
         const QString pfad = ziel.filePath(zustand.name + QStringLiteral(".png"));
-        if (bild.devicePixelRatio() != 1.0)
+        if (bild.devicePixelRatio() != dpr)
             fehler << zustand.name << ": Pixelverhältnis " << bild.devicePixelRatio() << " statt 1\n";
         if (!bild.save(pfad, "PNG")) {
             fehler << pfad << " lässt sich nicht schreiben.\n";
