@@ -109,11 +109,11 @@ def oeffne(menue_rechts, punkt_runter):
     time.sleep(1.5)
 
 
-def tab_bis(orca, muster, hoechstens=12):
+def tab_bis(orca, muster, hoechstens=30):
     for _ in range(hoechstens):
         orca.markiere()
         tasten("Tab", pause=0.1)
-        gefunden, _ = orca.warte_auf(muster, sekunden=1.2)
+        gefunden, _ = orca.warte_auf(muster, sekunden=0.8)
         if gefunden:
             return True
     return False
