@@ -119,44 +119,30 @@ def tab_bis(orca, muster, hoechstens=30):
     return False
 
 
-def arten_ziehen(orca):
-    oeffne(1, 1)  # Winkel › Arten
-    tab_bis(orca, r"^Zeichnung rechts")
-    orca.markiere()
+def ziehen_mit_leertaste():
     taste_halten("space", ["Up", "Up", "Up"])
-    return orca.warte_auf(r"Winkel von \d+°.*Winkel")
 
 
-def konstruktion_schritt(orca):
-    oeffne(3, 2)  # Dreieck › Konstruktionen
-    tab_bis(orca, r"spin button|Drehfeld")
-    orca.markiere()
-    tasten("Right")
-    return orca.warte_auf(r"Schritt \d+ von \d+: \w+ \w+")
-
-
-def dynamisch_zeiger(orca):
-    oeffne(3, 4)  # Dreieck › Dynamisch verändern
-    tab_bis(orca, r"^Dreieck ABC")
-    orca.markiere()
-    tasten("Left", "Left", "Up")
-    return orca.warte_auf(r"\(−?[\d,]+\|−?[\d,]+\)")
-
-
-def einteilung_neu(orca):
-    oeffne(3, 1)  # Dreieck › Einteilung
-    tab_bis(orca, r"Neues Dreieck")
-    orca.markiere()
-    tasten("space")
-    return orca.warte_auf(r"AB = [\d,]+")
-
-
+# Each probe: what it tries, the menu place of its lesson (right, down), what
+# Orca says at the control to act on, the action, and what must be heard then.
 PROBEN = [
-    ("Arten von Winkeln: Ziehen mit dem Tastenzeiger", arten_ziehen),
-    ("Dreieckskonstruktionen: ein Schritt weiter", konstruktion_schritt),
-    ("Dynamische Geometrie: der Tastenzeiger bewegt sich", dynamisch_zeiger),
-    ("Einteilung: Neues Dreieck", einteilung_neu),
+    ("Arten von Winkeln: Ziehen mit dem Tastenzeiger", (1, 1), r"^Zeichnung rechts",
+     ziehen_mit_leertaste, r"Winkel von \d+°.*Winkel"),
+    ("Dreieckskonstruktionen: ein Schritt weiter", (3, 2), r"spin button|Drehfeld",
+     lambda: tasten("Right"), r"Schritt \d+ von \d+: \w+ \w+"),
+    ("Dynamische Geometrie: der Tastenzeiger bewegt sich", (3, 4), r"^Dreieck ABC",
+     lambda: tasten("Left", "Left", "Up"), r"\(−?[\d,]+\|−?[\d,]+\)"),
+    ("Einteilung: Neues Dreieck", (3, 1), r"Neues Dreieck",
+     lambda: tasten("space"), r"AB = [\d,]+"),
 ]
+
+
+def probe(orca, menue, ziel, aktion, erwartet):
+    oeffne(*menue)
+    tab_bis(orca, ziel)
+    orca.markiere()
+    aktion()
+    return orca.warte_auf(erwartet)
 
 
 def innen(programm, heim):
@@ -172,9 +158,9 @@ def innen(programm, heim):
         print("Orca startet nicht.")
         return 2
     fehler = 0
-    for titel, probe in PROBEN:
+    for titel, *ablauf in PROBEN:
         with Programm(programm):
-            gefunden, gesprochen = probe(orca)
+            gefunden, gesprochen = probe(orca, *ablauf)
         fehler += not gefunden
         print(f"{'ok  ' if gefunden else 'FEHLT'} {titel}")
         for z in gesprochen:
