@@ -179,7 +179,8 @@ std::string TWinkel1::Beschreibung(int bereich) const
 
 std::string TWinkel1::ZeigerOrt(int bereich, TWeltPunkt p) const
 {
-    if (bereich != rechts)
+    // While the leg is dragged the drawing's description says the angle already.
+    if (bereich != rechts || zustand.ziehen)
         return TLektion::ZeigerOrt(bereich, p);
     // A press anywhere turns the leg: the angle it would give tells more than a hit.
     const std::string winkel = Satz("Winkel %1°", {KlickWinkel(p)});
