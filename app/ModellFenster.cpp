@@ -107,27 +107,31 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
         }
         Zeichne(box->Canvas, bilder_[std::size_t(index)]);
     };
-    const TWeltRechteck welt = b.welt;
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
+    verbindeZeiger(box, index, b);
+    bereiche_[std::size_t(index)] = w;
+}
+
+void TModellFenster::verbindeZeiger(TPaintBox* box, int index, const lektion::TBereich& b)
+{
+    // The pointer in the area's own world units, whatever was painted last.
+    const auto welt = [box, w = b.welt](int x, int y) {
+        return TWeltfenster(box->Breite(), box->Hoehe(), w).ZuWelt(x, y);
+    };
     if (b.zeiger) {
-        // The pointer in the area's own world units, whatever was painted last.
-        box->OnMouseDown = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-            Zeiger(index, lektion::TZeigerArt::Druck, TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(x, y));
+        box->OnMouseDown = [this, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+            Zeiger(index, lektion::TZeigerArt::Druck, welt(x, y));
         };
-        box->OnOrt = [this, box, index, welt](QPoint p) {
-            return QtText(modell_->ZeigerOrt(index, TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(p.x(), p.y())));
-        };
+        box->OnOrt = [this, index, welt](QPoint p) { return QtText(modell_->ZeigerOrt(index, welt(p.x(), p.y()))); };
     }
     if (b.ziehen) {
-        box->OnMouseMove = [this, box, index, welt](Qt::KeyboardModifiers, int x, int y) {
-            Zeiger(index, lektion::TZeigerArt::Bewegung,
-                   TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(x, y));
+        box->OnMouseMove = [this, index, welt](Qt::KeyboardModifiers, int x, int y) {
+            Zeiger(index, lektion::TZeigerArt::Bewegung, welt(x, y));
         };
-        box->OnMouseUp = [this, box, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-            Zeiger(index, lektion::TZeigerArt::Los, TWeltfenster(box->Breite(), box->Hoehe(), welt).ZuWelt(x, y));
+        box->OnMouseUp = [this, index, welt](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+            Zeiger(index, lektion::TZeigerArt::Los, welt(x, y));
         };
     }
-    bereiche_[std::size_t(index)] = w;
 }
 
 TModellFenster::TGebaut TModellFenster::baueSteuer(int index, const lektion::TSteuer& s)

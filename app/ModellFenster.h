@@ -68,6 +68,8 @@ private:
     };
 
     void baueBereich(int index, const lektion::TBereich& b);
+    // The area's pointer handlers hand the model world points.
+    void verbindeZeiger(TPaintBox* box, int index, const lektion::TBereich& b);
     TGebaut baueSteuer(int index, const lektion::TSteuer& s);
     void baueEingabe(TGebaut& g, int index, const lektion::TSteuer& s);
     void baueSchalter(TGebaut& g, int index, const lektion::TSteuer& s);
