@@ -64,9 +64,11 @@ public:
     }
     ~TEigenesWeltfenster()
     {
+        // Put back as found, even if nothing was set yet.
         const TWeltfenster& w = vorher_;
-        SetzeWeltfenster(w.pixLinks, w.pixRechts, w.pixOben, w.pixUnten, w.weltXMin, w.weltXMax, w.weltYMin,
-                         w.weltYMax);
+        weltXMin = w.weltXMin, weltXMax = w.weltXMax, weltYMin = w.weltYMin, weltYMax = w.weltYMax;
+        pixLinks = w.pixLinks, pixRechts = w.pixRechts, pixOben = w.pixOben, pixUnten = w.pixUnten;
+        nullpunktX = w.nullpunktX, nullpunktY = w.nullpunktY, einheitX = w.einheitX, einheitY = w.einheitY;
         gitterAn = gitter_;
     }
     TEigenesWeltfenster(const TEigenesWeltfenster&) = delete;
