@@ -1,6 +1,8 @@
 #include "app/InformationU.h"
 
+#include "app/Fensterbild.h"
 #include "app/Vorlesen.h"
+#include "bilder/Bilder.h"
 #include "draw/Texte.h"
 
 #include "draw/Primitive.h"
@@ -8,7 +10,6 @@
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
-#include <QPixmap>
 
 const QList<TGeschichtsZeile>& GeschichtsZeilen()
 {
@@ -66,31 +67,27 @@ TfrmInformation::TfrmInformation(QWidget* eltern) : TInhaltsFenster(QStringLiter
     struct Platz {
         QRect geometrie;
         const char* datei;
+        QImage (*zeichne)(QSize);
         const char* beschreibung;
     };
     const Platz plaetze[] = {
-        {QRect(880, 80, 120, 171), ":/bilder/info1.jpg",
+        {QRect(880, 80, 120, 171), ":/bilder/info1.jpg", Infobild1,
          "Die Marmorbüste eines bärtigen Denkers vor dem Nachthimmel, oben eine Sonnenfinsternis. "
          "Sie gehört zum Absatz über Thales."},
-        {QRect(776, 192, 77, 113), ":/bilder/info2.jpg",
+        {QRect(776, 192, 77, 113), ":/bilder/info2.jpg", Infobild2,
          "Ein Zirkel auf hellem Papier mit blassen Formeln. Er gehört zum Absatz über Zirkel und Lineal."},
-        {QRect(880, 288, 123, 131), ":/bilder/info3.jpg",
+        {QRect(880, 288, 123, 131), ":/bilder/info3.jpg", Infobild3,
          "Ein alter Philosoph mit langem weißem Bart im roten Mantel zeigt mit der Hand nach oben, "
          "hinter ihm ein Torbogen. Er gehört zum Absatz über Platon."},
-        {QRect(792, 432, 110, 131), ":/bilder/info4.jpg",
+        {QRect(792, 432, 110, 131), ":/bilder/info4.jpg", Infobild4,
          "Ein alter Kupferstich: ein Gelehrter mit Bart und Mütze, neben ihm ein Zirkel. "
          "Er gehört zum Absatz über Euklid."},
-        {QRect(752, 576, 117, 130), ":/bilder/info5.jpg",
+        {QRect(752, 576, 117, 130), ":/bilder/info5.jpg", Infobild5,
          "Das gemalte Bildnis eines Mannes mit langem Bart und Pelzmütze vor dunklem Grund. "
          "Es gehört zum Absatz über Johannes Gutenberg."},
     };
     for (const Platz& p : plaetze) {
-        auto* bild = new QLabel(client_);
-        bild->setGeometry(p.geometrie);
-        bild->setScaledContents(true);
-        QPixmap pixmap;
-        if (pixmap.load(QLatin1String(p.datei)))
-            bild->setPixmap(pixmap);
+        auto* bild = new TFensterBild(client_, p.geometrie, QLatin1String(p.datei), p.zeichne);
         bild->setAccessibleName(QStringLiteral("Bild %1").arg(bilder_.size() + 1));
         bild->setAccessibleDescription(QString::fromUtf8(p.beschreibung));
         bilder_.append(bild);

@@ -4,12 +4,14 @@
 #include "draw/Texte.h"
 
 #include "app/Ansicht.h"
+#include "app/Fensterbild.h"
 #include "app/Inhaltsfenster.h"
 #include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Skalierung.h"
 #include "app/Tastatur.h"
 
+#include "bilder/Bilder.h"
 #include "draw/Primitive.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"
@@ -23,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 #include <cmath>
@@ -101,12 +102,7 @@ TfrmStart::TfrmStart(QWidget* eltern)
     pntText_->setAccessibleName(QStringLiteral("Titel"));
     pntText_->OnBeschreibung = [] { return startTitel.toStdString() + ": " + Klartext(startUntertitel.toStdString()); };
 
-    imgBild_ = new QLabel(client_);
-    imgBild_->setGeometry(287, 202, 440, 440);
-    imgBild_->setScaledContents(true);
-    QPixmap bild;
-    if (bild.load(QStringLiteral(":/bilder/start.jpg")))
-        imgBild_->setPixmap(bild);
+    imgBild_ = new TFensterBild(client_, QRect(287, 202, 440, 440), QStringLiteral(":/bilder/start.jpg"), Startbild);
     imgBild_->setAccessibleName(QStringLiteral("Titelbild"));
     imgBild_->setAccessibleDescription(
         QStringLiteral("Ein spitzwinkeliges Dreieck ABC mit den Seiten a, b und c und seinen drei Höhen ha, hb "

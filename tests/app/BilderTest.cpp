@@ -53,16 +53,36 @@ TEST(Bilder, JedesBildIstEingebettetJpegUndHatSeineGroesse)
     }
 }
 
-TEST(Bilder, FensterZeigenIhreBilder)
+// The windows show their pictures: at 1:1 the JPEG file itself; at scale 2 the
+// drawing made anew at the screen's pixels, not the file enlarged: the start
+// picture's thin grey frame (design column 6) is two device pixels of exactly
+// its grey between white.
+TEST(Bilder, FensterZeigenIhreBilderScharf)
 {
     TfrmStart start;
-    const QPixmap startbild = start.imgBild()->pixmap();
-    EXPECT_EQ(Groesse(startbild.size()), Groesse(QSize(440, 440))) << "the start window holds no start picture";
-
     TfrmInformation info;
-    for (int nummer = 1; nummer <= 5; ++nummer) {
-        SCOPED_TRACE(nummer);
-        const Bild& b = bilder[nummer];
-        EXPECT_EQ(Groesse(info.Bild(nummer)->pixmap().size()), Groesse(QSize(b.breite, b.hoehe)));
+    start.show();
+    info.show();
+    for (qreal skala : {1.0, 2.0}) {
+        SCOPED_TRACE(skala);
+        start.SetzeSkala(skala);
+        info.SetzeSkala(skala);
+        QList<QLabel*> labels = {start.imgBild()}; // in the order of bilder[]
+        for (int nummer = 1; nummer <= 5; ++nummer)
+            labels << info.Bild(nummer);
+        for (int i = 0; i < labels.size(); ++i) {
+            const QPixmap bild = labels[i]->pixmap();
+            EXPECT_EQ(bild.devicePixelRatio(), labels[i]->devicePixelRatio());
+            EXPECT_EQ(Groesse(bild.size()), Groesse(labels[i]->size() * bild.devicePixelRatio()));
+            if (skala == 1) {
+                EXPECT_EQ(bild.toImage(), QPixmap(QString::fromLatin1(bilder[i].pfad)).toImage());
+            }
+        }
+        const QImage startbild = start.imgBild()->pixmap().toImage();
+        const int y = startbild.height() / 2, x = int(6 * skala);
+        EXPECT_EQ(startbild.pixelColor(x - 1, y), QColor(Qt::white));
+        for (int dx = 0; dx < skala; ++dx)
+            EXPECT_EQ(startbild.pixelColor(x + dx, y), QColor(150, 150, 150)) << dx;
+        EXPECT_EQ(startbild.pixelColor(x + int(skala), y), QColor(Qt::white));
     }
 }

@@ -1,22 +1,21 @@
 // The six pictures in resources/ are what tools/Bildgenerator draws, put through
 // the JPEG encoder as the tool writes them. Another encoder version moves a pixel
 // by a few levels, a change to the drawing by far more.
-#include "Bilder.h"
+#include "bilder/Bilder.h"
 
 #include "TestHilfen.h"
 
 #include <QBuffer>
-#include <functional>
 #include <gtest/gtest.h>
 
 TEST(Bildgenerator, BilderInResourcesSindWasErZeichnet)
 {
-    const std::pair<const char*, std::function<QImage()>> bilder[] = {
+    const std::pair<const char*, QImage (*)(QSize)> bilder[] = {
         {"start.jpg", Startbild}, {"info1.jpg", Infobild1}, {"info2.jpg", Infobild2},
         {"info3.jpg", Infobild3}, {"info4.jpg", Infobild4}, {"info5.jpg", Infobild5}};
     for (const auto& [datei, zeichne] : bilder) {
         SCOPED_TRACE(datei);
-        const QImage neu = zeichne();
+        const QImage neu = zeichne({});
         QByteArray jpeg;
         QBuffer puffer(&jpeg);
         ASSERT_TRUE(puffer.open(QIODevice::WriteOnly) && neu.save(&puffer, "JPG", JpegQualitaet(neu)));

@@ -3,7 +3,7 @@
 // the files in resources/ are this program's output.
 //
 //   Bildgenerator resources/
-#include "Bilder.h"
+#include "bilder/Bilder.h"
 
 #include "draw/Leinwand.h"
 
@@ -11,13 +11,12 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QTextStream>
-#include <functional>
 
 namespace {
 
 struct Ausgabe {
     const char* datei;
-    std::function<QImage()> zeichne;
+    QImage (*zeichne)(QSize groesse);
     int breite;
     int hoehe;
 };
@@ -56,7 +55,7 @@ int main(int argc, char** argv)
     };
 
     for (const Ausgabe& a : ausgaben) {
-        const QImage bild = a.zeichne();
+        const QImage bild = a.zeichne({});
         if (bild.width() != a.breite || bild.height() != a.hoehe) {
             fehler << a.datei << ": falsche Größe " << bild.width() << " x " << bild.height() << "\n";
             return 1;

@@ -8,13 +8,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
+#include <QSize>
 #include <cstdint>
 #include <functional>
 
 // Draws at four times the size with antialiasing and scales the result down,
-// so thin strokes and soft edges come out clean. The painter works in the
-// coordinates of the final image.
-QImage Ueberabgetastet(int breite, int hoehe, const std::function<void(QPainter&)>& zeichne);
+// so thin strokes and soft edges come out clean. The picture is designed at
+// breite x hoehe and comes out at `groesse` pixels (empty: the design's); the
+// painter works in the design's coordinates.
+QImage Ueberabgetastet(int breite, int hoehe, QSize groesse,
+                       const std::function<void(QPainter&)>& zeichne);
 
 // A tiny generator with a fixed seed: the pictures come out the same on every run.
 class Zufall {

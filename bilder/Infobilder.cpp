@@ -1,7 +1,7 @@
 // The five pictures of the information window: small vector drawings with
 // gradients, hatching and brush strokes, each drawn supersampled at its size.
-#include "Bilder.h"
-#include "Malhilfen.h"
+#include "bilder/Bilder.h"
+#include "bilder/Malhilfen.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -82,9 +82,9 @@ void Vignette(QPainter& p, double breite, double hoehe, int alpha)
 // ---------------------------------------------------------------------------
 // 1: a marble bust of a bearded thinker before a dark sky with an eclipse.
 
-QImage Infobild1()
+QImage Infobild1(QSize groesse)
 {
-    return Ueberabgetastet(120, 171, [](QPainter& p) {
+    return Ueberabgetastet(120, 171, groesse, [](QPainter& p) {
         Zufall z(1117);
 
         QLinearGradient himmel(0, 0, 0, 171);
@@ -273,9 +273,9 @@ QImage Infobild1()
 // ---------------------------------------------------------------------------
 // 2: a pair of compasses on light paper with faint formulas.
 
-QImage Infobild2()
+QImage Infobild2(QSize groesse)
 {
-    return Ueberabgetastet(77, 113, [](QPainter& p) {
+    return Ueberabgetastet(77, 113, groesse, [](QPainter& p) {
         QLinearGradient papier(0, 0, 77, 113);
         papier.setColorAt(0, F(249, 246, 238));
         papier.setColorAt(1, F(231, 225, 208));
@@ -379,9 +379,9 @@ QImage Infobild2()
 // ---------------------------------------------------------------------------
 // 3: an old philosopher in a red robe pointing upwards, before an arch.
 
-QImage Infobild3()
+QImage Infobild3(QSize groesse)
 {
-    return Ueberabgetastet(123, 131, [](QPainter& p) {
+    return Ueberabgetastet(123, 131, groesse, [](QPainter& p) {
         Zufall z(303);
 
         QLinearGradient wand(0, 0, 0, 131);
@@ -513,9 +513,9 @@ QImage Infobild3()
 // ---------------------------------------------------------------------------
 // 4: an engraving of a scholar in a cap at his table, with compasses.
 
-QImage Infobild4()
+QImage Infobild4(QSize groesse)
 {
-    return Ueberabgetastet(110, 131, [](QPainter& p) {
+    return Ueberabgetastet(110, 131, groesse, [](QPainter& p) {
         Zufall z(404);
         const QColor papier = F(241, 233, 212);
         const QColor tinte = F(42, 32, 24);
@@ -678,9 +678,9 @@ QImage Infobild4()
 // ---------------------------------------------------------------------------
 // 5: a bearded man with a fur cap, painted against a dark background.
 
-QImage Infobild5()
+QImage Infobild5(QSize groesse)
 {
-    return Ueberabgetastet(117, 130, [](QPainter& p) {
+    return Ueberabgetastet(117, 130, groesse, [](QPainter& p) {
         Zufall z(505);
 
         QRadialGradient grund(QPointF(60, 48), 80);

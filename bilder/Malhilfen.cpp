@@ -1,4 +1,4 @@
-#include "Malhilfen.h"
+#include "bilder/Malhilfen.h"
 
 #include <QLineF>
 #include <QPen>
@@ -7,18 +7,21 @@
 #include <cmath>
 #include <numbers>
 
-QImage Ueberabgetastet(int breite, int hoehe, const std::function<void(QPainter&)>& zeichne)
+QImage Ueberabgetastet(int breite, int hoehe, QSize groesse,
+                       const std::function<void(QPainter&)>& zeichne)
 {
     constexpr int faktor = 4;
-    QImage gross(breite * faktor, hoehe * faktor, QImage::Format_RGB32);
+    if (groesse.isEmpty())
+        groesse = QSize(breite, hoehe);
+    QImage gross(groesse * faktor, QImage::Format_RGB32);
     gross.fill(Qt::white);
     {
         QPainter p(&gross);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(faktor, faktor);
+        p.scale(faktor * qreal(groesse.width()) / breite, faktor * qreal(groesse.height()) / hoehe);
         zeichne(p);
     }
-    return gross.scaled(breite, hoehe, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return gross.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 double Zufall::Wert()

@@ -1,6 +1,6 @@
 // The start picture: an acute triangle with its three heights, drawn with the
 // program's own primitives at 20 pixels per unit, just as a lesson would draw it.
-#include "Bilder.h"
+#include "bilder/Bilder.h"
 
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
@@ -54,17 +54,49 @@ void ZeichneHoehe(Leinwand& lw, Punkt ecke, Punkt fuss, const QString& name, flo
     TextZentriert(lw, name, farbeViolett, true, 14, lx, ly);
 }
 
+// Draws in the program-wide world window and gives back the one it found, so
+// that a window drawing this picture keeps its own.
+class TEigenesWeltfenster {
+public:
+    TEigenesWeltfenster() : vorher_(AktuellesWeltfenster()), gitter_(gitterAn)
+    {
+        SetzeWeltfenster(0, 440, 0, 440, -11, 11, -11, 11);
+    }
+    ~TEigenesWeltfenster()
+    {
+        // Put back as found, even if nothing was set yet.
+        const TWeltfenster& w = vorher_;
+        weltXMin = w.weltXMin, weltXMax = w.weltXMax, weltYMin = w.weltYMin, weltYMax = w.weltYMax;
+        pixLinks = w.pixLinks, pixRechts = w.pixRechts, pixOben = w.pixOben, pixUnten = w.pixUnten;
+        nullpunktX = w.nullpunktX, nullpunktY = w.nullpunktY, einheitX = w.einheitX, einheitY = w.einheitY;
+        gitterAn = gitter_;
+    }
+    TEigenesWeltfenster(const TEigenesWeltfenster&) = delete;
+    TEigenesWeltfenster& operator=(const TEigenesWeltfenster&) = delete;
+
+private:
+    TWeltfenster vorher_;
+    bool gitter_;
+};
+
 } // namespace
 
-QImage Startbild()
+QImage Startbild(QSize groesse)
 {
-    QImage bild(440, 440, QImage::Format_RGB32);
+    if (groesse.isEmpty())
+        groesse = QSize(440, 440);
+    QImage bild(groesse, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter maler(&bild);
+    // At another size the same drawing on a scaled painter, thin lines
+    // on whole pixels as on screen.
+    const qreal faktor = qMin(groesse.width(), groesse.height()) / 440.0;
+    maler.scale(faktor, faktor);
     Leinwand lw(&maler);
+    lw.Geraetepixel = true;
 
     SetzeFarben();
-    SetzeWeltfenster(0, 440, 0, 440, -11, 11, -11, 11);
+    TEigenesWeltfenster welt;
 
     // Thin grey frame.
     lw.stift = TStift{RGB(150, 150, 150), 1, psSolid};
