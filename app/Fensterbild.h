@@ -11,7 +11,7 @@
 
 class TFensterBild : public QLabel {
 public:
-    // `zeichne` draws the picture at a size in device pixels (bilder/Bilder.h).
+    // `zeichne` draws the picture at a size in device pixels (app/bilder/Bilder.h).
     TFensterBild(QWidget* eltern, QRect ort, const QString& datei, QImage (*zeichne)(QSize));
 
 protected:

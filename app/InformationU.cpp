@@ -2,7 +2,7 @@
 
 #include "app/Fensterbild.h"
 #include "app/Vorlesen.h"
-#include "bilder/Bilder.h"
+#include "app/bilder/Bilder.h"
 #include "draw/Texte.h"
 
 #include "draw/Primitive.h"

@@ -11,7 +11,7 @@
 #include "app/Skalierung.h"
 #include "app/Tastatur.h"
 
-#include "bilder/Bilder.h"
+#include "app/bilder/Bilder.h"
 #include "draw/Primitive.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"

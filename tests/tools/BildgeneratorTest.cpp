@@ -1,7 +1,7 @@
 // The six pictures in resources/ are what tools/Bildgenerator draws, put through
 // the JPEG encoder as the tool writes them. Another encoder version moves a pixel
 // by a few levels, a change to the drawing by far more.
-#include "bilder/Bilder.h"
+#include "app/bilder/Bilder.h"
 
 #include "TestHilfen.h"
 

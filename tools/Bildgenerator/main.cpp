@@ -3,7 +3,7 @@
 // the files in resources/ are this program's output.
 //
 //   Bildgenerator resources/
-#include "bilder/Bilder.h"
+#include "app/bilder/Bilder.h"
 
 #include "draw/Leinwand.h"
 

@@ -1,7 +1,7 @@
 // The five pictures of the information window: small vector drawings with
 // gradients, hatching and brush strokes, each drawn supersampled at its size.
-#include "bilder/Bilder.h"
-#include "bilder/Malhilfen.h"
+#include "app/bilder/Bilder.h"
+#include "app/bilder/Malhilfen.h"
 
 #include <QFont>
 #include <QLinearGradient>

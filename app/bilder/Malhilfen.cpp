@@ -1,4 +1,4 @@
-#include "bilder/Malhilfen.h"
+#include "app/bilder/Malhilfen.h"
 
 #include <QLineF>
 #include <QPen>

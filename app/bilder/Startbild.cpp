@@ -1,6 +1,6 @@
 // The start picture: an acute triangle with its three heights, drawn with the
 // program's own primitives at 20 pixels per unit, just as a lesson would draw it.
-#include "bilder/Bilder.h"
+#include "app/bilder/Bilder.h"
 
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
