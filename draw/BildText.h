@@ -15,3 +15,8 @@ std::string KurzZahl(float wert);
 
 // Every item of the picture in drawing order, one line each, "\n" after each.
 std::string BildAlsText(const TBild& bild);
+
+// The picture as a JSON array for a painter of its own (a web page's canvas):
+// one object per item, "art" its kind ("Strecke", "Kreis" …), then its fields
+// by their names here; points are [x, y], colours "#rrggbb", fonts objects.
+std::string BildAlsJson(const TBild& bild);

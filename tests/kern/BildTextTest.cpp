@@ -41,3 +41,15 @@ TEST(BildText, EineZeileJeTeil)
                                  "Flaeche 1,2-3,4 farbe #0000ff\n");
     EXPECT_EQ(BildAlsText({}), "");
 }
+
+TEST(BildText, AlsJson)
+{
+    TBild bild;
+    bild << bild::TKreis{{0.1f, -2}, 1.5f, 1, clRed, int(clWhite), psSolid}
+         << bild::TText{bild::TTextArt::Mitte, "a \"b\"\n", {1, 2}};
+    EXPECT_EQ(BildAlsJson(bild),
+              R"([{"art":"Kreis","mitte":[0.1,-2],"radius":1.5,"breite":1,"farbe":"#ff0000","fuellung":"#ffffff",)"
+              R"("stil":0},{"art":"Text","textArt":0,"text":"a \"b\"\u000a","ort":[1,2],"farbe":"#000000",)"
+              R"("groesse":12,"fett":true,"hervor":"#000000","mass":{"name":"Arial","groesse":12,"fett":true,)"
+              R"("farbe":"#000000"}}])");
+}
