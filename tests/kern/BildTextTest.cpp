@@ -53,3 +53,19 @@ TEST(BildText, AlsJson)
               R"("groesse":12,"fett":true,"hervor":"#000000","mass":{"name":"Arial","groesse":12,"fett":true,)"
               R"("farbe":"#000000"}}])");
 }
+
+#include "draw/PolKartU.h"
+
+TEST(BildText, VierteldrehungenGenau)
+{
+    // Exact zeros, so that the picture's text is the same in every build.
+    const struct {
+        float winkel, x, y;
+    } faelle[] = {{0, 8, 0}, {90, 0, 8}, {180, -8, 0}, {270, 0, -8}, {360, 8, 0}, {-90, 0, -8}, {450, 0, 8}};
+    for (const auto& f : faelle) {
+        float x = 1, y = 1;
+        PolarZuKartesisch(f.winkel, 8, x, y);
+        EXPECT_EQ(KurzZahl(x), KurzZahl(f.x)) << f.winkel;
+        EXPECT_EQ(KurzZahl(y), KurzZahl(f.y)) << f.winkel;
+    }
+}
