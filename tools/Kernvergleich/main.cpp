@@ -7,10 +7,13 @@
 //   fertig <Steuer>                  the edit field's entry is finished
 //   menue <punkt>                    a menu item of the lesson
 //   druck|zieh|los <Bereich> <x> <y> the pointer in the area's pixels
+//   zufall <anzahl> <keim>           random inputs a pupil could make, drawn
+//                                    by the xorshift that vergleich.js also has
 #include "draw/BildText.h"
 #include "lessons/LektionJson.h"
 #include "lessons/Sitzung.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -42,6 +45,67 @@ void ZeigeZeiger(const TSitzung& s, int b, int x, int y, std::ostream& aus)
 {
     const TWeltPunkt p = s.ZuWelt(b, x, y);
     aus << "ort: " << s.Lektion().ZeigerOrt(b, p) << "\nform: " << int(s.Lektion().Zeigerform(b)) << '\n';
+}
+
+// xorshift32; web/test/vergleich.js draws the same numbers.
+struct TWuerfel {
+    std::uint32_t z;
+    int operator()(int n)
+    {
+        z ^= z << 13;
+        z ^= z >> 17;
+        z ^= z << 5;
+        return int(z % std::uint32_t(n));
+    }
+};
+
+// A value for a control the pupil could give; false where it takes none.
+bool Wert(const lektion::TSteuer& s, TWuerfel& w, int& wert)
+{
+    using lektion::TArt;
+    switch (s.art) {
+    case TArt::Leiste:
+    case TArt::Schritte: wert = w(s.max + 1); return true;
+    case TArt::Radiogruppe: wert = w(int(s.eintraege.size())); return true;
+    case TArt::Kasten: wert = w(2); return true;
+    case TArt::Knopf:
+    case TArt::Knopfgruppe:
+    case TArt::Feld: wert = 0; return true;
+    default: return false;
+    }
+}
+
+// One random input, said as a line "~ …" before what the lesson shows then.
+void Zufall(TSitzung& s, TWuerfel& w, std::ostream& aus)
+{
+    const lektion::TLayout& layout = s.Lektion().Layout();
+    const int k = w(10);
+    if (k < 4) {
+        const int b = w(int(layout.bereiche.size()));
+        const lektion::TBereich& bereich = layout.bereiche[std::size_t(b)];
+        const int art = w(3), x = w(bereich.grafik.breite + 1), y = w(bereich.grafik.hoehe + 1);
+        aus << "~ zeiger " << b << ' ' << art << ' ' << x << ' ' << y << '\n';
+        s.ZeigerPixel(b, lektion::TZeigerArt(art), x, y);
+    } else if (k < 9 || layout.menue.empty()) {
+        const int i = w(int(layout.steuer.size()));
+        const lektion::TSteuerZustand z = s.Lektion().Steuerzustand(i);
+        int wert = 0;
+        if (!z.aktiv || !z.sichtbar || !Wert(layout.steuer[std::size_t(i)], w, wert)) {
+            aus << "~ nichts\n";
+            return;
+        }
+        aus << "~ steuer " << i << ' ' << wert << '\n';
+        if (layout.steuer[std::size_t(i)].art == lektion::TArt::Feld) {
+            s.Text(i, std::to_string(w(400)));
+            s.Fertig(i);
+        } else {
+            s.Geaendert(i, wert);
+        }
+    } else {
+        const int punkt = w(int(layout.menue.size()));
+        aus << "~ menue " << punkt << '\n';
+        s.Menue(punkt);
+    }
 }
 
 int Index(const TSitzung& s, const std::string& name, bool bereich)
@@ -76,6 +140,15 @@ bool Fuehre(std::unique_ptr<TSitzung>& s, const std::string& zeile, std::ostream
             s->Text(i, wert == "-" ? "" : wert);
         else
             s->Fertig(i);
+    } else if (befehl == "zufall") {
+        int anzahl = 0;
+        TWuerfel w{0};
+        ein >> anzahl >> w.z;
+        for (int i = 0; i < anzahl; ++i) {
+            Zufall(*s, w, aus);
+            if (i + 1 < anzahl)
+                Zeige(*s, aus);
+        }
     } else if (befehl == "menue") {
         int punkt = 0;
         ein >> punkt;

@@ -29,6 +29,56 @@ function zeige(l, aus) {
   layout.steuer.forEach((_, i) => aus.push(`steuer ${i}: ${l.steuerzustand(i)}`));
 }
 
+// xorshift32, the same numbers as in tools/Kernvergleich.
+function wuerfel(keim) {
+  let z = keim >>> 0;
+  return (n) => {
+    z = (z ^ (z << 13)) >>> 0;
+    z = (z ^ (z >>> 17)) >>> 0;
+    z = (z ^ (z << 5)) >>> 0;
+    return z % n;
+  };
+}
+
+function wert(s, w) {
+  if (s.art === 'Leiste' || s.art === 'Schritte') return w(s.max + 1);
+  if (s.art === 'Radiogruppe') return w(s.eintraege.length);
+  if (s.art === 'Kasten') return w(2);
+  if (['Knopf', 'Knopfgruppe', 'Feld'].includes(s.art)) return 0;
+  return null;
+}
+
+// One random input a pupil could make, said as a line "~ …".
+function zufall(l, w, aus) {
+  const layout = JSON.parse(l.layout());
+  const k = w(10);
+  if (k < 4) {
+    const b = w(layout.bereiche.length);
+    const g = layout.bereiche[b].grafik;
+    const art = w(3), x = w(g.breite + 1), y = w(g.hoehe + 1);
+    aus.push(`~ zeiger ${b} ${art} ${x} ${y}`);
+    l.zeigerPixel(b, art, x, y);
+  } else if (k < 9 || layout.menue.length === 0) {
+    const i = w(layout.steuer.length);
+    const z = JSON.parse(l.steuerzustand(i));
+    const s = layout.steuer[i];
+    const v = z.aktiv && z.sichtbar ? wert(s, w) : null;
+    if (v === null) {
+      aus.push('~ nichts');
+      return;
+    }
+    aus.push(`~ steuer ${i} ${v}`);
+    if (s.art === 'Feld') {
+      l.text(i, String(w(400)));
+      l.fertig(i);
+    } else l.geaendert(i, v);
+  } else {
+    const punkt = w(layout.menue.length);
+    aus.push(`~ menue ${punkt}`);
+    l.menue(punkt);
+  }
+}
+
 function index(layout, liste, name) {
   const i = layout[liste].findIndex((e) => e.name === name);
   if (i < 0) throw new Error(`unbekannt: ${name}`);
@@ -49,7 +99,13 @@ function fuehre(m, l, teile, aus) {
   if (befehl === 'aendere') l.geaendert(index(layout, 'steuer', name), parseInt(a, 10));
   else if (befehl === 'text') l.text(index(layout, 'steuer', name), a === '-' ? '' : a);
   else if (befehl === 'fertig') l.fertig(index(layout, 'steuer', name));
-  else if (befehl === 'menue') l.menue(parseInt(name, 10));
+  else if (befehl === 'zufall') {
+    const anzahl = parseInt(name, 10), w = wuerfel(parseInt(a, 10));
+    for (let i = 0; i < anzahl; ++i) {
+      zufall(l, w, aus);
+      if (i + 1 < anzahl) zeige(l, aus);
+    }
+  } else if (befehl === 'menue') l.menue(parseInt(name, 10));
   else if (befehl in ARTEN) {
     const bereich = index(layout, 'bereiche', name);
     const x = parseInt(a, 10), y = parseInt(b, 10);
