@@ -43,24 +43,32 @@ function ziehen(vorlesen, mitBild) {
   return zeiten;
 }
 
+// Per classification (menu item) and box: each box draws its own kind of triangle.
 function dreiecke(mitBild) {
   const l = new m.Lektion('Dreieck0');
-  const zeiten = [];
-  for (let keim = 1; keim <= 20; ++keim) {
+  const alle = [], jeArt = {};
+  for (let keim = 1; keim <= 40; ++keim) {
     l.aktiviere(keim);
-    l.menue(keim % 2);
-    zeiten.push(...miss(30, (i) => {
-      l.geaendert(2 + 3 * (i % 3), 0); // btnGrafik1..3
-      if (mitBild) l.bildJson(1 + (i % 3));
-    }));
+    const punkt = keim % 2;
+    l.menue(punkt);
+    for (let box = 0; box < 3; ++box) {
+      const zeiten = miss(10, () => {
+        l.geaendert(2 + 3 * box, 0); // btnGrafik1..3
+        if (mitBild) l.bildJson(1 + box);
+      });
+      alle.push(...zeiten);
+      (jeArt[`Menü ${punkt} Bild ${box + 1}`] ||= []).push(...zeiten);
+    }
   }
   l.delete();
-  return zeiten;
+  return { alle, jeArt };
 }
 
 ziehen(false, true); // warm up
 kennzahlen('Ziehschritt (Eingabe)', ziehen(false, false));
 kennzahlen('Ziehschritt (Eingabe + Bild als JSON)', ziehen(false, true));
 kennzahlen('Ziehschritt (Eingabe + Ansage + Bild als JSON)', ziehen(true, true));
-kennzahlen('Zufallsdreieck (Klick)', dreiecke(false));
-kennzahlen('Zufallsdreieck (Klick + Bild als JSON)', dreiecke(true));
+kennzahlen('Zufallsdreieck (Klick)', dreiecke(false).alle);
+const mitBild = dreiecke(true);
+kennzahlen('Zufallsdreieck (Klick + Bild als JSON)', mitBild.alle);
+for (const [art, zeiten] of Object.entries(mitBild.jeArt)) kennzahlen(`  ${art}`, zeiten);
