@@ -57,6 +57,9 @@ TWeltPunkt TSitzung::ZuWelt(int bereich, int x, int y) const
     if (!IstBereich(bereich))
         return {};
     const TBereich& b = lektion_->Layout().bereiche[std::size_t(bereich)];
+    // A title panel alone has no drawing to convert in.
+    if (b.grafik.breite <= 0 || b.grafik.hoehe <= 0 || b.welt.xMin == b.welt.xMax || b.welt.yMin == b.welt.yMax)
+        return {};
     return TWeltfenster(b.grafik.breite, b.grafik.hoehe, b.welt).ZuWelt(x, y);
 }
 

@@ -130,7 +130,8 @@ function wasmZeilen() {
 }
 
 function nativZeilen() {
-  const text = execFileSync(nativPfad, [tabelle], { encoding: 'utf8', maxBuffer: 1 << 28 });
+  // What the native run says on stderr (a sanitizer's report) goes straight through.
+  const text = execFileSync(nativPfad, [tabelle], { encoding: 'utf8', maxBuffer: 1 << 28, stdio: ['ignore', 'pipe', 'inherit'] });
   return text.replace(/\n$/, '').split('\n');
 }
 
@@ -151,4 +152,11 @@ function vergleiche(nativ, wasm) {
   return true;
 }
 
-process.exitCode = vergleiche(nativZeilen(), wasmZeilen()) ? 0 : 1;
+let nativ;
+try {
+  nativ = nativZeilen();
+} catch (fehler) {
+  console.log(`${path.basename(nativPfad)} ist gescheitert (${fehler.status ?? fehler.message}).`);
+  process.exit(1);
+}
+process.exitCode = vergleiche(nativ, wasmZeilen()) ? 0 : 1;
