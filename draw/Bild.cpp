@@ -1,5 +1,6 @@
 #include "draw/Bild.h"
 
+#include "draw/BildText.h"
 #include "draw/Texte.h"
 
 #include <cstdio>
@@ -9,12 +10,8 @@ using namespace bild;
 
 namespace {
 
-std::string Z(double wert)
-{
-    char puffer[32];
-    std::snprintf(puffer, sizeof puffer, "%g", wert);
-    return puffer;
-}
+// Lossless, so that a picture's text tells apart what compares unequal.
+std::string Z(float wert) { return KurzZahl(wert); }
 std::string P(TWeltPunkt p) { return "(" + Z(p.x) + "|" + Z(p.y) + ")"; }
 std::string F(TFarbe f)
 {

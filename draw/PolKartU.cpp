@@ -9,6 +9,17 @@ constexpr long double pi = 3.14159265358979323846264338327950288L;
 
 void PolarZuKartesisch(float winkel, float r, float& x, float& y)
 {
+    // Whole quarter turns exactly: pi in long double leaves a rest at 90° that
+    // differs with the width of long double (-1e-19 here, +9e-34 in
+    // WebAssembly), and a picture would then differ between the builds.
+    const float viertel = std::fmod(winkel, 90.0f);
+    if (viertel == 0.0f) {
+        static constexpr float cosinus[] = {1, 0, -1, 0};
+        const int k = int(std::fmod(winkel / 90.0f, 4.0f) + 4.0f) % 4;
+        x = r * cosinus[k];
+        y = r * cosinus[(k + 3) % 4];
+        return;
+    }
     const long double bogen = pi * winkel / 180.0L;
     x = static_cast<float>(r * std::cos(bogen));
     y = static_cast<float>(r * std::sin(bogen));

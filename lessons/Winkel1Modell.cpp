@@ -69,7 +69,7 @@ TZustand LeisteGestellt(TZustand z, int grad)
 TZustand Getippt(TZustand z, const std::string& text)
 {
     // Only digits come in; a value beyond three digits is above 360 all the same.
-    if (text.empty() || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         z.feld = std::to_string(z.winkel1);
         return z;
     }

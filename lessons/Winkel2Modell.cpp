@@ -45,7 +45,7 @@ TLayout Winkel2Layout()
 // Digits only come in (at most three); anything else reads as no number.
 std::optional<int> Zahl(const std::string& text)
 {
-    if (text.empty() || text.size() > 9 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     return std::stoi(text);
 }

@@ -1,0 +1,124 @@
+// The core bound to JavaScript: a lesson opened by name, its inputs, and its
+// outputs as strings the core wrote (texts, JSON, pictures as text), so that a
+// page shows exactly what the desktop shows. No rule of a lesson lives here.
+#include "draw/BildText.h"
+#include "draw/Json.h"
+#include "lessons/LektionJson.h"
+#include "lessons/Lektionen.h"
+#include "lessons/Sitzung.h"
+
+#include <emscripten/bind.h>
+
+using emscripten::val;
+using lektion::TSitzung;
+using lektion::TZeigerArt;
+
+namespace {
+
+TZeigerArt Art(int art)
+{
+    return art == 1 ? TZeigerArt::Bewegung : art == 2 ? TZeigerArt::Los : TZeigerArt::Druck;
+}
+
+// One lesson for a page. Indices outside the layout give empty answers.
+class TWebLektion {
+public:
+    explicit TWebLektion(const std::string& name) : sitzung_(name) {}
+
+    bool gueltig() const { return sitzung_.Gueltig(); }
+    void aktiviere(unsigned keim) { sitzung_.Aktiviere(keim); }
+    void zeiger(int b, int art, float x, float y) { sitzung_.Zeiger(b, Art(art), {x, y}); }
+    void zeigerPixel(int b, int art, int x, int y) { sitzung_.ZeigerPixel(b, Art(art), x, y); }
+    void geaendert(int s, int wert) { sitzung_.Geaendert(s, wert); }
+    void menue(int punkt) { sitzung_.Menue(punkt); }
+    void text(int s, const std::string& t) { sitzung_.Text(s, t); }
+    void fertig(int s) { sitzung_.Fertig(s); }
+    void vorlesen(bool an) { sitzung_.SetzeVorlesen(an); }
+    std::string ansage() const { return sitzung_.Ansage(); }
+    std::string meldung() const { return sitzung_.Meldung(); }
+
+    std::string layout() const { return gueltig() ? lektion::LayoutAlsJson(l().Layout()) : "null"; }
+    std::string steuerzustand(int s) const
+    {
+        return sitzung_.IstSteuer(s) ? lektion::SteuerzustandAlsJson(l().Steuerzustand(s)) : "null";
+    }
+    std::string titel(int b) const { return sitzung_.IstBereich(b) ? l().Titel(b) : ""; }
+    std::string titelFarbe(int b) const
+    {
+        return sitzung_.IstBereich(b) ? json::Farbe(l().TitelFarbe(b)).text : "null";
+    }
+    std::string anweisung(int b) const { return sitzung_.IstBereich(b) ? l().Anweisung(b) : ""; }
+    std::string beschreibung(int b) const { return sitzung_.IstBereich(b) ? l().Beschreibung(b) : ""; }
+    std::string bild(int b) const { return sitzung_.IstBereich(b) ? BildAlsText(l().Bild(b)) : ""; }
+    std::string bildJson(int b) const { return sitzung_.IstBereich(b) ? BildAlsJson(l().Bild(b)) : "[]"; }
+    val schritt() const
+    {
+        const std::optional<int> s = gueltig() ? l().Schritt() : std::nullopt;
+        return s ? val(*s) : val::null();
+    }
+    std::string zeigerOrt(int b, float x, float y) const { return sitzung_.IstBereich(b) ? l().ZeigerOrt(b, {x, y}) : ""; }
+    std::string zeigerOrtPixel(int b, int x, int y) const { return zeigerOrt(b, zuWelt(b, x, y).x, zuWelt(b, x, y).y); }
+    std::string ziehbereich(int b) const;
+    std::string zeigerform(int b) const;
+
+private:
+    const lektion::TLektion& l() const { return sitzung_.Lektion(); }
+    TWeltPunkt zuWelt(int b, int x, int y) const { return sitzung_.ZuWelt(b, x, y); }
+    TSitzung sitzung_;
+};
+
+// The rectangle a drag holds the pointer in, as JSON; null while none.
+std::string TWebLektion::ziehbereich(int b) const
+{
+    const std::optional<TWeltRechteck> r = sitzung_.IstBereich(b) ? l().Ziehbereich(b) : std::nullopt;
+    if (!r)
+        return "null";
+    return json::Objekt({{"xMin", r->xMin}, {"xMax", r->xMax}, {"yMin", r->yMin}, {"yMax", r->yMax}}).text;
+}
+
+std::string TWebLektion::zeigerform(int b) const
+{
+    if (!sitzung_.IstBereich(b))
+        return "Pfeil";
+    switch (l().Zeigerform(b)) {
+    case lektion::TZeigerForm::Hand: return "Hand";
+    case lektion::TZeigerForm::Bleibt: return "Bleibt";
+    default: return "Pfeil";
+    }
+}
+
+std::string Namen() { return json::Liste(lektion::LektionsNamen()).text; }
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(geokern)
+{
+    emscripten::function("lektionsNamen", &Namen);
+    emscripten::function("kurzZahl", &KurzZahl);
+    emscripten::class_<TWebLektion>("Lektion")
+        .constructor<const std::string&>()
+        .function("gueltig", &TWebLektion::gueltig)
+        .function("aktiviere", &TWebLektion::aktiviere)
+        .function("zeiger", &TWebLektion::zeiger)
+        .function("zeigerPixel", &TWebLektion::zeigerPixel)
+        .function("geaendert", &TWebLektion::geaendert)
+        .function("menue", &TWebLektion::menue)
+        .function("text", &TWebLektion::text)
+        .function("fertig", &TWebLektion::fertig)
+        .function("vorlesen", &TWebLektion::vorlesen)
+        .function("ansage", &TWebLektion::ansage)
+        .function("meldung", &TWebLektion::meldung)
+        .function("layout", &TWebLektion::layout)
+        .function("steuerzustand", &TWebLektion::steuerzustand)
+        .function("titel", &TWebLektion::titel)
+        .function("titelFarbe", &TWebLektion::titelFarbe)
+        .function("anweisung", &TWebLektion::anweisung)
+        .function("beschreibung", &TWebLektion::beschreibung)
+        .function("bild", &TWebLektion::bild)
+        .function("bildJson", &TWebLektion::bildJson)
+        .function("schritt", &TWebLektion::schritt)
+        .function("zeigerOrt", &TWebLektion::zeigerOrt)
+        .function("zeigerOrtPixel", &TWebLektion::zeigerOrtPixel)
+        .function("ziehbereich", &TWebLektion::ziehbereich)
+        .function("zeigerform", &TWebLektion::zeigerform);
+}
