@@ -34,6 +34,7 @@ function baueBereich(seite, b, index, behaelter) {
   if (b.bevel.breite > 0) platziere(neu('div', 'bevel', seite.client), b.bevel);
   if (b.grafik.breite <= 0) return w;
   const huelle = neu('div', 'zeichnung', behaelter(b.in));
+  huelle.dataset.bereich = b.name;
   platziere(huelle, b.grafik);
   w.canvas = neu('canvas', null, huelle);
   w.canvas.setAttribute('role', 'img');
@@ -229,6 +230,7 @@ class Seite {
     const b = w.b, faktor = this.faktor();
     if (this.maler?.male) {
       this.maler.male(w.canvas, JSON.parse(ops), { breite: b.grafik.breite, hoehe: b.grafik.hoehe, faktor });
+      w.canvas.dataset.gemalt = typeof this.l.zeichnung === 'function' ? '1' : '';
     } else {
       // Without the painter: the drawing's ground only.
       w.canvas.width = Math.round(b.grafik.breite * faktor);

@@ -76,6 +76,7 @@ function schritte(s, index, eingabe) {
     const b = neu('button', 'pfeil', ud);
     b.type = 'button';
     b.tabIndex = -1;
+    b.setAttribute('aria-hidden', 'true'); // the keys and the reader use the step control itself
     b.textContent = text;
     b.setAttribute('aria-label', name);
     platziere(b, { links, oben: 0, breite, hoehe: s.innen.hoehe });
@@ -277,6 +278,7 @@ const BAUER = {
 export function baueSteuer(s, index, eingabe) {
   const g = BAUER[s.art](s, index, eingabe);
   g.art = s.art;
+  g.el.dataset.steuer = s.name;
   if (s.zugName && g.legende) g.el.setAttribute('aria-label', s.zugName);
   if (s.zugName) g.el.dataset.zug = s.zugName;
   setzeAttr(g.el, 'aria-description', s.zugBeschreibung);

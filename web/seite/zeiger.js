@@ -34,12 +34,13 @@ export function verbindeZeiger(canvas, overlay, bereich, index, { lektion, einga
   canvas.addEventListener('pointerdown', (e) => {
     if (e.pointerType === 'mouse' && e.button !== 0) return;
     if (z.gedrueckt) loese(); // the mouse takes over from the keys
-    e.preventDefault();
-    canvas.focus({ preventScroll: true });
     canvas.setPointerCapture(e.pointerId);
     const p = entwurf(e);
-    Object.assign(z, p);
-    zeichneKreuz();
+    // The keys go on where the mouse acted, if they were here.
+    if (document.activeElement === canvas) {
+      Object.assign(z, p);
+      zeichneKreuz();
+    }
     sende(DRUCK, p);
   });
   canvas.addEventListener('pointermove', (e) => {
