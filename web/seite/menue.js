@@ -93,191 +93,219 @@ function stilEinmal() {
   document.head.append(s);
 }
 
-export function baueMenueleiste(element, eintraege, beiWahl) {
-  stilEinmal();
-  const leiste = document.createElement('div');
-  leiste.setAttribute('role', 'menubar');
-  leiste.setAttribute('aria-label', 'Menü');
-  leiste.className = 'menueleiste';
-  const oben = eintraege.map((e) => baueOben(e));
-  oben.forEach((o) => leiste.append(o.huelle));
-  oben[0] && (oben[0].el.tabIndex = 0);
-  element.append(leiste);
+function baueOben(eintrag) {
+  const o = neuerPunkt(eintrag, 'menuitem');
+  o.huelle = document.createElement('div');
+  o.huelle.className = 'menuehuelle';
+  o.huelle.append(o.el);
+  if (eintrag.punkte) {
+    o.el.setAttribute('aria-haspopup', 'menu');
+    o.el.setAttribute('aria-expanded', 'false');
+    o.menu = document.createElement('div');
+    o.menu.setAttribute('role', 'menu');
+    o.menu.setAttribute('aria-label', ohneKaufmannsUnd(eintrag.text));
+    o.menu.className = 'menue';
+    o.menu.hidden = true;
+    o.punkte = eintrag.punkte.map((p) => neuerPunkt(p, 'menuitem'));
+    o.punkte.forEach((p) => o.menu.append(p.el));
+    o.huelle.append(o.menu);
+  }
+  return o;
+}
 
-  let offen = null; // the top item whose menu is open
-  let vorher = null; // where the keys were before F10 or Alt took them
+class Menueleiste {
+  constructor(element, eintraege, beiWahl) {
+    this.leiste = document.createElement('div');
+    this.leiste.setAttribute('role', 'menubar');
+    this.leiste.setAttribute('aria-label', 'Menü');
+    this.leiste.className = 'menueleiste';
+    this.oben = eintraege.map(baueOben);
+    this.oben.forEach((o) => this.leiste.append(o.huelle));
+    if (this.oben[0]) this.oben[0].el.tabIndex = 0;
+    element.append(this.leiste);
+    this.beiWahl = beiWahl;
+    this.offen = null; // the top item whose menu is open
+    this.vorher = null; // where the keys were before the bar took them
+    this.kuerzel = eintraege.flatMap((e) => [e, ...(e.punkte || [])]).filter((e) => e.taste)
+      .map((e) => ({ e, t: tastenKuerzel(e.taste) }));
+    this.ab = new AbortController();
+    this.verbinde();
+  }
 
-  function baueOben(eintrag) {
-    const o = neuerPunkt(eintrag, 'menuitem');
-    o.huelle = document.createElement('div');
-    o.huelle.className = 'menuehuelle';
-    o.huelle.append(o.el);
-    if (eintrag.punkte) {
-      o.el.setAttribute('aria-haspopup', 'menu');
-      o.el.setAttribute('aria-expanded', 'false');
-      o.menu = document.createElement('div');
-      o.menu.setAttribute('role', 'menu');
-      o.menu.setAttribute('aria-label', ohneKaufmannsUnd(eintrag.text));
-      o.menu.className = 'menue';
-      o.menu.hidden = true;
-      o.punkte = eintrag.punkte.map((p) => neuerPunkt(p, 'menuitem'));
-      o.punkte.forEach((p) => o.menu.append(p.el));
-      o.huelle.append(o.menu);
+  verbinde() {
+    const { leiste, ab } = this;
+    for (const o of this.oben) {
+      this.halte(o.el, (e) => this.tasteOben(e, o));
+      o.el.addEventListener('click', () => {
+        this.betrete();
+        if (this.offen === o) this.schliesse();
+        else if (o.menu) this.oeffne(o);
+        else this.waehle(o.eintrag);
+      });
+      o.el.addEventListener('pointerenter', () => { if (this.offen && this.offen !== o && o.menu) this.oeffne(o); });
+      for (const p of o.punkte || []) {
+        this.halte(p.el, (e) => this.tastePunkt(e, o, p));
+        p.el.addEventListener('click', () => this.waehle(p.eintrag));
+        p.el.addEventListener('pointerenter', () => p.el.focus());
+      }
     }
-    return o;
+    leiste.addEventListener('focusin', (e) => { if (!leiste.contains(e.relatedTarget)) this.betrete(); });
+    leiste.addEventListener('focusout', (e) => { if (!leiste.contains(e.relatedTarget)) this.schliesse(); });
+    document.addEventListener('keydown', (e) => this.tasteSeite(e), { signal: ab.signal });
+    document.addEventListener('pointerdown', (e) => { if (!leiste.contains(e.target)) this.schliesse(); },
+      { signal: ab.signal });
   }
 
-  function setzeStopp(o) {
-    for (const x of oben) x.el.tabIndex = x === o ? 0 : -1;
+  // A key the handler used goes no further.
+  halte(el, handler) {
+    el.addEventListener('keydown', (e) => {
+      if (handler(e)) { e.preventDefault(); e.stopPropagation(); }
+    });
   }
 
-  function schliesse() {
-    if (!offen) return;
-    offen.menu.hidden = true;
-    offen.el.setAttribute('aria-expanded', 'false');
-    offen = null;
+  stopp() { return this.oben.find((o) => o.el.tabIndex === 0) || this.oben[0]; }
+
+  setzeStopp(o) {
+    for (const x of this.oben) x.el.tabIndex = x === o ? 0 : -1;
   }
 
-  function oeffne(o, welcher) {
-    schliesse();
-    setzeStopp(o);
+  schliesse() {
+    if (!this.offen) return;
+    this.offen.menu.hidden = true;
+    this.offen.el.setAttribute('aria-expanded', 'false');
+    this.offen = null;
+  }
+
+  oeffne(o, welcher) {
+    this.schliesse();
+    this.setzeStopp(o);
     if (!o.menu) {
       o.el.focus();
       return;
     }
-    offen = o;
+    this.offen = o;
     o.menu.hidden = false;
     o.el.setAttribute('aria-expanded', 'true');
     if (welcher === undefined) o.el.focus();
     else o.punkte.at(welcher).el.focus();
   }
 
-  function waehle(eintrag) {
-    schliesse();
-    const zurueck = vorher;
-    vorher = null;
+  betrete() {
+    if (!this.leiste.contains(document.activeElement)) this.vorher = document.activeElement;
+  }
+
+  // The keys go back where they were.
+  verlasse() {
+    this.schliesse();
+    const zurueck = this.vorher;
+    this.vorher = null;
     if (zurueck && zurueck.isConnected) zurueck.focus();
-    beiWahl(eintrag.id);
   }
 
-  function nachbar(o, d) {
-    return oben[(oben.indexOf(o) + d + oben.length) % oben.length];
+  waehle(eintrag) {
+    this.verlasse();
+    this.beiWahl(eintrag.id);
   }
 
-  function tasteOben(e, o) {
-    const offenHier = offen === o;
+  gehe(o) {
+    this.schliesse();
+    this.setzeStopp(o);
+    o.el.focus();
+  }
+
+  tasteOben(e, o) {
+    const oben = this.oben, i = oben.indexOf(o);
     switch (e.key) {
       case 'ArrowRight': case 'ArrowLeft': {
-        const n = nachbar(o, e.key === 'ArrowRight' ? 1 : -1);
-        if (offenHier && n.menu) oeffne(n, 0);
-        else { schliesse(); setzeStopp(n); n.el.focus(); }
+        const n = oben[(i + (e.key === 'ArrowRight' ? 1 : -1) + oben.length) % oben.length];
+        if (this.offen === o && n.menu) this.oeffne(n, 0);
+        else this.gehe(n);
         return true;
       }
-      case 'Home': case 'End': {
-        const n = e.key === 'Home' ? oben[0] : oben.at(-1);
-        schliesse(); setzeStopp(n); n.el.focus();
-        return true;
-      }
+      case 'Home': this.gehe(oben[0]); return true;
+      case 'End': this.gehe(oben.at(-1)); return true;
       case 'ArrowDown': case 'Enter': case ' ':
-        if (o.menu) oeffne(o, 0);
-        else if (e.key !== 'ArrowDown') waehle(o.eintrag);
+        if (o.menu) this.oeffne(o, 0);
+        else if (e.key !== 'ArrowDown') this.waehle(o.eintrag);
         return true;
       case 'ArrowUp':
-        if (o.menu) oeffne(o, -1);
+        if (o.menu) this.oeffne(o, -1);
         return true;
       case 'Escape':
-        if (offenHier) schliesse();
-        else verlasse();
+        if (this.offen === o) this.schliesse();
+        else this.verlasse();
         return true;
     }
-    return buchstabe(e, oben);
+    return this.buchstabe(e, oben);
   }
 
-  function tastePunkt(e, o, p) {
-    const i = o.punkte.indexOf(p), n = o.punkte.length;
+  tastePunkt(e, o, p) {
+    const punkte = o.punkte, i = punkte.indexOf(p), n = punkte.length;
     switch (e.key) {
-      case 'ArrowDown': o.punkte[(i + 1) % n].el.focus(); return true;
-      case 'ArrowUp': o.punkte[(i - 1 + n) % n].el.focus(); return true;
-      case 'Home': o.punkte[0].el.focus(); return true;
-      case 'End': o.punkte[n - 1].el.focus(); return true;
-      case 'Enter': case ' ': waehle(p.eintrag); return true;
-      case 'Escape': schliesse(); o.el.focus(); return true;
-      case 'ArrowRight': case 'ArrowLeft': return tasteOben(e, o);
-      case 'Tab': schliesse(); return false;
+      case 'ArrowDown': punkte[(i + 1) % n].el.focus(); return true;
+      case 'ArrowUp': punkte[(i - 1 + n) % n].el.focus(); return true;
+      case 'Home': punkte[0].el.focus(); return true;
+      case 'End': punkte[n - 1].el.focus(); return true;
+      case 'Enter': case ' ': this.waehle(p.eintrag); return true;
+      case 'Escape': this.schliesse(); o.el.focus(); return true;
+      case 'ArrowRight': case 'ArrowLeft': return this.tasteOben(e, o);
+      case 'Tab': this.schliesse(); return false;
     }
-    return buchstabe(e, o.punkte);
+    return this.buchstabe(e, punkte);
   }
 
   // A letter chooses the item it is underlined in.
-  function buchstabe(e, punkte) {
+  buchstabe(e, punkte) {
     if (e.key.length !== 1 || e.ctrlKey || e.metaKey) return false;
     const p = punkte.find((x) => x.taste === e.key.toLowerCase());
     if (!p) return false;
-    if (p.menu) oeffne(p, 0);
-    else waehle(p.eintrag);
+    if (p.menu) this.oeffne(p, 0);
+    else this.waehle(p.eintrag);
     return true;
   }
 
-  function verlasse() {
-    schliesse();
-    const zurueck = vorher;
-    vorher = null;
-    if (zurueck && zurueck.isConnected) zurueck.focus();
-  }
-
-  function betrete() {
-    if (!leiste.contains(document.activeElement)) vorher = document.activeElement;
-  }
-
-  oben.forEach((o) => {
-    o.el.addEventListener('keydown', (e) => {
-      if (tasteOben(e, o)) { e.preventDefault(); e.stopPropagation(); }
-    });
-    o.el.addEventListener('click', () => {
-      betrete();
-      if (offen === o) { schliesse(); return; }
-      if (o.menu) oeffne(o);
-      else waehle(o.eintrag);
-    });
-    o.el.addEventListener('pointerenter', () => { if (offen && offen !== o && o.menu) oeffne(o); });
-    for (const p of o.punkte || []) {
-      p.el.addEventListener('keydown', (e) => {
-        if (tastePunkt(e, o, p)) { e.preventDefault(); e.stopPropagation(); }
-      });
-      p.el.addEventListener('click', () => waehle(p.eintrag));
-      p.el.addEventListener('pointerenter', () => p.el.focus());
-    }
-  });
-  leiste.addEventListener('focusin', (e) => { if (!leiste.contains(e.relatedTarget)) betrete(); });
-  leiste.addEventListener('focusout', (e) => { if (!leiste.contains(e.relatedTarget)) schliesse(); });
-
-  const kuerzel = eintraege.flatMap((e) => [e, ...(e.punkte || [])]).filter((e) => e.taste)
-    .map((e) => ({ e, t: tastenKuerzel(e.taste) }));
-  const ab = new AbortController();
-  document.addEventListener('keydown', (e) => {
-    if (!leiste.isConnected || e.defaultPrevented) return;
+  // F10, Alt with a letter, and the items' shortcuts, wherever the keys are.
+  tasteSeite(e) {
+    if (!this.leiste.isConnected || e.defaultPrevented) return;
     if (e.key === 'F10' && !e.altKey && !e.ctrlKey) {
       e.preventDefault();
-      if (leiste.contains(document.activeElement)) verlasse();
-      else { betrete(); (oben.find((o) => o.el.tabIndex === 0) || oben[0]).el.focus(); }
+      if (this.leiste.contains(document.activeElement)) this.verlasse();
+      else this.fokussiere();
       return;
     }
     // By the key's place: with Alt some systems type another letter.
-    const code = e.code && e.code.startsWith('Key') ? e.code.slice(3).toLowerCase() : e.key.toLowerCase();
+    const code = e.code && e.code.startsWith('Key') ? e.code.slice(3).toLowerCase()
+      : e.code && e.code.startsWith('Digit') ? e.code.slice(5) : e.key.toLowerCase();
     if (e.altKey && !e.ctrlKey && code.length === 1) {
-      const o = oben.find((x) => x.taste === code);
-      if (o) { e.preventDefault(); betrete(); if (o.menu) oeffne(o, 0); else waehle(o.eintrag); }
+      const o = this.oben.find((x) => x.taste === code);
+      if (!o) return;
+      e.preventDefault();
+      this.betrete();
+      if (o.menu) this.oeffne(o, 0);
+      else this.waehle(o.eintrag);
       return;
     }
-    const k = kuerzel.find((x) => x.t.passt(e));
-    if (k && !tippt(e)) { e.preventDefault(); schliesse(); beiWahl(k.e.id); }
-  }, { signal: ab.signal });
-  document.addEventListener('pointerdown', (e) => { if (!leiste.contains(e.target)) schliesse(); },
-    { signal: ab.signal });
+    const k = this.kuerzel.find((x) => x.t.passt(e));
+    if (k && !tippt(e)) {
+      e.preventDefault();
+      this.schliesse();
+      this.beiWahl(k.e.id);
+    }
+  }
 
-  return {
-    element: leiste,
-    fokussiere: () => { betrete(); (oben.find((o) => o.el.tabIndex === 0) || oben[0])?.el.focus(); },
-    entferne: () => { ab.abort(); leiste.remove(); },
-  };
+  fokussiere() {
+    this.betrete();
+    this.stopp()?.el.focus();
+  }
+
+  entferne() {
+    this.ab.abort();
+    this.leiste.remove();
+  }
+}
+
+export function baueMenueleiste(element, eintraege, beiWahl) {
+  stilEinmal();
+  const m = new Menueleiste(element, eintraege, beiWahl);
+  return { element: m.leiste, fokussiere: () => m.fokussiere(), entferne: () => m.entferne() };
 }

@@ -7,103 +7,121 @@ const ARM = 14, LUECKE = 4;
 const START = { x: 36, y: -36 }; // from the middle, clear of axes there
 const DRUCK = 0, BEWEGUNG = 1, LOS = 2;
 
-// `bereich`: the layout's area; `eingabe(f)` runs an input on the lesson and
-// shows its outcome; `sage(text)` speaks; `faktor()` device pixels per design pixel.
-export function verbindeZeiger(canvas, overlay, bereich, index, { lektion, eingabe, sage, faktor }) {
-  const B = bereich.grafik.breite, H = bereich.grafik.hoehe;
-  const z = { x: Math.floor(B / 2) + START.x, y: Math.floor(H / 2) + START.y, gedrueckt: false, fokus: false };
-  const klemme = (x, y) => ({ x: Math.min(Math.max(x, 0), B - 1), y: Math.min(Math.max(y, 0), H - 1) });
-
-  function entwurf(e) {
-    const r = canvas.getBoundingClientRect();
-    return klemme(Math.floor(((e.clientX - r.left) * B) / r.width), Math.floor(((e.clientY - r.top) * H) / r.height));
+class Zeiger {
+  // `bereich`: the layout's area; `eingabe(f)` runs an input on the lesson and
+  // shows its outcome; `sage(text)` speaks; `faktor()` device pixels per design pixel.
+  constructor(canvas, overlay, bereich, index, hilfen) {
+    Object.assign(this, { canvas, overlay, bereich, index, ...hilfen });
+    this.B = bereich.grafik.breite;
+    this.H = bereich.grafik.hoehe;
+    this.z = { x: Math.floor(this.B / 2) + START.x, y: Math.floor(this.H / 2) + START.y, gedrueckt: false, fokus: false };
+    this.verbindeMaus();
+    this.verbindeTasten();
   }
 
-  function sende(art, p) {
-    eingabe((l) => l.zeigerPixel(index, art, p.x, p.y));
-    zeigeForm(art);
+  klemme(x, y) {
+    return { x: Math.min(Math.max(x, 0), this.B - 1), y: Math.min(Math.max(y, 0), this.H - 1) };
+  }
+
+  entwurf(e) {
+    const r = this.canvas.getBoundingClientRect();
+    return this.klemme(Math.floor(((e.clientX - r.left) * this.B) / r.width), Math.floor(((e.clientY - r.top) * this.H) / r.height));
+  }
+
+  sende(art, p) {
+    this.eingabe((l) => l.zeigerPixel(this.index, art, p.x, p.y));
+    this.zeigeForm(art);
   }
 
   // The hand over what can be dragged; a press keeps the shape the moves gave.
-  function zeigeForm(art) {
-    if (art === DRUCK || !bereich.ziehen) return;
-    const form = lektion.zeigerform(index);
-    if (form !== 'Bleibt') canvas.style.cursor = form === 'Hand' ? 'pointer' : '';
+  zeigeForm(art) {
+    if (art === DRUCK || !this.bereich.ziehen) return;
+    const form = this.lektion.zeigerform(this.index);
+    if (form !== 'Bleibt') this.canvas.style.cursor = form === 'Hand' ? 'pointer' : '';
   }
 
-  canvas.addEventListener('pointerdown', (e) => {
-    if (e.pointerType === 'mouse' && e.button !== 0) return;
-    if (z.gedrueckt) loese(); // the mouse takes over from the keys
-    canvas.setPointerCapture(e.pointerId);
-    const p = entwurf(e);
-    // The keys go on where the mouse acted, if they were here.
-    if (document.activeElement === canvas) {
-      Object.assign(z, p);
-      zeichneKreuz();
-    }
-    sende(DRUCK, p);
-  });
-  canvas.addEventListener('pointermove', (e) => {
-    if (z.gedrueckt || !bereich.ziehen) return;
-    if (e.pointerType !== 'mouse' && !canvas.hasPointerCapture(e.pointerId)) return;
-    sende(BEWEGUNG, entwurf(e));
-  });
-  const ende = (e) => {
-    if (!canvas.hasPointerCapture(e.pointerId)) return;
-    canvas.releasePointerCapture(e.pointerId);
-    if (!z.gedrueckt && bereich.ziehen) sende(LOS, entwurf(e));
-    canvas.style.cursor = '';
-  };
-  canvas.addEventListener('pointerup', ende);
-  canvas.addEventListener('pointercancel', ende);
-  canvas.addEventListener('pointerleave', (e) => { if (!e.buttons && !z.gedrueckt) canvas.style.cursor = ''; });
-
-  function bewege(dx, dy) {
-    Object.assign(z, klemme(z.x + dx, z.y + dy));
-    if (bereich.ziehen) eingabe((l) => l.zeigerPixel(index, BEWEGUNG, z.x, z.y));
-    zeichneKreuz();
-    sage(lektion.zeigerOrtPixel(index, z.x, z.y));
+  verbindeMaus() {
+    const { canvas, z } = this;
+    canvas.addEventListener('pointerdown', (e) => {
+      if (e.pointerType === 'mouse' && e.button !== 0) return;
+      if (z.gedrueckt) this.loese(); // the mouse takes over from the keys
+      canvas.setPointerCapture(e.pointerId);
+      const p = this.entwurf(e);
+      // The keys go on where the mouse acted, if they were here.
+      if (document.activeElement === canvas) {
+        Object.assign(z, p);
+        this.zeichneKreuz();
+      }
+      this.sende(DRUCK, p);
+    });
+    canvas.addEventListener('pointermove', (e) => {
+      if (z.gedrueckt || !this.bereich.ziehen) return;
+      if (e.pointerType !== 'mouse' && !canvas.hasPointerCapture(e.pointerId)) return;
+      this.sende(BEWEGUNG, this.entwurf(e));
+    });
+    const ende = (e) => {
+      if (!canvas.hasPointerCapture(e.pointerId)) return;
+      canvas.releasePointerCapture(e.pointerId);
+      if (!z.gedrueckt && this.bereich.ziehen) this.sende(LOS, this.entwurf(e));
+      canvas.style.cursor = '';
+    };
+    canvas.addEventListener('pointerup', ende);
+    canvas.addEventListener('pointercancel', ende);
+    canvas.addEventListener('pointerleave', (e) => { if (!e.buttons && !z.gedrueckt) canvas.style.cursor = ''; });
   }
 
-  function druecke() {
+  verbindeTasten() {
+    const { canvas, z } = this;
+    canvas.addEventListener('keydown', (e) => {
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      const s = e.shiftKey ? 1 : 10;
+      const schritt = { ArrowLeft: [-s, 0], ArrowRight: [s, 0], ArrowUp: [0, -s], ArrowDown: [0, s] }[e.key];
+      if (schritt) this.bewege(...schritt);
+      else if (e.key === ' ' && !e.repeat) z.gedrueckt ? this.loese() : this.druecke();
+      else if (e.key === 'Enter' && !e.repeat) {
+        if (!z.gedrueckt) this.druecke();
+        if (z.gedrueckt) this.loese();
+      } else return;
+      e.preventDefault();
+    });
+    canvas.addEventListener('focus', () => { z.fokus = true; this.zeichneKreuz(); });
+    canvas.addEventListener('blur', () => {
+      z.fokus = false;
+      if (z.gedrueckt) this.loese();
+      this.zeichneKreuz();
+    });
+  }
+
+  bewege(dx, dy) {
+    const z = this.z;
+    Object.assign(z, this.klemme(z.x + dx, z.y + dy));
+    if (this.bereich.ziehen) this.eingabe((l) => l.zeigerPixel(this.index, BEWEGUNG, z.x, z.y));
+    this.zeichneKreuz();
+    this.sage(this.lektion.zeigerOrtPixel(this.index, z.x, z.y));
+  }
+
+  druecke() {
     // Pressed first: a message opened by the press takes the keys, and the
     // blur must find the button down to let it go again.
+    const z = this.z;
     z.gedrueckt = true;
-    zeichneKreuz();
-    eingabe((l) => l.zeigerPixel(index, DRUCK, z.x, z.y));
-    if (z.gedrueckt && document.activeElement !== canvas) loese();
+    this.zeichneKreuz();
+    this.eingabe((l) => l.zeigerPixel(this.index, DRUCK, z.x, z.y));
+    if (z.gedrueckt && document.activeElement !== this.canvas) this.loese();
   }
 
-  function loese() {
+  loese() {
+    const z = this.z;
     z.gedrueckt = false;
-    if (bereich.ziehen) eingabe((l) => l.zeigerPixel(index, LOS, z.x, z.y));
-    canvas.style.cursor = '';
-    zeichneKreuz();
+    if (this.bereich.ziehen) this.eingabe((l) => l.zeigerPixel(this.index, LOS, z.x, z.y));
+    this.canvas.style.cursor = '';
+    this.zeichneKreuz();
   }
-
-  canvas.addEventListener('keydown', (e) => {
-    if (e.ctrlKey || e.altKey || e.metaKey) return;
-    const s = e.shiftKey ? 1 : 10;
-    const schritt = { ArrowLeft: [-s, 0], ArrowRight: [s, 0], ArrowUp: [0, -s], ArrowDown: [0, s] }[e.key];
-    if (schritt) bewege(...schritt);
-    else if (e.key === ' ' && !e.repeat) z.gedrueckt ? loese() : druecke();
-    else if (e.key === 'Enter' && !e.repeat) {
-      if (!z.gedrueckt) druecke();
-      if (z.gedrueckt) loese();
-    } else return;
-    e.preventDefault();
-  });
-  canvas.addEventListener('focus', () => { z.fokus = true; zeichneKreuz(); });
-  canvas.addEventListener('blur', () => {
-    z.fokus = false;
-    if (z.gedrueckt) loese();
-    zeichneKreuz();
-  });
 
   // A dark core two pixels wide in a yellow outline, a ring while the button is held.
-  function zeichneKreuz() {
-    const f = faktor();
-    const w = Math.round(B * f), h = Math.round(H * f);
+  zeichneKreuz() {
+    const { overlay, z } = this, f = this.faktor();
+    const w = Math.round(this.B * f), h = Math.round(this.H * f);
     if (overlay.width !== w || overlay.height !== h) {
       overlay.width = w;
       overlay.height = h;
@@ -120,17 +138,18 @@ export function verbindeZeiger(canvas, overlay, bereich, index, { lektion, einga
     for (const [l, o, b, hh] of arme) c.fillRect(l - 1, o - 1, b + 2, hh + 2);
     c.fillStyle = '#000000';
     for (const a of arme) c.fillRect(...a);
-    if (z.gedrueckt) {
-      const r = LUECKE + 5 + 0.5;
-      for (const [farbe, breite] of [['#ffff00', 4], ['#000000', 2]]) {
-        c.strokeStyle = farbe;
-        c.lineWidth = breite;
-        c.beginPath();
-        c.arc(x - 0.5, y - 0.5, r, 0, 2 * Math.PI);
-        c.stroke();
-      }
+    if (!z.gedrueckt) return;
+    for (const [farbe, breite] of [['#ffff00', 4], ['#000000', 2]]) {
+      c.strokeStyle = farbe;
+      c.lineWidth = breite;
+      c.beginPath();
+      c.arc(x - 0.5, y - 0.5, LUECKE + 5.5, 0, 2 * Math.PI);
+      c.stroke();
     }
   }
+}
 
-  return { zeichneKreuz, stand: () => ({ ...z }) };
+export function verbindeZeiger(canvas, overlay, bereich, index, hilfen) {
+  const z = new Zeiger(canvas, overlay, bereich, index, hilfen);
+  return { zeichneKreuz: () => z.zeichneKreuz(), stand: () => ({ ...z.z }) };
 }
