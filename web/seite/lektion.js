@@ -320,28 +320,14 @@ export function zeigeMeldung(seite, titel, text, knoepfe = [{ text: 'OK', wert: 
 
 // ---------------------------------------------------------------- the teacher's picture
 
-// A drawing's operations moved by (dx, dy), to join several areas into one picture.
-function verschiebe(op, dx, dy) {
-  const o = { ...op };
-  for (const k of ['x', 'x1', 'x2', 'l', 'r']) if (k in o) o[k] += dx;
-  for (const k of ['y', 'y1', 'y2', 't', 'b']) if (k in o) o[k] += dy;
-  if (o.p) o.p = o.p.map((v, i) => v + (i % 2 ? dy : dx));
-  return o;
-}
-
-// The areas that belong to the picture, side by side as on the page.
-function bildInhalt(seite) {
+// The areas that belong to the picture, each at its place as on the page.
+function bildInhalt(seite, aus) {
   const teile = seite.bereiche.filter((w) => w.canvas && w.b.imBild && !w.b.in);
   const links = Math.min(...teile.map((w) => w.b.grafik.links)), oben = Math.min(...teile.map((w) => w.b.grafik.oben));
-  const rechts = Math.max(...teile.map((w) => w.b.grafik.links + w.b.grafik.breite));
-  const unten = Math.max(...teile.map((w) => w.b.grafik.oben + w.b.grafik.hoehe));
-  const ops = teile.flatMap((w) => {
-    const eigen = JSON.parse(seite.zeichnung(w.index));
-    const g = w.b.grafik, dx = g.links - links, dy = g.oben - oben;
-    const grund = { a: 'flaeche', l: 0, t: 0, r: g.breite, b: g.hoehe, farbe: w.b.grund ? '#ffffff' : '#f0f0f0' };
-    return [grund, ...eigen].map((op) => (dx || dy ? verschiebe(op, dx, dy) : op));
-  });
-  return { ops, breite: rechts - links, hoehe: unten - oben };
+  return aus.zusammen(teile.map((w) => ({
+    ops: JSON.parse(seite.zeichnung(w.index)), x: w.b.grafik.links - links, y: w.b.grafik.oben - oben,
+    breite: w.b.grafik.breite, hoehe: w.b.grafik.hoehe,
+  })));
 }
 
 function bildTitel(seite) {
@@ -354,28 +340,22 @@ function anweisung(seite) {
     .filter((t) => t).join('\n');
 }
 
-function lade(blob, datei) {
-  const a = document.createElement('a');
-  a.href = URL.createObjectURL(blob);
-  a.download = datei;
-  a.click();
-  setTimeout(() => URL.revokeObjectURL(a.href), 10000);
-}
-
 async function bildAusgabe(id, seite) {
   const aus = await optional('./ausgabe.js');
   if (!aus) throw new Error('Die Bildausgabe fehlt in dieser Fassung.');
-  const { ops, breite, hoehe } = bildInhalt(seite);
+  const { ops, breite, hoehe } = bildInhalt(seite, aus);
   const titel = bildTitel(seite);
   if (id === 'kopieren') {
-    await navigator.clipboard.write([new ClipboardItem({ 'image/png': aus.alsPng(ops, breite, hoehe, 1) })]);
+    const { ok, text } = await aus.kopiere(ops, breite, hoehe);
+    if (!ok) await zeigeMeldung(seite.dom.seite, 'Kopieren', text);
+    else seite.sage(text);
   } else if (id === 'drucken') {
-    aus.druckeBild(ops, breite, hoehe, titel, anweisung(seite));
+    await aus.druckeBild({ titel, ops, breite, hoehe, anweisung: anweisung(seite) });
   } else if (id === 'speichern') {
     const art = await zeigeMeldung(seite.dom.seite, 'Speichern unter', 'Wie soll das Bild gespeichert werden?', [
       { text: 'PNG 1:1', wert: 'png1' }, { text: 'PNG 3-fach', wert: 'png3' }, { text: 'SVG', wert: 'svg' },
       { text: 'Abbrechen', wert: '' }]);
-    if (art === 'svg') lade(new Blob([aus.alsSvg(ops, breite, hoehe)], { type: 'image/svg+xml' }), `${titel}.svg`);
-    else if (art) lade(await aus.alsPng(ops, breite, hoehe, art === 'png3' ? 3 : 1), `${titel}.png`);
+    if (art === 'svg') aus.speichere(aus.alsSvg(ops, breite, hoehe), `${titel}.svg`);
+    else if (art) aus.speichere(await aus.alsPng(ops, breite, hoehe, art === 'png3' ? 3 : 1), `${titel}.png`);
   }
 }

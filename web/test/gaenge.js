@@ -121,6 +121,11 @@ const GAENGE = [
   ['Winkel2', 3, async (t, seite) => {
     await t.klick(`${S('grpArt')} label:nth-of-type(2)`);
     assert.match(await t.text('.titel'), /Subtraktion/);
+    // The teacher's menu by its shortcut; Escape leaves it where it was.
+    await t.tasten('Control+S');
+    await seite.waitForSelector('dialog[open]');
+    await t.tasten('Escape');
+    assert.strictEqual(await t.aktiv(), 'grpArt');
     await t.klick(`${S('grpSchritt')} .pfeil:last-child`);
     assert.strictEqual(await t.text(`${S('grpSchritt')} .schrittlabel`), '1');
     await t.tasten('PageDown', 'ArrowRight');
