@@ -119,6 +119,10 @@ const GAENGE = [
     assert.strictEqual(await t.wert(`${S('grpGrad1')} input`), '45');
   }],
   ['Winkel2', 3, async (t, seite) => {
+    // Tab walks the page in reading order, as on the desktop.
+    const folge = [];
+    for (let i = 0; i < 6; ++i) { await t.tasten('Tab'); folge.push(await t.aktiv()); }
+    assert.deepStrictEqual(folge, ['grpArt', 'grpWinkel2', 'grpWinkel2', 'grpWinkel1', 'grpWinkel1', 'grpSchritt']);
     await t.klick(`${S('grpArt')} label:nth-of-type(2)`);
     assert.match(await t.text('.titel'), /Subtraktion/);
     // The teacher's menu by its shortcut; Escape leaves it where it was.
