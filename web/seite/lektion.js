@@ -177,7 +177,8 @@ class Seite {
     this.sage(this.l.ansage());
     if (!zeiger) eindeutigeNamen(this.dom.client);
     const meldung = this.l.meldung();
-    if (meldung) zeigeMeldung(this.dom.seite, 'Information', meldung);
+    // One message at a time, as a modal box allows.
+    if (meldung && !this.dom.seite.querySelector('dialog[open]')) zeigeMeldung(this.dom.seite, 'Information', meldung);
   }
 
   sage(text) {
