@@ -9,6 +9,9 @@
 //   Fensterbilder --liste               the names
 //   Fensterbilder --skala 1.5 ...       the windows laid out at that scale
 //   Fensterbilder --dpr 2 ...           on a screen of that device pixel ratio
+//   Fensterbilder --zeichnungen DIR ... also each drawing area of a lesson window
+//                                       alone into DIR, as PNG and pixel operations
+#include "Zeichnungen.h"
 #include "Zustaende.h"
 
 #include "app/Inhaltsfenster.h"
@@ -67,6 +70,11 @@ int main(int argc, char** argv)
     QStringList argumente = app.arguments();
     argumente.removeFirst();
     const bool mitBaum = argumente.removeAll(QStringLiteral("--baum")) > 0;
+    QString zeichnungen;
+    if (const int stelle = argumente.indexOf(QStringLiteral("--zeichnungen")); stelle >= 0 && stelle + 1 < argumente.size()) {
+        zeichnungen = argumente.at(stelle + 1);
+        argumente.remove(stelle, 2);
+    }
     qreal skala = 1;
     for (const char* schalter : {"--skala", "--dpr"}) {
         const int stelle = argumente.indexOf(QLatin1String(schalter));
@@ -150,6 +158,13 @@ int main(int argc, char** argv)
                 QTextStream baum(&datei);
                 SchreibeBaum(QAccessible::queryAccessibleInterface(fenster.get()), 0, baum);
             }
+        }
+        if (!zeichnungen.isEmpty()) {
+            const QDir ordner(zeichnungen);
+            if (!ordner.mkpath(QStringLiteral(".")))
+                ++fehlschlaege;
+            else
+                fehlschlaege += SchreibeZeichnungen(fenster.get(), zustand.name, ordner);
         }
         const QPixmap bild = fenster->grab();
         fenster->close();
