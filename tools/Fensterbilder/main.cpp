@@ -11,6 +11,9 @@
 //   Fensterbilder --dpr 2 ...           on a screen of that device pixel ratio
 //   Fensterbilder --zeichnungen DIR ... also each drawing area of a lesson window
 //                                       alone into DIR, as PNG and pixel operations
+//   Fensterbilder --abspielen OPS.json B H BILD.png
+//                                       pixel operations painted by the desktop canvas
+#include "Abspielen.h"
 #include "Zeichnungen.h"
 #include "Zustaende.h"
 
@@ -23,6 +26,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPixmap>
 #include <QSet>
 #include <QTextStream>
@@ -88,6 +93,16 @@ int main(int argc, char** argv)
         for (const Zustand& z : Zustaende())
             aus << z.name << "\n";
         return 0;
+    }
+    if (argumente.value(0) == QLatin1String("--abspielen") && argumente.size() == 5) {
+        QFile datei(argumente.at(1));
+        if (!datei.open(QIODevice::ReadOnly)) {
+            fehler << datei.fileName() << " lässt sich nicht lesen.\n";
+            return 1;
+        }
+        const QImage bild = SpieleAb(QJsonDocument::fromJson(datei.readAll()).array(), argumente.at(2).toInt(),
+                                     argumente.at(3).toInt());
+        return bild.save(argumente.at(4), "PNG") ? 0 : 1;
     }
     if (argumente.isEmpty() || argumente.first().startsWith(QLatin1Char('-'))) {
         fehler << "Aufruf: Fensterbilder [--baum] <Zielordner> [Name ...]\n"
