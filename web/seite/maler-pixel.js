@@ -89,17 +89,38 @@ export class Pixelmaske {
   }
 }
 
+const farbwerte = new Map();
+
+// "#rrggbb" as a pixel of an RGBA buffer read as 32-bit words (little endian).
+function farbwert(farbe) {
+  let wert = farbwerte.get(farbe);
+  if (wert === undefined) {
+    const n = parseInt(farbe.slice(1), 16);
+    wert = 0xff000000 | ((n & 0xff) << 16) | (n & 0xff00) | ((n >> 16) & 0xff); // signed: stays a small integer
+    farbwerte.set(farbe, wert);
+  }
+  return wert;
+}
+
 // The painter's state for one drawing: the context, device pixels per design
-// pixel `k`, and `d`, the device pixels across a one-pixel line.
+// pixel `k`, and `d`, the device pixels across a one-pixel line. Pixels are
+// set in a buffer of their own (a canvas call per run would be far slower)
+// that goes onto the canvas before text is drawn and at the end; the canvas
+// region from (x0, y0) is read in first unless it is known to be clear.
 export class Zeichner {
-  constructor(ctx, k, w, h) {
+  constructor(ctx, k, w, h, { x0 = 0, y0 = 0, leer = false } = {}) {
     this.ctx = ctx;
     this.k = k;
     this.d = Math.max(1, qRound(k));
     this.w = w;
     this.h = h;
+    this.x0 = x0;
+    this.y0 = y0;
     this.farbe = null;
     this.maske = Pixelmaske.fuer(w, h);
+    this.bild = leer || !w || !h ? new ImageData(Math.max(1, w), Math.max(1, h)) : ctx.getImageData(x0, y0, w, h);
+    this.px = new Int32Array(this.bild.data.buffer);
+    this.schmutzig = null; // [x0, y0, x1, y1] of what the canvas does not show yet
   }
 
   setzeFarbe(farbe) {
@@ -109,10 +130,42 @@ export class Zeichner {
     }
   }
 
-  // Device pixels.
+  // Device pixels, clipped to the drawing.
   fuelle(x, y, w, h, farbe) {
-    this.setzeFarbe(farbe);
-    this.ctx.fillRect(x, y, w, h);
+    const x0 = Math.max(0, x), y0 = Math.max(0, y);
+    const x1 = Math.min(this.w, x + w), y1 = Math.min(this.h, y + h);
+    if (x1 <= x0 || y1 <= y0) return;
+    const wert = farbwert(farbe), px = this.px, breite = this.w;
+    for (let j = y0; j < y1; ++j) {
+      const a = j * breite + x0, e = j * breite + x1;
+      if (e - a > 32) px.fill(wert, a, e); // typed-array fill pays off only on long runs
+      else for (let i = a; i < e; ++i) px[i] = wert;
+    }
+    const s = this.schmutzig;
+    if (!s) this.schmutzig = [x0, y0, x1, y1];
+    else {
+      if (x0 < s[0]) s[0] = x0;
+      if (y0 < s[1]) s[1] = y0;
+      if (x1 > s[2]) s[2] = x1;
+      if (y1 > s[3]) s[3] = y1;
+    }
+  }
+
+  // Puts the buffer's new pixels onto the canvas.
+  zeige() {
+    const s = this.schmutzig;
+    if (!s) return;
+    this.ctx.putImageData(this.bild, this.x0, this.y0, s[0], s[1], s[2] - s[0], s[3] - s[1]);
+    this.schmutzig = null;
+  }
+
+  // Takes what the canvas got by other means (text) in the box into the buffer.
+  nimm(x, y, w, h) {
+    const x0 = Math.max(0, Math.floor(x)), y0 = Math.max(0, Math.floor(y));
+    const x1 = Math.min(this.w, Math.ceil(x + w)), y1 = Math.min(this.h, Math.ceil(y + h));
+    if (x1 <= x0 || y1 <= y0) return;
+    const teil = new Int32Array(this.ctx.getImageData(this.x0 + x0, this.y0 + y0, x1 - x0, y1 - y0).data.buffer);
+    for (let j = y0; j < y1; ++j) this.px.set(teil.subarray((j - y0) * (x1 - x0), (j - y0 + 1) * (x1 - x0)), j * this.w + x0);
   }
 
   // A rectangle in design pixels, r and b excluded, on whole device pixels.

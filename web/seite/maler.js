@@ -13,6 +13,7 @@ function schriftText(s, k) {
 // TextOut: the box filled first where the text is opaque, the baseline at y + oberlaenge.
 function text(z, op) {
   if (op.grund) z.flaeche(op.x, op.y, op.x + op.breite, op.y + op.hoehe, op.grund);
+  z.zeige();
   const ctx = z.ctx;
   const schrift = schriftText(op.schrift, z.k);
   if (schrift !== z.schrift) {
@@ -20,7 +21,10 @@ function text(z, op) {
     z.schrift = schrift;
   }
   z.setzeFarbe(op.farbe);
-  ctx.fillText(op.text, op.x * z.k, (op.y + op.oberlaenge) * z.k);
+  ctx.fillText(op.text, z.x0 + op.x * z.k, z.y0 + (op.y + op.oberlaenge) * z.k);
+  // Glyphs may reach a little beyond their advance box.
+  const rand = op.hoehe / 2;
+  z.nimm((op.x - rand) * z.k, (op.y - 2) * z.k, (op.breite + 2 * rand) * z.k, (op.hoehe + 4) * z.k);
 }
 
 function rechteck(z, op) {
@@ -42,15 +46,16 @@ function punkte(z, op) {
 // A part of a composed picture (ausgabe.js): its own drawing at (x, y), clipped to itself.
 function teil(z, op) {
   const { ctx, k } = z;
-  const x = Math.round(op.x * k), y = Math.round(op.y * k);
+  const x = z.x0 + Math.round(op.x * k), y = z.y0 + Math.round(op.y * k);
   const w = Math.round(op.breite * k), h = Math.round(op.hoehe * k);
+  z.zeige();
   ctx.save();
   ctx.beginPath();
   ctx.rect(x, y, w, h);
-  ctx.clip();
-  ctx.translate(x, y);
-  maleOps(new Zeichner(ctx, k, w, h), op.ops);
+  ctx.clip(); // for its text; its pixels stay inside its own buffer
+  maleOps(new Zeichner(ctx, k, w, h, { x0: x, y0: y }), op.ops);
   ctx.restore();
+  z.nimm(x - z.x0, y - z.y0, w, h);
   z.farbe = null;
   z.schrift = null;
 }
@@ -72,17 +77,19 @@ function maleOps(z, ops) {
     const art = ARTEN[op.a];
     if (art) art(z, op);
   }
+  z.zeige();
 }
 
-// Draws `ops` onto a 2-D context whose pixels are `w` × `h`, `k` device pixels per design pixel.
-export function maleAuf(ctx, ops, k, w, h) {
+// Draws `ops` onto a 2-D context whose pixels are `w` × `h`, `k` device pixels
+// per design pixel; `leer`: the context is known to be clear.
+export function maleAuf(ctx, ops, k, w, h, leer = false) {
   ctx.save();
   ctx.setTransform(1, 0, 0, 1, 0, 0);
   ctx.imageSmoothingEnabled = false;
   ctx.textBaseline = 'alphabetic';
   ctx.textAlign = 'left';
   if ('fontKerning' in ctx) ctx.fontKerning = 'none';
-  maleOps(new Zeichner(ctx, k, w, h), ops);
+  maleOps(new Zeichner(ctx, k, w, h, { leer }), ops);
   ctx.restore();
 }
 
@@ -90,7 +97,8 @@ export function male(canvas, ops, { breite, hoehe, faktor = 1 }) {
   const w = Math.round(breite * faktor), h = Math.round(hoehe * faktor);
   if (canvas.width !== w) canvas.width = w;
   if (canvas.height !== h) canvas.height = h;
-  const ctx = canvas.getContext('2d');
+  // Pixels go to and from the canvas's memory: kept by the processor, not the graphics card.
+  const ctx = canvas.getContext('2d', { willReadFrequently: true });
   ctx.clearRect(0, 0, w, h);
-  maleAuf(ctx, ops, faktor, w, h);
+  maleAuf(ctx, ops, faktor, w, h, true);
 }
