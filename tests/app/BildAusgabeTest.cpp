@@ -3,11 +3,14 @@
 // clipboard, in a file, on a page.
 #include "TestHilfen.h"
 
+#include "Abspielen.h"
 #include "Zustaende.h"
 #include "app/BildAusgabe.h"
 #include "app/Lektionsrahmen.h"
+#include "app/ModellFenster.h"
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
+#include "lessons/Zeichnung.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,6 +20,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -105,6 +110,27 @@ TEST_P(BildJeZustand, RasterGleichtDenZeichenflaechen)
         QPainter(&rest).fillRect(teil.lage, Qt::white);
     }
     EXPECT_EQ(testhilfen::ZaehleNichtWeiss(rest), 0) << "something drawn between the areas";
+}
+
+// The pixel operations a web page is handed, painted again by the desktop
+// canvas, give the screen's pixels: the core's font tables place every
+// character where Qt does, and no canvas state is lost on the way.
+TEST_P(BildJeZustand, ZeichnungAlsOperationenGleichtDemBildschirm)
+{
+    Fenster f = OeffneZustand(GetParam());
+    auto* fenster = qobject_cast<TModellFenster*>(f.get());
+    ASSERT_TRUE(fenster);
+    const lektion::TLektion& l = fenster->Modell();
+    for (std::size_t i = 0; i < l.Layout().bereiche.size(); ++i) {
+        TPaintBox* box = fenster->Zeichnung(int(i));
+        if (!box || !box->OnPaint || !l.Layout().bereiche[i].grund)
+            continue;
+        const std::string json = lektion::BereichAlsJson(l.Layout().bereiche[i], l.Bild(int(i)));
+        const QJsonArray ops = QJsonDocument::fromJson(QByteArray::fromStdString(json)).array();
+        ASSERT_FALSE(ops.isEmpty()) << "area " << i;
+        const QImage bildschirm = Rgb32(box->Abbild());
+        EXPECT_TRUE(Rgb32(SpieleAb(ops, bildschirm.width(), bildschirm.height())) == bildschirm) << "area " << i;
+    }
 }
 
 // Whether `farbe` lies, channel by channel and within `toleranz`, between the

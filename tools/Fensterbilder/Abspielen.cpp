@@ -44,9 +44,9 @@ void Text(QPainter& p, const QJsonObject& o)
 void Punkte(Leinwand& lw, const QJsonObject& o)
 {
     const QJsonArray p = o["p"].toArray();
-    std::vector<QPoint> punkte;
+    std::vector<TPixel> punkte;
     for (qsizetype i = 0; i + 1 < p.size(); i += 2)
-        punkte.emplace_back(p[i].toInt(), p[i + 1].toInt());
+        punkte.push_back({p[i].toInt(), p[i + 1].toInt()});
     lw.Punkte(punkte.data(), int(punkte.size()), Farbe(o["farbe"]));
 }
 

@@ -3,6 +3,9 @@
 #include "app/ModellFenster.h"
 #include "app/Steuerelemente.h"
 
+#include "lessons/Zeichnung.h"
+
+#include <QFile>
 #include <QImage>
 #include <QTextStream>
 
@@ -28,6 +31,15 @@ int SchreibeZeichnungen(QWidget* fenster, const QString& name, const QDir& ziel)
             continue;
         }
         aus << pfad << "  " << bild.width() << " x " << bild.height() << "\n";
+        // What the browser is handed for the same drawing.
+        QFile json(ziel.filePath(QStringLiteral("%1.%2.json").arg(name).arg(i)));
+        const lektion::TLektion& l = modell->Modell();
+        if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || json.write(QByteArray::fromStdString(lektion::BereichAlsJson(l.Layout().bereiche[std::size_t(i)], l.Bild(i))))
+                   < 0) {
+            fehler << json.fileName() << " lässt sich nicht schreiben.\n";
+            ++fehlschlaege;
+        }
     }
     return fehlschlaege;
 }
