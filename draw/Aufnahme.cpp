@@ -79,20 +79,6 @@ void TAufnahme::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
                        .text);
 }
 
-// As the desktop canvas does it: the inside filled, then the outline as four lines.
-void TAufnahme::Rectangle(int l, int t, int r, int b)
-{
-    if (pinsel.stil != bsClear)
-        FillRect(l, t, r, b);
-    const int px = penX_, py = penY_;
-    MoveTo(l, t);
-    LineTo(r - 1, t);
-    LineTo(r - 1, b - 1);
-    LineTo(l, b - 1);
-    LineTo(l, t);
-    MoveTo(px, py);
-}
-
 void TAufnahme::FillRect(int l, int t, int r, int b)
 {
     ops_.push_back(

@@ -18,7 +18,6 @@ public:
     void LineTo(int x, int y) override;
     void Ellipse(int l, int t, int r, int b) override;
     void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
-    void Rectangle(int l, int t, int r, int b) override;
     void FillRect(int l, int t, int r, int b) override;
     void Punkte(const TPixel* punkte, int anzahl, TFarbe farbe) override;
     void GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFarbe farbe, int stil) override;
@@ -33,5 +32,4 @@ private:
     int Y(int y) const { return y + ursprung.y; }
 
     std::vector<std::string> ops_;
-    int penX_ = 0, penY_ = 0;
 };

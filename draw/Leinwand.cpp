@@ -435,23 +435,6 @@ void Leinwand::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
     maler_->drawArc(QRectF(l + m, t + m, r - l - 1, b - t - 1), qRound(start * 16), qRound(spanne * 16));
 }
 
-void Leinwand::Rectangle(int l, int t, int r, int b)
-{
-    if (!maler_)
-        return;
-    if (pinsel.stil != bsClear)
-        maler_->fillRect(QRect(l, t, r - l, b - t), QtFarbe(pinsel.farbe));
-    if (stift.stil == psClear)
-        return;
-    const int px = penX_, py = penY_;
-    MoveTo(l, t);
-    LineTo(r - 1, t);
-    LineTo(r - 1, b - 1);
-    LineTo(l, b - 1);
-    LineTo(l, t);
-    MoveTo(px, py);
-}
-
 void Leinwand::FillRect(int l, int t, int r, int b)
 {
     if (maler_)

@@ -87,8 +87,6 @@ public:
     // Arc of the ellipse in the box, counter-clockwise on screen from the ray through
     // (x1, y1) to the ray through (x2, y2); the whole ellipse when both rays coincide.
     void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
-    // Outline with the pen, inside with the brush; r and b excluded.
-    void Rectangle(int l, int t, int r, int b) override;
     // Fills with the brush colour, r and b excluded; the pen is not used.
     void FillRect(int l, int t, int r, int b) override;
     void Pixel(int x, int y, TFarbe farbe);
@@ -161,6 +159,4 @@ private:
     QPainter* maler_ = nullptr;
     mutable TSchriftMass mass_[4];
     mutable int naechstesMass_ = 0;
-    int penX_ = 0;
-    int penY_ = 0;
 };

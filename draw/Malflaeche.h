@@ -41,7 +41,7 @@ public:
     // (x1, y1) to the ray through (x2, y2); the whole ellipse when both rays coincide.
     virtual void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) = 0;
     // Outline with the pen, inside with the brush; r and b excluded.
-    virtual void Rectangle(int l, int t, int r, int b) = 0;
+    void Rectangle(int l, int t, int r, int b);
     // Fills with the brush colour, r and b excluded; the pen is not used.
     virtual void FillRect(int l, int t, int r, int b) = 0;
     // Many single pixels of one colour at once.
@@ -61,4 +61,24 @@ public:
     // True where lines and text stay vectors (SVG, PDF): the text renderers then
     // put down words instead of single characters.
     virtual bool ZeichnetVektoren() const { return false; }
+
+protected:
+    int penX_ = 0;
+    int penY_ = 0;
 };
+
+// The inside filled, then the outline as four lines; the pen stays where it was.
+inline void TMalflaeche::Rectangle(int l, int t, int r, int b)
+{
+    if (pinsel.stil != bsClear)
+        FillRect(l, t, r, b);
+    if (stift.stil == psClear)
+        return;
+    const int px = penX_, py = penY_;
+    MoveTo(l, t);
+    LineTo(r - 1, t);
+    LineTo(r - 1, b - 1);
+    LineTo(l, b - 1);
+    LineTo(l, t);
+    MoveTo(px, py);
+}
