@@ -57,7 +57,11 @@ void TWeltfenster::ZuPixel(TWeltPunkt p, int& px, int& py) const
 void SetzeWeltfenster(int links, int rechts, int oben, int unten,
                       float xMin, float xMax, float yMin, float yMax)
 {
-    const TWeltfenster w(links, rechts, oben, unten, xMin, xMax, yMin, yMax);
+    SetzeWeltfenster(TWeltfenster(links, rechts, oben, unten, xMin, xMax, yMin, yMax));
+}
+
+void SetzeWeltfenster(const TWeltfenster& w)
+{
     weltXMin = w.weltXMin;
     weltXMax = w.weltXMax;
     weltYMin = w.weltYMin;

@@ -61,8 +61,9 @@ struct TWeltfenster {
 
 // The mapping over a whole drawing area of the given size in pixels.
 void SetzeWeltfenster(int breite, int hoehe, const TWeltRechteck& welt);
-// The program-wide mapping as a value.
+// The program-wide mapping as a value, and set from one (the grid switched off).
 TWeltfenster AktuellesWeltfenster();
+void SetzeWeltfenster(const TWeltfenster& welt);
 
 // Pixel to world, for pixels measured from the viewport's left and top edge.
 float PixelZuWeltX(int px);
