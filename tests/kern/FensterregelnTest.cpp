@@ -16,7 +16,7 @@ TEST(Fensterregeln, Lesefolge)
     } faelle[] = {
         {"leer", {}, {}},
         {"Zeilen, links nach rechts", {{0, 30, 100, 20}, {120, 0, 100, 20}, {0, 0, 100, 20}}, {2, 1, 0}},
-        {"Kante an Kante: zwei Zeilen", {{0, 20, 100, 20}, {50, 0, 100, 20}}, {1, 0}},
+        {"Kante an Kante: zwei Zeilen", {{60, 20, 30, 20}, {100, 0, 50, 20}, {0, 0, 50, 20}}, {2, 1, 0}},
         {"Zeichnung neben Kästchen, Knopf darunter",
          {{0, 420, 100, 30}, {420, 30, 100, 20}, {0, 0, 400, 400}, {420, 0, 100, 20}, {420, 60, 100, 20}},
          {2, 3, 1, 4, 0}},
