@@ -1,14 +1,13 @@
 #include "app/Namen.h"
 
 #include "app/Vorlesen.h"
+#include "lessons/Unterscheidung.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QMenuBar>
-#include <QMultiMap>
 #include <QRadioButton>
-#include <algorithm>
 
 namespace {
 
@@ -58,33 +57,10 @@ void Benenne(QWidget* w, const QString& grundname, const QString& name)
         w->setAccessibleName(name);
 }
 
-QRect Ort(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
-
-// Words for the places of alike controls: side by side left, in the middle
-// and right; one above the other above and below; else numbers top to bottom.
-QStringList Orte(QList<QWidget*>& alike)
+lektion::TRechteck Ort(const QWidget* w)
 {
-    const auto getrennt = [&](bool waagrecht) {
-        std::stable_sort(alike.begin(), alike.end(), [waagrecht](const QWidget* a, const QWidget* b) {
-            return waagrecht ? Ort(a).left() < Ort(b).left() : Ort(a).top() < Ort(b).top();
-        });
-        for (qsizetype i = 1; i < alike.size(); ++i)
-            if (waagrecht ? Ort(alike[i]).left() <= Ort(alike[i - 1]).right()
-                          : Ort(alike[i]).top() <= Ort(alike[i - 1]).bottom())
-                return false;
-        return true;
-    };
-    if (alike.size() <= 3 && getrennt(true))
-        return alike.size() == 2 ? QStringList{QStringLiteral("links"), QStringLiteral("rechts")}
-                                 : QStringList{QStringLiteral("links"), QStringLiteral("in der Mitte"),
-                                               QStringLiteral("rechts")};
-    if (alike.size() == 2 && getrennt(false))
-        return {QStringLiteral("oben"), QStringLiteral("unten")};
-    getrennt(false);
-    QStringList zahlen;
-    for (qsizetype i = 1; i <= alike.size(); ++i)
-        zahlen << QString::number(i);
-    return zahlen;
+    const QPoint ecke = w->mapTo(w->window(), QPoint(0, 0));
+    return {ecke.x(), ecke.y(), w->width(), w->height()};
 }
 
 // The name a reader hears of the group the control lies in; empty outside groups.
@@ -98,31 +74,19 @@ QString Gruppenname(QWidget* w)
 }
 
 // Tells apart the controls of `steuer` that share a name; the others lose a name given here before.
+// Groups are told apart by their places only.
 void MacheEindeutig(const QList<QWidget*>& steuer, bool gruppen)
 {
-    QMultiMap<QString, QWidget*> nachName;
-    for (QWidget* w : steuer)
-        nachName.insert(Grundname(w), w);
-    for (const QString& name : nachName.uniqueKeys()) {
-        QList<QWidget*> alike = nachName.values(name);
-        if (alike.size() == 1 || name.isEmpty()) {
-            for (QWidget* w : alike)
-                Benenne(w, name, QString());
-            continue;
-        }
-        // In groups of different names the group says which one it is.
-        QStringList umgebung;
-        for (QWidget* w : alike)
-            umgebung << (gruppen ? QString() : Gruppenname(w));
-        if (!umgebung.contains(QString()) && umgebung.removeDuplicates() == 0) {
-            for (qsizetype i = 0; i < alike.size(); ++i)
-                Benenne(alike[i], name, name + QStringLiteral(", ") + umgebung[i]);
-            continue;
-        }
-        const QStringList orte = Orte(alike);
-        for (qsizetype i = 0; i < alike.size(); ++i)
-            Benenne(alike[i], name, name + QLatin1Char(' ') + orte[i]);
+    QStringList grundnamen;
+    std::vector<lektion::TBenannt> benannt;
+    for (QWidget* w : steuer) {
+        grundnamen << Grundname(w);
+        benannt.push_back({grundnamen.back().toStdString(), gruppen ? std::string() : Gruppenname(w).toStdString(),
+                           Ort(w)});
     }
+    const std::vector<std::string> namen = lektion::Unterscheide(benannt);
+    for (qsizetype i = 0; i < steuer.size(); ++i)
+        Benenne(steuer[i], grundnamen[i], QString::fromStdString(namen[std::size_t(i)]));
 }
 
 } // namespace

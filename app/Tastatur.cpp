@@ -1,5 +1,7 @@
 #include "app/Tastatur.h"
 
+#include "lessons/Lesefolge.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -164,76 +166,23 @@ void RichteTastaturEin(QWidget* fenster, QMenuBar* leiste)
 
 // ---------------------------------------------------------------- Tab order
 
-namespace {
-
-struct Platz {
-    QWidget* w;
-    QRect r;
-};
-
-// Splits the places into bands along one axis: a band grows while the next
-// place (in order of its start) begins before the band's far edge.
-std::vector<std::vector<Platz>> Baender(std::vector<Platz> plaetze, bool zeilen)
-{
-    auto anfang = [zeilen](const Platz& p) { return zeilen ? p.r.top() : p.r.left(); };
-    auto ende = [zeilen](const Platz& p) { return zeilen ? p.r.bottom() : p.r.right(); };
-    std::stable_sort(plaetze.begin(), plaetze.end(),
-                     [&](const Platz& a, const Platz& b) { return anfang(a) < anfang(b); });
-    std::vector<std::vector<Platz>> baender;
-    int rand = 0;
-    for (const Platz& p : plaetze) {
-        if (baender.empty() || anfang(p) > rand) {
-            baender.emplace_back();
-            rand = ende(p);
-        }
-        rand = std::max(rand, ende(p));
-        baender.back().push_back(p);
-    }
-    return baender;
-}
-
-// Rows top to bottom; a row that stands beside a taller control splits into
-// columns left to right, and so on down.
-void Ordne(const std::vector<Platz>& plaetze, bool zeilen, bool gewechselt, QList<QWidget*>& folge)
-{
-    const auto baender = Baender(plaetze, zeilen);
-    if (baender.size() == 1 && plaetze.size() > 1) {
-        if (!gewechselt) {
-            Ordne(plaetze, !zeilen, true, folge);
-            return;
-        }
-        // Overlapping both ways: top left first.
-        std::vector<Platz> rest = plaetze;
-        std::stable_sort(rest.begin(), rest.end(), [](const Platz& a, const Platz& b) {
-            return a.r.top() != b.r.top() ? a.r.top() < b.r.top() : a.r.left() < b.r.left();
-        });
-        for (const Platz& p : rest)
-            folge.append(p.w);
-        return;
-    }
-    for (const auto& band : baender) {
-        if (band.size() == 1)
-            folge.append(band.front().w);
-        else
-            Ordne(band, !zeilen, false, folge);
-    }
-}
-
-} // namespace
-
 QList<QWidget*> Lesefolge(QWidget* fenster)
 {
-    std::vector<Platz> plaetze;
+    QList<QWidget*> steuer;
+    std::vector<lektion::TRechteck> orte;
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
         // A radio button keeps its place even while another of its group is the Tab stop.
         const bool tab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus
                       || (qobject_cast<QRadioButton*>(w) && w->focusPolicy() != Qt::NoFocus);
         if (w->window() != fenster || !tab || qobject_cast<QMenuBar*>(w) || w->focusProxy())
             continue;
-        plaetze.push_back({w, QRect(w->mapTo(fenster, QPoint(0, 0)), w->size())});
+        const QPoint ecke = w->mapTo(fenster, QPoint(0, 0));
+        steuer.append(w);
+        orte.push_back({ecke.x(), ecke.y(), w->width(), w->height()});
     }
     QList<QWidget*> folge;
-    Ordne(plaetze, true, false, folge);
+    for (int i : lektion::Lesefolge(orte))
+        folge.append(steuer[i]);
     return folge;
 }
 

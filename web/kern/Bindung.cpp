@@ -5,7 +5,9 @@
 #include "draw/Json.h"
 #include "lessons/LektionJson.h"
 #include "lessons/Lektionen.h"
+#include "lessons/Lesefolge.h"
 #include "lessons/Sitzung.h"
+#include "lessons/Unterscheidung.h"
 #include "lessons/Zeichnung.h"
 #include "app/seiten/Seiten.h"
 
@@ -97,6 +99,34 @@ std::string TWebLektion::zeigerform(int b) const
 
 std::string Namen() { return json::Liste(lektion::LektionsNamen()).text; }
 
+// A page's rectangle as [links, oben, breite, hoehe] in design pixels.
+lektion::TRechteck Rechteck(const val& r)
+{
+    return {r[0].as<int>(), r[1].as<int>(), r[2].as<int>(), r[3].as<int>()};
+}
+
+// The Tab order of a page's controls: their rectangles in, their indices in reading order out (JSON).
+std::string Lesefolge(const val& orte)
+{
+    std::vector<lektion::TRechteck> r;
+    for (int i = 0, n = orte["length"].as<int>(); i < n; ++i)
+        r.push_back(Rechteck(orte[i]));
+    std::vector<json::TWert> folge;
+    for (int i : lektion::Lesefolge(r))
+        folge.emplace_back(i);
+    return json::Liste(folge).text;
+}
+
+// Names that tell alike controls apart: [{name, gruppe, ort}] in, one name per control out (JSON, "" keeps its own).
+std::string Unterscheide(const val& steuer)
+{
+    std::vector<lektion::TBenannt> s;
+    for (int i = 0, n = steuer["length"].as<int>(); i < n; ++i)
+        s.push_back({steuer[i]["name"].as<std::string>(), steuer[i]["gruppe"].as<std::string>(),
+                     Rechteck(steuer[i]["ort"])});
+    return json::Liste(lektion::Unterscheide(s)).text;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(geokern)
@@ -107,6 +137,8 @@ EMSCRIPTEN_BINDINGS(geokern)
     emscripten::function("infoZeichnung", &seiten::InfoseiteAlsJson);
     emscripten::function("startMenue", &seiten::StartMenueAlsJson);
     emscripten::function("seitenBilder", &seiten::SeitenBilderAlsJson);
+    emscripten::function("lesefolge", &Lesefolge);
+    emscripten::function("unterscheide", &Unterscheide);
     emscripten::class_<TWebLektion>("Lektion")
         .constructor<const std::string&>()
         .function("gueltig", &TWebLektion::gueltig)

@@ -123,22 +123,22 @@ export async function zeigeLektion(wurzel, name, { schliessen = () => {}, keim }
     throw new Error(`Keine Lektion "${name}"`);
   }
   const layout = JSON.parse(l.layout());
-  const s = new Seite(wurzel, l, layout, maler, schliessen);
+  const s = new Seite(wurzel, M, l, layout, maler, schliessen);
   s.starte(keim ?? ((Date.now() ^ (performance.now() * 1000)) >>> 0));
   return () => s.entferne();
 }
 
 class Seite {
-  constructor(wurzel, l, layout, maler, schliessen) {
-    Object.assign(this, { l, layout, maler, schliessen, skala: 1, alt: { steuer: [], bereiche: [] } });
+  constructor(wurzel, M, l, layout, maler, schliessen) {
+    Object.assign(this, { M, l, layout, maler, schliessen, skala: 1, alt: { steuer: [], bereiche: [] } });
     this.dom = baueSeite(wurzel, layout);
     this.menue = baueMenueleiste(this.dom.kopf, menueEintraege(layout), (id) => this.waehle(id));
     ({ bereiche: this.bereiche, steuer: this.steuer } = baueInhalt(this.dom, layout, (f) => this.eingabe(f)));
     const hilfen = { lektion: l, eingabe: (f) => this.eingabe(f, true), sage: (t) => this.sage(t), faktor: () => this.faktor() };
     this.zeiger = this.bereiche.filter((w) => w.overlay)
       .map((w) => verbindeZeiger(w.canvas, w.overlay, w.b, w.index, hilfen));
-    ordneLesefolge(this.dom.client);
-    eindeutigeNamen(this.dom.client);
+    ordneLesefolge(M, this.dom.client);
+    eindeutigeNamen(M, this.dom.client);
     const schritte = this.steuer.filter((g) => g.schritte);
     this.seitenSchritte = schritte.length === 1 ? schritte[0] : null;
     this.ab = new AbortController();
@@ -175,7 +175,7 @@ class Seite {
     f(this.l);
     this.abgleichen(false);
     this.sage(this.l.ansage());
-    if (!zeiger) eindeutigeNamen(this.dom.client);
+    if (!zeiger) eindeutigeNamen(this.M, this.dom.client);
     const meldung = this.l.meldung();
     // One message at a time, as a modal box allows.
     if (meldung && !this.dom.seite.querySelector('dialog[open]')) zeigeMeldung(this.dom.seite, 'Information', meldung);

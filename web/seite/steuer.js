@@ -302,52 +302,26 @@ export function baueSteuer(s, index, eingabe) {
 // ---------------------------------------------------------------- reading order
 
 export const TAB_ZIELE = 'input, button:not(.pfeil), [tabindex="0"]';
-const orte = new WeakMap(); // each Tab target's place when the page was built
+const orte = new WeakMap(); // each element's last place measured, for while it is hidden
 
-// Splits places into bands along one axis: a band grows while the next place
-// (in order of its start) begins before the band's far edge.
-function baender(plaetze, zeilen) {
-  const anfang = (p) => (zeilen ? p.r.top : p.r.left), ende = (p) => (zeilen ? p.r.bottom : p.r.right);
-  const sortiert = [...plaetze].sort((a, b) => anfang(a) - anfang(b));
-  const ergebnis = [];
-  let rand = 0;
-  for (const p of sortiert) {
-    if (!ergebnis.length || anfang(p) >= rand) {
-      ergebnis.push([]);
-      rand = ende(p);
-    }
-    rand = Math.max(rand, ende(p));
-    ergebnis.at(-1).push(p);
-  }
-  return ergebnis;
+// An element's place in design pixels of the page, [links, oben, breite, hoehe],
+// whatever the page's scale; while hidden, where it was last seen.
+function designOrt(el, wurzel) {
+  if (!el.getClientRects().length && orte.has(el)) return orte.get(el);
+  const w = wurzel.getBoundingClientRect(), r = el.getBoundingClientRect();
+  const s = w.width / wurzel.offsetWidth || 1;
+  const x = (v) => Math.round((v - w.left) / s), y = (v) => Math.round((v - w.top) / s);
+  const ort = [x(r.left), y(r.top), x(r.right) - x(r.left), y(r.bottom) - y(r.top)];
+  orte.set(el, ort);
+  return ort;
 }
 
-// Rows top to bottom, left to right in a row; rows beside a taller control
-// split into columns, each read top to bottom.
-function ordne(plaetze, zeilen, gewechselt, folge) {
-  const b = baender(plaetze, zeilen);
-  if (b.length === 1 && plaetze.length > 1) {
-    if (!gewechselt) return ordne(plaetze, !zeilen, true, folge);
-    const rest = [...plaetze].sort((x, y) => x.r.top - y.r.top || x.r.left - y.r.left);
-    rest.forEach((p) => folge.push(p.el));
-    return folge;
-  }
-  for (const band of b) {
-    if (band.length === 1) folge.push(band[0].el);
-    else ordne(band, !zeilen, false, folge);
-  }
-  return folge;
-}
-
-// Puts the page's Tab targets in the DOM in reading order, as the desktop
-// orders its Tab chain; what takes no keys stays first, below the rest.
-export function ordneLesefolge(wurzel) {
-  const plaetze = [...wurzel.querySelectorAll(TAB_ZIELE)].map((el) => {
-    const r = el.getBoundingClientRect();
-    orte.set(el, r);
-    return { el, r };
-  });
-  const rang = new Map(ordne(plaetze, true, false, []).map((el, i) => [el, i]));
+// Puts the page's Tab targets in the DOM in the core's reading order, as the
+// desktop orders its Tab chain; what takes no keys stays first, below the rest.
+export function ordneLesefolge(M, wurzel) {
+  const ziele = [...wurzel.querySelectorAll(TAB_ZIELE)];
+  const folge = JSON.parse(M.lesefolge(ziele.map((el) => designOrt(el, wurzel))));
+  const rang = new Map(folge.map((i, k) => [ziele[i], k]));
   const rangVon = (el) => {
     let m = rang.has(el) ? rang.get(el) : Infinity;
     for (const z of el.querySelectorAll(TAB_ZIELE)) m = Math.min(m, rang.get(z) ?? Infinity);
@@ -369,57 +343,35 @@ export function ordneLesefolge(wurzel) {
 
 // ---------------------------------------------------------------- names
 
-// Words for the places of alike controls: side by side left, in the middle
-// and right; one above the other above and below; else numbers.
-function ortsWoerter(alike) {
-  const r = (el) => orte.get(el) || el.getBoundingClientRect();
-  const getrennt = (waagrecht) => {
-    alike.sort((a, b) => (waagrecht ? r(a).left - r(b).left : r(a).top - r(b).top));
-    return alike.every((el, i) => i === 0 || (waagrecht ? r(el).left >= r(alike[i - 1]).right : r(el).top >= r(alike[i - 1]).bottom));
-  };
-  if (alike.length <= 3 && getrennt(true))
-    return alike.length === 2 ? ['links', 'rechts'] : ['links', 'in der Mitte', 'rechts'];
-  if (alike.length === 2 && getrennt(false)) return ['oben', 'unten'];
-  getrennt(false);
-  return alike.map((_, i) => String(i + 1));
-}
-
-function nachName(liste, grund) {
-  const m = new Map();
-  for (const el of liste) {
-    const n = grund(el);
-    if (n) m.set(n, [...(m.get(n) || []), el]);
-  }
-  return m;
-}
-
 function gruppenName(el) {
   const g = el.closest('fieldset');
   return g ? g.getAttribute('aria-label') || ohneFuellung(g.querySelector('legend')?.textContent) : '';
 }
 
+// The names the core gives the elements to tell alike ones apart; '' keeps an element's own.
+function unterschieden(M, wurzel, liste, namen, gruppe) {
+  const steuer = liste.map((el, i) => ({ name: namen[i], gruppe: gruppe(el), ort: designOrt(el, wurzel) }));
+  return JSON.parse(M.unterscheide(steuer));
+}
+
 // Alike names told apart, as the desktop does: groups by their places,
 // controls by their groups or places.
-export function eindeutigeNamen(wurzel) {
+export function eindeutigeNamen(M, wurzel) {
   const gruppen = [...wurzel.querySelectorAll('fieldset')].filter((g) => !g.dataset.zug);
   for (const g of gruppen) g.removeAttribute('aria-label');
-  for (const [name, alike] of nachName(gruppen, (g) => ohneFuellung(g.querySelector('legend')?.textContent))) {
-    const w = alike.length > 1 ? ortsWoerter(alike) : null;
-    alike.forEach((g, i) => { if (w) g.setAttribute('aria-label', `${name} ${w[i]}`); });
-  }
+  const titel = gruppen.map((g) => ohneFuellung(g.querySelector('legend')?.textContent));
+  unterschieden(M, wurzel, gruppen, titel, () => '').forEach((n, i) => {
+    if (n) gruppen[i].setAttribute('aria-label', n);
+  });
   const steuer = [...wurzel.querySelectorAll(TAB_ZIELE)].filter((el) => el.type !== 'radio' && el.tagName !== 'CANVAS');
   const grund = (el) => {
     if (el.dataset.name) return gruppenName(el) + (el.dataset.name === 'gruppe-eingabe' ? ', Eingabe' : '');
     if (el.closest('[data-zug]') && !el.closest('fieldset[data-zug]')) return el.closest('[data-zug]').dataset.zug;
     return ohneFuellung(el.tagName === 'INPUT' ? el.parentElement.textContent : el.textContent);
   };
-  for (const [name, alike] of nachName(steuer, grund)) {
-    const umgebung = alike.map(gruppenName);
-    const verschieden = alike.length > 1 && umgebung.every((u) => u) && new Set(umgebung).size === alike.length;
-    const w = alike.length > 1 && !verschieden ? ortsWoerter(alike) : null;
-    alike.forEach((el, i) => {
-      const neu = alike.length === 1 ? name : verschieden ? `${name}, ${umgebung[i]}` : `${name} ${w[i]}`;
-      if (el.getAttribute('aria-label') !== neu) el.setAttribute('aria-label', neu);
-    });
-  }
+  const namen = steuer.map(grund);
+  unterschieden(M, wurzel, steuer, namen, gruppenName).forEach((n, i) => {
+    const neu = n || namen[i];
+    if (neu && steuer[i].getAttribute('aria-label') !== neu) steuer[i].setAttribute('aria-label', neu);
+  });
 }
