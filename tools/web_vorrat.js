@@ -1,0 +1,34 @@
+// Writes the list of the build's files with their content hashes into the
+// service worker (build/web/sw.js), which keeps them for use offline. The
+// Node build, the cmake folder and the single file are not part of the page.
+//   node tools/web_vorrat.js build/web
+'use strict';
+const crypto = require('crypto');
+const fs = require('fs');
+const path = require('path');
+
+const ordner = path.resolve(process.argv[2] || 'build/web');
+const AUSSER = new Set(['node', 'cmake', 'sw.js', 'geometrie.html']);
+
+function dateien(unter = '') {
+  return fs.readdirSync(path.join(ordner, unter), { withFileTypes: true })
+    .filter((e) => !AUSSER.has(path.posix.join(unter, e.name)) && !e.name.startsWith('.'))
+    .flatMap((e) => {
+      const rel = path.posix.join(unter, e.name);
+      return e.isDirectory() ? dateien(rel) : [rel];
+    });
+}
+
+const liste = {};
+for (const rel of dateien().sort()) {
+  liste[rel] = crypto.createHash('sha256').update(fs.readFileSync(path.join(ordner, rel))).digest('hex').slice(0, 16);
+}
+const sw = path.join(ordner, 'sw.js');
+const zeile = /^const DATEIEN = \{.*$/m;
+const alt = fs.readFileSync(sw, 'utf8');
+if (!zeile.test(alt)) {
+  console.error('web_vorrat: in sw.js fehlt die Zeile "const DATEIEN = {…"');
+  process.exit(1);
+}
+fs.writeFileSync(sw, alt.replace(zeile, () => `const DATEIEN = ${JSON.stringify(liste)};`));
+console.log(`sw.js: ${Object.keys(liste).length} Dateien für den Offline-Speicher`);

@@ -1,0 +1,79 @@
+// A page laid out like a desktop window of the course: a menu bar over a
+// client area of design pixels, scaled as a whole to the viewport, with
+// drawings the core describes as pixel operations repainted at every scale.
+import { passeEin } from './passen.js';
+import { baueMenueleiste } from './menue.js';
+import { male } from './maler.js';
+import { schriftenBereit } from './schriften.js';
+
+// Height of the desktop's menu bar in design pixels (seite.css: --menueleiste).
+export const MENUELEISTE = 19;
+
+export function element(art, klasse, eigenschaften = {}) {
+  const el = document.createElement(art);
+  if (klasse) el.className = klasse;
+  for (const [name, wert] of Object.entries(eigenschaften)) el.setAttribute(name, wert);
+  return el;
+}
+
+// Places `el` at design pixels inside its window.
+export function platziere(el, l, t, b, h) {
+  Object.assign(el.style, { left: `${l}px`, top: `${t}px`, width: `${b}px`, height: `${h}px` });
+  return el;
+}
+
+// The core's answer for a drawing: the operations alone or with their size.
+export function liesZeichnung(json, breite, hoehe) {
+  const z = JSON.parse(json);
+  return Array.isArray(z) ? { ops: z, breite, hoehe } : { breite, hoehe, ...z };
+}
+
+export function baueFenster(wurzel, { klasse, breite, hoehe, menue, beiWahl }) {
+  const fenster = element('div', `fenster ${klasse}`);
+  const leiste = element('div', 'leistenplatz');
+  const flaeche = platziere(element('div', 'flaeche'), 0, 0, breite, hoehe);
+  fenster.append(leiste, flaeche);
+  wurzel.replaceChildren(fenster);
+  const menueleiste = baueMenueleiste(leiste, menue, beiWahl);
+
+  const zeichnungen = [];
+  let faktor = window.devicePixelRatio || 1;
+  const mal = (z) => male(z.canvas, z.ops, { breite: z.breite, hoehe: z.hoehe, faktor });
+  const halt = passeEin(fenster, breite, hoehe + MENUELEISTE, (skala) => {
+    faktor = skala * (window.devicePixelRatio || 1);
+    zeichnungen.forEach(mal);
+  });
+  return {
+    fenster, flaeche, menueleiste,
+    // A canvas at (l, t) showing the drawing z = {ops, breite, hoehe}; painted
+    // once the fonts are there, since the texts are placed by their widths.
+    async zeichnung(canvas, z, l = 0, t = 0) {
+      platziere(canvas, l, t, z.breite, z.hoehe);
+      flaeche.append(canvas);
+      const eintrag = { canvas, ...z };
+      zeichnungen.push(eintrag);
+      await schriftenBereit();
+      mal(eintrag);
+    },
+    entferne() {
+      halt();
+      menueleiste.entferne?.();
+      fenster.remove();
+    },
+  };
+}
+
+// The texts of a drawing line by line, as a reader hears them: the runs of
+// one line (same top) joined from left to right.
+export function zeilenDerZeichnung(ops) {
+  const zeilen = new Map();
+  for (const op of ops) {
+    if (op.a !== 'text') continue;
+    if (!zeilen.has(op.y)) zeilen.set(op.y, []);
+    zeilen.get(op.y).push(op);
+  }
+  return [...zeilen.entries()].sort((a, b) => a[0] - b[0])
+    .map(([y, laeufe]) => ({ y, laeufe: laeufe.sort((a, b) => a.x - b.x) }));
+}
+
+export const zeilenText = (zeile) => zeile.laeufe.map((l) => l.text).join('');
