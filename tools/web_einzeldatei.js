@@ -66,8 +66,9 @@ function baue() {
 })();
 globalThis.geometrieDateien = ${JSON.stringify(dateien)};`;
   const seite = ersetzeAdressen(buendle(ordner, 'haupt.js'), dateien);
-  einsetzen(/<script type="module" src="haupt.js"><\/script>/,
-    () => `<script>\n${schuetze(kernSkript)}\n</script>\n<script>\n${schuetze(seite)}\n</script>`);
+  // At the end of the body: unlike a module, an inline script does not wait for the page.
+  einsetzen(/<script type="module" src="haupt.js"><\/script>\n?/, '');
+  einsetzen(/<\/body>/, () => `<script>\n${schuetze(kernSkript)}\n</script>\n<script>\n${schuetze(seite)}\n</script>\n</body>`);
   fs.writeFileSync(ziel, html);
   console.log(`${path.relative(process.cwd(), ziel)}: ${(fs.statSync(ziel).size / 1024).toFixed(0)} KB`);
 }
