@@ -9,6 +9,12 @@
 //   Fensterbilder --liste               the names
 //   Fensterbilder --skala 1.5 ...       the windows laid out at that scale
 //   Fensterbilder --dpr 2 ...           on a screen of that device pixel ratio
+//   Fensterbilder --zeichnungen DIR ... also each drawing area of a lesson window
+//                                       alone into DIR, as PNG and pixel operations
+//   Fensterbilder --abspielen OPS.json B H BILD.png
+//                                       pixel operations painted by the desktop canvas
+#include "Abspielen.h"
+#include "Zeichnungen.h"
 #include "Zustaende.h"
 
 #include "app/Inhaltsfenster.h"
@@ -20,6 +26,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPixmap>
 #include <QSet>
 #include <QTextStream>
@@ -67,6 +75,11 @@ int main(int argc, char** argv)
     QStringList argumente = app.arguments();
     argumente.removeFirst();
     const bool mitBaum = argumente.removeAll(QStringLiteral("--baum")) > 0;
+    QString zeichnungen;
+    if (const int stelle = argumente.indexOf(QStringLiteral("--zeichnungen")); stelle >= 0 && stelle + 1 < argumente.size()) {
+        zeichnungen = argumente.at(stelle + 1);
+        argumente.remove(stelle, 2);
+    }
     qreal skala = 1;
     for (const char* schalter : {"--skala", "--dpr"}) {
         const int stelle = argumente.indexOf(QLatin1String(schalter));
@@ -80,6 +93,16 @@ int main(int argc, char** argv)
         for (const Zustand& z : Zustaende())
             aus << z.name << "\n";
         return 0;
+    }
+    if (argumente.value(0) == QLatin1String("--abspielen") && argumente.size() == 5) {
+        QFile datei(argumente.at(1));
+        if (!datei.open(QIODevice::ReadOnly)) {
+            fehler << datei.fileName() << " lässt sich nicht lesen.\n";
+            return 1;
+        }
+        const QImage bild = SpieleAb(QJsonDocument::fromJson(datei.readAll()).array(), argumente.at(2).toInt(),
+                                     argumente.at(3).toInt());
+        return bild.save(argumente.at(4), "PNG") ? 0 : 1;
     }
     if (argumente.isEmpty() || argumente.first().startsWith(QLatin1Char('-'))) {
         fehler << "Aufruf: Fensterbilder [--baum] <Zielordner> [Name ...]\n"
@@ -150,6 +173,13 @@ int main(int argc, char** argv)
                 QTextStream baum(&datei);
                 SchreibeBaum(QAccessible::queryAccessibleInterface(fenster.get()), 0, baum);
             }
+        }
+        if (!zeichnungen.isEmpty()) {
+            const QDir ordner(zeichnungen);
+            if (!ordner.mkpath(QStringLiteral(".")))
+                ++fehlschlaege;
+            else
+                fehlschlaege += SchreibeZeichnungen(fenster.get(), zustand.name, ordner);
         }
         const QPixmap bild = fenster->grab();
         fenster->close();
