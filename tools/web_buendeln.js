@@ -40,14 +40,14 @@ function zerlege(ordner, datei) {
     exporte.push(...namenListe(liste));
     return '';
   });
-  const rest = /^export\b.*$/m.exec(quelle) || /\bimport\s*\(/.exec(quelle);
+  const rest = /^export\b.*$/m.exec(quelle);
   if (rest) stopp(datei, `nicht bündelbar: ${rest[0]}`);
-  quelle = quelle.replace(/\bimport\.meta\.url\b/g, 'document.baseURI');
+  quelle = quelle.replace(/\bimport\.meta\.url\b/g, 'document.baseURI').replace(/\bimport\s*\(/g, '__lade(');
   return { datei, quelle, abhaengig, exporte };
 }
 
-// The modules reachable from `eingang`, every one after those it imports.
-function ordne(ordner, eingang) {
+// The modules of the folder, every one after those it imports, `eingang` last.
+function ordne(ordner, eingang, ausser) {
   const fertig = new Map(), offen = new Set(), reihe = [];
   const besuche = (datei, von) => {
     if (fertig.has(datei)) return;
@@ -60,14 +60,16 @@ function ordne(ordner, eingang) {
     fertig.set(datei, modul);
     reihe.push(modul);
   };
+  fs.readdirSync(ordner).filter((d) => d.endsWith('.js') && d !== eingang && !ausser.includes(d)).sort()
+    .forEach((d) => besuche(d, d));
   besuche(eingang, eingang);
   return reihe;
 }
 
 // Each module in a function of its own, run in order; top-level await works
 // because the functions are async and awaited one after the other.
-function buendle(ordner, eingang) {
-  const teile = ordne(ordner, eingang).map(({ datei, quelle, exporte }) => `// ${datei}
+function buendle(ordner, eingang, ausser = []) {
+  const teile = ordne(ordner, eingang, ausser).map(({ datei, quelle, exporte }) => `// ${datei}
 __module[${JSON.stringify(datei)}] = await (async () => {
 ${quelle}
 return { ${exporte.map(([intern, aussen]) => (intern === aussen ? intern : `${JSON.stringify(aussen)}: ${intern}`)).join(', ')} };
@@ -75,6 +77,10 @@ return { ${exporte.map(([intern, aussen]) => (intern === aussen ? intern : `${JS
   return `(async () => {
 'use strict';
 const __module = {};
+const __lade = (pfad) => {
+  const datei = new URL(pfad, document.baseURI).pathname.split('/').pop();
+  return __module[datei] ? Promise.resolve(__module[datei]) : Promise.reject(new Error(pfad + ' fehlt'));
+};
 ${teile.join('\n')}
 })().catch((f) => { console.error(f); });`;
 }

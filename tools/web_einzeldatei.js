@@ -11,7 +11,7 @@ const path = require('path');
 const ordner = path.resolve(process.argv[2] || 'build/web');
 const ziel = path.resolve(process.argv[3] || path.join(ordner, 'geometrie.html'));
 
-const ARTEN = { '.jpg': 'image/jpeg', '.png': 'image/png', '.svg': 'image/svg+xml', '.woff2': 'font/woff2' };
+const ARTEN = { '.jpg': 'image/jpeg', '.png': 'image/png', '.svg': 'image/svg+xml', '.woff2': 'font/woff2', '.css': 'text/css' };
 
 function fehler(text) {
   console.error(`web_einzeldatei: ${text}`);
@@ -22,23 +22,28 @@ const lies = (datei) => fs.readFileSync(path.join(ordner, datei), 'utf8');
 const datenAdresse = (datei) =>
   `data:${ARTEN[path.extname(datei)]};base64,${fs.readFileSync(path.join(ordner, datei)).toString('base64')}`;
 
-// Every picture and font of the build, by its path relative to the page.
+// Every picture, font and style sheet of the build, by its path relative to
+// the page; a style sheet with the addresses inside it replaced first.
 function beilagen() {
-  const liste = {};
+  const liste = {}, stile = [];
   const gehe = (unter) => {
     for (const eintrag of fs.readdirSync(path.join(ordner, unter), { withFileTypes: true })) {
       const rel = path.posix.join(unter, eintrag.name);
       if (eintrag.isDirectory() && !['node', 'cmake'].includes(eintrag.name)) gehe(rel);
-      else if (ARTEN[path.extname(eintrag.name)]) liste[rel] = datenAdresse(rel);
+      else if (path.extname(rel) === '.css') stile.push(rel);
+      else if (ARTEN[path.extname(rel)]) liste[rel] = datenAdresse(rel);
     }
   };
   gehe('');
+  for (const rel of stile) {
+    liste[rel] = `data:text/css;base64,${Buffer.from(ersetzeAdressen(lies(rel), liste)).toString('base64')}`;
+  }
   return liste;
 }
 
 // A string literal or CSS url() naming a file of the build gets its data.
 function ersetzeAdressen(text, dateien) {
-  return text.replace(/(['"`(])((?:\.\/)?[\w\-/.]+\.(?:jpg|png|svg|woff2))(['"`)])/g,
+  return text.replace(/(['"`(])((?:\.\/)?[\w\-/.]+\.(?:jpg|png|svg|woff2|css))(['"`)])/g,
     (ganz, vor, rel, nach) => {
       const schluessel = path.posix.normalize(rel);
       return dateien[schluessel] ? `${vor}${dateien[schluessel]}${nach}` : ganz;
@@ -65,7 +70,7 @@ function baue() {
   GeoKern = function (modul) { return urform(Object.assign({ wasmBinary: binaer }, modul)); };
 })();
 globalThis.geometrieDateien = ${JSON.stringify(dateien)};`;
-  const seite = ersetzeAdressen(buendle(ordner, 'haupt.js'), dateien);
+  const seite = ersetzeAdressen(buendle(ordner, 'haupt.js', ['geokern.js', 'sw.js']), dateien);
   // At the end of the body: unlike a module, an inline script does not wait for the page.
   einsetzen(/<script type="module" src="haupt.js"><\/script>\n?/, '');
   einsetzen(/<\/body>/, () => `<script>\n${schuetze(kernSkript)}\n</script>\n<script>\n${schuetze(seite)}\n</script>\n</body>`);

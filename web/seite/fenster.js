@@ -5,9 +5,10 @@ import { passeEin } from './passen.js';
 import { baueMenueleiste } from './menue.js';
 import { male } from './maler.js';
 import { schriftenBereit } from './schriften.js';
+import { MENUE_HOEHE } from './lektion.js';
 
-// Height of the desktop's menu bar in design pixels (seite.css: --menueleiste).
-export const MENUELEISTE = 19;
+// The menu bar as high as on a lesson page, so the pages do not jump.
+export const MENUELEISTE = MENUE_HOEHE;
 
 export function element(art, klasse, eigenschaften = {}) {
   const el = document.createElement(art);
@@ -28,9 +29,10 @@ export function liesZeichnung(json, breite, hoehe) {
   return Array.isArray(z) ? { ops: z, breite, hoehe } : { breite, hoehe, ...z };
 }
 
-export function baueFenster(wurzel, { klasse, breite, hoehe, menue, beiWahl }) {
-  const fenster = element('div', `fenster ${klasse}`);
+export function baueFenster(wurzel, { klasse, name, breite, hoehe, menue, beiWahl }) {
+  const fenster = element('div', `fenster ${klasse}`, { role: 'main', 'aria-label': name });
   const leiste = element('div', 'leistenplatz');
+  leiste.style.height = `${MENUELEISTE}px`;
   const flaeche = platziere(element('div', 'flaeche'), 0, 0, breite, hoehe);
   fenster.append(leiste, flaeche);
   wurzel.replaceChildren(fenster);

@@ -9,6 +9,7 @@ import { zeigeStart, zeigeEnde } from './start.js';
 import { zeigeInfo } from './info.js';
 import { zeigeLektion } from './lektion.js';
 import { kern } from './kern.js';
+import { schriftenBereit } from './schriften.js';
 import { registriere, aktualisiereAmStart } from './speicher.js';
 
 const wurzel = document.getElementById('wurzel');
@@ -28,7 +29,13 @@ const gleich = (a, b) => a && b && a.art === b.art && a.name === b.name;
 // Opens a view above the current one; Back returns.
 export function geheZu(ziel) {
   history.pushState({ tiefe: (history.state?.tiefe ?? 0) + 1 }, '', ziel);
-  registriere();
+  // The fonts load while the core starts. In the single file they are data:
+// addresses (geometrieDateien); whoever asks first sets where they come from.
+schriftenBereit((name) => {
+  const rel = `schriften/${name}.woff2`;
+  return globalThis.geometrieDateien?.[rel] ?? new URL(rel, document.baseURI).href;
+}).catch((f) => console.warn(String(f)));
+registriere();
 zeige();
 }
 
@@ -38,7 +45,13 @@ export function schliesse() {
   if ((history.state?.tiefe ?? 0) > 0) history.back();
   else {
     history.replaceState({ tiefe: 0 }, '', '#/');
-    registriere();
+    // The fonts load while the core starts. In the single file they are data:
+// addresses (geometrieDateien); whoever asks first sets where they come from.
+schriftenBereit((name) => {
+  const rel = `schriften/${name}.woff2`;
+  return globalThis.geometrieDateien?.[rel] ?? new URL(rel, document.baseURI).href;
+}).catch((f) => console.warn(String(f)));
+registriere();
 zeige();
   }
 }
@@ -69,7 +82,7 @@ async function zeige() {
   try {
     const entferne = await baue(ziel);
     if (nummer !== auftrag) entferne();
-    else aktuell = { weg: weg(), entferne };
+    else aktuell = { weg: weg(), entferne: entferne || (() => {}) };
   } catch (fehler) {
     zeigeFehler(fehler);
   } finally {
@@ -90,5 +103,11 @@ function zeigeFehler(fehler) {
 window.addEventListener('popstate', zeige);
 window.addEventListener('hashchange', zeige);
 if (history.state === null) history.replaceState({ tiefe: 0 }, '', location.href);
+// The fonts load while the core starts. In the single file they are data:
+// addresses (geometrieDateien); whoever asks first sets where they come from.
+schriftenBereit((name) => {
+  const rel = `schriften/${name}.woff2`;
+  return globalThis.geometrieDateien?.[rel] ?? new URL(rel, document.baseURI).href;
+}).catch((f) => console.warn(String(f)));
 registriere();
 zeige();

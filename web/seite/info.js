@@ -47,7 +47,7 @@ function bild(flaeche, b, i) {
 export async function zeigeInfo(wurzel, { schliessen }) {
   const M = await kern();
   const fenster = baueFenster(wurzel, {
-    klasse: 'info', breite: BREITE, hoehe: HOEHE,
+    klasse: 'info', name: 'Informationen', breite: BREITE, hoehe: HOEHE,
     menue: [{ text: 'Schließen', id: 'schliessen' }],
     beiWahl: (id) => id === 'schliessen' && schliessen(),
   });

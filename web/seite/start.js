@@ -47,7 +47,7 @@ export async function zeigeStart(wurzel, { oeffne }) {
   const lektionen = JSON.parse(M.lektionsNamen());
   const menue = M.startMenue ? JSON.parse(M.startMenue()) : [];
   const fenster = baueFenster(wurzel, {
-    klasse: 'start', breite: BREITE, hoehe: HOEHE, menue,
+    klasse: 'start', name: 'Geometrie', breite: BREITE, hoehe: HOEHE, menue,
     beiWahl: (id) => {
       const z = ziel(id, lektionen);
       if (z === '#/ende') window.close(); // works in a window a script opened, else the farewell page
