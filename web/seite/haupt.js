@@ -29,14 +29,7 @@ const gleich = (a, b) => a && b && a.art === b.art && a.name === b.name;
 // Opens a view above the current one; Back returns.
 export function geheZu(ziel) {
   history.pushState({ tiefe: (history.state?.tiefe ?? 0) + 1 }, '', ziel);
-  // The fonts load while the core starts. In the single file they are data:
-// addresses (geometrieDateien); whoever asks first sets where they come from.
-schriftenBereit((name) => {
-  const rel = `schriften/${name}.woff2`;
-  return globalThis.geometrieDateien?.[rel] ?? new URL(rel, document.baseURI).href;
-}).catch((f) => console.warn(String(f)));
-registriere();
-zeige();
+  zeige();
 }
 
 // Closing a view: back to the page it was opened from, or to the start page
@@ -45,14 +38,7 @@ export function schliesse() {
   if ((history.state?.tiefe ?? 0) > 0) history.back();
   else {
     history.replaceState({ tiefe: 0 }, '', '#/');
-    // The fonts load while the core starts. In the single file they are data:
-// addresses (geometrieDateien); whoever asks first sets where they come from.
-schriftenBereit((name) => {
-  const rel = `schriften/${name}.woff2`;
-  return globalThis.geometrieDateien?.[rel] ?? new URL(rel, document.baseURI).href;
-}).catch((f) => console.warn(String(f)));
-registriere();
-zeige();
+    zeige();
   }
 }
 
