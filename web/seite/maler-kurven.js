@@ -125,9 +125,9 @@ export function ellipse(z, op) {
   if (mitStift) umriss(z, e, op.stift, 0, null);
 }
 
-// Arc: counter-clockwise from the ray through (x1, y1) to the ray through (x2, y2).
-export function bogen(z, op) {
-  if (op.stift.stil === 4) return;
+// Where an arc starts and how far it runs (degrees of the ellipse's parameter,
+// counter-clockwise on screen), as the desktop hands them on: in 1/16 degree.
+export function bogenWinkel(op) {
   const mx = (op.l + op.r - 1) / 2, my = (op.t + op.b - 1) / 2;
   const rx = (op.r - op.l - 1) / 2, ry = (op.b - op.t - 1) / 2;
   // The ellipse's parameter of the point on the ray, not the ray's angle.
@@ -136,7 +136,13 @@ export function bogen(z, op) {
   let spanne = (winkel(op.x2, op.y2) - winkel(op.x1, op.y1)) % 360;
   if (spanne <= 0) spanne += 360;
   if ((op.x1 === op.x2 && op.y1 === op.y2) || spanne >= 360) spanne = 360;
-  spanne = Math.round(spanne * 16) / 16;
+  return { start: (start + 360) % 360, spanne: Math.round(spanne * 16) / 16 };
+}
+
+// Arc: counter-clockwise from the ray through (x1, y1) to the ray through (x2, y2).
+export function bogen(z, op) {
+  if (op.stift.stil === 4) return;
+  const { start, spanne } = bogenWinkel(op);
   const e = geometrie(z, op, z.k === 1 ? 0.5 : mitte(op.stift.breite));
-  umriss(z, e, op.stift, (start + 360) % 360, spanne);
+  umriss(z, e, op.stift, start, spanne);
 }

@@ -39,6 +39,22 @@ function punkte(z, op) {
   }
 }
 
+// A part of a composed picture (ausgabe.js): its own drawing at (x, y), clipped to itself.
+function teil(z, op) {
+  const { ctx, k } = z;
+  const x = Math.round(op.x * k), y = Math.round(op.y * k);
+  const w = Math.round(op.breite * k), h = Math.round(op.hoehe * k);
+  ctx.save();
+  ctx.beginPath();
+  ctx.rect(x, y, w, h);
+  ctx.clip();
+  ctx.translate(x, y);
+  maleOps(new Zeichner(ctx, k, w, h), op.ops);
+  ctx.restore();
+  z.farbe = null;
+  z.schrift = null;
+}
+
 const ARTEN = {
   linie: (z, op) => linie(z, op.x1, op.y1, op.x2, op.y2, op.stift),
   dicklinie: dickeLinie,
@@ -48,7 +64,15 @@ const ARTEN = {
   flaeche: (z, op) => z.flaeche(op.l, op.t, op.r, op.b, op.farbe),
   punkte,
   text,
+  teil,
 };
+
+function maleOps(z, ops) {
+  for (const op of ops) {
+    const art = ARTEN[op.a];
+    if (art) art(z, op);
+  }
+}
 
 // Draws `ops` onto a 2-D context whose pixels are `w` × `h`, `k` device pixels per design pixel.
 export function maleAuf(ctx, ops, k, w, h) {
@@ -58,11 +82,7 @@ export function maleAuf(ctx, ops, k, w, h) {
   ctx.textBaseline = 'alphabetic';
   ctx.textAlign = 'left';
   if ('fontKerning' in ctx) ctx.fontKerning = 'none';
-  const z = new Zeichner(ctx, k, w, h);
-  for (const op of ops) {
-    const art = ARTEN[op.a];
-    if (art) art(z, op);
-  }
+  maleOps(new Zeichner(ctx, k, w, h), ops);
   ctx.restore();
 }
 

@@ -88,3 +88,35 @@ export async function zeit(url, breite, hoehe, mal) {
   zeiten.sort((a, b) => a - b);
   return { median: zeiten[Math.floor(mal / 2)], ops: ops.length };
 }
+
+// PNG at 1:1 and 3-fold, SVG drawn by the browser, against the canvas: shares within 48 levels.
+export async function ausgabe(ops, breite, hoehe) {
+  const { alsPng, alsSvg } = await import('./ausgabe.js');
+  const aufWeiss = (k) => {
+    const c = document.createElement('canvas');
+    male(c, ops, { breite, hoehe, faktor: k });
+    const w = new OffscreenCanvas(c.width, c.height).getContext('2d');
+    w.fillStyle = '#ffffff';
+    w.fillRect(0, 0, c.width, c.height);
+    w.drawImage(c, 0, 0);
+    return w.getImageData(0, 0, c.width, c.height);
+  };
+  const ergebnis = {};
+  for (const k of [1, 3]) {
+    const url = URL.createObjectURL(await alsPng(ops, breite, hoehe, k));
+    ergebnis[`png${k}`] = vergleiche(await bildPixel(url), aufWeiss(k), 0).anteil;
+  }
+  const svg = alsSvg(ops, breite, hoehe);
+  ergebnis.svgGueltig = !new DOMParser().parseFromString(svg, 'image/svg+xml').querySelector('parsererror');
+  const url = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+  ergebnis.svg = vergleiche(await bildPixel(url), aufWeiss(1), 48).anteil;
+  return ergebnis;
+}
+
+// The print view without the dialog: what is shown in print, and the page count of its PDF is checked outside.
+export async function druckAnsicht(ops, breite, hoehe) {
+  const { druckeBild } = await import('./ausgabe.js');
+  document.body.innerHTML = '<main><p>Seite</p></main>';
+  await druckeBild({ titel: 'Arten von Winkeln', ops, breite, hoehe, anweisung: 'Ziehe den Punkt.', drucken: false });
+  await new Promise((f) => setTimeout(f, 100));
+}

@@ -20,7 +20,7 @@ const TOLERANZ = 48, MINDESTENS = 0.99;
 // The page files as the build lays them out: modules flat, fonts in schriften/.
 function richteOrdnerEin() {
   const ordner = fs.mkdtempSync(path.join(os.tmpdir(), 'maler-'));
-  for (const datei of fs.readdirSync(path.join(WURZEL, 'web/seite'))) if (datei.endsWith('.js')) fs.copyFileSync(path.join(WURZEL, 'web/seite', datei), path.join(ordner, datei));
+  for (const datei of fs.readdirSync(path.join(WURZEL, 'web/seite'))) if (/\.(js|css)$/.test(datei)) fs.copyFileSync(path.join(WURZEL, 'web/seite', datei), path.join(ordner, datei));
   fs.copyFileSync(path.join(__dirname, 'maler-seite.js'), path.join(ordner, 'maler-seite.js'));
   fs.writeFileSync(path.join(ordner, 'index.html'), '<!doctype html><meta charset="utf-8"><body></body>');
   execFileSync('sh', [path.join(WURZEL, 'tools/web_schriften.sh'), path.join(ordner, 'schriften')], { stdio: 'ignore' });
@@ -66,6 +66,7 @@ async function main() {
       console.log(`${gut ? 'ok  ' : 'FEHL'} ${e.name.padEnd(44)} ${(100 * e.anteil).toFixed(2).padStart(6)} %  schlimmst ${e.schlimmst}${e.ort ? ` bei ${e.ort}` : ''}`);
     }
     fehler += await pruefeSchaerfe(seite);
+    fehler += await pruefeAusgabe(seite);
     const groesste = faelle.reduce((a, f) => (fs.statSync(path.join(ordner, f.json)).size > fs.statSync(path.join(ordner, a.json)).size ? f : a));
     const t = await seite.evaluate(async (f) => (await import('./maler-seite.js')).zeit(f.json, 1000, 480, 41), groesste);
     console.log(`Zeit: ${t.median.toFixed(2)} ms je Zeichnung (${groesste.name}, ${t.ops} Operationen, Median aus 41)`);
@@ -91,6 +92,23 @@ async function pruefeSchaerfe(seite) {
     }
   }
   return fehler;
+}
+
+// PNG 1:1 and 3-fold exactly the canvas; SVG close to it; the print view one page with only title, drawing and instruction.
+async function pruefeAusgabe(seite) {
+  const proben = JSON.parse(fs.readFileSync(path.join(__dirname, 'maler-proben.json'), 'utf8'));
+  const a = await seite.evaluate(async (ops) => (await import('./maler-seite.js')).ausgabe(ops, 240, 160), proben.linien);
+  const gut = a.png1 === 1 && a.png3 === 1 && a.svgGueltig && a.svg >= 0.97;
+  console.log(`${gut ? 'ok  ' : 'FEHL'} Ausgabe: PNG ×1 ${(100 * a.png1).toFixed(2)} %, ×3 ${(100 * a.png3).toFixed(2)} %, SVG ${a.svgGueltig ? 'gültig' : 'UNGÜLTIG'} ${(100 * a.svg).toFixed(2)} %`);
+  await seite.evaluate(async (ops) => (await import('./maler-seite.js')).druckAnsicht(ops, 240, 160), proben.kurven);
+  await seite.emulateMediaType('print');
+  const sichtbar = await seite.evaluate(() => [...document.body.querySelectorAll('*')].filter((e) => e.getClientRects().length).map((e) => e.tagName).join(' '));
+  const pdf = Buffer.from(await seite.pdf({ preferCSSPageSize: true })).toString('latin1');
+  const seiten = (pdf.match(/\/Type\s*\/Page[^s]/g) || []).length;
+  await seite.emulateMediaType(null);
+  const druckGut = sichtbar === 'SECTION H1 IMG P' && seiten === 1;
+  console.log(`${druckGut ? 'ok  ' : 'FEHL'} Druck: ${seiten} Seite(n), gedruckt: ${sichtbar}`);
+  return (gut ? 0 : 1) + (druckGut ? 0 : 1);
 }
 
 main().catch((e) => { console.error(e); process.exit(1); });
