@@ -19,7 +19,9 @@ phase() {
     echo "== $name: $((SECONDS - t0)) s (bisher $((SECONDS - beginn)) s)"
 }
 
-# A browser test that is not there yet is named, not passed over in silence.
+# A browser test that is not there yet is named, not passed over in silence;
+# one that fails does not keep the others from running.
+web_fehler=""
 web_test() {
     local datei=web/test/$1
     shift
@@ -28,7 +30,7 @@ web_test() {
         return
     fi
     echo "-- node $datei $*"
-    node "$datei" "$@"
+    node "$datei" "$@" || web_fehler="$web_fehler $datei"
 }
 
 web_tests() {
@@ -43,6 +45,10 @@ web_tests() {
     rm -rf "$bilder"
     web_test offline.js
     web_test messen_browser.js
+    if [ -n "$web_fehler" ]; then
+        echo "Browser-Tests fehlgeschlagen:$web_fehler" >&2
+        return 1
+    fi
 }
 
 normal_bauen() {
