@@ -7,14 +7,6 @@
 
 #include <QList>
 
-// One line of the history page: its top in world y and its text, with the
-// highlighted words between "#" marks.
-struct TGeschichtsZeile {
-    float y;
-    QString text;
-};
-const QList<TGeschichtsZeile>& GeschichtsZeilen();
-
 class TfrmInformation : public TInhaltsFenster {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "app/Skalierung.h"
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 
 #include <QAction>

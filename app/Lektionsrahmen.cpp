@@ -4,6 +4,7 @@
 #include "app/Palette.h"
 #include "app/Plattform.h"
 #include "app/Vorlesen.h"
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 
 #include <QAbstractScrollArea>

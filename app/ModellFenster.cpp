@@ -6,8 +6,9 @@
 #include "app/Steuerelemente.h"
 #include "app/Tastatur.h"
 #include "app/Vorlesen.h"
+#include "lessons/Zeichnung.h"
 #include "lessons/Ansage.h"
-#include "draw/Zeichne.h"
+#include "draw/Leinwand.h"
 #include "draw/ZufallU.h"
 
 #include <QCheckBox>
@@ -92,21 +93,7 @@ void TModellFenster::baueBereich(int index, const lektion::TBereich& b)
             w.pnlStatus->hide();
     }
     // Painting only draws the picture the model gave last.
-    box->OnPaint = [this, box, index, b] {
-        const int breite = b.weltBreite > 0 ? b.weltBreite : box->Breite();
-        const int hoehe = b.weltHoehe > 0 ? b.weltHoehe : box->Hoehe();
-        if (!b.grund) {
-            SetzeWeltfenster(breite, hoehe, b.welt);
-        } else {
-            // White also beyond the pixels the world window spans.
-            if (breite < box->Breite() || hoehe < box->Hoehe()) {
-                box->Canvas.pinsel = {clWhite, bsSolid};
-                box->Canvas.FillRect(0, 0, box->Breite(), box->Hoehe());
-            }
-            BeginneZeichnung(box->Canvas, breite, hoehe, b.welt, b.gitter);
-        }
-        Zeichne(box->Canvas, bilder_[std::size_t(index)]);
-    };
+    box->OnPaint = [this, box, index, b] { lektion::MaleBereich(box->Canvas, b, bilder_[std::size_t(index)]); };
     box->OnBeschreibung = [this, index] { return modell_->Beschreibung(index); };
     verbindeZeiger(box, index, b);
     bereiche_[std::size_t(index)] = w;

@@ -1,6 +1,7 @@
 #include "app/StartU.h"
 
 #include "app/Vorlesen.h"
+#include "draw/Leinwand.h"
 #include "draw/Texte.h"
 
 #include "app/Ansicht.h"
@@ -12,6 +13,7 @@
 #include "app/Tastatur.h"
 
 #include "app/bilder/Bilder.h"
+#include "app/seiten/Seiten.h"
 #include "draw/Primitive.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"
@@ -34,23 +36,6 @@ bool IstMaximierteBildschirmGroesse(QSize bildschirm)
     return bildschirm.width() == 1024 && bildschirm.height() == 768;
 }
 
-void ZeichneStreifen(Leinwand& lw, int breite, int aussenHoehe)
-{
-    lw.stift.breite = 7;
-    lw.stift.stil = psSolid;
-    for (int i = 0, y = 0; y < aussenHoehe; ++i, y += 5) {
-        lw.stift.farbe = RGB(0, (60 + i) % 256, 0);
-        lw.MoveTo(0, y);
-        lw.LineTo(breite, y);
-    }
-    lw.stift.breite = 1;
-    lw.stift.farbe = clBlack;
-    for (int y = 0; y < aussenHoehe; y += 7) {
-        lw.MoveTo(0, y);
-        lw.LineTo(breite, y);
-    }
-}
-
 // The client area of the start window; its paint event is the form's paint handler.
 class StartFlaeche : public QWidget {
 public:
@@ -70,12 +55,6 @@ protected:
 private:
     TfrmStart* fenster_;
 };
-
-// The two lines painted over the title picture.
-namespace {
-const QString startTitel = QStringLiteral("Geometrische Grundbegriffe");
-const QString startUntertitel = QStringLiteral("Winkel, Symmetrie, Dreieckskonstruktionen");
-} // namespace
 
 TfrmStart::TfrmStart(QWidget* eltern)
     : QMainWindow(eltern, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -100,48 +79,37 @@ TfrmStart::TfrmStart(QWidget* eltern)
     pntText_->OnPaint = [this] { pntTextPaint(); };
     pntText_->Rolle = TPaintBox::TRolle::Text;
     pntText_->setAccessibleName(QStringLiteral("Titel"));
-    pntText_->OnBeschreibung = [] { return startTitel.toStdString() + ": " + Klartext(startUntertitel.toStdString()); };
+    pntText_->OnBeschreibung = [] { return std::string(seiten::startTitel) + ": " + Klartext(seiten::startUntertitel); };
 
-    imgBild_ = new TFensterBild(client_, QRect(287, 202, 440, 440), QStringLiteral(":/bilder/start.jpg"), Startbild);
-    imgBild_->setAccessibleName(QStringLiteral("Titelbild"));
-    imgBild_->setAccessibleDescription(
-        QStringLiteral("Ein spitzwinkeliges Dreieck ABC mit den Seiten a, b und c und seinen drei Höhen ha, hb "
-                       "und hc. Jede Höhe steht im rechten Winkel auf ihrer Seite; die drei Höhen schneiden "
-                       "einander im Höhenschnittpunkt H."));
+    const seiten::TSeitenBild& bild = seiten::StartBild();
+    imgBild_ = new TFensterBild(client_, QRect(bild.links, bild.oben, bild.breite, bild.hoehe),
+                                QtText(":/bilder/" + bild.datei), Startbild);
+    imgBild_->setAccessibleName(QtText(bild.name));
+    imgBild_->setAccessibleDescription(QtText(bild.beschreibung));
 
-    lblVersion_ = NeuesLabel(client_, QRect(0, 669, 1016, 19), QStringLiteral("Version 2.0"), 16, true, clBlack,
+    lblVersion_ = NeuesLabel(client_, QRect(0, 669, 1016, 19), QtText(seiten::version), 16, true, clBlack,
                              Qt::AlignHCenter | Qt::AlignTop, false);
-    lblAutor_ = NeuesLabel(client_, QRect(0, 688, 1016, 26), QStringLiteral("Ein Geometriekurs für die Unterstufe"),
-                           16, true, clBlack, Qt::AlignHCenter | Qt::AlignTop, true);
+    lblAutor_ = NeuesLabel(client_, QRect(0, 688, 1016, 26), QtText(seiten::autor), 16, true, clBlack,
+                           Qt::AlignHCenter | Qt::AlignTop, true);
 
     QMenuBar* leiste = menuBar();
     leiste->setNativeMenuBar(false);
     leiste->setFont(MenueSchrift());
 
-    QAction* menBeenden = leiste->addAction(QStringLiteral("&Beenden"));
-    menBeenden->setObjectName(QStringLiteral("menBeenden"));
-    connect(menBeenden, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* menWinkel = leiste->addMenu(QStringLiteral("&Winkel"));
-    menWinkel->menuAction()->setObjectName(QStringLiteral("menWinkel"));
-    oeffnenderPunkt(menWinkel, QStringLiteral("menArten"), QStringLiteral("&Arten"));
-    oeffnenderPunkt(menWinkel, QStringLiteral("menUebertragen"), QStringLiteral("&Übertragen"));
-    oeffnenderPunkt(menWinkel, QStringLiteral("menParall"), QStringLiteral("&Parallelwinkel"));
-
-    QMenu* menSymmetrie = leiste->addMenu(QStringLiteral("&Symmetrie"));
-    menSymmetrie->menuAction()->setObjectName(QStringLiteral("menSymmetrie"));
-    oeffnenderPunkt(menSymmetrie, QStringLiteral("menSpiegeln"), QStringLiteral("Spiegeln"));
-    oeffnenderPunkt(menSymmetrie, QStringLiteral("menSymmetralen"), QStringLiteral("Symmetralen"));
-
-    QMenu* menDreieck = leiste->addMenu(QStringLiteral("&Dreieck"));
-    menDreieck->menuAction()->setObjectName(QStringLiteral("menDreieck"));
-    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck0"), QStringLiteral("Einteilung der Dreiecke"));
-    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck1"), QStringLiteral("Dreieckskonstuktionen"));
-    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck2"),
-                    QStringLiteral("Besondere Eigenschaften des Dreiecks"));
-    oeffnenderPunkt(menDreieck, QStringLiteral("menDreieck3"), QStringLiteral("Dynamisch verändern"));
-
-    oeffnenderPunkt(nullptr, QStringLiteral("menInformation"), QStringLiteral("Information"));
+    for (const seiten::TMenuePunkt& punkt : seiten::StartMenue()) {
+        if (punkt.ziel == "Beenden") {
+            QAction* menBeenden = leiste->addAction(QtText(punkt.text));
+            menBeenden->setObjectName(QtText(punkt.name));
+            connect(menBeenden, &QAction::triggered, this, &QWidget::close);
+        } else if (punkt.punkte.empty()) {
+            oeffnenderPunkt(nullptr, QtText(punkt.name), QtText(punkt.text));
+        } else {
+            QMenu* menue = leiste->addMenu(QtText(punkt.text));
+            menue->menuAction()->setObjectName(QtText(punkt.name));
+            for (const seiten::TMenuePunkt& unter : punkt.punkte)
+                oeffnenderPunkt(menue, QtText(unter.name), QtText(unter.text));
+        }
+    }
     if (ansicht::An())
         ansicht::BaueMenue(leiste, this, [this](qreal s) { SetzeSkala(s); });
     RichteTastaturEin(this, leiste);
@@ -219,17 +187,10 @@ void TfrmStart::FormPaint(Leinwand& lw)
     // Stripes across the whole outer window, as if caption and menu were part of the canvas.
     const QRect aussen = frameGeometry();
     const qreal skala = FensterSkala(this);
-    ZeichneStreifen(lw, int(std::ceil(aussen.width() / skala)), int(std::ceil(aussen.height() / skala)));
+    seiten::ZeichneStreifen(lw, int(std::ceil(aussen.width() / skala)), int(std::ceil(aussen.height() / skala)));
 }
 
-void TfrmStart::pntTextPaint()
-{
-    Leinwand& lw = pntText_->Canvas;
-    SetzeWeltfenster(0, 1000, 0, 670, -20, 20, -10, 10);
-    ZeichneGitter(lw);
-    TextMitte(lw, startTitel, clWhite, true, 36, 0, 9.5f);
-    FarbTextMitte(lw, startUntertitel, clWhite, true, 24, clWhite, 0, 6.5f);
-}
+void TfrmStart::pntTextPaint() { seiten::ZeichneStartTitel(pntText_->Canvas); }
 
 void TfrmStart::Oeffne(const QString& menuePunkt)
 {

@@ -16,11 +16,6 @@ class QDialog;
 // True for the one screen size on which every window opens maximised.
 bool IstMaximierteBildschirmGroesse(QSize bildschirm);
 
-// The start window's background on a canvas: wide green stripes every 5 rows
-// brightening downwards, then thin black lines every 7 rows, all across
-// `breite` pixels while the row is less than `aussenHoehe`.
-void ZeichneStreifen(Leinwand& lw, int breite, int aussenHoehe);
-
 class TfrmStart : public QMainWindow {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 // The foundation's share of a repaint: grid, segments, arcs and labels on a
 // 1000 x 480 area, and the conversions every mouse move makes.
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"
@@ -16,7 +17,7 @@ static void BM_TypischeFigur(benchmark::State& state)
 {
     QImage bild(1000, 480, QImage::Format_RGB32);
     SetzeFarben();
-    const QString namen[10] = {"A", "B", "C", "h!c", "S!1", "~a", "~b", "M", "a", "b"};
+    const char* const namen[10] = {"A", "B", "C", "h!c", "S!1", "~a", "~b", "M", "a", "b"};
     for (auto _ : state) {
         QPainter maler(&bild);
         Leinwand lw(&maler);

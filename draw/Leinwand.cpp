@@ -374,18 +374,21 @@ bool Leinwand::zeichnetVektoren() const
     return (motor && motor->type() != QPaintEngine::Raster) || maler_->transform().type() > QTransform::TxTranslate;
 }
 
-void Leinwand::Punkte(const QPoint* punkte, int anzahl, TFarbe farbe)
+void Leinwand::Punkte(const TPixel* punkte, int anzahl, TFarbe farbe)
 {
     if (!maler_ || anzahl <= 0)
         return;
     if (zeichnetVektoren()) {
         // A point of zero length vanishes in vector output: a pixel-sized square instead.
         for (int i = 0; i < anzahl; ++i)
-            maler_->fillRect(QRect(punkte[i], QSize(1, 1)), QtFarbe(farbe));
+            maler_->fillRect(QRect(punkte[i].x, punkte[i].y, 1, 1), QtFarbe(farbe));
         return;
     }
+    QVarLengthArray<QPoint, 1024> qt;
+    for (int i = 0; i < anzahl; ++i)
+        qt.append(QPoint(punkte[i].x, punkte[i].y));
     maler_->setPen(QPen(QtFarbe(farbe), 1));
-    maler_->drawPoints(punkte, anzahl);
+    maler_->drawPoints(qt.constData(), anzahl);
 }
 
 void Leinwand::Ellipse(int l, int t, int r, int b)

@@ -5,6 +5,7 @@
 // measure text.
 #pragma once
 
+#include "draw/Malflaeche.h"
 #include "draw/Stil.h"
 #include "draw/Textmass.h"
 
@@ -53,6 +54,7 @@ inline QColor QtFarbe(TFarbe f) { return QColor(RotAnteil(f), GruenAnteil(f), Bl
 
 // A program text (UTF-8) for Qt.
 inline QString QtText(const std::string& text) { return QString::fromStdString(text); }
+inline QString QtText(std::u16string_view text) { return QString::fromUtf16(text.data(), qsizetype(text.size())); }
 
 // The Qt font for a font name of the program ("Arial", "Times New Roman",
 // "Symbol") at a pixel height. Arial and Times New Roman come from their metric
@@ -67,57 +69,54 @@ QChar SymbolZeichen(QChar c);
 // True once the Liberation fonts are known to Qt (loaded from the system).
 bool SchriftenVerfuegbar();
 
-class Leinwand {
+class Leinwand : public TMalflaeche {
 public:
-    TStift stift;
-    TPinsel pinsel;
-    TSchrift schrift;
-
     Leinwand() = default;
     explicit Leinwand(QPainter* maler) { Binde(maler); }
 
     // Attach to a painter for drawing; Loese detaches. Pen, brush and font stay.
     void Binde(QPainter* maler);
     void Loese();
-    // Pen, brush and font back to those of a new canvas.
-    void Zuruecksetzen()
-    {
-        stift = {};
-        pinsel = {};
-        schrift = {};
-    }
     QPainter* Maler() const { return maler_; }
 
-    void MoveTo(int x, int y);
+    void MoveTo(int x, int y) override;
     // Line from the current position to (x, y) with the pen; the end pixel itself is not set.
-    void LineTo(int x, int y);
+    void LineTo(int x, int y) override;
     // Ellipse inside the box from (l, t) to (r, b), r and b excluded; filled with the brush.
-    void Ellipse(int l, int t, int r, int b);
+    void Ellipse(int l, int t, int r, int b) override;
     // Arc of the ellipse in the box, counter-clockwise on screen from the ray through
     // (x1, y1) to the ray through (x2, y2); the whole ellipse when both rays coincide.
-    void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2);
+    void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
     // Outline with the pen, inside with the brush; r and b excluded.
-    void Rectangle(int l, int t, int r, int b);
+    void Rectangle(int l, int t, int r, int b) override;
     // Fills with the brush colour, r and b excluded; the pen is not used.
-    void FillRect(int l, int t, int r, int b);
+    void FillRect(int l, int t, int r, int b) override;
     void Pixel(int x, int y, TFarbe farbe);
     // Many single pixels of one colour at once.
-    void Punkte(const QPoint* punkte, int anzahl, TFarbe farbe);
+    void Punkte(const TPixel* punkte, int anzahl, TFarbe farbe) override;
     TFarbe PixelFarbe(int x, int y) const;
 
     // One line with a geometric pen made just for it: square end caps, style in the
     // window system's numbering (0 solid, 1 dashed, 2 dotted, 3 dash-dot). The
     // canvas's own pen is untouched.
-    void GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFarbe farbe, int stil);
+    void GeometrischeLinie(int x1, int y1, int x2, int y2, int breite, TFarbe farbe, int stil) override;
 
     // Text with its top-left pixel at (x, y) in the current font. With a solid brush
     // the text's box is filled with the brush colour first, as an opaque text would be.
     void TextOut(int x, int y, const QString& text);
+    void TextOut(int x, int y, std::u16string_view text) override { TextOut(x, y, QtText(text)); }
     QSize TextExtent(const QString& text) const;
+    TTextMass TextExtent(std::u16string_view text) const override
+    {
+        const QSize mass = TextExtent(QtText(text));
+        return {mass.width(), mass.height()};
+    }
     // While set, every TextOut adds its text's box (advance by font height) here,
     // and every LineTo the box of its stroke, with or without a painter: the
     // boxes of a picture's labels are found so.
     std::vector<QRect>* textKaesten = nullptr;
+    using TMalflaeche::TextHeight;
+    using TMalflaeche::TextWidth;
     int TextWidth(const QString& text) const { return TextExtent(text).width(); }
     int TextHeight(const QString& text) const { return TextExtent(text).height(); }
 
@@ -126,7 +125,7 @@ public:
     bool Geraetepixel = false;
 
     // True while bound to a device that keeps lines and text as vectors.
-    bool ZeichnetVektoren() const { return maler_ && zeichnetVektoren(); }
+    bool ZeichnetVektoren() const override { return maler_ && zeichnetVektoren(); }
 
     int PenX() const { return penX_; }
     int PenY() const { return penY_; }

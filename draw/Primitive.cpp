@@ -3,6 +3,7 @@
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"
 #include "draw/SchriftU.h"
+#include "draw/Textmass.h"
 #include "draw/VektorU.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ namespace {
 // x + d and the like, computed in extended precision and rounded to float.
 float plus(float a, long double b) { return static_cast<float>(a + b); }
 
-void linie(Leinwand& lw, float x1, float y1, float x2, float y2)
+void linie(TMalflaeche& lw, float x1, float y1, float x2, float y2)
 {
     int px1, py1, px2, py2;
     WeltZuPixel(x1, y1, px1, py1);
@@ -26,7 +27,7 @@ constexpr int labelGroesse = 12;
 
 } // namespace
 
-void Strecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil)
+void Strecke(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil)
 {
     lw.stift.breite = breite;
     lw.stift.farbe = farbe;
@@ -40,7 +41,7 @@ void Strecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x
     linie(lw, x1, y1, x2, y2);
 }
 
-void DickeStrecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil)
+void DickeStrecke(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil)
 {
     int px1, py1, px2, py2;
     WeltZuPixel(x1, y1, px1, py1);
@@ -48,7 +49,7 @@ void DickeStrecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, fl
     lw.GeometrischeLinie(px1, py1, px2, py2, breite, farbe, stil);
 }
 
-void Rechteck(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil)
+void Rechteck(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil)
 {
     lw.stift.breite = breite;
     lw.stift.farbe = farbe;
@@ -60,7 +61,7 @@ void Rechteck(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float 
     lw.Rectangle(std::min(px1, px2), std::min(py1, py2), std::max(px1, px2), std::max(py1, py2));
 }
 
-void Doppelpfeil(Leinwand& lw, int breite, TFarbe farbe, float x1, float x2, float y, char art)
+void Doppelpfeil(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float x2, float y, char art)
 {
     Strecke(lw, breite, farbe, x1, y, x2, y, linieVoll);
     if (art == 'B' || art == 'L') {
@@ -73,7 +74,7 @@ void Doppelpfeil(Leinwand& lw, int breite, TFarbe farbe, float x1, float x2, flo
     }
 }
 
-void Kreis(Leinwand& lw, int breite, TFarbe farbe, float x, float y, float radius, int fuellung)
+void Kreis(TMalflaeche& lw, int breite, TFarbe farbe, float x, float y, float radius, int fuellung)
 {
     const int r = Runden(static_cast<long double>(einheitX) * radius);
     int px, py;
@@ -89,7 +90,7 @@ void Kreis(Leinwand& lw, int breite, TFarbe farbe, float x, float y, float radiu
     lw.Ellipse(px - r, py - r, px + r, py + r);
 }
 
-void PunktKreis(Leinwand& lw, int breite, TFarbe farbe, float x, float y, float radius)
+void PunktKreis(TMalflaeche& lw, int breite, TFarbe farbe, float x, float y, float radius)
 {
     const int r = Runden(static_cast<long double>(einheitX) * radius);
     int px, py;
@@ -101,7 +102,7 @@ void PunktKreis(Leinwand& lw, int breite, TFarbe farbe, float x, float y, float 
     lw.Ellipse(px - r, py - r, px + r, py + r);
 }
 
-void Bogen(Leinwand& lw, int breite, TFarbe farbe, float cx, float cy, float r,
+void Bogen(TMalflaeche& lw, int breite, TFarbe farbe, float cx, float cy, float r,
            float startWinkel, float endWinkel)
 {
     int links, unten, rechts, oben;
@@ -129,7 +130,7 @@ void Bogen(Leinwand& lw, int breite, TFarbe farbe, float cx, float cy, float r,
            psx, psy, pex, pey);
 }
 
-void RechterWinkel(Leinwand& lw, int breite, TFarbe farbe, float vx, float vy,
+void RechterWinkel(TMalflaeche& lw, int breite, TFarbe farbe, float vx, float vy,
                    float cx, float cy, float r, char art)
 {
     if (vx == 0 && vy == 0)
@@ -145,18 +146,18 @@ void RechterWinkel(Leinwand& lw, int breite, TFarbe farbe, float vx, float vy,
     Kreis(lw, 1, farbe, px, py, 0.2f, int(farbe));
 }
 
-void StreckenName(Leinwand& lw, const QString& text, TFarbe farbe, float x1, float y1, float x2, float y2)
+void StreckenName(TMalflaeche& lw, std::string_view text, TFarbe farbe, float x1, float y1, float x2, float y2)
 {
     float dx, dy, nx, ny, mx, my, x, y;
     Differenz(x1, y1, x2, y2, dx, dy);
     Normale(dx, dy, nx, ny);
     Mitte(x1, y1, x2, y2, mx, my);
-    if (!VersetztUm(mx, my, nx, ny, text.length() == 1 ? 0.4f : 0.55f, x, y))
+    if (!VersetztUm(mx, my, nx, ny, textmass::Utf16(text).size() == 1 ? 0.4f : 0.55f, x, y))
         return;
     TextZentriert(lw, text, farbe, true, labelGroesse, x, y);
 }
 
-void EckenNameVor(Leinwand& lw, const QString& text, TFarbe farbe, float px, float py, float qx, float qy,
+void EckenNameVor(TMalflaeche& lw, std::string_view text, TFarbe farbe, float px, float py, float qx, float qy,
                   float abstand)
 {
     float dx, dy, x, y;
@@ -165,7 +166,7 @@ void EckenNameVor(Leinwand& lw, const QString& text, TFarbe farbe, float px, flo
         TextZentriert(lw, text, farbe, true, labelGroesse, x, y);
 }
 
-void EckenNameNach(Leinwand& lw, const QString& text, TFarbe farbe, float px, float py, float qx, float qy,
+void EckenNameNach(TMalflaeche& lw, std::string_view text, TFarbe farbe, float px, float py, float qx, float qy,
                    float abstand)
 {
     float dx, dy, x, y;
@@ -174,7 +175,7 @@ void EckenNameNach(Leinwand& lw, const QString& text, TFarbe farbe, float px, fl
         TextZentriert(lw, text, farbe, true, labelGroesse, x, y);
 }
 
-void SeitenName(Leinwand& lw, const QString& text, TFarbe farbe, float ax, float ay, float bx, float by,
+void SeitenName(TMalflaeche& lw, std::string_view text, TFarbe farbe, float ax, float ay, float bx, float by,
                 float cx, float cy, float abstand)
 {
     const float l1 = Abstand(ax, ay, cx, cy);
@@ -194,7 +195,7 @@ void SeitenName(Leinwand& lw, const QString& text, TFarbe farbe, float ax, float
     TextZentriert(lw, text, farbe, true, labelGroesse, x, plus(y, 0.5L));
 }
 
-void Bruch(Leinwand& lw, const QString& zaehler, const QString& nenner, bool fett, int groesse,
+void Bruch(TMalflaeche& lw, std::string_view zaehler, std::string_view nenner, bool fett, int groesse,
            TFarbe farbe, float x, float y)
 {
     SymbolTextMitte(lw, zaehler, farbe, fett, groesse + 2, plus(x, 0.4L), plus(y, 1.2L));

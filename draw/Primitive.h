@@ -3,37 +3,37 @@
 #pragma once
 
 #include "draw/GlobalU.h"
-#include "draw/Leinwand.h"
+#include "draw/Malflaeche.h"
 
-#include <QString>
+#include <string_view>
 
 // Segment; style 1 solid, 2 dotted, 3 dash-dot, anything else keeps the pen style.
-void Strecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
+void Strecke(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
 // Segment with a geometric pen with square ends; style 0 solid, 1 dashed, 2 dotted, 3 dash-dot.
-void DickeStrecke(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
+void DickeStrecke(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
 // Axis-parallel outline; style 1 solid, anything else dotted.
-void Rechteck(Leinwand& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
+void Rechteck(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float y1, float x2, float y2, int stil);
 // Horizontal line with heads: 'B' both ends, 'L' at x1, 'R' at x2.
-void Doppelpfeil(Leinwand& lw, int breite, TFarbe farbe, float x1, float x2, float y, char art);
+void Doppelpfeil(TMalflaeche& lw, int breite, TFarbe farbe, float x1, float x2, float y, char art);
 // Circle of radius r (horizontal scale); fuellung < 0 leaves the inside untouched.
-void Kreis(Leinwand& lw, int breite, TFarbe farbe, float x, float y, float radius, int fuellung);
-void PunktKreis(Leinwand& lw, int breite, TFarbe farbe, float x, float y, float radius);
+void Kreis(TMalflaeche& lw, int breite, TFarbe farbe, float x, float y, float radius, int fuellung);
+void PunktKreis(TMalflaeche& lw, int breite, TFarbe farbe, float x, float y, float radius);
 // Arc counter-clockwise from startWinkel to endWinkel; equal rays give the whole circle.
-void Bogen(Leinwand& lw, int breite, TFarbe farbe, float cx, float cy, float r,
+void Bogen(TMalflaeche& lw, int breite, TFarbe farbe, float cx, float cy, float r,
            float startWinkel, float endWinkel);
 // Right-angle mark at (cx, cy) beside the leg (vx, vy): 'L' on its left, 'R' beyond.
-void RechterWinkel(Leinwand& lw, int breite, TFarbe farbe, float vx, float vy,
+void RechterWinkel(TMalflaeche& lw, int breite, TFarbe farbe, float vx, float vy,
                    float cx, float cy, float r, char art);
 
 // Labels, bold, size 12, centred on the computed point.
-void StreckenName(Leinwand& lw, const QString& text, TFarbe farbe, float x1, float y1, float x2, float y2);
-void EckenNameVor(Leinwand& lw, const QString& text, TFarbe farbe, float px, float py, float qx, float qy,
+void StreckenName(TMalflaeche& lw, std::string_view text, TFarbe farbe, float x1, float y1, float x2, float y2);
+void EckenNameVor(TMalflaeche& lw, std::string_view text, TFarbe farbe, float px, float py, float qx, float qy,
                   float abstand);
-void EckenNameNach(Leinwand& lw, const QString& text, TFarbe farbe, float px, float py, float qx, float qy,
+void EckenNameNach(TMalflaeche& lw, std::string_view text, TFarbe farbe, float px, float py, float qx, float qy,
                    float abstand);
-void SeitenName(Leinwand& lw, const QString& text, TFarbe farbe, float ax, float ay, float bx, float by,
+void SeitenName(TMalflaeche& lw, std::string_view text, TFarbe farbe, float ax, float ay, float bx, float by,
                 float cx, float cy, float abstand);
 
 // A fraction label such as a half angle: Greek numerator, bar, denominator.
-void Bruch(Leinwand& lw, const QString& zaehler, const QString& nenner, bool fett, int groesse,
+void Bruch(TMalflaeche& lw, std::string_view zaehler, std::string_view nenner, bool fett, int groesse,
            TFarbe farbe, float x, float y);

@@ -3,15 +3,19 @@
 #include "draw/GlobalU.h"
 #include "draw/KoordU.h"
 
-#include <QVarLengthArray>
+#include "draw/Textmass.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
 const std::string arial = "Arial";
 const std::string symbol = "Symbol";
 const std::string times = "Times New Roman";
+
+// The blanks after which a word ends (as Qt's isSpace for the characters the texts use).
+bool istLeer(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == 0xA0 || c == 0x2009 || c == 0x202F; }
 
 // Which markers a renderer understands besides "!" and "^".
 enum class Renderer { Text, Farb, Times, Symbol };
@@ -36,7 +40,7 @@ struct TTextKasten {
 // One character as the renderer places it: where (relative to the text's
 // top-left pixel), in which font and in which colour.
 struct TZeichen {
-    QChar c;
+    char16_t c;
     std::string name;
     int groesse;
     TFarbe farbe;
@@ -46,21 +50,21 @@ struct TZeichen {
 // Lays a text out character by character with the canvas font as the markers
 // set it, measuring each character once; drawing then only puts them down.
 struct Setzer {
-    Leinwand& lw;
+    TMalflaeche& lw;
     int klein;
     int a = 0;
-    QVarLengthArray<TZeichen, 32> zeichen;
+    std::vector<TZeichen> zeichen;
     TTextKasten kasten;
 
     // Places one character at the advance plus dx, dy and moves the advance on.
-    void zeichne(QChar c, int dx, int dy, int extra = 0)
+    void zeichne(char16_t c, int dx, int dy, int extra = 0)
     {
-        const QSize mass = lw.TextExtent(QString(c));
-        zeichen.append({c, lw.schrift.name, lw.schrift.groesse, lw.schrift.farbe, a + dx, dy});
-        kasten.rechts = std::max(kasten.rechts, a + dx + mass.width());
+        const TTextMass mass = lw.TextExtent(std::u16string_view(&c, 1));
+        zeichen.push_back({c, lw.schrift.name, lw.schrift.groesse, lw.schrift.farbe, a + dx, dy});
+        kasten.rechts = std::max(kasten.rechts, a + dx + mass.breite);
         kasten.oben = std::min(kasten.oben, dy);
-        kasten.unten = std::max(kasten.unten, dy + mass.height());
-        a += mass.width() + extra;
+        kasten.unten = std::max(kasten.unten, dy + mass.hoehe);
+        a += mass.breite + extra;
     }
 };
 
@@ -70,25 +74,25 @@ struct Setzer {
 // word stays a word for whoever edits or searches the file. Each word starts
 // where the screen has it: a reader's own letter widths move the letters of a
 // word a little, never the words of a long line.
-void setze(Leinwand& lw, const QVarLengthArray<TZeichen, 32>& zeichen, int x0, int y0)
+void setze(TMalflaeche& lw, const std::vector<TZeichen>& zeichen, int x0, int y0)
 {
     // The canvas font ends as the last character left it.
     const TSchrift ende = lw.schrift;
     const bool laeufe = lw.ZeichnetVektoren();
-    for (qsizetype i = 0; i < zeichen.size();) {
+    for (std::size_t i = 0; i < zeichen.size();) {
         const TZeichen& erstes = zeichen[i];
         lw.schrift.name = erstes.name;
         lw.schrift.groesse = erstes.groesse;
         lw.schrift.farbe = erstes.farbe;
-        QString lauf(erstes.c);
+        std::u16string lauf(1, erstes.c);
         int weiter = erstes.x + lw.TextWidth(lauf);
         for (++i; laeufe && i < zeichen.size(); ++i) {
             const TZeichen& z = zeichen[i];
             if (z.name != erstes.name || z.groesse != erstes.groesse || z.farbe != erstes.farbe || z.y != erstes.y
-                || z.x != weiter || zeichen[i - 1].c.isSpace())
+                || z.x != weiter || istLeer(zeichen[i - 1].c))
                 break;
             lauf += z.c;
-            weiter += lw.TextWidth(QString(z.c));
+            weiter += lw.TextWidth(std::u16string_view(&z.c, 1));
         }
         lw.TextOut(x0 + erstes.x, y0 + erstes.y, lauf);
     }
@@ -99,9 +103,10 @@ void setze(Leinwand& lw, const QVarLengthArray<TZeichen, 32>& zeichen, int x0, i
 // is first moved inward just as far as it takes to lie whole inside the
 // drawing area of the current world window: a label computed near the edge of
 // a drawing is shown whole instead of cut off.
-void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe normal,
+void schreibe(TMalflaeche& lw, std::string_view utf8, int x0, int y0, int groesse, bool fett, TFarbe normal,
               TFarbe hervor, Renderer art, bool imBereich = false)
 {
+    const std::u16string text = textmass::Utf16(utf8);
     lw.schrift.name = arial;
     lw.schrift.farbe = normal;
     lw.schrift.groesse = groesse;
@@ -110,31 +115,31 @@ void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bo
     Modus modus = Modus::Normal;
     bool hervorgehoben = false;
 
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
         if (art == Renderer::Symbol)
             lw.schrift.name = arial;
-        if (c == QLatin1Char('!')) {
+        if (c == u'!') {
             modus = Modus::Tief;
             continue;
         }
-        if (c == QLatin1Char('^')) {
+        if (c == u'^') {
             modus = Modus::Hoch;
             continue;
         }
-        if (c == QLatin1Char('~') && art == Renderer::Symbol) {
+        if (c == u'~' && art == Renderer::Symbol) {
             modus = Modus::Symbol;
             continue;
         }
-        if (c == QLatin1Char('~') && art == Renderer::Times) {
+        if (c == u'~' && art == Renderer::Times) {
             modus = Modus::Times;
             continue;
         }
-        if (c == QLatin1Char('*') && art == Renderer::Symbol) {
+        if (c == u'*' && art == Renderer::Symbol) {
             modus = Modus::SymbolTief;
             continue;
         }
-        if (c == QLatin1Char('#') && art == Renderer::Farb) {
+        if (c == u'#' && art == Renderer::Farb) {
             hervorgehoben = !hervorgehoben;
             lw.schrift.farbe = hervorgehoben ? hervor : normal;
             continue;
@@ -147,8 +152,8 @@ void schreibe(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bo
         case Modus::Hoch: {
             lw.schrift.groesse = z.klein;
             // "f^2" (an area in square units): the 2 keeps clear of the f.
-            const bool quadrat = art != Renderer::Symbol && c == QLatin1Char('2') && i >= 2 &&
-                                 text.at(i - 1) == QLatin1Char('^') && text.at(i - 2) == QLatin1Char('f');
+            const bool quadrat = art != Renderer::Symbol && c == u'2' && i >= 2 &&
+                                 text[i - 1] == u'^' && text[i - 2] == u'f';
             z.zeichne(c, quadrat ? 3 : 0, -(z.klein / 2), quadrat ? 3 : 0);
             lw.schrift.groesse = groesse;
             break;
@@ -192,12 +197,13 @@ void platz(float x, float y, int verschiebungX, int& px, int& py)
     px += verschiebungX;
 }
 
-QString ohneFarbmarken(const QString& text)
+std::string ohneFarbmarken(std::string_view text)
 {
-    QString s = text;
-    s.remove(QLatin1Char('#'));
+    std::string s(text);
+    s.erase(std::remove(s.begin(), s.end(), '#'), s.end());
     return s;
 }
+
 
 float plus(float a, long double b) { return static_cast<float>(a + b); }
 
@@ -211,7 +217,7 @@ long double halbeWelt(int pixel, int einheit)
 
 int KleineGroesse(int groesse) { return Runden(0.75L * groesse); }
 
-int TextBreite(Leinwand& lw, const QString& text, int groesse, bool fett)
+int TextBreite(TMalflaeche& lw, std::string_view utf8, int groesse, bool fett)
 {
     lw.schrift.name = arial;
     lw.schrift.groesse = groesse;
@@ -219,41 +225,41 @@ int TextBreite(Leinwand& lw, const QString& text, int groesse, bool fett)
     const int klein = KleineGroesse(groesse);
     bool markiert = false;
     int breite = 0;
-    for (QChar c : text) {
-        if (c == QLatin1Char('!') || c == QLatin1Char('^')) {
+    for (char16_t c : textmass::Utf16(utf8)) {
+        if (c == u'!' || c == u'^') {
             markiert = true;
             continue;
         }
         lw.schrift.groesse = markiert ? klein : groesse;
-        breite += lw.TextWidth(QString(c));
+        breite += lw.TextWidth(std::u16string_view(&c, 1));
         lw.schrift.groesse = groesse;
         markiert = false;
     }
     return breite;
 }
 
-void SchreibeText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
+void SchreibeText(TMalflaeche& lw, std::string_view text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
 {
     schreibe(lw, text, x0, y0, groesse, fett, farbe, farbe, Renderer::Text);
 }
 
-void SchreibeFarbText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett,
+void SchreibeFarbText(TMalflaeche& lw, std::string_view text, int x0, int y0, int groesse, bool fett,
                       TFarbe normalFarbe, TFarbe hervorFarbe)
 {
     schreibe(lw, text, x0, y0, groesse, fett, normalFarbe, hervorFarbe, Renderer::Farb);
 }
 
-void SchreibeTimesText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
+void SchreibeTimesText(TMalflaeche& lw, std::string_view text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
 {
     schreibe(lw, text, x0, y0, groesse, fett, farbe, farbe, Renderer::Times);
 }
 
-void SchreibeSymbolText(Leinwand& lw, const QString& text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
+void SchreibeSymbolText(TMalflaeche& lw, std::string_view text, int x0, int y0, int groesse, bool fett, TFarbe farbe)
 {
     schreibe(lw, text, x0, y0, groesse, fett, farbe, farbe, Renderer::Symbol);
 }
 
-void TextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void TextMitte(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     lw.pinsel.stil = bsClear;
     const int w = TextBreite(lw, text, groesse, fett);
@@ -262,7 +268,7 @@ void TextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int g
     schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Text, true);
 }
 
-void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void TextLinks(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     lw.pinsel.stil = bsClear;
     int px, py;
@@ -270,7 +276,7 @@ void TextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int g
     schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Text, true);
 }
 
-void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void SymbolTextMitte(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     // A label has no box of its own: on a grey face a solid brush left by
     // earlier drawing would put each letter on a white patch.
@@ -281,7 +287,7 @@ void SymbolTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett,
     schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Symbol, true);
 }
 
-void SymbolTextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void SymbolTextLinks(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     lw.pinsel.stil = bsClear;
     int px, py;
@@ -289,7 +295,7 @@ void SymbolTextLinks(Leinwand& lw, const QString& text, TFarbe farbe, bool fett,
     schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Symbol, true);
 }
 
-void FarbTextLinks(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
+void FarbTextLinks(TMalflaeche& lw, std::string_view text, TFarbe normalFarbe, bool fett, int groesse,
                    TFarbe hervorFarbe, float x, float y)
 {
     lw.pinsel.stil = bsClear;
@@ -298,7 +304,7 @@ void FarbTextLinks(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
     schreibe(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe, Renderer::Farb, true);
 }
 
-void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
+void FarbTextMitte(TMalflaeche& lw, std::string_view text, TFarbe normalFarbe, bool fett, int groesse,
                    TFarbe hervorFarbe, float x, float y)
 {
     const int w = TextBreite(lw, ohneFarbmarken(text), groesse, fett);
@@ -309,28 +315,28 @@ void FarbTextMitte(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool f
     schreibe(lw, text, px, py, groesse, fett, normalFarbe, hervorFarbe, Renderer::Farb, true);
 }
 
-void FarbTextLinksMittig(Leinwand& lw, const QString& text, TFarbe normalFarbe, bool fett, int groesse,
+void FarbTextLinksMittig(TMalflaeche& lw, std::string_view text, TFarbe normalFarbe, bool fett, int groesse,
                          TFarbe hervorFarbe, float x, float y)
 {
     // Measured with the font the canvas has before this call.
-    const int h = lw.TextHeight(text);
+    const int h = lw.TextHeight(textmass::Utf16(text));
     FarbTextLinks(lw, text, normalFarbe, fett, groesse, hervorFarbe, x, plus(y, halbeWelt(h, einheitY)));
 }
 
-void TextZentriert(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void TextZentriert(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
-    const int w = lw.TextWidth(text);
+    const int w = lw.TextWidth(textmass::Utf16(text));
     FarbTextLinksMittig(lw, text, farbe, fett, groesse, farbe, plus(x, -halbeWelt(w, einheitX)), y);
 }
 
-void SymbolTextMitteMittig(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x,
+void SymbolTextMitteMittig(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x,
                            float y)
 {
-    const int h = lw.TextHeight(text);
+    const int h = lw.TextHeight(textmass::Utf16(text));
     SymbolTextMitte(lw, text, farbe, fett, groesse, x, plus(y, halbeWelt(h, einheitY)));
 }
 
-void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void TimesTextMitte(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
     const int w = TextBreite(lw, ohneFarbmarken(text), groesse, fett);
     lw.stift.stil = psClear;
@@ -340,10 +346,10 @@ void TimesTextMitte(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, 
     schreibe(lw, text, px, py, groesse, fett, farbe, farbe, Renderer::Times, true);
 }
 
-void TextImKasten(Leinwand& lw, const QString& text, TFarbe farbe, bool fett, int groesse, float x, float y)
+void TextImKasten(TMalflaeche& lw, std::string_view text, TFarbe farbe, bool fett, int groesse, float x, float y)
 {
-    const QSize mass = lw.TextExtent(text);
-    const int w = mass.width(), h = mass.height();
+    const TTextMass mass = lw.TextExtent(textmass::Utf16(text));
+    const int w = mass.breite, h = mass.hoehe;
     int px, py;
     WeltZuPixel(x, y, px, py);
     // The box moves into the drawing area as a text would, and takes its text along.

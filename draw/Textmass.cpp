@@ -298,6 +298,12 @@ int Hoehe(const TSchrift& schrift)
     return m ? m->hoehe : 0;
 }
 
+int Oberlaenge(const TSchrift& schrift)
+{
+    const TSchriftMasse* m = Masse(schrift);
+    return m ? m->oberlaenge : 0;
+}
+
 int MarkierteBreite(std::u16string_view text, int groesse, bool fett)
 {
     const TSchrift gross{arial, groesse, fett}, klein{arial, Runden(0.75L * groesse), fett};

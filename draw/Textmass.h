@@ -23,13 +23,15 @@ char16_t SymbolBuchstabe(char16_t c);
 namespace textmass {
 
 // One font of the table: serif (Times New Roman, Symbol) or sans (Arial), its
-// pixel height, bold or not, its line height, and the advance of each
-// character of `zeichen` in 1/64 pixel.
+// pixel height, bold or not, its line height, its ascent (the baseline's
+// distance from the top of a line), and the advance of each character of
+// `zeichen` in 1/64 pixel.
 struct TSchriftMasse {
     bool serif;
     int pixel;
     bool fett;
     int hoehe;
+    int oberlaenge;
     const std::uint16_t* breiten;
 };
 
@@ -44,6 +46,7 @@ std::u16string Utf16(std::string_view text);
 // (Symbol shows its Greek letters); characters outside the table count nothing.
 int Breite(const TSchrift& schrift, std::u16string_view text);
 int Hoehe(const TSchrift& schrift);
+int Oberlaenge(const TSchrift& schrift);
 // The width of a marked-up Arial text as the painter centres it: a character
 // after "!" or "^" in the small size, the markers themselves not counted.
 int MarkierteBreite(std::u16string_view text, int groesse, bool fett);

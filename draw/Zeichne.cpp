@@ -4,9 +4,10 @@
 #include "draw/SchnittU.h"
 #include "draw/SchriftU.h"
 
-#include <QPoint>
+#include "draw/Textmass.h"
+
 #include <algorithm>
-#include <QVarLengthArray>
+#include <vector>
 
 using namespace bild;
 
@@ -15,7 +16,7 @@ namespace {
 // Each routine starts from a fresh canvas and sets from the item what its
 // primitive reads but does not set itself.
 struct TMaler {
-    Leinwand& lw;
+    TMalflaeche& lw;
 
     void operator()(const TStrecke& s) const
     {
@@ -52,7 +53,7 @@ struct TMaler {
     void operator()(const TText& t) const
     {
         lw.schrift = t.mass;
-        const QString text = QtText(t.text);
+        const std::string& text = t.text;
         const float x = t.ort.x, y = t.ort.y;
         switch (t.art) {
         case TTextArt::Mitte: TextMitte(lw, text, t.farbe, t.fett, t.groesse, x, y); break;
@@ -79,15 +80,16 @@ struct TMaler {
         lw.pinsel.stil = bsClear;
         int px, py;
         WeltZuPixel(t.ort.x, t.ort.y, px, py);
-        const QSize mass = lw.TextExtent(QtText(t.text));
-        lw.TextOut(px - mass.width() / 2, py - mass.height() / 2, QtText(t.text));
+        const std::u16string text = textmass::Utf16(t.text);
+        const TTextMass mass = lw.TextExtent(text);
+        lw.TextOut(px - mass.breite / 2, py - mass.hoehe / 2, text);
     }
     void operator()(const TPixelText& t) const
     {
-        const QString text = QtText(t.text);
+        const std::string& text = t.text;
         int x = t.x, y = t.y;
         if (t.mitteY)
-            y = t.y - lw.TextHeight(text) / 2; // in the canvas's fresh font, Arial 12 bold
+            y = t.y - lw.TextHeight(textmass::Utf16(text)) / 2; // in the canvas's fresh font, Arial 12 bold
         if (t.mitteX)
             x = std::max(t.x - TextBreite(lw, text, t.groesse, t.fett) / 2, t.linksMindestens);
         lw.pinsel.stil = bsClear;
@@ -102,7 +104,7 @@ struct TMaler {
     {
         lw.schrift = t.schrift;
         lw.pinsel = t.pinsel;
-        lw.TextOut(t.x, t.y, QtText(t.text));
+        lw.TextOut(t.x, t.y, textmass::Utf16(t.text));
     }
     void operator()(const TFlaeche& f) const
     {
@@ -113,74 +115,42 @@ struct TMaler {
     {
         lw.schrift = e.mass;
         if (e.vor)
-            EckenNameVor(lw, QtText(e.text), e.farbe, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
+            EckenNameVor(lw, std::string_view(e.text), e.farbe, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
         else
-            EckenNameNach(lw, QtText(e.text), e.farbe, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
+            EckenNameNach(lw, std::string_view(e.text), e.farbe, e.p.x, e.p.y, e.q.x, e.q.y, e.abstand);
     }
     void operator()(const TStreckenName& s) const
     {
         lw.schrift = s.mass;
-        StreckenName(lw, QtText(s.text), s.farbe, s.von.x, s.von.y, s.bis.x, s.bis.y);
+        StreckenName(lw, std::string_view(s.text), s.farbe, s.von.x, s.von.y, s.bis.x, s.bis.y);
     }
     void operator()(const TSeitenName& s) const
     {
         lw.schrift = s.mass;
-        SeitenName(lw, QtText(s.text), s.farbe, s.a.x, s.a.y, s.b.x, s.b.y, s.k.x, s.k.y, s.abstand);
+        SeitenName(lw, std::string_view(s.text), s.farbe, s.a.x, s.a.y, s.b.x, s.b.y, s.k.x, s.k.y, s.abstand);
     }
     void operator()(const TBruch& b) const
     {
         lw.schrift = b.mass;
-        Bruch(lw, QtText(b.zaehler), QtText(b.nenner), b.fett, b.groesse, b.farbe, b.ort.x, b.ort.y);
+        Bruch(lw, std::string_view(b.zaehler), std::string_view(b.nenner), b.fett, b.groesse, b.farbe, b.ort.x, b.ort.y);
     }
 };
 
 } // namespace
 
-void Zeichne(Leinwand& lw, const TBild& bild)
+void ZeichneTeil(TMalflaeche& lw, const TBildTeil& teil)
 {
-    for (const TBildTeil& teil : bild.teile) {
-        lw.Zuruecksetzen();
-        std::visit(TMaler{lw}, teil);
-    }
+    lw.Zuruecksetzen();
+    std::visit(TMaler{lw}, teil);
 }
 
-std::vector<TTextKasten> TextKaesten(const TBild& bild)
+void Zeichne(TMalflaeche& lw, const TBild& bild)
 {
-    // A canvas without a painter measures what it would write.
-    Leinwand lw;
-    std::vector<QRect> zeichen;
-    lw.textKaesten = &zeichen;
-    std::vector<TTextKasten> kaesten;
-    for (std::size_t i = 0; i < bild.teile.size(); ++i) {
-        const TBildTeil& teil = bild.teile[i];
-        const bool schreibt = std::holds_alternative<TText>(teil) || std::holds_alternative<TPixelText>(teil)
-            || std::holds_alternative<TSchlichtText>(teil) || std::holds_alternative<TEckenName>(teil)
-            || std::holds_alternative<TStreckenName>(teil) || std::holds_alternative<TSeitenName>(teil)
-            || std::holds_alternative<TBruch>(teil);
-        if (!schreibt)
-            continue;
-        zeichen.clear();
-        lw.Zuruecksetzen();
-        std::visit(TMaler{lw}, teil);
-        QRect kasten;
-        for (const QRect& r : zeichen)
-            kasten |= r;
-        if (!kasten.isEmpty())
-            kaesten.push_back({i, kasten});
-    }
-    return kaesten;
+    for (const TBildTeil& teil : bild.teile)
+        ZeichneTeil(lw, teil);
 }
 
-bool KaestenUeberlappen(const std::vector<TTextKasten>& kaesten)
-{
-    for (std::size_t i = 0; i < kaesten.size(); ++i)
-        for (std::size_t j = i + 1; j < kaesten.size(); ++j)
-            if (kaesten[i].kasten.intersects(kaesten[j].kasten))
-                return true;
-    return false;
-}
-
-void BeginneZeichnung(Leinwand& lw, int breite, int hoehe, const TWeltRechteck& welt, bool mitGitter)
+void BeginneZeichnung(TMalflaeche& lw, int breite, int hoehe, const TWeltRechteck& welt, bool mitGitter)
 {
     SetzeWeltfenster(breite, hoehe, welt);
     gitterAn = mitGitter;
@@ -190,7 +160,7 @@ void BeginneZeichnung(Leinwand& lw, int breite, int hoehe, const TWeltRechteck& 
     ZeichneGitter(lw);
 }
 
-void ZeichneGitter(Leinwand& lw)
+void ZeichneGitter(TMalflaeche& lw)
 {
     if (!gitterAn)
         return;
@@ -208,14 +178,15 @@ void ZeichneGitter(Leinwand& lw)
 
     // A black dot at every whole unit inside the viewport, bounds included,
     // set after the axes so that the axes carry them too.
-    QVarLengthArray<QPoint, 1024> punkte;
+    std::vector<TPixel> punkte;
+    punkte.reserve(1024);
     auto spalte = [&](int x) {
         for (int y = achseY; y <= pixUnten; y += einheitY)
             if (y >= pixOben)
-                punkte.append(QPoint(x, y));
+                punkte.push_back({x, y});
         for (int y = achseY - einheitY; y >= pixOben; y -= einheitY)
             if (y <= pixUnten)
-                punkte.append(QPoint(x, y));
+                punkte.push_back({x, y});
     };
     for (int x = achseX; x <= pixRechts; x += einheitX)
         if (x >= pixLinks)
@@ -223,5 +194,5 @@ void ZeichneGitter(Leinwand& lw)
     for (int x = achseX - einheitX; x >= pixLinks; x -= einheitX)
         if (x <= pixRechts)
             spalte(x);
-    lw.Punkte(punkte.constData(), int(punkte.size()), clBlack);
+    lw.Punkte(punkte.data(), int(punkte.size()), clBlack);
 }

@@ -1,5 +1,6 @@
 #include "TestHilfen.h"
 
+#include "draw/Leinwand.h"
 #include "draw/Bild.h"
 #include "draw/Zeichne.h"
 

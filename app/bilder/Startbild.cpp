@@ -33,7 +33,7 @@ Punkt Lotfusspunkt(Punkt p, Punkt q, Punkt r)
 
 // Height from the vertex to its foot, the right-angle mark at the foot on the
 // side where the figure leaves room, and the label beside the height.
-void ZeichneHoehe(Leinwand& lw, Punkt ecke, Punkt fuss, const QString& name, float anteil)
+void ZeichneHoehe(Leinwand& lw, Punkt ecke, Punkt fuss, std::string_view name, float anteil)
 {
     Strecke(lw, 2, farbeViolett, ecke.x, ecke.y, fuss.x, fuss.y, linieVoll);
 
@@ -114,9 +114,9 @@ QImage Startbild(QSize groesse)
     MerkwuerdigePunkte(a.x, a.y, b.x, b.y, c.x, c.y, h.x, h.y, s.x, s.y, u.x, u.y, i.x, i.y);
 
     // h_a and h_b are labelled between H and their vertex, h_c below H.
-    ZeichneHoehe(lw, a, fa, QStringLiteral("h!a"), 0.6f);
-    ZeichneHoehe(lw, b, fb, QStringLiteral("h!b"), 0.6f);
-    ZeichneHoehe(lw, c, fc, QStringLiteral("h!c"), 0.28f);
+    ZeichneHoehe(lw, a, fa, "h!a", 0.6f);
+    ZeichneHoehe(lw, b, fb, "h!b", 0.6f);
+    ZeichneHoehe(lw, c, fc, "h!c", 0.28f);
 
     // The sides over the heights' ends.
     Strecke(lw, 2, clBlack, a.x, a.y, b.x, b.y, linieVoll);
@@ -126,19 +126,19 @@ QImage Startbild(QSize groesse)
     // The orthocentre.
     Kreis(lw, 1, farbeViolett, h.x, h.y, 0.2f, int(farbeViolett));
     // Its label in the gap between h_c and h_b above it.
-    TextZentriert(lw, QStringLiteral("H"), farbeViolett, true, 16, h.x - 0.6f, h.y + 1.05f);
+    TextZentriert(lw, "H", farbeViolett, true, 16, h.x - 0.6f, h.y + 1.05f);
 
     // Vertices beyond the corners, sides outside their midpoints.
     Punkt ma, mb, mc;
     Mitte(b.x, b.y, c.x, c.y, ma.x, ma.y);
     Mitte(c.x, c.y, a.x, a.y, mb.x, mb.y);
     Mitte(a.x, a.y, b.x, b.y, mc.x, mc.y);
-    EckenNameVor(lw, QStringLiteral("A"), clBlack, a.x, a.y, ma.x, ma.y, 0.8f);
-    EckenNameVor(lw, QStringLiteral("B"), clBlack, b.x, b.y, mb.x, mb.y, 0.8f);
-    EckenNameVor(lw, QStringLiteral("C"), clBlack, c.x, c.y, mc.x, mc.y, 0.9f);
-    EckenNameNach(lw, QStringLiteral("a"), clBlack, a.x, a.y, ma.x, ma.y, 0.8f);
-    EckenNameNach(lw, QStringLiteral("b"), clBlack, b.x, b.y, mb.x, mb.y, 0.8f);
-    EckenNameNach(lw, QStringLiteral("c"), clBlack, c.x, c.y, mc.x, mc.y, 0.8f);
+    EckenNameVor(lw, "A", clBlack, a.x, a.y, ma.x, ma.y, 0.8f);
+    EckenNameVor(lw, "B", clBlack, b.x, b.y, mb.x, mb.y, 0.8f);
+    EckenNameVor(lw, "C", clBlack, c.x, c.y, mc.x, mc.y, 0.9f);
+    EckenNameNach(lw, "a", clBlack, a.x, a.y, ma.x, ma.y, 0.8f);
+    EckenNameNach(lw, "b", clBlack, b.x, b.y, mb.x, mb.y, 0.8f);
+    EckenNameNach(lw, "c", clBlack, c.x, c.y, mc.x, mc.y, 0.8f);
 
     lw.Loese();
     return bild;

@@ -3,6 +3,8 @@
 #include "TestHilfen.h"
 
 #include "app/InformationU.h"
+#include "app/seiten/Seiten.h"
+#include "draw/Leinwand.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"
 
@@ -59,30 +61,30 @@ TEST(Information, NeunzehnZeilenMitIhrenHervorhebungen)
     const float ys[19] = {16.5f, 15, 13.5f, 12, 10.5f, 7.5f, 6, 4.5f, 1.5f, 0,
                           -1.5f, -3, -6, -7.5f, -9, -10.5f, -12, -15, -16.5f};
     const int laeufe[19] = {2, 0, 0, 1, 0, 2, 0, 0, 1, 0, 0, 2, 1, 0, 1, 0, 1, 1, 1};
-    const QList<TGeschichtsZeile>& zeilen = GeschichtsZeilen();
-    ASSERT_EQ(zeilen.size(), 19);
+    const std::vector<seiten::TGeschichtsZeile>& zeilen = seiten::GeschichtsZeilen();
+    ASSERT_EQ(zeilen.size(), 19u);
     for (int i = 0; i < 19; ++i) {
-        const QString& text = zeilen[i].text;
+        const QString text = QtText(zeilen[i].text);
         EXPECT_EQ(zeilen[i].y, ys[i]) << "line " << i + 1;
         EXPECT_EQ(text.count(QLatin1Char('#')), 2 * laeufe[i]) << "line " << i + 1;
         const qsizetype sichtbar = text.size() - text.count(QLatin1Char('#'));
         EXPECT_GE(sichtbar, 50) << "line " << i + 1;
         EXPECT_LE(sichtbar, 125) << "line " << i + 1;
     }
-    EXPECT_TRUE(zeilen[1].text.contains(QChar(0x2013))) << "the second line carries an en dash";
+    EXPECT_TRUE(QtText(zeilen[1].text).contains(QChar(0x2013))) << "the second line carries an en dash";
 }
 
 TEST(Information, ZeilenLaufenNichtUnterDieBilder)
 {
     Leinwand lw;
-    for (const TGeschichtsZeile& z : GeschichtsZeilen()) {
+    for (const seiten::TGeschichtsZeile& z : seiten::GeschichtsZeilen()) {
         const int oben = PixelZeile(z.y);
         const int breite = TextBreite(lw, z.text, 12, true);
         int grenze = 1016;
         for (const QRect& b : bildPlaetze)
             if (oben < b.bottom() && oben + 19 > b.top())
                 grenze = std::min(grenze, b.left());
-        EXPECT_LT(20 + breite, grenze) << z.text.toStdString();
+        EXPECT_LT(20 + breite, grenze) << z.text;
     }
 }
 
@@ -103,14 +105,14 @@ TEST(Information, TextSchwarzHervorhebungenRot)
     EXPECT_EQ(ZaehleFarbe(bild, Rgb(0, 0, 255), QRect(0, 0, 1016, 8)), 0);
     EXPECT_EQ(ZaehleFarbe(bild, Rgb(0, 0, 255), QRect(0, 8, 200, 30)), 0);
 
-    for (const TGeschichtsZeile& z : GeschichtsZeilen()) {
+    for (const seiten::TGeschichtsZeile& z : seiten::GeschichtsZeilen()) {
         const QRect band(20, PixelZeile(z.y), 996, 19);
         const int rot = Zaehle(bild, band, IstRot);
-        EXPECT_GT(Zaehle(bild, band, IstSchwarz), 100) << z.text.toStdString();
-        if (z.text.contains(QLatin1Char('#')))
-            EXPECT_GT(rot, 30) << z.text.toStdString();
+        EXPECT_GT(Zaehle(bild, band, IstSchwarz), 100) << z.text;
+        if (z.text.find('#') != std::string::npos)
+            EXPECT_GT(rot, 30) << z.text;
         else
-            EXPECT_EQ(rot, 0) << z.text.toStdString();
+            EXPECT_EQ(rot, 0) << z.text;
         // Nothing left of column 20.
         EXPECT_EQ(ZaehleNichtWeiss(bild, QRect(0, PixelZeile(z.y), 19, 19)), 0);
     }

@@ -7,6 +7,7 @@
 #include "app/Plattform.h"
 #include "app/Steuerelemente.h"
 #include "app/Vorlesen.h"
+#include "draw/Leinwand.h"
 #include "draw/SchriftU.h"
 #include "lessons/Symmetrie1Modell.h"
 #include "lessons/Winkel1Modell.h"
@@ -233,7 +234,7 @@ TEST(ModellFensterLeisteMitFeld, FertigeEingabeVerbergenUndTab)
     QPainter maler(&allein);
     Leinwand lw(&maler);
     lw.pinsel.stil = bsClear;
-    SchreibeText(lw, QStringLiteral("360°"), 50, 30, 14, true, palette::braun);
+    SchreibeText(lw, "360°", 50, 30, 14, true, palette::braun);
     EXPECT_EQ(testhilfen::ZaehleFarbe(sechs, palette::braun, QRect(0, 200, 45, 80)),
               testhilfen::ZaehleFarbe(allein, palette::braun));
     EXPECT_GT(testhilfen::ZaehleFarbe(sechs, palette::braun, QRect(0, 200, 3, 80)), 0);

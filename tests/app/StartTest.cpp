@@ -4,6 +4,8 @@
 
 #include "app/Lektionsrahmen.h"
 #include "app/StartU.h"
+#include "app/seiten/Seiten.h"
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 
 #include <QAction>
@@ -228,7 +230,7 @@ TEST(StartFenster, StreifenEndenVorDerAussenhoeheUndLaufenModulo256)
     {
         QPainter p(&bild);
         Leinwand lw(&p);
-        ZeichneStreifen(lw, 20, 760);
+        seiten::ZeichneStreifen(lw, 20, 760);
     }
     // With an outer height of 760 the last stripe is at 755 and the last thin line at 756.
     EXPECT_EQ(Farbe(bild, 5, 755), Gruen(151));
@@ -240,7 +242,7 @@ TEST(StartFenster, StreifenEndenVorDerAussenhoeheUndLaufenModulo256)
     {
         QPainter p(&bild);
         Leinwand lw(&p);
-        ZeichneStreifen(lw, 20, 1000);
+        seiten::ZeichneStreifen(lw, 20, 1000);
     }
     EXPECT_EQ(Farbe(bild, 5, 5 * 195), Gruen(195)); // g = 255
     EXPECT_EQ(Farbe(bild, 5, 5 * 197), Rgb(0, 1, 0)) << "g wraps around after 255";

@@ -2,6 +2,8 @@
 // primitive puts it, in its own colour, whatever an earlier drawing left on
 // the canvas; differing pictures name their first differing item.
 #include "TestHilfen.h"
+#include "draw/Leinwand.h"
+#include "draw/TextKaesten.h"
 #include "draw/Bild.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"
@@ -85,7 +87,7 @@ QImage GemaltVon(const std::function<void(Leinwand&)>& malen)
 TEST(Bild, JedeTextArtMaltMitIhrerRoutine)
 {
     const std::string probe = "~a W!1^2 #x#";
-    const QString q = QString::fromStdString(probe);
+    const std::string& q = probe;
     const float x = 1.5f, y = -2.5f;
     using F = std::function<void(Leinwand&)>;
     const std::pair<TTextArt, F> arten[] = {
@@ -135,11 +137,11 @@ TEST(Bild, HochUndTiefGestelltLiegenHoeherUndTiefer)
                 }
         return std::pair{oben, unten};
     };
-    const auto schreibe = [](const QString& text) {
+    const auto schreibe = [](const char* text) {
         return GemaltVon([&](Leinwand& lw) { SchreibeText(lw, text, 100, 100, 20, true, clBlack); });
     };
-    const QImage hoch = schreibe(QStringLiteral("H^2")), tief = schreibe(QStringLiteral("H!2"));
-    const QImage h = schreibe(QStringLiteral("H"));
+    const QImage hoch = schreibe("H^2"), tief = schreibe("H!2");
+    const QImage h = schreibe("H");
     int hRechts = 100;
     for (int px = 100; px < 200; ++px)
         if (zeilen(h, px, px + 1).second >= 0)

@@ -1,5 +1,6 @@
 // World window: the worked values of every window in use, round trips, the grid.
 #include "TestHilfen.h"
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 #include "draw/Zeichne.h"
 #include "draw/KoordU.h"

@@ -1,6 +1,7 @@
 // Drawing primitives in world units, probed pixel by pixel on a 480 x 480 area
 // with 24 pixels per unit and the origin in the middle.
 #include "TestHilfen.h"
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"

@@ -1,6 +1,7 @@
 // Marked-up text: widths, sub- and superscripts, colour runs, Times and Greek,
 // and labels kept whole inside their drawing area.
 #include "TestHilfen.h"
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/SchriftU.h"

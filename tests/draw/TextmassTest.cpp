@@ -2,6 +2,7 @@
 // text of "Besondere Eigenschaften" in every label font measures the same, and
 // the boxes of its pictures lie where the painter writes.
 #include "draw/Leinwand.h"
+#include "draw/TextKaesten.h"
 #include "draw/Textmass.h"
 #include "draw/Zeichne.h"
 #include "draw/ZufallU.h"

@@ -1,5 +1,6 @@
 #include "Symbol.h"
 
+#include "draw/Leinwand.h"
 #include "draw/Primitive.h"
 #include "draw/KoordU.h"
 #include "draw/PolKartU.h"

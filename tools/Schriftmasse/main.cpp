@@ -1,5 +1,6 @@
 // Measures every character the labels may use in the label fonts (Liberation
-// Sans and Liberation Serif, regular and bold, the pixel sizes from 7 to 21)
+// Sans and Liberation Serif, regular and bold, the pixel sizes from 7 to 21
+// and those of the page titles)
 // exactly as the painter does, and writes them as the core's width table.
 #include "draw/Leinwand.h"
 #include "draw/Textmass.h"
@@ -33,6 +34,17 @@ std::u16string Zeichen()
     return z;
 }
 
+// The label sizes, and the titles of the start and information pages.
+std::vector<int> Groessen()
+{
+    std::vector<int> g;
+    for (int pixel = 7; pixel <= 21; ++pixel)
+        g.push_back(pixel);
+    for (int pixel : {24, 32, 48})
+        g.push_back(pixel);
+    return g;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -50,12 +62,12 @@ int main(int argc, char** argv)
     aus << "// Written by tools/Schriftmasse from the Liberation fonts of fonts-liberation: the\n"
            "// advance of each character in 1/64 pixel, as the painter measures it. Do not edit.\n"
            "#include \"draw/Textmass.h\"\n\nnamespace textmass {\n\nnamespace {\n\n";
-    struct TSchrift { bool serif; int pixel; bool fett; int hoehe; };
+    struct TSchrift { bool serif; int pixel; bool fett; int hoehe; int oberlaenge; };
     std::vector<TSchrift> schriften;
     int n = 0;
     for (bool serif : {false, true})
         for (bool fett : {false, true})
-            for (int pixel = 7; pixel <= 21; ++pixel) {
+            for (int pixel : Groessen()) {
                 const QFont font = QtSchrift(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"), pixel, fett);
                 const QFontMetricsF fm(font);
                 aus << "const std::uint16_t breiten" << n++ << "[] = {";
@@ -63,7 +75,7 @@ int main(int argc, char** argv)
                     aus << (i % 16 ? " " : "\n    ")
                         << std::lround(fm.horizontalAdvance(QChar(zeichen[i])) * 64) << ",";
                 aus << "\n};\n\n";
-                schriften.push_back({serif, pixel, fett, QFontMetrics(font).height()});
+                schriften.push_back({serif, pixel, fett, QFontMetrics(font).height(), QFontMetrics(font).ascent()});
             }
     aus << "} // namespace\n\nconst std::u16string_view zeichen = u\"";
     for (char16_t c : zeichen)
@@ -71,7 +83,8 @@ int main(int argc, char** argv)
     aus << "\";\n\nconst std::vector<TSchriftMasse> schriften = {\n";
     for (std::size_t i = 0; i < schriften.size(); ++i)
         aus << "    {" << (schriften[i].serif ? "true" : "false") << ", " << schriften[i].pixel << ", "
-            << (schriften[i].fett ? "true" : "false") << ", " << schriften[i].hoehe << ", breiten" << i << "},\n";
+            << (schriften[i].fett ? "true" : "false") << ", " << schriften[i].hoehe << ", " << schriften[i].oberlaenge
+            << ", breiten" << i << "},\n";
     aus << "};\n\n} // namespace textmass\n";
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "lessons/LektionJson.h"
 #include "lessons/Lektionen.h"
 #include "lessons/Sitzung.h"
+#include "lessons/Zeichnung.h"
+#include "app/seiten/Seiten.h"
 
 #include <emscripten/bind.h>
 
@@ -51,6 +53,12 @@ public:
     std::string beschreibung(int b) const { return sitzung_.IstBereich(b) ? l().Beschreibung(b) : ""; }
     std::string bild(int b) const { return sitzung_.IstBereich(b) ? BildAlsText(l().Bild(b)) : ""; }
     std::string bildJson(int b) const { return sitzung_.IstBereich(b) ? BildAlsJson(l().Bild(b)) : "[]"; }
+    // What the area's canvas shows, as the desktop's canvas calls in design pixels.
+    std::string zeichnung(int b) const
+    {
+        return sitzung_.IstBereich(b) ? lektion::BereichAlsJson(l().Layout().bereiche[std::size_t(b)], l().Bild(b))
+                                      : "[]";
+    }
     val schritt() const
     {
         const std::optional<int> s = gueltig() ? l().Schritt() : std::nullopt;
@@ -95,6 +103,10 @@ EMSCRIPTEN_BINDINGS(geokern)
 {
     emscripten::function("lektionsNamen", &Namen);
     emscripten::function("kurzZahl", &KurzZahl);
+    emscripten::function("startZeichnung", &seiten::StartseiteAlsJson);
+    emscripten::function("infoZeichnung", &seiten::InfoseiteAlsJson);
+    emscripten::function("startMenue", &seiten::StartMenueAlsJson);
+    emscripten::function("seitenBilder", &seiten::SeitenBilderAlsJson);
     emscripten::class_<TWebLektion>("Lektion")
         .constructor<const std::string&>()
         .function("gueltig", &TWebLektion::gueltig)
@@ -116,6 +128,7 @@ EMSCRIPTEN_BINDINGS(geokern)
         .function("beschreibung", &TWebLektion::beschreibung)
         .function("bild", &TWebLektion::bild)
         .function("bildJson", &TWebLektion::bildJson)
+        .function("zeichnung", &TWebLektion::zeichnung)
         .function("schritt", &TWebLektion::schritt)
         .function("zeigerOrt", &TWebLektion::zeigerOrt)
         .function("zeigerOrtPixel", &TWebLektion::zeigerOrtPixel)
