@@ -58,7 +58,7 @@ function baue() {
     if (!muster.test(html)) fehler(`index.html: ${muster} fehlt`);
     html = html.replace(muster, ersatz);
   };
-  html = html.replace(/<link rel="(manifest|apple-touch-icon)"[^>]*>\n?/g, '');
+  html = html.replace(/<link rel="(manifest|apple-touch-icon|modulepreload|preload)"[^>]*>\n?/g, '');
   html = html.replace(/<link rel="stylesheet" href="([^"]+)"( media="[^"]+")?>/g, (ganz, css, media = '') =>
     fs.existsSync(path.join(ordner, css)) ? `<style${media}>\n${ersetzeAdressen(lies(css), dateien)}</style>` : '');
   html = ersetzeAdressen(html, dateien);

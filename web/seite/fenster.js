@@ -23,6 +23,16 @@ export function platziere(el, l, t, b, h) {
   return el;
 }
 
+// A picture of a page with its name, and what it shows for a reader.
+export function seitenBild(flaeche, b, id) {
+  const text = element('span', null, { id, hidden: '' });
+  text.textContent = b.beschreibung;
+  const img = platziere(element('img', 'bild', {
+    src: `bilder/${b.datei}`, alt: b.name, 'aria-describedby': id, draggable: 'false',
+  }), b.links, b.oben, b.breite, b.hoehe);
+  flaeche.append(img, text);
+}
+
 // The core's answer for a drawing: the operations alone or with their size.
 export function liesZeichnung(json, breite, hoehe) {
   const z = JSON.parse(json);

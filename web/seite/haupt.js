@@ -15,6 +15,9 @@ import { registriere, aktualisiereAmStart } from './speicher.js';
 const wurzel = document.getElementById('wurzel');
 let aktuell = { weg: null, entferne: () => {} };
 let auftrag = 0;
+// On the first view the page has no focus to keep; later the menu bar gets it,
+// so that a keyboard is not left on an emptied page.
+let ersteAnsicht = true;
 
 function weg() {
   const hash = decodeURIComponent(location.hash.replace(/^#\/?/, ''));
@@ -44,7 +47,7 @@ export function schliesse() {
 
 async function baue(ziel) {
   switch (ziel.art) {
-    case 'info': return zeigeInfo(wurzel, { schliessen: schliesse });
+    case 'info': return zeigeInfo(wurzel, { schliessen: schliesse, fokus: !ersteAnsicht });
     case 'ende': return zeigeEnde(wurzel, { nochmal: () => geheZu('#/') });
     case 'lektion': {
       const namen = JSON.parse((await kern()).lektionsNamen());
@@ -55,7 +58,7 @@ async function baue(ziel) {
     default: break;
   }
   if (ziel.art !== 'start') history.replaceState(history.state, '', '#/');
-  return zeigeStart(wurzel, { oeffne: geheZu });
+  return zeigeStart(wurzel, { oeffne: geheZu, fokus: !ersteAnsicht });
 }
 
 async function zeige() {
@@ -73,6 +76,7 @@ async function zeige() {
     zeigeFehler(fehler);
   } finally {
     if (nummer === auftrag) wurzel.removeAttribute('aria-busy');
+    ersteAnsicht = false;
   }
   if (nummer === auftrag && aktuell.weg.art === 'start') aktualisiereAmStart();
 }

@@ -1,7 +1,7 @@
 // The information page: the history of geometry drawn by the core, five
 // pictures beside their paragraphs, and "Schließen" back to the start page.
 import { kern } from './kern.js';
-import { baueFenster, element, platziere, liesZeichnung, zeilenDerZeichnung, zeilenText } from './fenster.js';
+import { baueFenster, element, liesZeichnung, seitenBild, zeilenDerZeichnung, zeilenText } from './fenster.js';
 
 const BREITE = 1016, HOEHE = 722;
 
@@ -34,17 +34,7 @@ function textFuerLeser(ops) {
   return artikel;
 }
 
-// One picture: role img with its name and what it shows.
-function bild(flaeche, b, i) {
-  const text = element('span', null, { id: `infobild-${i}`, hidden: '' });
-  text.textContent = b.beschreibung;
-  const img = platziere(element('img', 'bild', {
-    src: `bilder/${b.datei}`, alt: b.name, 'aria-describedby': text.id, draggable: 'false',
-  }), b.l, b.t, b.breite, b.hoehe);
-  flaeche.append(img, text);
-}
-
-export async function zeigeInfo(wurzel, { schliessen }) {
+export async function zeigeInfo(wurzel, { schliessen, fokus }) {
   const M = await kern();
   const fenster = baueFenster(wurzel, {
     klasse: 'info', name: 'Informationen', breite: BREITE, hoehe: HOEHE,
@@ -52,13 +42,10 @@ export async function zeigeInfo(wurzel, { schliessen }) {
     beiWahl: (id) => id === 'schliessen' && schliessen(),
   });
   document.title = 'Informationen';
-  if (M.infoZeichnung) {
-    const z = liesZeichnung(M.infoZeichnung(), BREITE, HOEHE);
-    fenster.zeichnung(element('canvas', 'zeichnung', { 'aria-hidden': 'true' }), z);
-    fenster.flaeche.prepend(textFuerLeser(z.ops));
-  }
-  const bilder = M.infoBilder ? JSON.parse(M.infoBilder()) : [];
-  bilder.forEach((b, i) => bild(fenster.flaeche, b, i + 1));
-  fenster.menueleiste.fokussiere();
+  const z = liesZeichnung(M.infoZeichnung(), BREITE, HOEHE);
+  fenster.zeichnung(element('canvas', 'zeichnung', { 'aria-hidden': 'true' }), z);
+  fenster.flaeche.prepend(textFuerLeser(z.ops));
+  JSON.parse(M.seitenBilder()).info.forEach((b, i) => seitenBild(fenster.flaeche, b, `infobild-${i + 1}`));
+  if (fokus) fenster.menueleiste.fokussiere();
   return () => fenster.entferne();
 }

@@ -51,6 +51,7 @@ async function ersteZeichnung(b, adresse) {
     await seite.goto(b.url + adresse);
     await seite.waitForFunction(() => window.__zeit.erstesBild > 0, { timeout: 10000 });
     zeiten.push(await seite.evaluate(() => window.__zeit.erstesBild));
+    await seite.close();
     await kontext.close();
   }
   return quantil(zeiten, 0.5);
