@@ -74,18 +74,3 @@ export function baueFenster(wurzel, { klasse, name, breite, hoehe, menue, beiWah
     },
   };
 }
-
-// The texts of a drawing line by line, as a reader hears them: the runs of
-// one line (same top) joined from left to right.
-export function zeilenDerZeichnung(ops) {
-  const zeilen = new Map();
-  for (const op of ops) {
-    if (op.a !== 'text') continue;
-    if (!zeilen.has(op.y)) zeilen.set(op.y, []);
-    zeilen.get(op.y).push(op);
-  }
-  return [...zeilen.entries()].sort((a, b) => a[0] - b[0])
-    .map(([y, laeufe]) => ({ y, laeufe: laeufe.sort((a, b) => a.x - b.x) }));
-}
-
-export const zeilenText = (zeile) => zeile.laeufe.map((l) => l.text).join('');

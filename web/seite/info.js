@@ -1,9 +1,24 @@
 // The information page: the history of geometry drawn by the core, five
 // pictures beside their paragraphs, and "Schließen" back to the start page.
 import { kern } from './kern.js';
-import { baueFenster, element, liesZeichnung, seitenBild, zeilenDerZeichnung, zeilenText } from './fenster.js';
+import { baueFenster, element, liesZeichnung, seitenBild } from './fenster.js';
 
 const BREITE = 1016, HOEHE = 722;
+
+// The texts of a drawing line by line, as a reader hears them: the runs of
+// one line (same top) joined from left to right.
+function zeilenDerZeichnung(ops) {
+  const zeilen = new Map();
+  for (const op of ops) {
+    if (op.a !== 'text') continue;
+    if (!zeilen.has(op.y)) zeilen.set(op.y, []);
+    zeilen.get(op.y).push(op);
+  }
+  return [...zeilen.entries()].sort((a, b) => a[0] - b[0])
+    .map(([y, laeufe]) => ({ y, laeufe: laeufe.sort((a, b) => a.x - b.x) }));
+}
+
+const zeilenText = (zeile) => zeile.laeufe.map((l) => l.text).join('');
 
 // The page's text for readers: the first line a heading, then one paragraph
 // per block of lines (a blank line in the drawing is a larger gap), words in

@@ -13,7 +13,7 @@ function ziel(id, lektionen) {
 }
 
 // The core's menu ({name, text, ziel, punkte}) as the menu bar takes it.
-export function alsMenue(punkte) {
+function alsMenue(punkte) {
   return punkte.map((p) => (p.punkte.length
     ? { text: p.text, punkte: alsMenue(p.punkte) }
     : { text: p.text, id: p.ziel }));
