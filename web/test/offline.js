@@ -35,6 +35,27 @@ async function startseite(seite) {
     && [...document.images].every((i) => i.complete && i.naturalWidth > 0), { timeout: 10000 }).then(() => true, () => false);
 }
 
+const menuepunkt = (name) => `::-p-aria([name="${name}"][role="menuitem"])`;
+const ansicht = (seite, name) => seite.waitForSelector(`[role=main][aria-label="${name}"]`, { timeout: 10000 })
+  .then(() => true, () => false);
+
+// The start menu opens a lesson and the information; Back and "Schließen" return.
+async function wege(b) {
+  const seite = await b.seite();
+  await seite.goto(b.url);
+  await seite.click(menuepunkt('Winkel'));
+  await seite.click(menuepunkt('Arten'));
+  pruefe(await seite.waitForFunction(gezeichnet, { timeout: 10000 }).then(() => seite.url().endsWith('#/lektion/Winkel1'), () => false),
+    'Menü Winkel → Arten öffnet die Lektion');
+  await seite.goBack();
+  pruefe(await ansicht(seite, 'Geometrie'), 'Zurück führt zur Startseite');
+  await seite.click(menuepunkt('Information'));
+  pruefe(await ansicht(seite, 'Informationen'), 'Information öffnet die Informationsseite');
+  await seite.click(menuepunkt('Schließen'));
+  pruefe(await ansicht(seite, 'Geometrie') && (await seite.evaluate(() => history.state.tiefe)) === 0, 'Schließen führt zur Startseite zurück');
+  await seite.close();
+}
+
 // Visited once with the network on, then reloaded with it cut.
 async function ohneNetz(b, ordner) {
   const seite = await b.seite();
@@ -84,6 +105,7 @@ async function main() {
   fs.cpSync(quelle, ordner, { recursive: true, filter: (q) => !/\/(node|cmake)$/.test(q) });
   const b = await oeffne(ordner);
   try {
+    await wege(b);
     await ohneNetz(b, ordner);
     await einzeldatei(b, ordner);
   } finally {
