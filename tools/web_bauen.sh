@@ -1,15 +1,23 @@
 #!/bin/sh
-# Builds the lesson core for web pages into build/web: geokern.js and
-# geokern.wasm for the browser, node/geokern.{js,wasm} for the tests under Node.
-# Installs Debian's emscripten where it is missing.
+# Builds the browser edition into build/web: the lesson core (geokern.js and
+# geokern.wasm; node/ holds the build the Node tests load), the page, the
+# pictures, the fonts, the icons, the service worker's file list and the single
+# file geometrie.html. Installs what is missing on Debian.
+#   tools/web_bauen.sh                 build
+#   tools/web_bauen.sh --dienen [PORT] build, then serve on http://127.0.0.1:8080/
 set -eu
 cd "$(dirname "$0")/.."
 wurzel=$(pwd)
+aus=build/web
 
 fehlend=""
-command -v em++ >/dev/null 2>&1 || fehlend="$fehlend emscripten"
-command -v node >/dev/null 2>&1 || fehlend="$fehlend nodejs"
-command -v cmake >/dev/null 2>&1 || fehlend="$fehlend cmake"
+brauche() { command -v "$1" >/dev/null 2>&1 || fehlend="$fehlend $2"; }
+brauche em++ emscripten
+brauche node nodejs
+brauche npm npm
+brauche cmake cmake
+brauche woff2_compress woff2
+[ -e /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] || fehlend="$fehlend fonts-liberation"
 if [ -n "$fehlend" ]; then
     if [ "$(id -u)" = 0 ]; then
         apt-get update && apt-get install -y $fehlend
@@ -18,10 +26,39 @@ if [ -n "$fehlend" ]; then
         exit 1
     fi
 fi
+# puppeteer-core and what it needs, exactly as in the lock file (for the tests
+# and the server of --dienen).
+[ -d web/node_modules/puppeteer-core ] || (cd web && npm ci --no-audit --no-fund)
 
 # Debian's emscripten finds its JavaScript modules (acorn) only there.
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B build/web/cmake -DCMAKE_BUILD_TYPE=Release -DGEOMETRIE_WERROR=ON \
-    -DGEOMETRIE_WEB_AUSGABE="$wurzel/build/web" >/dev/null
-cmake --build build/web/cmake -j2 --target geokern_web geokern_node
-ls -l build/web/geokern.js build/web/geokern.wasm
+emcmake cmake -S . -B build/web-cmake -DCMAKE_BUILD_TYPE=Release -DGEOMETRIE_WERROR=ON \
+    -DGEOMETRIE_WEB_AUSGABE="$wurzel/$aus" >/dev/null
+cmake --build build/web-cmake -j2 --target geokern_web geokern_node
+
+# The page: everything but the core is copied afresh, so that nothing removed
+# from the sources lingers in the service worker's list.
+find "$aus" -mindepth 1 -maxdepth 1 ! -name 'geokern.*' ! -name node -exec rm -rf {} +
+cp web/seite/* "$aus/"
+mkdir -p "$aus/bilder" "$aus/symbole"
+cp resources/*.jpg "$aus/bilder/"
+# The desktop's icon, drawn by tools/Programmsymbol (a test keeps packaging/icons
+# equal to what it draws).
+symbole=packaging/icons/hicolor
+cp "$symbole/scalable/apps/de.geometriekurs.geometrie.svg" "$aus/symbole/geometrie.svg"
+for g in 48 64 128 256; do
+    cp "$symbole/${g}x${g}/apps/de.geometriekurs.geometrie.png" "$aus/symbole/geometrie-$g.png"
+done
+if [ -x tools/web_schriften.sh ] || [ -f tools/web_schriften.sh ]; then
+    sh tools/web_schriften.sh "$aus/schriften"
+else
+    echo "WARNUNG: tools/web_schriften.sh fehlt — die Seite hat keine eigenen Schriften" >&2
+fi
+
+node tools/web_vorrat.js "$aus"
+node tools/web_einzeldatei.js "$aus"
+ls -l "$aus/geokern.js" "$aus/geokern.wasm" "$aus/geometrie.html"
+
+if [ "${1:-}" = --dienen ]; then
+    exec node tools/web_dienen.js "$aus" "${2:-8080}"
+fi
