@@ -22,7 +22,8 @@ class Zeiger {
 
   entwurf(e) {
     const r = this.canvas.getBoundingClientRect();
-    const x = Math.floor(((e.clientX - r.left) * this.B) / r.width), y = Math.floor(((e.clientY - r.top) * this.H) / r.height);
+    const x = Math.floor(((e.clientX - r.left) * this.B) / r.width);
+    const y = Math.floor(((e.clientY - r.top) * this.H) / r.height);
     return { x: Math.min(Math.max(x, 0), this.B - 1), y: Math.min(Math.max(y, 0), this.H - 1) };
   }
 
