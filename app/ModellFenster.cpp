@@ -8,6 +8,7 @@
 #include "app/Vorlesen.h"
 #include "lessons/Zeichnung.h"
 #include "lessons/Ansage.h"
+#include "lessons/Tastenzeiger.h"
 #include "draw/Leinwand.h"
 #include "draw/ZufallU.h"
 
@@ -274,22 +275,18 @@ void TModellFenster::mitAnsage(const std::function<void()>& eingabe)
 
 void TModellFenster::zeigeZeiger(int bereich, lektion::TZeigerArt art)
 {
-    const std::optional<TWeltRechteck> ziehbereich = modell_->Ziehbereich(bereich);
-    if (ziehbereich && art == lektion::TZeigerArt::Druck) {
+    const std::optional<lektion::TPixelband> band = lektion::Ziehband(*modell_, bereich);
+    if (band && art == lektion::TZeigerArt::Druck) {
         // Taken from where the drawing stands on the screen now, so that a
         // moved window still confines the pointer to its drawing.
         TPaintBox* box = Zeichnung(bereich);
-        const TWeltfenster welt(box->Breite(), box->Hoehe(), modell_->Layout().bereiche[std::size_t(bereich)].welt);
-        int links = 0, oben = 0, rechts = 0, unten = 0;
-        welt.ZuPixel({ziehbereich->xMin, ziehbereich->yMax}, links, oben);
-        welt.ZuPixel({ziehbereich->xMax, ziehbereich->yMin}, rechts, unten);
         // The screen pixels whose design pixels lie in the band, at the window's scale.
         const qreal s = FensterSkala(box);
         const auto schirm = [s](int v) { return int(std::ceil(v * s - 1e-6)); };
-        const QRect bildschirm(box->mapToGlobal(QPoint(schirm(links), schirm(oben))),
-                               box->mapToGlobal(QPoint(schirm(rechts) - 1, schirm(unten) - 1)));
+        const QRect bildschirm(box->mapToGlobal(QPoint(schirm(band->links), schirm(band->oben))),
+                               box->mapToGlobal(QPoint(schirm(band->rechts + 1) - 1, schirm(band->unten + 1) - 1)));
         ClipCursor(&bildschirm);
-    } else if (!ziehbereich && CursorBegrenzt()) {
+    } else if (!band && CursorBegrenzt()) {
         ClipCursor(nullptr);
     }
     // A press leaves the shape the moves before it gave.

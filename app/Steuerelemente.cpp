@@ -201,22 +201,21 @@ QPoint TPaintBox::gehalten(QPointF lokal, std::optional<QRect> schirmBereich) co
     return QPoint(qFloor(lokal.x() / skala), qFloor(lokal.y() / skala));
 }
 
-QPointF TPaintBox::aufSchirm(QPoint entwurf) const
+lektion::TPixelband TPaintBox::entwurfsBand(QRect schirmBereich) const
 {
-    const qreal skala = FensterSkala(this);
-    return QPointF((entwurf.x() + 0.5) * skala, (entwurf.y() + 0.5) * skala);
+    const QRect r(mapFromGlobal(schirmBereich.topLeft()), schirmBereich.size());
+    const qreal skala = FensterSkala(this), fast = 0.999;
+    return {qFloor(r.left() / skala), qFloor(r.top() / skala), qFloor((r.right() + fast) / skala),
+            qFloor((r.bottom() + fast) / skala)};
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* e)
 {
-    // The mouse takes over: the keys' drag ends where their pointer stands.
-    if (tasteGedrueckt_)
-        loeseTaste(Qt::NoModifier);
+    // The mouse takes over: the keys' drag ends, the keys go on from here.
     const QPoint p = begrenzt(e->position());
-    if (hasFocus()) {
-        tastenZeiger_ = p; // the keyboard goes on where the mouse acted
+    lektion::MausDruck(tasten_, p.x(), p.y(), hasFocus(), zeigerZiel(Qt::NoModifier));
+    if (hasFocus())
         update();
-    }
     if (OnMouseDown)
         OnMouseDown(e->button(), e->modifiers(), p.x(), p.y());
 }
@@ -224,7 +223,7 @@ void TPaintBox::mousePressEvent(QMouseEvent* e)
 void TPaintBox::mouseMoveEvent(QMouseEvent* e)
 {
     // While the keyboard drags, a mouse that the confinement moved must not drag too.
-    if (tasteGedrueckt_)
+    if (tasten_.gedrueckt)
         return;
     const QPoint p = begrenzt(e->position());
     if (OnMouseMove)
@@ -234,7 +233,7 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* e)
 void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
 {
     // While the keys hold the button, the release is theirs to give.
-    if (!tasteGedrueckt_ && OnMouseUp) {
+    if (!tasten_.gedrueckt && OnMouseUp) {
         const QPoint p = begrenzt(e->position());
         OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
     }
@@ -243,7 +242,7 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* e)
     if (e->buttons() == Qt::NoButton) {
         if (CursorBegrenzt())
             ClipCursor(nullptr);
-        if (!tasteGedrueckt_)
+        if (!tasten_.gedrueckt)
             SetzeBildschirmCursor(crDefault);
     }
 }
@@ -270,105 +269,85 @@ bool TPaintBox::event(QEvent* e)
 void TPaintBox::showEvent(QShowEvent* e)
 {
     // Each opening of the window starts with the pointer at the same place near the middle.
-    if (!e->spontaneous() && !tasteGedrueckt_)
-        tastenZeiger_ = QPoint(Breite() / 2, Hoehe() / 2) + zeigerStart;
+    if (!e->spontaneous() && !tasten_.gedrueckt)
+        tasten_ = lektion::Startzeiger(Breite(), Hoehe());
     QWidget::showEvent(e);
 }
+
+namespace {
+
+std::optional<lektion::TTaste> ZeigerTaste(int taste)
+{
+    switch (taste) {
+    case Qt::Key_Left: return lektion::TTaste::Links;
+    case Qt::Key_Right: return lektion::TTaste::Rechts;
+    case Qt::Key_Up: return lektion::TTaste::Hoch;
+    case Qt::Key_Down: return lektion::TTaste::Runter;
+    case Qt::Key_Space: return lektion::TTaste::Leertaste;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return lektion::TTaste::Eingabe;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
 
 void TPaintBox::keyPressEvent(QKeyEvent* e)
 {
     const Qt::KeyboardModifiers tasten = e->modifiers() & ~Qt::KeypadModifier;
-    const int schritt = (tasten & Qt::ShiftModifier) ? 1 : 10;
-    if (!NimmtEingaben() || (tasten & ~Qt::ShiftModifier)) {
+    const std::optional<lektion::TTaste> taste = ZeigerTaste(e->key());
+    if (!NimmtEingaben() || (tasten & ~Qt::ShiftModifier) || !taste) {
         QWidget::keyPressEvent(e); // Ctrl and Alt combinations belong to the window
         return;
     }
-    switch (e->key()) {
-    case Qt::Key_Left:
-        bewegeTastenZeiger(-schritt, 0, tasten);
-        break;
-    case Qt::Key_Right:
-        bewegeTastenZeiger(schritt, 0, tasten);
-        break;
-    case Qt::Key_Up:
-        bewegeTastenZeiger(0, -schritt, tasten);
-        break;
-    case Qt::Key_Down:
-        bewegeTastenZeiger(0, schritt, tasten);
-        break;
-    case Qt::Key_Space:
-        if (!e->isAutoRepeat()) {
-            if (tasteGedrueckt_)
-                loeseTaste(tasten);
-            else
-                drueckeTaste(tasten);
-        }
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A click; with the button held it only releases it.
-        if (!e->isAutoRepeat()) {
-            if (!tasteGedrueckt_)
-                drueckeTaste(tasten);
-            if (tasteGedrueckt_)
-                loeseTaste(tasten);
-        }
-        break;
-    default:
-        QWidget::keyPressEvent(e);
-        return;
+    if (lektion::Taste(tasten_, *taste, tasten & Qt::ShiftModifier, e->isAutoRepeat(), zeigerZiel(tasten))) {
+        update();
+        if (OnOrt)
+            SageAn(OnOrt(TastenZeiger()));
     }
     e->accept();
 }
 
-void TPaintBox::bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten)
+lektion::TZeigerZiel TPaintBox::zeigerZiel(Qt::KeyboardModifiers tasten)
 {
-    QPoint neu(std::clamp(tastenZeiger_.x() + dx, 0, std::max(0, Breite() - 1)),
-               std::clamp(tastenZeiger_.y() + dy, 0, std::max(0, Hoehe() - 1)));
-    neu = imBand(neu);
-    tastenZeiger_ = neu;
-    if (OnMouseMove)
-        OnMouseMove(tasten, neu.x(), neu.y());
-    update();
-    if (OnOrt)
-        SageAn(OnOrt(neu));
-}
-
-QPoint TPaintBox::imBand(QPoint entwurf) const
-{
-    // A confined drag holds the pointer in its band, as it holds the mouse.
-    return tastenBand_ ? gehalten(aufSchirm(entwurf), tastenBand_) : begrenzt(aufSchirm(entwurf));
-}
-
-void TPaintBox::drueckeTaste(Qt::KeyboardModifiers tasten)
-{
-    // Pressed first: a handler that opens a message takes the focus, and the
-    // focus loss must find the button down to let it go again.
-    tasteGedrueckt_ = true;
-    update();
-    if (OnMouseDown) {
-        const std::optional<QRect> band =
-            NurFuerTasten([&] { OnMouseDown(Qt::LeftButton, tasten, tastenZeiger_.x(), tastenZeiger_.y()); });
-        if (tasteGedrueckt_) // not let go again while the handler ran
-            tastenBand_ = band;
-    }
-    // A refused press (a message came up) leaves nothing to hold.
-    if (!hasFocus() && tasteGedrueckt_)
-        loeseTaste(tasten);
-}
-
-void TPaintBox::loeseTaste(Qt::KeyboardModifiers tasten)
-{
-    tasteGedrueckt_ = false;
-    const QPoint p = imBand(tastenZeiger_);
-    tastenBand_.reset();
-    if (OnMouseUp)
-        OnMouseUp(Qt::LeftButton, tasten, p.x(), p.y());
+    lektion::TZeigerZiel ziel;
+    ziel.breite = Breite();
+    ziel.hoehe = Hoehe();
+    ziel.sende = [this, tasten](lektion::TZeigerArt art, int x, int y) { return sende(art, tasten, x, y); };
+    // A refused press opened a message, which took the focus.
+    ziel.behaeltTasten = [this] { return hasFocus(); };
     if (CursorBegrenzt())
-        ClipCursor(nullptr);
-    SetzeBildschirmCursor(crDefault);
-    update();
+        ziel.halt = entwurfsBand(CursorBereich());
+    return ziel;
 }
+
+std::optional<lektion::TPixelband> TPaintBox::sende(lektion::TZeigerArt art, Qt::KeyboardModifiers tasten, int x, int y)
+{
+    switch (art) {
+    case lektion::TZeigerArt::Druck: {
+        update();
+        // The drag's confinement holds the keyboard pointer only.
+        const std::optional<QRect> band =
+            NurFuerTasten([&] { OnMouseDown(Qt::LeftButton, tasten, x, y); });
+        return band ? std::optional(entwurfsBand(*band)) : std::nullopt;
+    }
+    case lektion::TZeigerArt::Bewegung:
+        if (OnMouseMove)
+            OnMouseMove(tasten, x, y);
+        break;
+    case lektion::TZeigerArt::Los:
+        if (OnMouseUp)
+            OnMouseUp(Qt::LeftButton, tasten, x, y);
+        if (CursorBegrenzt())
+            ClipCursor(nullptr);
+        SetzeBildschirmCursor(crDefault);
+        update();
+        break;
+    }
+    return std::nullopt;
+}
+
+void TPaintBox::loeseTaste() { lektion::Loese(tasten_, zeigerZiel(Qt::NoModifier)); }
 
 void TPaintBox::focusInEvent(QFocusEvent* e)
 {
@@ -379,8 +358,8 @@ void TPaintBox::focusInEvent(QFocusEvent* e)
 void TPaintBox::focusOutEvent(QFocusEvent* e)
 {
     // The button never stays down, nor the hand, once the keys go elsewhere.
-    if (tasteGedrueckt_)
-        loeseTaste(Qt::NoModifier);
+    if (tasten_.gedrueckt)
+        loeseTaste();
     else if (QGuiApplication::mouseButtons() == Qt::NoButton && !underMouse())
         SetzeBildschirmCursor(crDefault);
     update();
@@ -392,7 +371,7 @@ void TPaintBox::zeichneTastenZeiger(QPainter& p) const
     // A dark core two pixels wide in a yellow outline: it stands out on the
     // white drawing, on grid dots and on black axes alike. The gap in the
     // middle leaves the aimed pixel to be seen; the core's pixels are m - 1 and m.
-    const QPoint m = tastenZeiger_;
+    const QPoint m = TastenZeiger();
     const int a = zeigerArm, g = zeigerLuecke;
     const QRect arme[] = {
         QRect(QPoint(m.x() - a, m.y() - 1), QPoint(m.x() - g, m.y())),
@@ -404,7 +383,7 @@ void TPaintBox::zeichneTastenZeiger(QPainter& p) const
         p.fillRect(arm.adjusted(-1, -1, 1, 1), Qt::yellow);
     for (const QRect& arm : arme)
         p.fillRect(arm, Qt::black);
-    if (tasteGedrueckt_) {
+    if (tasten_.gedrueckt) {
         // The held button: a ring round the gap.
         p.setBrush(Qt::NoBrush);
         for (const auto& [farbe, breite] : {std::pair{QColor(Qt::yellow), 4}, std::pair{QColor(Qt::black), 2}}) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "draw/Leinwand.h"
+#include "lessons/Tastenzeiger.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -98,24 +99,19 @@ public:
     // the picture did not need a repaint.
     void MeldeBeschreibung();
 
-    // The keyboard pointer. A drawing is in the Tab order (a box of painted text
-    // is not); while a box that takes clicks (it has OnMouseDown) has the focus
-    // a cross-hair stands in it, first up right of the middle, clear of axes
-    // there that would hide it.
-    // Arrow keys move it by 10 pixels, with Shift by 1; Space presses the left
-    // button at it and releases it again, Return clicks (press and release).
+    // The keyboard pointer (its rules in lessons/Tastenzeiger). A drawing is in
+    // the Tab order (a box of painted text is not); while a box that takes
+    // clicks (it has OnMouseDown) has the focus a cross-hair stands in it.
     // Everything goes through the mouse handlers; a drag's confinement holds
-    // the keyboard pointer but leaves the real mouse free, and a mouse press
-    // ends a drag by keys first.
+    // the keyboard pointer but leaves the real mouse free.
     bool NimmtEingaben() const { return bool(OnMouseDown); }
-    QPoint TastenZeiger() const { return tastenZeiger_; }
-    bool TasteGedrueckt() const { return tasteGedrueckt_; }
+    QPoint TastenZeiger() const { return QPoint(tasten_.x, tasten_.y); }
+    bool TasteGedrueckt() const { return tasten_.gedrueckt; }
     // What the keyboard pointer at a pixel stands on; a screen reader says it at each move.
     std::function<QString(QPoint pixel)> OnOrt;
     // Pointer arms reach this many pixels from its centre and leave a gap round it.
     static constexpr int zeigerArm = 14;
     static constexpr int zeigerLuecke = 4;
-    static constexpr QPoint zeigerStart{36, -36}; // from the middle
 
 protected:
     bool event(QEvent* e) override;
@@ -134,21 +130,17 @@ private:
     QPoint begrenzt(QPointF lokal) const;
     // The same, held in `schirmBereich` (screen pixels) if there is one.
     QPoint gehalten(QPointF lokal, std::optional<QRect> schirmBereich) const;
-    // The middle of a design pixel in the box's own pixels.
-    QPointF aufSchirm(QPoint entwurf) const;
+    // The design pixels a confinement (screen pixels) holds a position in, as `gehalten` holds it.
+    lektion::TPixelband entwurfsBand(QRect schirmBereich) const;
     QString gemeldet_; // the description a screen reader was last told of
 
-    void bewegeTastenZeiger(int dx, int dy, Qt::KeyboardModifiers tasten);
-    void drueckeTaste(Qt::KeyboardModifiers tasten);
-    void loeseTaste(Qt::KeyboardModifiers tasten);
+    // The mouse handlers as the keyboard pointer's lesson.
+    lektion::TZeigerZiel zeigerZiel(Qt::KeyboardModifiers tasten);
+    std::optional<lektion::TPixelband> sende(lektion::TZeigerArt art, Qt::KeyboardModifiers tasten, int x, int y);
+    void loeseTaste();
     void zeichneTastenZeiger(QPainter& p) const;
 
-    // A keyboard pointer's design pixel held in its drag's band (screen pixels), if one holds it.
-    QPoint imBand(QPoint entwurf) const;
-
-    QPoint tastenZeiger_;
-    bool tasteGedrueckt_ = false;
-    std::optional<QRect> tastenBand_;
+    lektion::TTastenzeiger tasten_;
 };
 
 // Horizontal up-down control: two arrow buttons side by side. The left arrow

@@ -160,6 +160,7 @@ public:
 
     // A refused input's message, given once to the window that shows it.
     std::optional<std::string> NimmMeldung() { return std::exchange(meldung_, std::nullopt); }
+    bool HatMeldung() const { return meldung_.has_value(); }
 
     // Index of the control or area named `name` in the layout; -1 if none.
     int Steuer(std::string_view name) const;

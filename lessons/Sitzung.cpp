@@ -5,7 +5,15 @@
 
 namespace lektion {
 
-TSitzung::TSitzung(std::string_view name) : lektion_(NeueLektion(name)) {}
+TSitzung::TSitzung(std::string_view name) : lektion_(NeueLektion(name)) { startTasten(); }
+
+void TSitzung::startTasten()
+{
+    tasten_.clear();
+    if (lektion_)
+        for (const TBereich& b : lektion_->Layout().bereiche)
+            tasten_.push_back(Startzeiger(b.grafik.breite, b.grafik.hoehe));
+}
 
 bool TSitzung::IstBereich(int bereich) const
 {
@@ -37,19 +45,72 @@ void TSitzung::Aktiviere(unsigned keim)
     if (!lektion_)
         return;
     lektion_->Aktiviere(keim);
+    startTasten(); // each opening starts the keyboard pointers afresh
     ansage_.clear();
     meldung_ = lektion_->NimmMeldung().value_or("");
 }
 
 void TSitzung::Zeiger(int bereich, TZeigerArt art, TWeltPunkt p)
 {
-    if (!IstBereich(bereich))
-        return;
+    if (nimmtZeiger(bereich))
+        eingabe([&](TLektion& l) { zeige(l, bereich, art, p); });
+}
+
+bool TSitzung::nimmtZeiger(int bereich) const
+{
+    return IstBereich(bereich) && lektion_->Layout().bereiche[std::size_t(bereich)].zeiger;
+}
+
+void TSitzung::zeige(TLektion& l, int bereich, TZeigerArt art, TWeltPunkt p) const
+{
     // As on the desktop: presses where the area takes the pointer, moves and
     // releases only where it is dragged in.
-    const TBereich& b = lektion_->Layout().bereiche[std::size_t(bereich)];
+    const TBereich& b = l.Layout().bereiche[std::size_t(bereich)];
     if (b.zeiger && (art == TZeigerArt::Druck || b.ziehen))
-        eingabe([&](TLektion& l) { l.Zeiger(bereich, art, p); });
+        l.Zeiger(bereich, art, p);
+}
+
+TZeigerZiel TSitzung::ziel(int bereich)
+{
+    const TBereich& b = lektion_->Layout().bereiche[std::size_t(bereich)];
+    TZeigerZiel z;
+    z.breite = b.grafik.breite;
+    z.hoehe = b.grafik.hoehe;
+    z.sende = [this, bereich](TZeigerArt art, int x, int y) -> std::optional<TPixelband> {
+        zeige(*lektion_, bereich, art, ZuWelt(bereich, x, y));
+        return art == TZeigerArt::Druck ? Ziehband(*lektion_, bereich) : std::nullopt;
+    };
+    // A refused press brings its message, which takes the keys on every front end.
+    z.behaeltTasten = [this] { return !lektion_->HatMeldung(); };
+    return z;
+}
+
+const TTastenzeiger& TSitzung::Tastenzeiger(int bereich) const
+{
+    static const TTastenzeiger keiner;
+    return IstBereich(bereich) ? tasten_[std::size_t(bereich)] : keiner;
+}
+
+bool TSitzung::Taste(int bereich, TTaste taste, bool shift, bool wiederholt)
+{
+    bool gezielt = false;
+    if (nimmtZeiger(bereich))
+        eingabe([&](TLektion&) {
+            gezielt = lektion::Taste(tasten_[std::size_t(bereich)], taste, shift, wiederholt, ziel(bereich));
+        });
+    return gezielt;
+}
+
+void TSitzung::TastenLos(int bereich)
+{
+    if (nimmtZeiger(bereich) && tasten_[std::size_t(bereich)].gedrueckt)
+        eingabe([&](TLektion&) { Loese(tasten_[std::size_t(bereich)], ziel(bereich)); });
+}
+
+void TSitzung::MausDruck(int bereich, int x, int y, bool mitTasten)
+{
+    if (nimmtZeiger(bereich))
+        eingabe([&](TLektion&) { lektion::MausDruck(tasten_[std::size_t(bereich)], x, y, mitTasten, ziel(bereich)); });
 }
 
 TWeltPunkt TSitzung::ZuWelt(int bereich, int x, int y) const

@@ -5,10 +5,12 @@
 #pragma once
 
 #include "lessons/Lektion.h"
+#include "lessons/Tastenzeiger.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lektion {
 
@@ -28,6 +30,13 @@ public:
     void Zeiger(int bereich, TZeigerArt art, TWeltPunkt p);
     void ZeigerPixel(int bereich, TZeigerArt art, int x, int y);
     TWeltPunkt ZuWelt(int bereich, int x, int y) const;
+    // The keyboard pointer of a drawing that takes the pointer: a key, the
+    // keys leaving the drawing, a mouse press that takes over. A key answers
+    // whether it aimed the pointer, so that a reader hears its place.
+    const TTastenzeiger& Tastenzeiger(int bereich) const;
+    bool Taste(int bereich, TTaste taste, bool shift, bool wiederholt);
+    void TastenLos(int bereich);
+    void MausDruck(int bereich, int x, int y, bool mitTasten);
     void Geaendert(int steuer, int wert);
     void Menue(int punkt);
     void Text(int steuer, const std::string& text);
@@ -43,8 +52,14 @@ public:
 private:
     template <class F>
     void eingabe(F veraendere);
+    // Passes a pointer on where the area takes it, without the announcement.
+    void zeige(TLektion& l, int bereich, TZeigerArt art, TWeltPunkt p) const;
+    bool nimmtZeiger(int bereich) const;
+    void startTasten();
+    TZeigerZiel ziel(int bereich);
 
     std::unique_ptr<TLektion> lektion_;
+    std::vector<TTastenzeiger> tasten_; // one per area
     std::string ansage_, meldung_;
     bool vorlesen_ = true;
 };

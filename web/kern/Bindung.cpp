@@ -70,10 +70,24 @@ public:
     std::string zeigerOrtPixel(int b, int x, int y) const { return zeigerOrt(b, zuWelt(b, x, y).x, zuWelt(b, x, y).y); }
     std::string ziehbereich(int b) const;
     std::string zeigerform(int b) const;
+    // The keyboard pointer: its state as JSON, with the place a reader hears once a key aimed it.
+    std::string tastenzeiger(int b) const { return zeigerJson(b, ""); }
+    std::string taste(int b, int taste, bool shift, bool wiederholt);
+    std::string tastenLos(int b)
+    {
+        sitzung_.TastenLos(b);
+        return tastenzeiger(b);
+    }
+    std::string mausDruck(int b, int x, int y, bool mitTasten)
+    {
+        sitzung_.MausDruck(b, x, y, mitTasten);
+        return tastenzeiger(b);
+    }
 
 private:
     const lektion::TLektion& l() const { return sitzung_.Lektion(); }
     TWeltPunkt zuWelt(int b, int x, int y) const { return sitzung_.ZuWelt(b, x, y); }
+    std::string zeigerJson(int b, const std::string& ort) const;
     TSitzung sitzung_;
 };
 
@@ -84,6 +98,22 @@ std::string TWebLektion::ziehbereich(int b) const
     if (!r)
         return "null";
     return json::Objekt({{"xMin", r->xMin}, {"xMax", r->xMax}, {"yMin", r->yMin}, {"yMax", r->yMax}}).text;
+}
+
+// The keys as the page numbers them: the arrows left, right, up, down, Space, Return.
+std::string TWebLektion::taste(int b, int taste, bool shift, bool wiederholt)
+{
+    if (taste < 0 || taste > int(lektion::TTaste::Eingabe))
+        return tastenzeiger(b);
+    const bool gezielt = sitzung_.Taste(b, lektion::TTaste(taste), shift, wiederholt);
+    const lektion::TTastenzeiger& z = sitzung_.Tastenzeiger(b);
+    return zeigerJson(b, gezielt ? zeigerOrtPixel(b, z.x, z.y) : "");
+}
+
+std::string TWebLektion::zeigerJson(int b, const std::string& ort) const
+{
+    const lektion::TTastenzeiger& z = sitzung_.Tastenzeiger(b);
+    return json::Objekt({{"x", z.x}, {"y", z.y}, {"gedrueckt", z.gedrueckt}, {"ort", ort}}).text;
 }
 
 std::string TWebLektion::zeigerform(int b) const
@@ -165,5 +195,9 @@ EMSCRIPTEN_BINDINGS(geokern)
         .function("zeigerOrt", &TWebLektion::zeigerOrt)
         .function("zeigerOrtPixel", &TWebLektion::zeigerOrtPixel)
         .function("ziehbereich", &TWebLektion::ziehbereich)
-        .function("zeigerform", &TWebLektion::zeigerform);
+        .function("zeigerform", &TWebLektion::zeigerform)
+        .function("tastenzeiger", &TWebLektion::tastenzeiger)
+        .function("taste", &TWebLektion::taste)
+        .function("tastenLos", &TWebLektion::tastenLos)
+        .function("mausDruck", &TWebLektion::mausDruck);
 }

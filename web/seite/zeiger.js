@@ -1,11 +1,12 @@
 // The pointer in a drawing: mouse, finger and pen through Pointer Events, and
-// the keyboard pointer the desktop has (arrows 10 px, with Shift 1 px, Space
-// presses and releases, Return clicks; a cross-hair while the drawing has
-// the keys). Every position goes to the core in the drawing's design pixels.
+// the keyboard pointer, whose rules the core keeps: here its keys are mapped
+// and its cross-hair drawn while the drawing has the keys. Every position goes
+// to the core in the drawing's design pixels.
 
 const ARM = 14, LUECKE = 4;
-const START = { x: 36, y: -36 }; // from the middle, clear of axes there
 const DRUCK = 0, BEWEGUNG = 1, LOS = 2;
+// The keys as the core numbers them.
+const TASTEN = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' ': 4, Enter: 5 };
 
 class Zeiger {
   // `bereich`: the layout's area; `eingabe(f)` runs an input on the lesson and
@@ -14,18 +15,16 @@ class Zeiger {
     Object.assign(this, { canvas, overlay, bereich, index, ...hilfen });
     this.B = bereich.grafik.breite;
     this.H = bereich.grafik.hoehe;
-    this.z = { x: Math.floor(this.B / 2) + START.x, y: Math.floor(this.H / 2) + START.y, gedrueckt: false, fokus: false };
+    this.z = { ...JSON.parse(this.lektion.tastenzeiger(index)), fokus: false };
     this.verbindeMaus();
     this.verbindeTasten();
   }
 
-  klemme(x, y) {
-    return { x: Math.min(Math.max(x, 0), this.B - 1), y: Math.min(Math.max(y, 0), this.H - 1) };
-  }
-
   entwurf(e) {
     const r = this.canvas.getBoundingClientRect();
-    return this.klemme(Math.floor(((e.clientX - r.left) * this.B) / r.width), Math.floor(((e.clientY - r.top) * this.H) / r.height));
+    const x = Math.floor(((e.clientX - r.left) * this.B) / r.width);
+    const y = Math.floor(((e.clientY - r.top) * this.H) / r.height);
+    return { x: Math.min(Math.max(x, 0), this.B - 1), y: Math.min(Math.max(y, 0), this.H - 1) };
   }
 
   sende(art, p) {
@@ -40,18 +39,21 @@ class Zeiger {
     if (form !== 'Bleibt') this.canvas.style.cursor = form === 'Hand' ? 'pointer' : '';
   }
 
+  // A step of the keyboard pointer in the core; its state comes back.
+  tasten(f) {
+    const war = this.z.gedrueckt;
+    this.eingabe((l) => Object.assign(this.z, JSON.parse(f(l))));
+    if (war && !this.z.gedrueckt) this.canvas.style.cursor = '';
+    this.zeichneKreuz();
+  }
+
   verbindeMaus() {
     const { canvas, z } = this;
     canvas.addEventListener('pointerdown', (e) => {
       if (e.pointerType === 'mouse' && e.button !== 0) return;
-      if (z.gedrueckt) this.loese(); // the mouse takes over from the keys
       canvas.setPointerCapture(e.pointerId);
-      const p = this.entwurf(e);
-      // The keys go on where the mouse acted, if they were here.
-      if (document.activeElement === canvas) {
-        Object.assign(z, p);
-        this.zeichneKreuz();
-      }
+      const p = this.entwurf(e), mitTasten = document.activeElement === canvas;
+      if (z.gedrueckt || mitTasten) this.tasten((l) => l.mausDruck(this.index, p.x, p.y, mitTasten));
       this.sende(DRUCK, p);
     });
     canvas.addEventListener('pointermove', (e) => {
@@ -73,49 +75,18 @@ class Zeiger {
   verbindeTasten() {
     const { canvas, z } = this;
     canvas.addEventListener('keydown', (e) => {
-      if (e.ctrlKey || e.altKey || e.metaKey) return;
-      const s = e.shiftKey ? 1 : 10;
-      const schritt = { ArrowLeft: [-s, 0], ArrowRight: [s, 0], ArrowUp: [0, -s], ArrowDown: [0, s] }[e.key];
-      if (schritt) this.bewege(...schritt);
-      else if (e.key === ' ' && !e.repeat) z.gedrueckt ? this.loese() : this.druecke();
-      else if (e.key === 'Enter' && !e.repeat) {
-        if (!z.gedrueckt) this.druecke();
-        if (z.gedrueckt) this.loese();
-      } else return;
+      const taste = TASTEN[e.key];
+      if (e.ctrlKey || e.altKey || e.metaKey || taste === undefined) return;
       e.preventDefault();
+      this.tasten((l) => l.taste(this.index, taste, e.shiftKey, e.repeat));
+      this.sage(z.ort);
     });
     canvas.addEventListener('focus', () => { z.fokus = true; this.zeichneKreuz(); });
     canvas.addEventListener('blur', () => {
       z.fokus = false;
-      if (z.gedrueckt) this.loese();
+      if (z.gedrueckt) this.tasten((l) => l.tastenLos(this.index));
       this.zeichneKreuz();
     });
-  }
-
-  bewege(dx, dy) {
-    const z = this.z;
-    Object.assign(z, this.klemme(z.x + dx, z.y + dy));
-    if (this.bereich.ziehen) this.eingabe((l) => l.zeigerPixel(this.index, BEWEGUNG, z.x, z.y));
-    this.zeichneKreuz();
-    this.sage(this.lektion.zeigerOrtPixel(this.index, z.x, z.y));
-  }
-
-  druecke() {
-    // Pressed first: a message opened by the press takes the keys, and the
-    // blur must find the button down to let it go again.
-    const z = this.z;
-    z.gedrueckt = true;
-    this.zeichneKreuz();
-    this.eingabe((l) => l.zeigerPixel(this.index, DRUCK, z.x, z.y));
-    if (z.gedrueckt && document.activeElement !== this.canvas) this.loese();
-  }
-
-  loese() {
-    const z = this.z;
-    z.gedrueckt = false;
-    if (this.bereich.ziehen) this.eingabe((l) => l.zeigerPixel(this.index, LOS, z.x, z.y));
-    this.canvas.style.cursor = '';
-    this.zeichneKreuz();
   }
 
   // A dark core two pixels wide in a yellow outline, a ring while the button is held.

@@ -229,6 +229,15 @@ const GAENGE = [
     });
     console.log(`  Dreieck3: Ziehschritt bis zur gemalten Zeichnung, Median ${ziehen.toFixed(2)} ms`);
     assert.ok(ziehen <= 4, `Ziehschritt ${ziehen} ms`);
+    // The keys go on where the mouse pressed; their drag stays 40 pixels from the left edge.
+    await t.maus('pntGrafik', [[150, 300]]);
+    await t.tasten('Space', ...Array(15).fill('ArrowLeft'));
+    const arm = await seite.$eval('[data-bereich="pntGrafik"] canvas.kreuz', (c) => {
+      const f = c.width / c.parentElement.offsetWidth;
+      return [...c.getContext('2d').getImageData(Math.floor((40 - 13) * f), Math.floor(300 * f), 1, 1).data];
+    });
+    await t.tasten('Space');
+    assert.deepStrictEqual(arm, [0, 0, 0, 255], 'Ziehen mit Tasten bleibt nicht im Ziehbereich');
   }],
 ];
 
