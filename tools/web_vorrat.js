@@ -29,6 +29,8 @@ function vorladen() {
       .map((d) => `<link rel="modulepreload" href="${d}">`),
     '<link rel="preload" href="geokern.js" as="script">',
     '<link rel="preload" href="geokern.wasm" as="fetch" type="application/wasm" crossorigin>',
+    // The lesson's and the print style sheets, which their modules ask for only when they run.
+    ...alle.filter((d) => d.endsWith('.css') && d !== 'seite.css').map((d) => `<link rel="preload" href="${d}" as="style">`),
     ...alle.filter((d) => d.endsWith('.woff2'))
       .map((d) => `<link rel="preload" href="${d}" as="font" type="font/woff2" crossorigin>`),
   ];

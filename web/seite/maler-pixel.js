@@ -102,6 +102,23 @@ function farbwert(farbe) {
   return wert;
 }
 
+// The pixels of drawings painted on a clear canvas, cleared and used again:
+// a drag paints the same size every frame, and fresh memory for each frame
+// costs many times what clearing it does. One buffer per size: a page's drawings come in a handful of sizes.
+const puffer = new Map();
+function leererPuffer(w, h) {
+  const schluessel = w * 65536 + h;
+  let bild = puffer.get(schluessel);
+  if (bild) {
+    new Int32Array(bild.data.buffer).fill(0);
+    return bild;
+  }
+  if (puffer.size >= 8) puffer.clear(); // a page resized again and again
+  bild = new ImageData(w, h);
+  puffer.set(schluessel, bild);
+  return bild;
+}
+
 // The painter's state for one drawing: the context, device pixels per design
 // pixel `k`, and `d`, the device pixels across a one-pixel line. Pixels are
 // set in a buffer of their own (a canvas call per run would be far slower)
@@ -118,7 +135,7 @@ export class Zeichner {
     this.y0 = y0;
     this.farbe = null;
     this.maske = Pixelmaske.fuer(w, h);
-    this.bild = leer || !w || !h ? new ImageData(Math.max(1, w), Math.max(1, h)) : ctx.getImageData(x0, y0, w, h);
+    this.bild = leer || !w || !h ? leererPuffer(Math.max(1, w), Math.max(1, h)) : ctx.getImageData(x0, y0, w, h);
     this.px = new Int32Array(this.bild.data.buffer);
     this.schmutzig = null; // [x0, y0, x1, y1] of what the canvas does not show yet
   }
@@ -136,7 +153,8 @@ export class Zeichner {
     const x1 = Math.min(this.w, x + w), y1 = Math.min(this.h, y + h);
     if (x1 <= x0 || y1 <= y0) return;
     const wert = farbwert(farbe), px = this.px, breite = this.w;
-    for (let j = y0; j < y1; ++j) {
+    if (x0 === 0 && x1 === breite) px.fill(wert, y0 * breite, y1 * breite); // whole rows: one run
+    else for (let j = y0; j < y1; ++j) {
       const a = j * breite + x0, e = j * breite + x1;
       if (e - a > 32) px.fill(wert, a, e); // typed-array fill pays off only on long runs
       else for (let i = a; i < e; ++i) px[i] = wert;
