@@ -26,3 +26,8 @@ GEOMETRIE_PAKETE=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n 
 # dpkg-shlibdeps, file, the validators of the desktop entry and the AppStream
 # metadata, groff for the manual page.
 GEOMETRIE_PAKETBAU=(dpkg-dev file desktop-file-utils appstream groff-base)
+# The browser edition: emscripten builds the core, woff2 and the Liberation
+# fonts give the page its fonts, Node runs the build's scripts and the tests,
+# which drive Debian's chromium.
+GEOMETRIE_WEBBAU=(emscripten nodejs npm cmake woff2 fonts-liberation)
+GEOMETRIE_WEBTEST=(chromium)

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/pakete.sh
-sichere_pakete "${GEOMETRIE_PAKETE[@]}" "${GEOMETRIE_PAKETBAU[@]}"
+sichere_pakete "${GEOMETRIE_PAKETE[@]}" "${GEOMETRIE_PAKETBAU[@]}" "${GEOMETRIE_WEBBAU[@]}" "${GEOMETRIE_WEBTEST[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"

@@ -1,31 +1,17 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Builds the browser edition into build/web: the lesson core (geokern.js and
 # geokern.wasm; node/ holds the build the Node tests load), the page, the
 # pictures, the fonts, the icons, the service worker's file list and the single
 # file geometrie.html. Installs what is missing on Debian.
 #   tools/web_bauen.sh                 build
 #   tools/web_bauen.sh --dienen [PORT] build, then serve on http://127.0.0.1:8080/
-set -eu
+set -euo pipefail
 cd "$(dirname "$0")/.."
 wurzel=$(pwd)
 aus=build/web
 
-fehlend=""
-brauche() { command -v "$1" >/dev/null 2>&1 || fehlend="$fehlend $2"; }
-brauche em++ emscripten
-brauche node nodejs
-brauche npm npm
-brauche cmake cmake
-brauche woff2_compress woff2
-[ -e /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf ] || fehlend="$fehlend fonts-liberation"
-if [ -n "$fehlend" ]; then
-    if [ "$(id -u)" = 0 ]; then
-        apt-get update && apt-get install -y $fehlend
-    else
-        echo "Es fehlt:$fehlend — bitte: sudo apt-get install$fehlend" >&2
-        exit 1
-    fi
-fi
+source tools/pakete.sh
+sichere_pakete "${GEOMETRIE_WEBBAU[@]}"
 # puppeteer-core and what it needs, exactly as in the lock file (for the tests
 # and the server of --dienen).
 [ -d web/node_modules/puppeteer-core ] || (cd web && npm ci --no-audit --no-fund)
@@ -49,11 +35,7 @@ cp "$symbole/scalable/apps/de.geometriekurs.geometrie.svg" "$aus/symbole/geometr
 for g in 48 64 128 256; do
     cp "$symbole/${g}x${g}/apps/de.geometriekurs.geometrie.png" "$aus/symbole/geometrie-$g.png"
 done
-if [ -x tools/web_schriften.sh ] || [ -f tools/web_schriften.sh ]; then
-    sh tools/web_schriften.sh "$aus/schriften"
-else
-    echo "WARNUNG: tools/web_schriften.sh fehlt — die Seite hat keine eigenen Schriften" >&2
-fi
+tools/web_schriften.sh "$aus/schriften"
 
 node tools/web_vorrat.js "$aus"
 node tools/web_einzeldatei.js "$aus"

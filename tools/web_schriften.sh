@@ -1,28 +1,19 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Converts the four Liberation fonts the drawings use (Sans and Serif, regular
 # and bold) into WOFF2 files in <zielordner>, for the browser edition.
 # Installs Debian's fonts-liberation and woff2 where they are missing.
-#   sh tools/web_schriften.sh build/web/schriften
+#   tools/web_schriften.sh build/web/schriften
 set -eu
 if [ $# -ne 1 ]; then
-    echo "Aufruf: sh tools/web_schriften.sh <Zielordner>" >&2
+    echo "Aufruf: tools/web_schriften.sh <Zielordner>" >&2
     exit 2
 fi
 ziel=$1
 quelle=/usr/share/fonts/truetype/liberation
 schriften="LiberationSans-Regular LiberationSans-Bold LiberationSerif-Regular LiberationSerif-Bold"
 
-fehlend=""
-command -v woff2_compress >/dev/null 2>&1 || fehlend="$fehlend woff2"
-[ -f "$quelle/LiberationSans-Regular.ttf" ] || fehlend="$fehlend fonts-liberation"
-if [ -n "$fehlend" ]; then
-    if [ "$(id -u)" = 0 ]; then
-        apt-get update && apt-get install -y $fehlend
-    else
-        echo "Es fehlt:$fehlend — bitte: sudo apt-get install$fehlend" >&2
-        exit 1
-    fi
-fi
+source "$(dirname "$0")/pakete.sh"
+sichere_pakete woff2 fonts-liberation
 
 mkdir -p "$ziel"
 arbeit=$(mktemp -d)

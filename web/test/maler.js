@@ -23,7 +23,7 @@ function richteOrdnerEin() {
   for (const datei of fs.readdirSync(path.join(WURZEL, 'web/seite'))) if (/\.(js|css)$/.test(datei)) fs.copyFileSync(path.join(WURZEL, 'web/seite', datei), path.join(ordner, datei));
   fs.copyFileSync(path.join(__dirname, 'maler-seite.js'), path.join(ordner, 'maler-seite.js'));
   fs.writeFileSync(path.join(ordner, 'index.html'), '<!doctype html><meta charset="utf-8"><body></body>');
-  execFileSync('sh', [path.join(WURZEL, 'tools/web_schriften.sh'), path.join(ordner, 'schriften')], { stdio: 'ignore' });
+  execFileSync(path.join(WURZEL, 'tools/web_schriften.sh'), [path.join(ordner, 'schriften')], { stdio: 'ignore' });
   fs.mkdirSync(path.join(ordner, 'bilder'));
   return ordner;
 }
