@@ -29,5 +29,8 @@ GEOMETRIE_PAKETBAU=(dpkg-dev file desktop-file-utils appstream groff-base)
 # The browser edition: emscripten builds the core, woff2 and the Liberation
 # fonts give the page its fonts, Node runs the build's scripts and the tests,
 # which drive Debian's chromium.
-GEOMETRIE_WEBBAU=(emscripten nodejs npm cmake woff2 fonts-liberation)
+# Node and npm count as there when their commands are, whoever installed them.
+GEOMETRIE_WEBBAU=(emscripten cmake woff2 fonts-liberation)
+command -v node >/dev/null 2>&1 || GEOMETRIE_WEBBAU+=(nodejs)
+command -v npm >/dev/null 2>&1 || GEOMETRIE_WEBBAU+=(npm)
 GEOMETRIE_WEBTEST=(chromium)
