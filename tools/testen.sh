@@ -63,7 +63,7 @@ phase "Paket" tools/paket_pruefen.sh build/tests build/tests/paket
 # its build needs nothing of the native one (the comparison and the painter
 # test use Kernvergleich and Fensterbilder from it), and its tests mostly wait
 # for Chromium, so both fit on two cores beside the compiler. Its output comes
-# after the sanitizer build's. The budgets are measured alone, on a quiet machine.
+# after the sanitizer build's.
 web_teil() {
     phase "Web-Bau" tools/web_bauen.sh
     phase "Web-Tests" web_tests
@@ -87,6 +87,11 @@ wait "$web_job" || web_ok=$?
 cat build/web-tests.log
 echo "== Browser-Ausgabe oben (bisher $((SECONDS - beginn)) s)"
 [ "$web_ok" = 0 ] || { echo "Die Browser-Ausgabe ist durchgefallen." >&2; exit 1; }
-phase "Web-Budgets" web_test messen_browser.js
-[ -z "$web_fehler" ] || exit 1
-phase "Sanitizer-Tests" ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
+# The budgets (web/test/messen_browser.js) are benchmarks: run them by hand on a
+# quiet machine; on a CI machine just out of two builds they measure the machine.
+# Under the sanitizers every test runs but the second seed of the random pupil
+# and the picture comparisons of every window state: both ran above in the
+# normal build, and they are a third of the sanitizer run's time.
+phase "Sanitizer-Tests" ctest --test-dir build/sanitize --output-on-failure -j"$jobs" \
+    -E 'Affentest\.Fenster/.*_Keim2|BildJeZustand\.'
+
